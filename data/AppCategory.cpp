@@ -1,0 +1,75 @@
+#include "data/AppCategory.h"
+
+namespace {
+
+struct Entry
+{
+    const char16_t *title;
+    const char *icon;
+    const char16_t *blurb;
+    QStringList videoCategories;
+};
+
+const Entry &entry(AppCategory::Case c)
+{
+    using S = QStringList;
+    static const Entry table[] = {
+        {u"Food", "fork.knife", u"Free food, food banks and SNAP (food stamps).", S{}},
+        {u"Shelter & Parking", "house.fill",
+         u"A place to stay, homeless help lines and where you may park.", S{}},
+        {u"Showers & Hygiene", "shower.fill", u"Places to shower and keep clean.", S{u"everyday"_qs}},
+        {u"Health", "cross.case.fill", u"Doctors, clinics, health coverage and poison help.",
+         S{u"emergency"_qs, u"first_aid"_qs}},
+        {u"Mental Health", "heart.text.square.fill",
+         u"Someone to talk to, any time. Crisis lines and support.", S{u"mental_health"_qs}},
+        {u"Phones & Internet", "iphone", u"Phone discounts, free email and places to get online.", S{}},
+        {u"Mail & ID", "envelope.fill", u"Get mail with no address. Replace your ID and papers.", S{}},
+        {u"Jobs & Money", "briefcase.fill",
+         u"Work, job boards, unemployment, benefits and scams to avoid.",
+         S{u"jobs"_qs, u"money"_qs, u"scams"_qs}},
+        {u"Low-cost Startups", "hammer.fill", u"Small ways to earn money with little gear.", S{}},
+        {u"Vehicle & RV Help", "car.fill", u"Keep your car or RV running. Help with repairs.",
+         S{u"vehicle"_qs}},
+        {u"Legal Help", "building.columns.fill", u"Free legal help and your rights.", S{u"rights"_qs}},
+        {u"Veterans", "star.fill", u"Help just for Veterans and their families.", S{}},
+    };
+    return table[c];
+}
+
+} // namespace
+
+std::optional<AppCategory> AppCategory::fromRawValue(const QString &text)
+{
+    for (const AppCategory c : allCases()) {
+        if (c.rawValue() == text)
+            return c;
+    }
+    return std::nullopt;
+}
+
+const QList<AppCategory> &AppCategory::allCases()
+{
+    static const QList<AppCategory> all{food,  shelter, showers,  health,  mental, phones,
+                                        mail,  jobs,    startups, vehicle, legal,  veterans};
+    return all;
+}
+
+QString AppCategory::rawValue() const
+{
+    return QString::fromUtf16(entry(m_case).title);
+}
+
+QString AppCategory::icon() const
+{
+    return QString::fromLatin1(entry(m_case).icon);
+}
+
+QString AppCategory::blurb() const
+{
+    return QString::fromUtf16(entry(m_case).blurb);
+}
+
+QStringList AppCategory::videoCategories() const
+{
+    return entry(m_case).videoCategories;
+}

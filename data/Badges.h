@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The short derived texts shown with listings and videos, kept in one place
+// so cards, printouts, search and the self-test all say the same thing.
+namespace Badges {
+
+inline const QString unconfirmedText = QStringLiteral("Unconfirmed: call or check before you go");
+inline const QString secondaryText = QStringLiteral("From a news or private report");
+
+// While set (only by the self-test's mutation run) nothing counts as unconfirmed.
+extern bool mutateForSelfTest;
+
+// "Jan" … "Dec", fixed English, never the user's locale.
+const QStringList &monthAbbreviations();
+
+// False only for verified-official, verified-secondary and checked-playable
+// (lowercased, trimmed of spaces and tabs).
+bool isUnconfirmed(const QString &confidence);
+// "Checked Oct 2026" from an ISO date, else "Checked date not listed".
+QString checkedLabel(const QString &date);
+// A warning when the web link failed its last check, else none.
+std::optional<QString> linkNote(const QString &linkStatus);
+// The friendly heading of a data category word.
+QString groupTitle(const QString &dataCategory);
+// Everyday words added to a listing's search text; possibly empty.
+QString synonyms(const QString &dataCategory);
+
+// Each space-separated word with its first letter upper case, the rest lower.
+QString capitalized(const QString &text);
+
+} // namespace Badges
