@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+// The application's fixed identity texts: its name, the maker's credit,
+// web site and support address, the public crisis-line addresses it quotes,
+// and the day the shipped data was last checked. One constant each, used
+// everywhere these texts appear.
+namespace TLInfo {
+
+inline const QString appName = QStringLiteral("MRBY Tenterly");
+inline const QString creditLine = QStringLiteral("by Marrowby (MRBY)");
+
+// The maker's web site (secure address), the same site the kit's About
+// window and menu link to, and that site as a bare domain ("marrowby.com").
+QString website();
+QString websiteDomain();
+inline const QString supportEmail = QStringLiteral("support@marrowby.com");
+
+// The version shown in the report mail and the About window.
+inline const QString shortVersion = QStringLiteral(TL_APP_VERSION);
+
+// The day the reference data was last checked (ISO date): the latest
+// retrieved_at of the shipped data files.
+inline const QString dataCheckedISO = QStringLiteral("2026-12-07");
+
+// The 988 Suicide & Crisis Lifeline's web chat: as the 988 listing's contact
+// text writes it, as a secure link, and its host name alone.
+inline const QString chat988Text = QStringLiteral("988lifeline.org/chat");
+inline const QString chat988URL = QStringLiteral("https://988lifeline.org/chat");
+inline const QString chat988Host = QStringLiteral("988lifeline.org");
+
+// The public 211 service's web address as a bare domain.
+inline const QString web211 = QStringLiteral("211.org");
+
+} // namespace TLInfo

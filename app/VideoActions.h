@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+struct Video;
+
+// The play action of a video row.
+namespace VideoActions {
+
+inline const QString onlineLabel = QStringLiteral("Play on YouTube");
+inline const QString offlineLabel = QStringLiteral("Needs internet");
+
+// "Play on YouTube" when online, "Needs internet" when offline.
+QString label(bool online);
+
+// Opens the video's web page through the Opener. False, opening nothing,
+// when offline or when the video's address is not a web address
+// (http or https with a host).
+bool play(const Video &video, bool online);
+
+// Whether a text is a web address that play() would open.
+bool isPlayableAddress(const QString &url);
+
+} // namespace VideoActions

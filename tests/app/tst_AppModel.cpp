@@ -1,0 +1,192 @@
+#include "AppFixture.h"
+
+#include "app/AppModel.h"
+#include "data/FavoritesStore.h"
+#include "data/ReferenceData.h"
+#include "look/app/TLPrefs.h"
+#include "look/kit/Prefs.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+class tst_AppModel : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString dataFolder() const { return m_dir.filePath(QStringLiteral("data")); }
+    QString myList(const QString &name = QStringLiteral("my-list.sqlite")) const
+    {
+        return m_dir.filePath(name);
+    }
+    static QStringList names(const QList<Listing> &listings)
+    {
+        QStringList out;
+        for (const Listing &l : listings)
+            out << l.name;
+        return out;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(appfixture::writeDataFolder(dataFolder()));
+    }
+    void init() { Prefs::shared().clear(); }
+
+    void urgentListings_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<int>("need");
+        QTest::addColumn<QStringList>("expected");
+
+        const QStringList five{"CO 211 one", "CO 211 two", "CO 211 three", "CO 211 four", "CO 211 five"};
+        QTest::newRow("food, no state") << "" << int(UrgentNeed::food)
+            << QStringList{"USDA National Hunger Hotline", "SNAP (food stamps)", "WIC", "Feeding America"};
+        QTest::newRow("food, CO: first three 211 lines")
+            << "CO" << int(UrgentNeed::food)
+            << QStringList{"CO 211 one", "CO 211 two", "CO 211 three", "USDA National Hunger Hotline",
+                           "CO food bank one", "CO food bank two", "CO SNAP", "SNAP (food stamps)",
+                           "WIC", "Feeding America"};
+        QTest::newRow("shelter, CO: every 211 line")
+            << "CO" << int(UrgentNeed::shelter)
+            << five + QStringList{"211 (United Way 211 network)", "HUD Find Shelter", "CO CoC",
+                                  "National Domestic Violence Hotline", "National Runaway Safeline",
+                                  "National Call Center for Homeless Veterans"};
+        QTest::newRow("parking, no state: nationwide rules only")
+            << "" << int(UrgentNeed::parking)
+            << QStringList{"BLM land: Dispersed camping", "Store lots: Parking lots"};
+        QTest::newRow("parking, CO: rule, nationwide rules, first two 211 lines")
+            << "CO" << int(UrgentNeed::parking)
+            << QStringList{"Colorado: Highway rest areas", "BLM land: Dispersed camping",
+                           "Store lots: Parking lots", "CO 211 one", "CO 211 two"};
+        QTest::newRow("parking, TX: no rule of its own")
+            << "TX" << int(UrgentNeed::parking)
+            << QStringList{"BLM land: Dispersed camping", "Store lots: Parking lots", "TX 211"};
+        QTest::newRow("medical, CO")
+            << "CO" << int(UrgentNeed::medical)
+            << QStringList{"911", "Poison Help", "Find a Health Center", "CO Medicaid", "Medicaid",
+                           "SAMHSA National Helpline"};
+        QTest::newRow("talk: a missing row is skipped, repeats stay")
+            << "CO" << int(UrgentNeed::talk)
+            << QStringList{"988 Suicide & Crisis Lifeline", "Crisis Text Line", "Veterans Crisis Line",
+                           "National Domestic Violence Hotline", "National Runaway Safeline",
+                           "SAMHSA National Helpline"};
+        QTest::newRow("food, unknown state") << "ZZ" << int(UrgentNeed::food)
+            << QStringList{"USDA National Hunger Hotline", "SNAP (food stamps)", "WIC", "Feeding America"};
+    }
+    void urgentListings()
+    {
+        QFETCH(QString, state);
+        QFETCH(int, need);
+        QFETCH(QStringList, expected);
+        AppModel model(dataFolder(), myList());
+        QVERIFY2(!model.loadError(), qPrintable(model.loadError().value_or(QString())));
+        model.setStateCode(state);
+        QCOMPARE(names(model.listings(UrgentNeed::Case(need))), expected);
+    }
+
+    void stateNameAndPersistence()
+    {
+        {
+            AppModel model(dataFolder(), myList());
+            QCOMPARE(model.stateCode(), QString()); // nothing stored
+            QCOMPARE(model.stateName(), QString());
+            QSignalSpy writes(&Prefs::shared(), &Prefs::changed);
+            model.setStateCode(QStringLiteral("CO"));
+            model.setStateCode(QStringLiteral("CO"));
+            QCOMPARE(writes.count(), 2); // written again although unchanged
+            QCOMPARE(writes.at(1).at(0).toString(), TLPrefs::stateKey);
+            QCOMPARE(model.stateName(), QStringLiteral("Colorado"));
+            model.setStateCode(QStringLiteral("ZZ"));
+            QCOMPARE(model.stateName(), QStringLiteral("ZZ"));
+            model.setStateCode(QStringLiteral("CO"));
+        }
+        AppModel again(dataFolder(), myList());
+        QCOMPARE(again.stateCode(), QStringLiteral("CO"));
+    }
+
+    void navigationDefaultsAndSignals()
+    {
+        AppModel model(dataFolder(), myList());
+        QCOMPARE(model.screen(), Screen(Screen::home));
+        QCOMPARE(model.guideChapter(), 1);
+        QCOMPARE(model.searchText(), QString());
+        QCOMPARE(model.searchAllStates(), false);
+        QSignalSpy changed(&model, &AppModel::changed);
+        model.setScreen(Screen::forCategory(AppCategory::food));
+        model.setScreen(Screen::forCategory(AppCategory::food));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(model.screen(), Screen::forCategory(AppCategory::food));
+    }
+
+    void screenEquality()
+    {
+        const Screen food = Screen::forCategory(AppCategory::food);
+        QVERIFY(food == Screen::forCategory(AppCategory::food));
+        QVERIFY(!(food == Screen::forCategory(AppCategory::shelter)));
+        QVERIFY(!(food == Screen::forNeed(UrgentNeed::food)));
+        QVERIFY(!(Screen(Screen::home) == Screen(Screen::search)));
+        QCOMPARE(qHash(food), qHash(Screen::forCategory(AppCategory::food)));
+        QCOMPARE(food.topic(), std::optional<AppCategory>(AppCategory::food));
+        QCOMPARE(food.need(), std::nullopt);
+    }
+
+    void urgentNeedRawValues()
+    {
+        QCOMPARE(UrgentNeed::fromRawValue(QStringLiteral("talk")), std::optional<UrgentNeed>(UrgentNeed::talk));
+        QCOMPARE(UrgentNeed::fromRawValue(QStringLiteral("Talk")), std::nullopt);
+        QStringList ids;
+        for (UrgentNeed n : UrgentNeed::allCases())
+            ids << n.id();
+        QCOMPARE(ids, (QStringList{"food", "shelter", "parking", "medical", "talk"}));
+    }
+
+    void missingDataFolder()
+    {
+        AppModel model(m_dir.filePath(QStringLiteral("nowhere")), myList());
+        QVERIFY(!model.data());
+        QVERIFY(model.favorites()); // the rest keeps working
+        QCOMPARE(model.loadError(),
+                 std::optional<QString>(QStringLiteral(
+                     "The help information could not be loaded (Missing data file state_resources.csv).")));
+        QCOMPARE(model.dataError(), *model.loadError());
+        model.setStateCode(QStringLiteral("CO"));
+        QCOMPARE(model.stateName(), QStringLiteral("CO"));
+        for (UrgentNeed n : UrgentNeed::allCases())
+            QVERIFY(model.listings(n).isEmpty());
+    }
+
+    void myListCannotOpen()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("no-such-folder/my-list.sqlite"));
+        AppModel model(dataFolder(), path);
+        QVERIFY(model.data());
+        QVERIFY(!model.favorites());
+        const QString error = model.loadError().value_or(QString());
+        QVERIFY2(error.startsWith(QStringLiteral("My List could not be opened (SQLite open failed: ")),
+                 qPrintable(error));
+        QVERIFY(error.endsWith(QStringLiteral(").")));
+        QCOMPARE(model.myListError(), error);
+        QCOMPARE(model.dataError(), QString());
+        // Listings are still there without My List.
+        model.setStateCode(QStringLiteral("CO"));
+        QCOMPARE(model.listings(UrgentNeed::shelter).size(), 11);
+    }
+
+    void bothFail()
+    {
+        AppModel model(m_dir.filePath(QStringLiteral("nowhere")),
+                       m_dir.filePath(QStringLiteral("no-such-folder/my-list.sqlite")));
+        const QString error = model.loadError().value_or(QString());
+        QVERIFY(error.startsWith(model.dataError() + QLatin1Char(' ') + QStringLiteral("My List could not")));
+        QCOMPARE(error, model.dataError() + QLatin1Char(' ') + model.myListError());
+        QVERIFY(!model.money());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_AppModel)
+#include "tst_AppModel.moc"
