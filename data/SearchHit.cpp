@@ -1,0 +1,10 @@
+#include "data/SearchHit.h"
+
+QString SearchHit::id() const
+{
+    if (const Listing *l = listing())
+        return l->uid;
+    if (const Video *v = video())
+        return v->uid;
+    return QStringLiteral("g:") + QString::number(guide()->number);
+}
