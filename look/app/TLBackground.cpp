@@ -1,0 +1,44 @@
+#include "look/app/TLBackground.h"
+
+#include "look/app/TLPalette.h"
+#include "look/kit/MBZoom.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+
+TLBackground::TLBackground(QWidget *parent) : QWidget(parent) {}
+
+void TLBackground::paint(QPainter &painter, const QRectF &rect)
+{
+    const TLPalette p = TLPalette::current();
+    painter.fillRect(rect, p.bg);
+    if (p.highContrast)
+        return;
+
+    QColor sheen(Qt::white);
+    sheen.setAlphaF(p.isLight ? 0.35f : 0.05f);
+    QColor clear(Qt::white);
+    clear.setAlphaF(0.0f);
+    QLinearGradient top(QPointF(rect.center().x(), rect.top()), rect.center());
+    top.setColorAt(0.0, sheen);
+    top.setColorAt(1.0, clear);
+    painter.fillRect(rect, top);
+
+    const double outer = px(800);
+    QColor glow = p.accent;
+    glow.setAlphaF(0.10f);
+    QColor glowClear = p.accent;
+    glowClear.setAlphaF(0.0f);
+    QRadialGradient corner(rect.topRight(), outer);
+    corner.setColorAt(0.0, glow);
+    corner.setColorAt(px(10) / outer, glow);
+    corner.setColorAt(1.0, glowClear);
+    painter.fillRect(rect, corner);
+}
+
+void TLBackground::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    paint(p, rect());
+}

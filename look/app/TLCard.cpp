@@ -1,0 +1,65 @@
+#include "look/app/TLCard.h"
+
+#include "look/app/TLPalette.h"
+#include "look/kit/MBZoom.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+TLCard::TLCard(QWidget *parent, double padding, double radius)
+    : QWidget(parent), m_padding(px(padding)), m_radius(px(radius))
+{
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_body = new QVBoxLayout(this);
+    const QMargins s = shadowMargins();
+    const int pad = int(std::lround(m_padding));
+    m_body->setContentsMargins(s.left() + pad, s.top() + pad, s.right() + pad, s.bottom() + pad);
+    m_body->setSpacing(ipx(8));
+    m_body->setAlignment(Qt::AlignTop);
+}
+
+void TLCard::addWidget(QWidget *widget) { m_body->addWidget(widget); }
+
+QMargins TLCard::shadowMargins() const
+{
+    // The shadow falls 3 points down with a soft edge; keep room for it so it
+    // is not cut by the card's own bounds.
+    return QMargins(ipx(4), ipx(2), ipx(4), ipx(9));
+}
+
+QRectF TLCard::panelRect() const { return QRectF(rect()).marginsRemoved(shadowMargins()); }
+
+void TLCard::paintEvent(QPaintEvent *)
+{
+    const TLPalette p = TLPalette::current();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF panel = panelRect();
+
+    // Soft shadow: layered rounded shapes, offset 3 down, strongest at the core.
+    const double alpha = p.isLight ? 0.07 : 0.30;
+    const int layers = 5;
+    painter.setPen(Qt::NoPen);
+    for (int i = layers; i >= 1; --i) {
+        const double spread = px(4.0) * i / layers;
+        QRectF r = panel.translated(0, px(3)).adjusted(-spread, -spread * 0.5, spread, spread);
+        QColor c(0, 0, 0);
+        c.setAlphaF(float(alpha / layers * 1.6 * (layers - i + 1) / layers));
+        painter.setBrush(c);
+        painter.drawRoundedRect(r, m_radius + spread, m_radius + spread);
+    }
+
+    QLinearGradient fill(panel.topLeft(), panel.bottomLeft());
+    fill.setColorAt(0.0, p.panelTop);
+    fill.setColorAt(1.0, p.panelBottom);
+    painter.setBrush(fill);
+    painter.drawRoundedRect(panel, m_radius, m_radius);
+
+    const double line = p.highContrast ? 2.0 : 1.0;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(p.border, line));
+    const QRectF inner = panel.adjusted(line / 2, line / 2, -line / 2, -line / 2);
+    painter.drawRoundedRect(inner, m_radius - line / 2, m_radius - line / 2);
+}

@@ -1,0 +1,48 @@
+#include "look/app/TLThemeRoot.h"
+
+#include "look/app/TLBackground.h"
+#include "look/app/TLPalette.h"
+#include "look/app/TLPrefs.h"
+#include "look/app/TLStyle.h"
+#include "look/kit/MRBYThemes.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleFactory>
+
+TLThemeRoot::TLThemeRoot(Builder build, QWidget *parent)
+    : MBRebuildHost({MRBYThemes::key, TLPrefs::textSizeKey}, &TLThemeRoot::identityText, parent)
+{
+    setBuilder(std::move(build));
+    buildInitial();
+}
+
+QString TLThemeRoot::identityText()
+{
+    return MRBYThemes::currentID() + QLatin1Char('-') + QString::number(TLStyle::textSize());
+}
+
+void TLThemeRoot::applyApplicationLook()
+{
+    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+    if (!app)
+        return;
+    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0) {
+        if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+            QApplication::setStyle(fusion);
+    }
+    QApplication::setPalette(TLPalette::current().qpalette());
+}
+
+void TLThemeRoot::aboutToBuild()
+{
+    applyApplicationLook();
+    setPalette(TLPalette::current().qpalette());
+}
+
+void TLThemeRoot::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    TLBackground::paint(p, rect());
+}

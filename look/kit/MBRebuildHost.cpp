@@ -1,0 +1,94 @@
+#include "look/kit/MBRebuildHost.h"
+
+#include "look/kit/MBZoom.h"
+#include "look/kit/Prefs.h"
+
+#include <QTimer>
+#include <QVBoxLayout>
+
+MBRebuildHost::MBRebuildHost(QStringList keys, Builder build, Identity identity, QWidget *parent)
+    : QWidget(parent),
+      m_keys(std::move(keys)),
+      m_build(std::move(build)),
+      m_identityFn(std::move(identity)),
+      m_zoom(MBZoomScope::current())
+{
+    setUp();
+    buildInitial();
+}
+
+MBRebuildHost::MBRebuildHost(QStringList keys, Identity identity, QWidget *parent)
+    : QWidget(parent),
+      m_keys(std::move(keys)),
+      m_identityFn(std::move(identity)),
+      m_zoom(MBZoomScope::current())
+{
+    setUp();
+}
+
+void MBRebuildHost::setUp()
+{
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+    connect(&Prefs::shared(), &Prefs::changed, this, &MBRebuildHost::onKeyChanged);
+}
+
+void MBRebuildHost::buildInitial()
+{
+    m_identity = currentIdentity();
+    buildContent();
+}
+
+void MBRebuildHost::buildContent()
+{
+    aboutToBuild();
+    MBZoomScope scope(m_zoom);
+    if (!m_build)
+        return;
+    m_content = m_build();
+    if (m_content) {
+        m_layout->addWidget(m_content);
+        m_content->show();
+    }
+}
+
+QString MBRebuildHost::currentIdentity() const
+{
+    if (m_identityFn)
+        return m_identityFn();
+    QStringList parts;
+    for (const QString &k : m_keys)
+        parts << Prefs::shared().value(k).toString();
+    return parts.join(QChar(0x1f));
+}
+
+void MBRebuildHost::onKeyChanged(const QString &key)
+{
+    if (!m_keys.contains(key) || m_pending)
+        return;
+    if (currentIdentity() == m_identity)
+        return;
+    m_pending = true;
+    QPointer<MBRebuildHost> self(this);
+    QTimer::singleShot(0, this, [self] {
+        if (self)
+            self->rebuildNow();
+    });
+}
+
+void MBRebuildHost::rebuildNow()
+{
+    m_pending = false;
+    m_identity = currentIdentity();
+    if (m_content) {
+        QWidget *old = m_content;
+        m_content = nullptr;
+        m_layout->removeWidget(old);
+        old->hide();
+        old->deleteLater();
+    }
+    ++m_rebuilds;
+    buildContent();
+    Q_EMIT rebuilt();
+}

@@ -1,0 +1,65 @@
+#pragma once
+// Holds content made by a build function and makes it afresh when one of the
+// watched settings keys changes the content's identity. The rebuild is
+// scheduled once on the next turn of the event loop, so a widget inside the
+// content may write a watched key from its own signal; the old content goes
+// with deleteLater().
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+class QVBoxLayout;
+
+class MBRebuildHost : public QWidget
+{
+    Q_OBJECT
+public:
+    using Builder = std::function<QWidget *()>;
+    using Identity = std::function<QString()>;
+
+    // `identity` defaults to the stored values of `keys`, joined.
+    MBRebuildHost(QStringList keys, Builder build, Identity identity = {},
+                  QWidget *parent = nullptr);
+
+    QWidget *content() const { return m_content; }
+    QString identity() const { return m_identity; }
+    int rebuildCount() const { return m_rebuilds; }
+
+    // Builds the content now (used by subclasses that change their own
+    // inputs, and by tests). The zoom of the build is the one the host was
+    // made with, unless a subclass opens its own scope in the builder.
+    void rebuildNow();
+
+Q_SIGNALS:
+    // The new content is in place.
+    void rebuilt();
+
+protected:
+    // For subclasses: no content until buildInitial() is called, so that the
+    // subclass is complete when aboutToBuild() first runs.
+    MBRebuildHost(QStringList keys, Identity identity, QWidget *parent);
+    void setBuilder(Builder build) { m_build = std::move(build); }
+    void buildInitial();
+
+    // Called just before each build (initial one included).
+    virtual void aboutToBuild() {}
+
+private:
+    void setUp();
+    void buildContent();
+    void onKeyChanged(const QString &key);
+    QString currentIdentity() const;
+
+    QStringList m_keys;
+    Builder m_build;
+    Identity m_identityFn;
+    QString m_identity;
+    QPointer<QWidget> m_content;
+    QVBoxLayout *m_layout = nullptr;
+    double m_zoom = 1.0;
+    bool m_pending = false;
+    int m_rebuilds = 0;
+};

@@ -1,0 +1,60 @@
+#include "look/kit/MRBYTheme.h"
+
+#include <algorithm>
+#include <cmath>
+
+MRBYTheme::RGB MRBYTheme::RGB::fromHex(std::uint32_t hex)
+{
+    return RGB(((hex >> 16) & 0xFF) / 255.0, ((hex >> 8) & 0xFF) / 255.0, (hex & 0xFF) / 255.0);
+}
+
+QColor MRBYTheme::RGB::color() const { return QColor::fromRgbF(float(r), float(g), float(b), 1.0f); }
+
+double MRBYTheme::RGB::luminance() const
+{
+    auto lin = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(r) + 0.7152 * lin(g) + 0.0722 * lin(b);
+}
+
+double MRBYTheme::RGB::contrast(const RGB &a, const RGB &b)
+{
+    const double la = a.luminance();
+    const double lb = b.luminance();
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+MBKitTheme MRBYTheme::kitTheme() const
+{
+    MBKitTheme k;
+    k.bg = bg.color();
+    k.text = text.color();
+    k.dim = dim.color();
+    k.rim = QColor::fromRgbF(1.0f, 1.0f, 1.0f, 0.25f);
+    k.accent = accent.color();
+    k.panelTop = panelTop.color();
+    k.panelBottom = panelBottom.color();
+    return k;
+}
+
+QString MRBYTheme::familyName(Family family)
+{
+    switch (family) {
+    case Family::Masculine: return QStringLiteral("masculine");
+    case Family::Feminine: return QStringLiteral("feminine");
+    case Family::Black: return QStringLiteral("black");
+    case Family::Gray: return QStringLiteral("gray");
+    case Family::Extra: return QStringLiteral("extra");
+    }
+    return QString();
+}
+
+std::optional<MRBYTheme::Family> MRBYTheme::familyFromName(const QString &name)
+{
+    for (Family f : {Family::Masculine, Family::Feminine, Family::Black, Family::Gray, Family::Extra}) {
+        if (familyName(f) == name)
+            return f;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,55 @@
+#pragma once
+// A colour theme: a named set of six colours, with the WCAG luminance and
+// contrast arithmetic.
+
+#include "look/kit/MBKitTheme.h"
+
+#include <QColor>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+struct MRBYTheme
+{
+    enum class Family { Masculine, Feminine, Black, Gray, Extra };
+
+    struct RGB
+    {
+        double r = 0.0;
+        double g = 0.0;
+        double b = 0.0;
+
+        RGB() = default;
+        RGB(double red, double green, double blue) : r(red), g(green), b(blue) {}
+        // 0xRRGGBB; the top byte is ignored.
+        static RGB fromHex(std::uint32_t hex);
+
+        QColor color() const;
+        // WCAG 2.0 relative luminance.
+        double luminance() const;
+        // WCAG contrast ratio, 1…21, order of the arguments does not matter.
+        static double contrast(const RGB &a, const RGB &b);
+
+        bool operator==(const RGB &o) const { return r == o.r && g == o.g && b == o.b; }
+    };
+
+    QString id;
+    QString name;
+    Family family = Family::Extra;
+    RGB bg;
+    RGB panelTop;
+    RGB panelBottom;
+    RGB text;
+    RGB dim;
+    RGB accent;
+
+    MBKitTheme kitTheme() const;
+
+    // Themes are the same theme when their ids are equal.
+    bool operator==(const MRBYTheme &o) const { return id == o.id; }
+
+    static QString familyName(Family family);
+    // Case-sensitive; none for any other text.
+    static std::optional<Family> familyFromName(const QString &name);
+};
