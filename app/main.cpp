@@ -1,13 +1,30 @@
-#include <QCoreApplication>
+#include "app/TLSetup.h"
+
+#include <QApplication>
 #include <QTextStream>
+
+#include <clocale>
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.contains(QStringLiteral("--selftest"))) {
-        QTextStream(stdout) << "self-test not available in this build\n";
-        return 2;
-    }
-    return 0;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    if (const std::optional<int> code = TLSetup::childOperation(arguments))
+        return *code;
+    TLSetup::prepareEnvironment(arguments);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tenterly"));
+    QApplication::setApplicationVersion(QStringLiteral(TL_APP_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("Marrowby"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TL_APP_ID));
+    // Numbers are never written or read in the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+
+    QTextStream out(stdout);
+    if (const std::optional<int> code = TLSetup::dispatch(arguments, out))
+        return *code;
+    return TLSetup::runApplication();
 }
