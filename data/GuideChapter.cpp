@@ -1,27 +1,8 @@
 #include "data/GuideChapter.h"
 
+#include "data/HorizontalSpace.h"
+
 #include <QStringList>
-
-namespace {
-
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
-
-// Spaces and tabs only: other white space is text the reader sees.
-QString trimBlanks(const QString &line)
-{
-    qsizetype from = 0;
-    qsizetype to = line.size();
-    while (from < to && isBlank(line.at(from)))
-        ++from;
-    while (to > from && isBlank(line.at(to - 1)))
-        --to;
-    return line.mid(from, to - from);
-}
-
-} // namespace
 
 QString GuideChapter::plainText() const
 {
@@ -31,7 +12,7 @@ QString GuideChapter::plainText() const
     text.remove(QStringLiteral("**"));
     QStringList lines = text.split(u'\n');
     for (QString &line : lines) {
-        line = trimBlanks(line);
+        line = trimmedHorizontal(line);
         // Each mark is tested once, in this order, so "## • x" loses both.
         for (const QString &mark : marks) {
             if (line.startsWith(mark))

@@ -18,7 +18,7 @@ struct GuideChapter
     QString title;
     QString body;
     QList<GuideSource> sources;  // in display order
-    QString checked = QStringLiteral("Checked Oct 2026");
+    QString checked = defaultChecked();
 
     int id() const { return number; }
 

@@ -1,7 +1,9 @@
 #include "data/GuideContent.h"
 
+#include "data/HorizontalSpace.h"
+
+#include <QRegularExpression>
 #include <QStringList>
-#include <QStringView>
 
 namespace GuideContent {
 
@@ -23,63 +25,18 @@ QString disclaimer()
 
 namespace {
 
-using CodePoints = QList<uint>;
-
-bool isSentenceEnd(uint c)
+// A piece between sentence ends is a sentence when, trimmed of spaces and
+// tabs, it has two or more space-separated parts; single words and headings
+// of one word are not. A tab inside a piece stays in its part.
+int countSentences(const QString &text)
 {
-    return c == U'.' || c == U'!' || c == U'?' || c == U'\n';
-}
-
-bool isBlank(uint c)
-{
-    return c == U' ' || c == U'\t';
-}
-
-// A piece between sentence ends is a sentence when it has two or more
-// space-separated parts; single words and headings of one word are not.
-bool isSentence(const CodePoints &piece)
-{
-    int parts = 0;
-    bool inPart = false;
-    for (const uint c : piece) {
-        // Parts are split at spaces only; a tab inside stays in its part.
-        if (c == U' ') {
-            inPart = false;
-        } else if (!inPart) {
-            inPart = true;
-            ++parts;
-        }
-    }
-    return parts >= 2;
-}
-
-CodePoints trimmedPiece(const CodePoints &piece)
-{
-    qsizetype from = 0;
-    qsizetype to = piece.size();
-    while (from < to && isBlank(piece.at(from)))
-        ++from;
-    while (to > from && isBlank(piece.at(to - 1)))
-        --to;
-    return piece.mid(from, to - from);
-}
-
-int countSentences(const CodePoints &text)
-{
+    static const QRegularExpression ends(QStringLiteral("[.!?\\n]"),
+                                         QRegularExpression::UseUnicodePropertiesOption);
     int sentences = 0;
-    CodePoints piece;
-    auto close = [&] {
-        if (isSentence(trimmedPiece(piece)))
+    for (const QString &piece : text.split(ends)) {
+        if (trimmedHorizontal(piece).split(u' ', Qt::SkipEmptyParts).size() >= 2)
             ++sentences;
-        piece.clear();
-    };
-    for (const uint c : text) {
-        if (isSentenceEnd(c))
-            close();
-        else
-            piece.append(c);
     }
-    close();
     return sentences;
 }
 
@@ -113,8 +70,7 @@ int syllables(const QString &word)
 
 Grade gradeLevel(const QString &text)
 {
-    const CodePoints codePoints = text.toUcs4();
-    const int sentences = countSentences(codePoints);
+    const int sentences = countSentences(text);
 
     // Words: runs of letters and digits holding at least one letter, so
     // phone numbers add nothing and "don't" is two words.
@@ -130,7 +86,7 @@ Grade gradeLevel(const QString &text)
         word.clear();
         hasLetter = false;
     };
-    for (const uint c : codePoints) {
+    for (const uint c : text.toUcs4()) {
         const bool letter = QChar::isLetter(c);
         if (letter || QChar::isDigit(c)) {
             word.append(QChar::fromUcs4(c));

@@ -10,7 +10,16 @@ namespace {
 
 QString cell(const CSV::Row &row, const char16_t *column)
 {
-    return row.value(QString::fromUtf16(column));
+    return CSV::cell(row, QString::fromUtf16(column));
+}
+
+// Appends a labelled line only when the row's cell holds text.
+void addDetail(QList<Detail> &details, const CSV::Row &row, const char16_t *label,
+               const char16_t *column)
+{
+    const QString value = cell(row, column);
+    if (!value.isEmpty())
+        details.append(Detail{QString::fromUtf16(label), value});
 }
 
 QList<AppCategory> nationalTopics(const QString &category)
@@ -130,9 +139,7 @@ Listing parking(const CSV::Row &row, const QHash<QString, QString> &codes)
 
     QList<Detail> details;
     const auto add = [&](const char16_t *label, const char16_t *column) {
-        const QString value = cell(row, column);
-        if (!value.isEmpty())
-            details.append(Detail{QString::fromUtf16(label), value});
+        addDetail(details, row, label, column);
     };
     add(u"Overnight", u"status");
     add(u"Time limit", u"time_limit");
@@ -172,9 +179,7 @@ Listing job(const CSV::Row &row)
 
     QList<Detail> details{Detail{u"Kind of work"_qs, type}};
     const auto add = [&](const char16_t *label, const char16_t *column) {
-        const QString value = cell(row, column);
-        if (!value.isEmpty())
-            details.append(Detail{QString::fromUtf16(label), value});
+        addDetail(details, row, label, column);
     };
     add(u"Needs a phone", u"needs_phone");
     add(u"Needs a computer", u"needs_computer");
