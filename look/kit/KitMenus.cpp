@@ -1,0 +1,71 @@
+#include "look/kit/KitMenus.h"
+
+#include "look/kit/MBZoomCommands.h"
+#include "look/kit/MRBYAppMenuCommands.h"
+#include "look/kit/MRBYHelpCommands.h"
+#include "look/kit/MRBYThemeCommands.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace KitMenus {
+
+MRBYAppMenuCommands *addAppMenu(QMenuBar *bar)
+{
+    auto *m = new MRBYAppMenuCommands(bar);
+    bar->addMenu(m);
+    return m;
+}
+
+QMenu *findMenu(QMenuBar *bar, const QString &title)
+{
+    for (QAction *a : bar->actions()) {
+        QMenu *m = a->menu();
+        if (!m)
+            continue;
+        QString t = m->title();
+        t.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+        t.remove(QLatin1Char('&'));
+        t.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+        if (t == title)
+            return m;
+    }
+    return nullptr;
+}
+
+QMenu *addZoomItems(QMenuBar *bar)
+{
+    QMenu *view = findMenu(bar, QStringLiteral("View"));
+    if (!view)
+        view = bar->addMenu(QStringLiteral("View"));
+    else if (!view->isEmpty())
+        view->addSeparator();
+    MBZoomCommands::addTo(view);
+    return view;
+}
+
+MRBYThemeCommands *addThemeMenu(QMenuBar *bar)
+{
+    auto *m = new MRBYThemeCommands(bar);
+    bar->addMenu(m);
+    return m;
+}
+
+MRBYHelpCommands *addHelpMenu(QMenuBar *bar)
+{
+    auto *m = new MRBYHelpCommands(bar);
+    bar->addMenu(m);
+    return m;
+}
+
+void install(QMenuBar *bar, const std::function<void(QMenuBar *)> &ownMenus)
+{
+    addAppMenu(bar);
+    if (ownMenus)
+        ownMenus(bar);
+    addZoomItems(bar);
+    addThemeMenu(bar);
+    addHelpMenu(bar);
+}
+
+} // namespace KitMenus

@@ -1,0 +1,33 @@
+#pragma once
+// The kit's menus on a menu bar. The main window either calls install(),
+// which puts them in order around its own menus, or adds them one by one:
+//   application menu, the window's own menus, View (with the zoom items),
+//   Theme, Help.
+
+#include <QList>
+
+#include <functional>
+
+class QMenu;
+class QMenuBar;
+class MRBYAppMenuCommands;
+class MRBYHelpCommands;
+class MRBYThemeCommands;
+
+namespace KitMenus {
+
+MRBYAppMenuCommands *addAppMenu(QMenuBar *bar);
+// Adds the zoom items to the bar's "View" menu, making that menu when the
+// bar has none yet.
+QMenu *addZoomItems(QMenuBar *bar);
+MRBYThemeCommands *addThemeMenu(QMenuBar *bar);
+MRBYHelpCommands *addHelpMenu(QMenuBar *bar);
+
+// The bar's top-level menu with that title ("&" markers ignored), if any.
+QMenu *findMenu(QMenuBar *bar, const QString &title);
+
+// All of the above in order; `ownMenus` adds the window's menus right after
+// the application menu (a "View" menu it adds receives the zoom items).
+void install(QMenuBar *bar, const std::function<void(QMenuBar *)> &ownMenus = {});
+
+} // namespace KitMenus

@@ -1,0 +1,20 @@
+#pragma once
+// The kit's text font at fixed sizes, and the pass-through for titles built
+// at run time.
+
+#include "look/kit/KitFont.h"
+
+#include <QFont>
+#include <QString>
+
+// The text font of exactly `size` points (at the zoom of the current build
+// scope); the application's text size does not change it.
+QFont mbFont(double size, FontWeight weight = FontWeight::Regular);
+
+// Returns the title unchanged. Titles built at run time go through here on
+// their way to a label or menu, which shows them as plain text.
+QString mbPlain(const QString &title);
+
+// A run-time title as a menu or button text: "&" doubled, so Qt shows the
+// title exactly as built instead of taking "&" as a mnemonic marker.
+QString mbMenuText(const QString &title);

@@ -1,0 +1,158 @@
+#include "look/kit/MBSearchField.h"
+
+#include "look/kit/KitFont.h"
+#include "look/kit/MBSymbolView.h"
+#include "look/kit/MBSymbols.h"
+#include "look/kit/MBZoom.h"
+#include "look/kit/MRBYKitHost.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+
+// The symbol sized to the surrounding text.
+double glyphSize(const QFont &font)
+{
+    return std::round(KitFont::pixelSize(font) * 1.2);
+}
+
+// A chrome-less button showing the clear symbol in the kit's dim colour.
+class ClearButton final : public QAbstractButton
+{
+public:
+    explicit ClearButton(QWidget *parent) : QAbstractButton(parent)
+    {
+        setCursor(Qt::ArrowCursor);
+        setFocusPolicy(Qt::TabFocus);
+        setToolTip(QStringLiteral("Clear search"));
+        setAccessibleName(QStringLiteral("Clear search"));
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    }
+
+    QSize sizeHint() const override
+    {
+        const int side = int(glyphSize(font()));
+        return QSize(side, side);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setFont(MBSymbols::font(glyphSize(font())));
+        QColor c = MRBYKitHost::theme().dim;
+        if (isDown())
+            c = MRBYKitHost::theme().text;
+        p.setPen(c);
+        p.drawText(rect(), Qt::AlignCenter, MBSymbols::glyph(QStringLiteral("xmark.circle.fill")));
+        if (hasFocus()) {
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(QPen(MRBYKitHost::theme().accent, 1.5));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
+        }
+    }
+};
+
+} // namespace
+
+MBSearchField::MBSearchField(const QString &prompt, const QString &text, QWidget *parent)
+    : QWidget(parent)
+{
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(ipx(12), ipx(7), ipx(12), ipx(7));
+    row->setSpacing(ipx(6));
+
+    m_glass = new MBSymbolView(QStringLiteral("magnifyingglass"), glyphSize(font()), this);
+    m_glass->setColorSource([] { return MRBYKitHost::theme().dim; });
+    row->addWidget(m_glass, 0, Qt::AlignVCenter);
+
+    m_edit = new QLineEdit(this);
+    m_edit->setFrame(false);
+    m_edit->setPlaceholderText(prompt);
+    m_edit->setText(text);
+    m_edit->setAttribute(Qt::WA_MacShowFocusRect, false);
+    m_edit->setAccessibleName(prompt);
+    row->addWidget(m_edit, 1, Qt::AlignVCenter);
+
+    m_clear = new ClearButton(this);
+    row->addWidget(m_clear, 0, Qt::AlignVCenter);
+
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    applyColors();
+    syncClearButton();
+
+    connect(m_edit, &QLineEdit::textChanged, this, [this](const QString &t) {
+        syncClearButton();
+        Q_EMIT textChanged(t);
+    });
+    connect(m_clear, &QAbstractButton::clicked, this, [this] { m_edit->clear(); });
+}
+
+QString MBSearchField::text() const { return m_edit->text(); }
+
+void MBSearchField::setText(const QString &text)
+{
+    if (text != m_edit->text())
+        m_edit->setText(text);
+}
+
+QString MBSearchField::prompt() const { return m_edit->placeholderText(); }
+
+void MBSearchField::syncClearButton()
+{
+    // Any character, a lone space included, brings the button.
+    m_clear->setVisible(!m_edit->text().isEmpty());
+}
+
+void MBSearchField::applyColors()
+{
+    const MBKitTheme k = MRBYKitHost::theme();
+    QPalette pal = m_edit->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Base, Qt::transparent);
+        pal.setColor(group, QPalette::Text, k.text);
+        pal.setColor(group, QPalette::PlaceholderText, k.dim);
+    }
+    m_edit->setPalette(pal);
+}
+
+void MBSearchField::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        m_glass->setGlyphSize(glyphSize(font()));
+        m_clear->updateGeometry();
+    } else if (event->type() == QEvent::PaletteChange) {
+        applyColors();
+    }
+}
+
+void MBSearchField::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect());
+    QPainterPath capsule;
+    capsule.addRoundedRect(r, r.height() / 2.0, r.height() / 2.0);
+    p.fillPath(capsule, QColor::fromRgbF(0, 0, 0, 0.35f));
+
+    // An inset well: darker at the top edge, lighter at the bottom.
+    QLinearGradient rim(r.center().x(), r.top(), r.center().x(), r.bottom());
+    rim.setColorAt(0.0, QColor::fromRgbF(0, 0, 0, 0.6f));
+    rim.setColorAt(1.0, QColor::fromRgbF(1, 1, 1, 0.25f));
+    const QRectF inner = r.adjusted(0.5, 0.5, -0.5, -0.5);
+    QPainterPath edge;
+    edge.addRoundedRect(inner, inner.height() / 2.0, inner.height() / 2.0);
+    p.setPen(QPen(QBrush(rim), 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(edge);
+}

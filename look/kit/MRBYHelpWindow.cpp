@@ -1,0 +1,85 @@
+#include "look/kit/MRBYHelpWindow.h"
+
+#include "look/kit/MRBYHelp.h"
+#include "look/kit/MRBYHelpViewer.h"
+#include "look/kit/MRBYKitHost.h"
+#include "look/kit/MRBYThemeRoot.h"
+#include "look/kit/Prefs.h"
+
+#include <QGuiApplication>
+#include <QHideEvent>
+#include <QPointer>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+QPointer<MRBYHelpWindow> g_window;
+}
+
+QString MRBYHelpWindow::frameKey() { return QStringLiteral("mrby.helpWindowFrame"); }
+
+MRBYHelpWindow::MRBYHelpWindow() : QWidget(nullptr, Qt::Window)
+{
+    setObjectName(QStringLiteral("MRBYHelpWindow"));
+    // Closing the help window alone never ends the application.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    resize(860, 600);
+
+    const auto saved = Prefs::shared().string(frameKey());
+    if (!saved || !restoreGeometry(QByteArray::fromBase64(saved->toLatin1()))) {
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(0, 0), size());
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+}
+
+MRBYHelpWindow *MRBYHelpWindow::instance() { return g_window; }
+
+MRBYHelpWindow *MRBYHelpWindow::showTopic(const std::optional<QString> &topic)
+{
+    if (!g_window)
+        g_window = new MRBYHelpWindow;
+    MRBYHelpWindow *w = g_window;
+    w->setWindowTitle(MRBYKitHost::appName() + QStringLiteral(" Help"));
+
+    // A fresh viewer on every request: empty search, the topic asked for.
+    if (w->m_root) {
+        w->layout()->removeWidget(w->m_root);
+        w->m_root->hide();
+        w->m_root->deleteLater();
+    }
+    w->m_root = new MRBYThemeRoot([topic] { return new MRBYHelpViewer(topic); }, w);
+    w->layout()->addWidget(w->m_root);
+    w->m_root->show();
+
+    w->show();
+    w->raise();
+    w->activateWindow();
+    return w;
+}
+
+MRBYHelpViewer *MRBYHelpWindow::viewer() const
+{
+    auto *root = qobject_cast<MRBYThemeRoot *>(m_root);
+    return root ? qobject_cast<MRBYHelpViewer *>(root->content()) : nullptr;
+}
+
+void MRBYHelpWindow::saveFrame()
+{
+    Prefs::shared().setString(frameKey(), QString::fromLatin1(saveGeometry().toBase64()));
+}
+
+void MRBYHelpWindow::hideEvent(QHideEvent *event)
+{
+    saveFrame();
+    QWidget::hideEvent(event);
+}
+
+void MRBYHelp::showWindow(const std::optional<QString> &topic)
+{
+    MRBYHelpWindow::showTopic(topic);
+}
