@@ -1,7 +1,6 @@
 #include "look/app/TLBackground.h"
 
 #include "look/app/TLPalette.h"
-#include "look/kit/MBZoom.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -25,14 +24,15 @@ void TLBackground::paint(QPainter &painter, const QRectF &rect)
     top.setColorAt(1.0, clear);
     painter.fillRect(rect, top);
 
-    const double outer = px(800);
+    // The background lies behind the zoomed content and does not zoom.
+    const double outer = 800.0;
     QColor glow = p.accent;
     glow.setAlphaF(0.10f);
     QColor glowClear = p.accent;
     glowClear.setAlphaF(0.0f);
     QRadialGradient corner(rect.topRight(), outer);
     corner.setColorAt(0.0, glow);
-    corner.setColorAt(px(10) / outer, glow);
+    corner.setColorAt(10.0 / outer, glow);
     corner.setColorAt(1.0, glowClear);
     painter.fillRect(rect, corner);
 }

@@ -75,8 +75,10 @@ void TLBadge::paintEvent(QPaintEvent *)
     p.drawRoundedRect(r, m_radius, m_radius);
     if (TLPalette::current().highContrast) {
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(Qt::white, 2.0));
-        p.drawRoundedRect(r.adjusted(1, 1, -1, -1), m_radius - 1, m_radius - 1);
+        const double line = 2.0 * m_zoom;
+        p.setPen(QPen(Qt::white, line));
+        const double h = line / 2;
+        p.drawRoundedRect(r.adjusted(h, h, -h, -h), m_radius - h, m_radius - h);
     }
 
     // Symbol and text centred vertically as a row.

@@ -90,7 +90,10 @@ QColor TLButton::outlineColor() const
     return p.border;
 }
 
-double TLButton::outlineWidth() const { return TLPalette::current().highContrast ? 2.0 : 1.0; }
+double TLButton::outlineWidth() const
+{
+    return (TLPalette::current().highContrast ? 2.0 : 1.0) * m_zoom;
+}
 
 bool TLButton::hitButton(const QPoint &pos) const { return rect().contains(pos); }
 
@@ -116,8 +119,9 @@ void TLButton::paintEvent(QPaintEvent *)
     painter.drawRoundedRect(inner, inner.height() / 2.0, inner.height() / 2.0);
 
     if (hasFocus()) {
-        const QRectF ring = r.adjusted(1.5, 1.5, -1.5, -1.5);
-        painter.setPen(QPen(TLPalette::current().accent, 2.0));
+        const double inset = 1.5 * m_zoom;
+        const QRectF ring = r.adjusted(inset, inset, -inset, -inset);
+        painter.setPen(QPen(TLPalette::current().accent, 2.0 * m_zoom));
         painter.drawRoundedRect(ring, ring.height() / 2.0, ring.height() / 2.0);
     }
 

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 TLCard::TLCard(QWidget *parent, double padding, double radius)
-    : QWidget(parent), m_padding(px(padding)), m_radius(px(radius))
+    : QWidget(parent), m_padding(px(padding)), m_radius(px(radius)), m_zoom(MBZoomScope::current())
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     m_body = new QVBoxLayout(this);
@@ -26,7 +26,9 @@ QMargins TLCard::shadowMargins() const
 {
     // The shadow falls 3 points down with a soft edge; keep room for it so it
     // is not cut by the card's own bounds.
-    return QMargins(ipx(4), ipx(2), ipx(4), ipx(9));
+    // It is asked for again at paint time, outside the zoom of the build.
+    auto z = [this](double points) { return int(std::lround(points * m_zoom)); };
+    return QMargins(z(4), z(2), z(4), z(9));
 }
 
 QRectF TLCard::panelRect() const { return QRectF(rect()).marginsRemoved(shadowMargins()); }
@@ -43,8 +45,8 @@ void TLCard::paintEvent(QPaintEvent *)
     const int layers = 5;
     painter.setPen(Qt::NoPen);
     for (int i = layers; i >= 1; --i) {
-        const double spread = px(4.0) * i / layers;
-        QRectF r = panel.translated(0, px(3)).adjusted(-spread, -spread * 0.5, spread, spread);
+        const double spread = 4.0 * m_zoom * i / layers;
+        QRectF r = panel.translated(0, 3.0 * m_zoom).adjusted(-spread, -spread * 0.5, spread, spread);
         QColor c(0, 0, 0);
         c.setAlphaF(float(alpha / layers * 1.6 * (layers - i + 1) / layers));
         painter.setBrush(c);
@@ -57,7 +59,7 @@ void TLCard::paintEvent(QPaintEvent *)
     painter.setBrush(fill);
     painter.drawRoundedRect(panel, m_radius, m_radius);
 
-    const double line = p.highContrast ? 2.0 : 1.0;
+    const double line = (p.highContrast ? 2.0 : 1.0) * m_zoom;
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(p.border, line));
     const QRectF inner = panel.adjusted(line / 2, line / 2, -line / 2, -line / 2);

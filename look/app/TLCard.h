@@ -31,4 +31,5 @@ private:
     QVBoxLayout *m_body;
     double m_padding;
     double m_radius;
+    double m_zoom;
 };

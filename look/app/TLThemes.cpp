@@ -5,33 +5,16 @@
 #include "look/kit/Prefs.h"
 
 namespace TLThemes {
-namespace {
-
-MRBYTheme make(const QString &id, const char *name, std::uint32_t bg, std::uint32_t top,
-               std::uint32_t bottom, std::uint32_t text, std::uint32_t dim, std::uint32_t accent)
-{
-    using RGB = MRBYTheme::RGB;
-    MRBYTheme t;
-    t.id = id;
-    t.name = QString::fromUtf8(name);
-    t.family = MRBYTheme::Family::Extra;
-    t.bg = RGB::fromHex(bg);
-    t.panelTop = RGB::fromHex(top);
-    t.panelBottom = RGB::fromHex(bottom);
-    t.text = RGB::fromHex(text);
-    t.dim = RGB::fromHex(dim);
-    t.accent = RGB::fromHex(accent);
-    return t;
-}
-
-} // namespace
 
 const QList<MRBYTheme> &extras()
 {
     static const QList<MRBYTheme> themes = {
-        make(warmID, "Warm Sand (calm, light)", 0xF4ECE1, 0xFFFBF6, 0xF6EDE1, 0x2A1F17, 0x5C4838, 0x2C6A63),
-        make(emberID, "Evening Ember (calm, dark)", 0x1D1714, 0x3A2E27, 0x261E1A, 0xFBF3EC, 0xD6C1B1, 0xD98A4E),
-        make(highContrastID, "High Contrast", 0x000000, 0x141414, 0x000000, 0xFFFFFF, 0xF2F2F2, 0xFFD60A),
+        MRBYTheme::fromHex(warmID, QStringLiteral("Warm Sand (calm, light)"), MRBYTheme::Family::Extra,
+                           0xF4ECE1, 0xFFFBF6, 0xF6EDE1, 0x2A1F17, 0x5C4838, 0x2C6A63),
+        MRBYTheme::fromHex(emberID, QStringLiteral("Evening Ember (calm, dark)"), MRBYTheme::Family::Extra,
+                           0x1D1714, 0x3A2E27, 0x261E1A, 0xFBF3EC, 0xD6C1B1, 0xD98A4E),
+        MRBYTheme::fromHex(highContrastID, QStringLiteral("High Contrast"), MRBYTheme::Family::Extra,
+                           0x000000, 0x141414, 0x000000, 0xFFFFFF, 0xF2F2F2, 0xFFD60A),
     };
     return themes;
 }

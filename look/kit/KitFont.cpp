@@ -20,8 +20,8 @@ double pixelsPerPoint()
 QFont::Weight qtWeight(FontWeight weight)
 {
     switch (weight) {
-    case FontWeight::UltraLight: return QFont::ExtraLight;
-    case FontWeight::Thin: return QFont::Thin;
+    case FontWeight::UltraLight: return QFont::Thin;
+    case FontWeight::Thin: return QFont::ExtraLight;
     case FontWeight::Light: return QFont::Light;
     case FontWeight::Regular: return QFont::Normal;
     case FontWeight::Medium: return QFont::Medium;

@@ -25,6 +25,21 @@ double MRBYTheme::RGB::contrast(const RGB &a, const RGB &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+MRBYTheme MRBYTheme::fromHex(const QString &id, const QString &name, Family family,
+                             std::uint32_t bg, std::uint32_t panelTop, std::uint32_t panelBottom,
+                             std::uint32_t text, std::uint32_t dim, std::uint32_t accent)
+{
+    return MRBYTheme{id,
+                     name,
+                     family,
+                     RGB::fromHex(bg),
+                     RGB::fromHex(panelTop),
+                     RGB::fromHex(panelBottom),
+                     RGB::fromHex(text),
+                     RGB::fromHex(dim),
+                     RGB::fromHex(accent)};
+}
+
 MBKitTheme MRBYTheme::kitTheme() const
 {
     MBKitTheme k;

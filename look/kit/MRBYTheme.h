@@ -44,6 +44,11 @@ struct MRBYTheme
     RGB dim;
     RGB accent;
 
+    // A theme from 0xRRGGBB colours, in the order of the fields.
+    static MRBYTheme fromHex(const QString &id, const QString &name, Family family,
+                             std::uint32_t bg, std::uint32_t panelTop, std::uint32_t panelBottom,
+                             std::uint32_t text, std::uint32_t dim, std::uint32_t accent);
+
     MBKitTheme kitTheme() const;
 
     // Themes are the same theme when their ids are equal.

@@ -8,23 +8,6 @@ namespace MRBYThemes {
 namespace {
 
 using F = MRBYTheme::Family;
-using RGB = MRBYTheme::RGB;
-
-MRBYTheme make(const char *id, const char *name, F family, std::uint32_t bg, std::uint32_t top,
-               std::uint32_t bottom, std::uint32_t text, std::uint32_t dim, std::uint32_t accent)
-{
-    MRBYTheme t;
-    t.id = QString::fromUtf8(id);
-    t.name = QString::fromUtf8(name);
-    t.family = family;
-    t.bg = RGB::fromHex(bg);
-    t.panelTop = RGB::fromHex(top);
-    t.panelBottom = RGB::fromHex(bottom);
-    t.text = RGB::fromHex(text);
-    t.dim = RGB::fromHex(dim);
-    t.accent = RGB::fromHex(accent);
-    return t;
-}
 
 QList<MRBYTheme> &registered()
 {
@@ -43,12 +26,18 @@ QString &defaultIDStore()
 const QList<MRBYTheme> &builtIn()
 {
     static const QList<MRBYTheme> themes = {
-        make("cobalt-gunmetal", "Cobalt Gunmetal", F::Masculine, 0x14181F, 0x353C48, 0x1C2129, 0xF2F5FA, 0xA3AEC0, 0x2F7BF2),
-        make("candy-red-titanium", "Candy Red Titanium", F::Masculine, 0x1A1616, 0x403736, 0x231D1D, 0xFAF3F2, 0xC2AAA7, 0xD3262E),
-        make("rose-gold", "Rose Gold", F::Feminine, 0x24161D, 0x4A3039, 0x2C1B23, 0xFFF2F5, 0xD6AFBC, 0xE0789A),
-        make("lavender-pearl", "Lavender Pearl", F::Feminine, 0x1C1726, 0x40375A, 0x241D33, 0xF6F2FF, 0xBDB1DA, 0x9B7BE8),
-        make("midnight-black", "Midnight Black", F::Black, 0x050506, 0x26272B, 0x0E0E10, 0xFFFFFF, 0x9C9EA6, 0x5AA9FF),
-        make("brushed-gray", "Brushed Gray", F::Gray, 0x3A3D42, 0x6A6E75, 0x45484E, 0xFFFFFF, 0xD9DCE1, 0x1F6FD1),
+        MRBYTheme::fromHex(QStringLiteral("cobalt-gunmetal"), QStringLiteral("Cobalt Gunmetal"),
+                           F::Masculine, 0x14181F, 0x353C48, 0x1C2129, 0xF2F5FA, 0xA3AEC0, 0x2F7BF2),
+        MRBYTheme::fromHex(QStringLiteral("candy-red-titanium"), QStringLiteral("Candy Red Titanium"),
+                           F::Masculine, 0x1A1616, 0x403736, 0x231D1D, 0xFAF3F2, 0xC2AAA7, 0xD3262E),
+        MRBYTheme::fromHex(QStringLiteral("rose-gold"), QStringLiteral("Rose Gold"),
+                           F::Feminine, 0x24161D, 0x4A3039, 0x2C1B23, 0xFFF2F5, 0xD6AFBC, 0xE0789A),
+        MRBYTheme::fromHex(QStringLiteral("lavender-pearl"), QStringLiteral("Lavender Pearl"),
+                           F::Feminine, 0x1C1726, 0x40375A, 0x241D33, 0xF6F2FF, 0xBDB1DA, 0x9B7BE8),
+        MRBYTheme::fromHex(QStringLiteral("midnight-black"), QStringLiteral("Midnight Black"),
+                           F::Black, 0x050506, 0x26272B, 0x0E0E10, 0xFFFFFF, 0x9C9EA6, 0x5AA9FF),
+        MRBYTheme::fromHex(QStringLiteral("brushed-gray"), QStringLiteral("Brushed Gray"),
+                           F::Gray, 0x3A3D42, 0x6A6E75, 0x45484E, 0xFFFFFF, 0xD9DCE1, 0x1F6FD1),
     };
     return themes;
 }

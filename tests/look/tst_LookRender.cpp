@@ -20,6 +20,8 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 constexpr int kWidth = 600; // the same window width for every look
@@ -108,8 +110,13 @@ void LookRenderTest::render()
     MRBYThemes::setCurrentID(theme);
     TLStyle::setTextSize(textSize);
 
-    MBZoomScope scope(zoom);
-    TLThemeRoot root(&cardPage);
+    // Built at the zoom, painted and laid out later outside it, as in the window.
+    std::unique_ptr<TLThemeRoot> built;
+    {
+        MBZoomScope scope(zoom);
+        built = std::make_unique<TLThemeRoot>(&cardPage);
+    }
+    TLThemeRoot &root = *built;
     root.layout()->activate();
     QVERIFY(root.hasHeightForWidth());
     // Zoom makes the window larger as well; text size does not.
@@ -128,6 +135,9 @@ void LookRenderTest::render()
     QVERIFY(card);
     QVERIFY(card->geometry().bottom() <= root.content()->height());
     const QRectF panel = card->panelRect();
+    // The panel keeps the padding it was built with (16 points, zoomed).
+    QCOMPARE(card->body()->contentsMargins().left() - panel.left(), std::round(16 * zoom));
+    QCOMPARE(card->body()->contentsMargins().top() - panel.top(), std::round(16 * zoom));
     for (QWidget *w : card->findChildren<QWidget *>()) {
         const QRect g = w->geometry();
         QVERIFY2(panel.contains(QRectF(g)), qPrintable(w->metaObject()->className()));

@@ -288,6 +288,14 @@ void ThemesTest::tlFontSize()
     TLStyle::setTextSize(1);
     // Fractions are kept: 13 × 1.25 = 16.25.
     QVERIFY(qAbs(KitFont::pixelSize(tlFont(13)) - 16.25) < 1e-9);
+    // Weights grow from ultra-light to black.
+    int last = 0;
+    for (FontWeight w : {FontWeight::UltraLight, FontWeight::Thin, FontWeight::Light, FontWeight::Regular,
+                         FontWeight::Medium, FontWeight::Semibold, FontWeight::Bold, FontWeight::Heavy,
+                         FontWeight::Black}) {
+        QVERIFY(KitFont::qtWeight(w) > last);
+        last = KitFont::qtWeight(w);
+    }
 }
 
 void ThemesTest::prefsNumbers()
