@@ -17,24 +17,6 @@ struct Written
     QStringList keywords;
 };
 
-// "2026-12-07" → "December 7, 2026"; fixed English month names. An ISO date
-// that does not parse is given as it stands.
-QString longDate(const QString &iso)
-{
-    static const char *const months[] = {"January", "February", "March", "April", "May", "June",
-                                         "July", "August", "September", "October", "November",
-                                         "December"};
-    const QStringList parts = iso.split(QLatin1Char('-'));
-    bool okYear = false, okMonth = false, okDay = false;
-    const int year = parts.value(0).toInt(&okYear);
-    const int month = parts.value(1).toInt(&okMonth);
-    const int day = parts.value(2).toInt(&okDay);
-    if (parts.size() != 3 || !okYear || !okMonth || !okDay || month < 1 || month > 12 || day < 1)
-        return iso;
-    return QString::fromLatin1(months[month - 1]) + QLatin1Char(' ') + QString::number(day)
-        + QStringLiteral(", ") + QString::number(year);
-}
-
 QList<Written> written()
 {
     QList<Written> t;
@@ -81,8 +63,7 @@ QList<Written> written()
                              u"## Step 7: Learn more\n"
                              u"• The **Survival Guide** has 13 short chapters, like staying warm, clean "
                              u"water, first aid and your rights.\n"
-                             u"• **Videos** shows short how-to videos, like first aid (needs "
-                             u"internet).\n"
+                             u"• **Videos** show first aid and hand washing (needs internet).\n"
                              u"\n"
                              u"## Step 8: Tell us if something is wrong\n"
                              u"• Click **Report a problem** on any listing. Your email app opens with the "
@@ -177,8 +158,8 @@ QList<Written> written()
                       u"• If one won't open, call instead.\n"
                       u"\n"
                       u"## Rest-area rules\n"
-                      u"• Rest-area rules for many states could not be confirmed on the state's own page. "
-                      u"They show a badge. Always read the signs at the rest area."),
+                      u"• Rest-area rules for 24 states come only from a private summary. They all show "
+                      u"the Unconfirmed badge. Always read the signs at the rest area."),
               {QStringLiteral("unconfirmed"), QStringLiteral("badge"), QStringLiteral("checked"),
                QStringLiteral("source"), QStringLiteral("date"), QStringLiteral("old"),
                QStringLiteral("wrong"), QStringLiteral("trust"), QStringLiteral("verified"),
@@ -282,10 +263,10 @@ QList<Written> written()
                QStringLiteral("bleeding"), QStringLiteral("choking"), QStringLiteral("overdose")}});
 
     t.append({QStringLiteral("videos"), QStringLiteral("Videos (need internet)"),
-              QStringLiteral(u"• Click **Videos** in the left column for short how-to videos, like "
-                             u"first aid.\n"
-                             u"• Each video names the group that made it, and we checked where each link "
-                             u"came from.\n"
+              QStringLiteral(u"• Click **Videos** in the left column for videos on stopping bleeding, "
+                             u"giving naloxone for an overdose and washing your hands.\n"
+                             u"• They come from trusted groups like Denver Health, Gwinnett Medical Center "
+                             u"and the University of Nevada, Las Vegas.\n"
                              u"• Click **Play on YouTube** to watch. Videos need internet.\n"
                              u"• When this computer is offline, the button says **Needs internet**. "
                              u"Everything else in the app still works."),
@@ -321,7 +302,7 @@ QList<Written> written()
               QStringLiteral(u"• Click **Data last checked** in the left column.\n"
                              u"• It lists each set of information, how many listings it has, and when "
                              u"it was checked (")
-                  + longDate(TLInfo::dataCheckedISO)
+                  + TLInfo::dataCheckedLongDate()
                   + QStringLiteral(u").\n"
                                    u"• Most listings come from official sources: HUD, state agencies, "
                                    u"Feeding America, the VA, SAMHSA, HRSA, the FTC, the U.S. Bureau of "

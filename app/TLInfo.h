@@ -23,9 +23,13 @@ inline const QString shortVersion = QStringLiteral(TL_APP_VERSION);
 // The day the reference data was last checked (ISO date): the latest
 // retrieved_at of the shipped data files.
 inline const QString dataCheckedISO = QStringLiteral("2026-12-07");
+// That day written out with the English month name ("December 7, 2026"),
+// as the help and the Data last checked screen give it.
+QString dataCheckedLongDate();
 
-// The 988 Suicide & Crisis Lifeline's web chat: as the 988 listing's contact
-// text writes it, as a secure link, and its host name alone.
+// The 988 Suicide & Crisis Lifeline's web chat: its address without the
+// scheme, as a secure link (the text the 988 listing's contact text holds),
+// and its host name alone.
 inline const QString chat988Text = QStringLiteral("988lifeline.org/chat");
 inline const QString chat988URL = QStringLiteral("https://988lifeline.org/chat");
 inline const QString chat988Host = QStringLiteral("988lifeline.org");

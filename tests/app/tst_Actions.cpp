@@ -81,7 +81,7 @@ private Q_SLOTS:
         const ReferenceData data(folder);
         const std::optional<Listing> lifeline = data.national(QStringLiteral("988"));
         QVERIFY(lifeline);
-        QVERIFY2(lifeline->contact.contains(TLInfo::chat988Text), qPrintable(lifeline->contact));
+        QVERIFY2(lifeline->contact.contains(TLInfo::chat988URL), qPrintable(lifeline->contact));
         QVERIFY(TLInfo::chat988URL.endsWith(TLInfo::chat988Text));
         QVERIFY(TLInfo::chat988Text.startsWith(TLInfo::chat988Host + QLatin1Char('/')));
     }

@@ -1,7 +1,11 @@
+#include "TestSupport.h"
+
 #include "app/TLHelp.h"
 #include "app/TLInfo.h"
+#include "data/ReferenceData.h"
 #include "look/kit/MRBYHelp.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -122,10 +126,41 @@ private Q_SLOTS:
         QVERIFY(TLHelp::topics().first().body.contains(QStringLiteral("Step 8")));
         QCOMPARE(topic(QStringLiteral("report"))->body.count(TLInfo::supportEmail), 1);
         QVERIFY(topic(QStringLiteral("money"))->body.contains(QStringLiteral("Days until money runs out")));
-        // The check date is written out in words ("… checked (October 24, 2026).").
+        // The check date is written out in words ("… checked (December 7, 2026).").
+        QCOMPARE(TLInfo::dataCheckedLongDate(), QStringLiteral("December 7, 2026"));
         const QString data = topic(QStringLiteral("data"))->body;
         QVERIFY(!data.contains(TLInfo::dataCheckedISO));
-        QVERIFY(data.contains(QStringLiteral(", ") + TLInfo::dataCheckedISO.left(4) + QStringLiteral(").")));
+        QVERIFY(data.contains(QStringLiteral("checked (") + TLInfo::dataCheckedLongDate()
+                              + QStringLiteral(").")));
+    }
+
+    // The figures the help gives about the data are those of the shipped files.
+    void figuresMatchTheShippedData()
+    {
+        const QString folder = testsupport::sourceDir() + QStringLiteral("/resources/data");
+        if (!QFileInfo::exists(folder + QStringLiteral("/camping_parking_rules.csv")))
+            QSKIP("the shipped data files are not there yet");
+        const ReferenceData data(folder);
+
+        int privateOnly = 0;
+        for (const Listing &l : data.listings()) {
+            if (l.dataCategory != QLatin1String("rest_area")
+                || !l.publisher.contains(QLatin1String("private compilation")))
+                continue;
+            ++privateOnly;
+            QVERIFY2(l.isUnconfirmed(), qPrintable(l.name));
+        }
+        QVERIFY(topic(QStringLiteral("badges"))->body.contains(
+            QStringLiteral("Rest-area rules for %1 states come only from a private summary. They all "
+                           "show the Unconfirmed badge.").arg(privateOnly)));
+
+        // Every video's maker is named ("University of Nevada, Las Vegas (UNLV)" by its name).
+        const QString videos = topic(QStringLiteral("videos"))->body;
+        QVERIFY(!data.videos().isEmpty());
+        for (const Video &v : data.videos()) {
+            const QString maker = v.channel.section(QStringLiteral(" ("), 0, 0);
+            QVERIFY2(videos.contains(maker), qPrintable(maker));
+        }
     }
 
     void kitSearchFindsTheTopics_data()
