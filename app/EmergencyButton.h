@@ -1,0 +1,54 @@
+#pragma once
+// One emergency action as a capsule in its fixed colour (red for 911, blue for
+// 988, green for 211) with a white symbol, title and subtitle. Pressing it runs
+// `tap`.
+
+#include "app/EmergencyAction.h"
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QFont>
+
+#include <functional>
+
+class EmergencyButton : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    using Tap = std::function<void()>;
+
+    EmergencyButton(EmergencyAction action, Tap tap, QWidget *parent = nullptr);
+
+    EmergencyAction action() const { return m_action; }
+    const Tap &tap() const { return m_tap; }
+
+    // The action's fixed colour.
+    static QColor colorFor(EmergencyAction action);
+    QColor color() const { return colorFor(m_action); }
+
+    // The capsule's border as drawn now: white, opaque and 2 points wide in
+    // high contrast, else at opacity 0.35 and 1 point wide.
+    QColor borderColor() const;
+    double borderWidth() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool hitButton(const QPoint &pos) const override;
+
+private:
+    QRectF capsuleRect() const;
+
+    EmergencyAction m_action;
+    Tap m_tap;
+    QFont m_symbolFont;
+    QFont m_titleFont;
+    QFont m_subtitleFont;
+    double m_zoom;
+    double m_padX;
+    double m_padY;
+    double m_gap;
+    QMargins m_shadow;
+};

@@ -1,0 +1,128 @@
+#include "app/ScreenHost.h"
+
+#include "app/AppModel.h"
+#include "look/app/TLPalette.h"
+#include "look/kit/MBSymbolView.h"
+#include "look/kit/MBZoom.h"
+#include "screens/DisplayView.h"
+#include "screens/PlaceholderScreen.h"
+#include "screens/TLLabel.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+#include <QVBoxLayout>
+
+ScreenHost::ScreenHost(AppModel &model, QWidget *parent)
+    : QWidget(parent), m_model(model), m_zoom(MBZoomScope::current())
+{
+    setObjectName(QStringLiteral("screenHost"));
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+    connect(&model, &AppModel::screenChanged, this, &ScreenHost::scheduleRebuild);
+    connect(&model, &AppModel::stateCodeChanged, this, &ScreenHost::scheduleRebuild);
+    rebuildNow();
+}
+
+bool ScreenHost::showsErrorCard() const
+{
+    return m_current && m_current->objectName() == QLatin1String("errorCard");
+}
+
+void ScreenHost::scheduleRebuild()
+{
+    if (m_pending)
+        return;
+    m_pending = true;
+    QTimer::singleShot(0, this, [self = QPointer<ScreenHost>(this)] {
+        if (self && self->m_pending)
+            self->rebuildNow();
+    });
+}
+
+void ScreenHost::rebuildNow()
+{
+    m_pending = false;
+    if (m_current) {
+        QWidget *old = m_current;
+        m_current = nullptr;
+        m_layout->removeWidget(old);
+        old->hide();
+        old->deleteLater();
+    }
+    MBZoomScope scope(m_zoom);
+    const std::optional<QString> error = m_model.loadError();
+    if (error && !m_model.data())
+        m_current = errorCard(*error);
+    else
+        m_current = buildScreen(m_model, m_model.screen());
+    m_layout->addWidget(m_current);
+    m_current->show();
+    ++m_builds;
+    Q_EMIT rebuilt();
+}
+
+QString ScreenHost::title(const Screen &screen)
+{
+    switch (screen.value()) {
+    case Screen::urgent: return screen.need()->title();
+    case Screen::category: return screen.topic()->rawValue();
+    case Screen::home: return QStringLiteral("Right now");
+    case Screen::search: return QStringLiteral("Search everything");
+    case Screen::myList: return QStringLiteral("My List");
+    case Screen::sheet: return QStringLiteral("My Resources Sheet");
+    case Screen::money: return QStringLiteral("Money Plan");
+    case Screen::guide: return QStringLiteral("Survival Guide");
+    case Screen::videos: return QStringLiteral("Videos");
+    case Screen::dataChecked: return QStringLiteral("Data last checked");
+    case Screen::display: return QStringLiteral("Text size & display");
+    }
+    return QString();
+}
+
+QWidget *ScreenHost::buildScreen(AppModel &model, const Screen &screen)
+{
+    Q_UNUSED(model);
+    QWidget *view = nullptr;
+    switch (screen.value()) {
+    case Screen::display:
+        view = new DisplayView;
+        break;
+    default:
+        // Screens not part of this build yet show their title only.
+        view = PlaceholderScreen::make(title(screen));
+        break;
+    }
+    view->setObjectName(QStringLiteral("screen-") + title(screen));
+    return view;
+}
+
+QWidget *ScreenHost::errorCard(const QString &loadError)
+{
+    auto *card = new QWidget;
+    card->setObjectName(QStringLiteral("errorCard"));
+    auto *outer = new QVBoxLayout(card);
+    const int pad = ipx(40);
+    outer->setContentsMargins(pad, pad, pad, pad);
+    outer->setSpacing(ipx(12));
+    outer->addStretch(1);
+
+    auto *symbol = new MBSymbolView(QStringLiteral("exclamationmark.triangle.fill"), px(40));
+    symbol->setColor(TLPalette::amberBadge());
+    outer->addWidget(symbol, 0, Qt::AlignHCenter);
+
+    const auto centred = [&](QLabel *label) {
+        label->setAlignment(Qt::AlignHCenter);
+        outer->addWidget(label);
+        return label;
+    };
+    centred(tlLabel(QStringLiteral("Something went wrong loading the help information."), 17,
+                    FontWeight::Bold));
+    centred(tlLabel(loadError, 12, FontWeight::Regular, TLPalette::current().dim))
+        ->setObjectName(QStringLiteral("loadErrorText"));
+    centred(tlLabel(QStringLiteral("The emergency buttons above still work."), 14,
+                    FontWeight::Semibold));
+    outer->addStretch(1);
+    return card;
+}

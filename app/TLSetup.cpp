@@ -1,0 +1,148 @@
+#include "app/TLSetup.h"
+
+#include "app/AppMenus.h"
+#include "app/AppModel.h"
+#include "app/MainWindow.h"
+#include "app/NetStatus.h"
+#include "app/SingleInstance.h"
+#include "app/TLHelp.h"
+#include "app/TLHelpWindow.h"
+#include "app/TLInfo.h"
+#include "data/Badges.h"
+#include "look/app/TLThemeRoot.h"
+#include "look/app/TLThemes.h"
+#include "look/kit/MBZoomHost.h"
+#include "look/kit/MRBYAbout.h"
+#include "look/kit/MRBYHelp.h"
+#include "look/kit/MRBYKit.h"
+#include "look/kit/MRBYThemes.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+const QString kSelfTest = QStringLiteral("--selftest");
+const QString kSnapshot = QStringLiteral("--tl-snapshot");
+const QString kMoneyExample = QStringLiteral("--tl-money-example");
+
+// Closing the main window ends the application, whatever else is open.
+class AppWindow final : public QMainWindow
+{
+public:
+    AppWindow() { setAttribute(Qt::WA_QuitOnClose, true); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        QMainWindow::closeEvent(event);
+        if (event->isAccepted())
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+};
+
+} // namespace
+
+namespace TLSetup {
+
+std::optional<int> childOperation(const QStringList &arguments)
+{
+    // The self-test's child operations are not part of this build.
+    Q_UNUSED(arguments);
+    return std::nullopt;
+}
+
+bool wantsHeadlessRunMode(const QStringList &arguments)
+{
+    return arguments.contains(kSelfTest) || arguments.contains(kSnapshot)
+        || arguments.contains(kMoneyExample);
+}
+
+void prepareEnvironment(const QStringList &arguments)
+{
+    if (wantsHeadlessRunMode(arguments) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+std::optional<int> dispatch(const QStringList &arguments, QTextStream &out)
+{
+    // Snapshot and example modes come before the self-test once they exist.
+    if (arguments.contains(kSelfTest)) {
+        out << "self-test not available in this build\n";
+        out.flush();
+        return 2;
+    }
+    return std::nullopt;
+}
+
+QStringList aboutLines()
+{
+    // "Checked Oct 2026" → "Information checked Oct 2026."
+    QString checked = Badges::checkedLabel(TLInfo::dataCheckedISO);
+    if (!checked.isEmpty())
+        checked[0] = checked[0].toLower();
+    return {QStringLiteral("Help for life on the road. Works offline."),
+            QStringLiteral("Information ") + checked + QLatin1Char('.')};
+}
+
+void configure()
+{
+    // Before anything reads the current theme.
+    MRBYThemes::setDefaultID(TLThemes::warmID);
+    MRBYKit::install(TLInfo::appName, TLHelp::topics(), TLThemes::extras());
+    MRBYHelp::setOpener([](const std::optional<QString> &topic) { TLHelpWindow::show(topic); });
+    MRBYAbout::setExtraLines(aboutLines());
+    AppModel::shared();
+}
+
+QMainWindow *makeMainWindow(AppModel &model)
+{
+    auto *window = new AppWindow;
+    window->setObjectName(QStringLiteral("main"));
+    window->setWindowTitle(TLInfo::appName);
+    window->setMinimumSize(820, 560);
+    window->resize(1280, 880);
+
+    AppModel *m = &model;
+    auto *root = new TLThemeRoot([m]() -> QWidget * {
+        return new MBZoomHost([m]() -> QWidget * { return new MainWindow(*m); }, QSizeF(1060, 700));
+    });
+    window->setCentralWidget(root);
+    AppMenus::install(window->menuBar(), model);
+    return window;
+}
+
+void raise(QWidget *window)
+{
+    if (!window)
+        return;
+    if (window->isMinimized())
+        window->showNormal();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+int runApplication()
+{
+    configure();
+
+    SingleInstance instance;
+    if (instance.activateRunning())
+        return 0;
+    instance.listen();
+    NetStatus::shared().start();
+
+    QMainWindow *window = makeMainWindow(AppModel::shared());
+    QObject::connect(&instance, &SingleInstance::raiseRequested, window, [window] { raise(window); });
+    window->show();
+    const int status = QApplication::exec();
+    delete window;
+    return status;
+}
+
+} // namespace TLSetup

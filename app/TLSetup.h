@@ -1,0 +1,48 @@
+#pragma once
+// Start-up: the run modes chosen by command-line options, the one-time set-up
+// of the kit and the app model, and the main window with its menus.
+
+#include <QStringList>
+
+#include <optional>
+
+class AppModel;
+class QMainWindow;
+class QTextStream;
+class QWidget;
+
+namespace TLSetup {
+
+// Options that need no QApplication (the self-test's child operations); the
+// exit code of the one that ran, else none.
+std::optional<int> childOperation(const QStringList &arguments);
+
+// Whether an option asks for a run mode that renders without a window.
+bool wantsHeadlessRunMode(const QStringList &arguments);
+// Sets QT_QPA_PLATFORM to offscreen for a run mode when it is unset.
+void prepareEnvironment(const QStringList &arguments);
+
+// The run modes, in order (snapshot, example, self-test); the exit code of
+// the one that ran, else none (the application starts). Lines go to `out`.
+std::optional<int> dispatch(const QStringList &arguments, QTextStream &out);
+
+// The one-time set-up: warm theme as the default, the kit with the app's
+// name, help topics and themes, help requests to the help window, the About
+// window's lines, and the app model (data and stores load here).
+void configure();
+
+// The About window's extra lines.
+QStringList aboutLines();
+
+// The window "main": 1280 × 880, at least 820 × 560, the theme root around
+// the zoom host around MainWindow, and the menu bar. Closing it quits.
+QMainWindow *makeMainWindow(AppModel &model);
+
+// Brings a window to the front (also from minimised).
+void raise(QWidget *window);
+
+// The desktop application after configure(): one running instance, the
+// network watcher, the window, the event loop. Returns the exit status.
+int runApplication();
+
+} // namespace TLSetup

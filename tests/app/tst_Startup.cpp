@@ -1,0 +1,141 @@
+#include "app/SingleInstance.h"
+#include "app/TLSetup.h"
+#include "look/app/TLThemes.h"
+#include "look/kit/MRBYAbout.h"
+#include "look/kit/MRBYThemes.h"
+#include "look/kit/Prefs.h"
+
+#include <QElapsedTimer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QTextStream>
+#include <QtTest>
+
+class tst_Startup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void dispatchByArguments_data();
+    void dispatchByArguments();
+    void runModesGoOffscreen();
+    void configureInstallsTheLook();
+    void singleInstanceRaisesTheFirst();
+    void selfTestProcess();
+    void secondProcessEndsAndRaisesTheFirst();
+};
+
+void tst_Startup::dispatchByArguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("code"); // -1: the application starts
+    const QString exe = QStringLiteral("tenterly");
+    QTest::newRow("none") << QStringList{exe} << -1;
+    QTest::newRow("selftest") << QStringList{exe, "--selftest"} << 2;
+    QTest::newRow("selftest last") << QStringList{exe, "--foo", "--selftest"} << 2;
+    QTest::newRow("similar word") << QStringList{exe, "--selftests", "selftest"} << -1;
+    QTest::newRow("unknown option") << QStringList{exe, "--verbose"} << -1;
+}
+
+void tst_Startup::dispatchByArguments()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, code);
+    QString text;
+    QTextStream out(&text);
+    const std::optional<int> answer = TLSetup::dispatch(arguments, out);
+    QCOMPARE(answer.value_or(-1), code);
+    QCOMPARE(text, code == 2 ? QStringLiteral("self-test not available in this build\n") : QString());
+    QVERIFY(!TLSetup::childOperation(arguments));
+}
+
+void tst_Startup::runModesGoOffscreen()
+{
+    QVERIFY(TLSetup::wantsHeadlessRunMode({"x", "--tl-snapshot", "/tmp/s"}));
+    QVERIFY(TLSetup::wantsHeadlessRunMode({"x", "--tl-money-example", "/tmp/m"}));
+    QVERIFY(!TLSetup::wantsHeadlessRunMode({"x"}));
+    qunsetenv("QT_QPA_PLATFORM");
+    TLSetup::prepareEnvironment({"x"});
+    QVERIFY(qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"));
+    TLSetup::prepareEnvironment({"x", "--selftest"});
+    QCOMPARE(qEnvironmentVariable("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // A platform the user chose stays.
+    qputenv("QT_QPA_PLATFORM", "minimal");
+    TLSetup::prepareEnvironment({"x", "--selftest"});
+    QCOMPARE(qEnvironmentVariable("QT_QPA_PLATFORM"), QStringLiteral("minimal"));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+void tst_Startup::configureInstallsTheLook()
+{
+    Prefs::shared().clear();
+    TLSetup::configure();
+    QCOMPARE(MRBYThemes::defaultID(), TLThemes::warmID);
+    QCOMPARE(MRBYThemes::currentID(), TLThemes::warmID);
+    QStringList ids;
+    for (const MRBYTheme &t : MRBYThemes::all())
+        ids << t.id;
+    QVERIFY(ids.contains(TLThemes::highContrastID));
+    QCOMPARE(MRBYAbout::extraLines().size(), 2);
+    QCOMPARE(MRBYAbout::extraLines().first(), QStringLiteral("Help for life on the road. Works offline."));
+    QVERIFY(MRBYAbout::extraLines().last().startsWith(QStringLiteral("Information checked ")));
+}
+
+void tst_Startup::singleInstanceRaisesTheFirst()
+{
+    const QString name = SingleInstance::serverName() + QStringLiteral("-unit");
+    SingleInstance first(name);
+    SingleInstance second(name);
+    QVERIFY(!second.activateRunning(200)); // nobody listens yet
+    QVERIFY(first.listen());
+    QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+    QVERIFY(second.activateRunning(200));
+    QTRY_COMPARE(raised.size(), 1);
+    QVERIFY(SingleInstance::serverName().startsWith(QStringLiteral(TL_APP_ID ".")));
+}
+
+void tst_Startup::selfTestProcess()
+{
+    QProcess p;
+    p.start(QStringLiteral(TL_EXE_PATH), {QStringLiteral("--selftest")});
+    QVERIFY(p.waitForFinished(-1));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 2);
+    QCOMPARE(p.readAllStandardOutput(), QByteArray("self-test not available in this build\n"));
+}
+
+void tst_Startup::secondProcessEndsAndRaisesTheFirst()
+{
+    // The first instance: wait until it answers on its socket.
+    QProcess first;
+    first.start(QStringLiteral(TL_EXE_PATH), {});
+    QVERIFY(first.waitForStarted());
+    QElapsedTimer clock;
+    clock.start();
+    bool listening = false;
+    while (!listening && clock.elapsed() < 20000 && first.state() == QProcess::Running) {
+        QLocalSocket probe;
+        probe.connectToServer(SingleInstance::serverName());
+        listening = probe.waitForConnected(200);
+        if (!listening)
+            QTest::qWait(100);
+    }
+    QVERIFY2(listening, "the first instance never listened");
+
+    QProcess second;
+    second.start(QStringLiteral(TL_EXE_PATH), {});
+    QVERIFY(second.waitForFinished(20000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    // The first one carries on.
+    QVERIFY(first.state() == QProcess::Running);
+
+    first.terminate();
+    if (!first.waitForFinished(5000)) {
+        first.kill();
+        first.waitForFinished(-1);
+    }
+}
+
+QTEST_MAIN(tst_Startup)
+#include "tst_Startup.moc"
