@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Badges.h"
+
 #include <QString>
 
 // The application's fixed identity texts: its name, the maker's credit,
@@ -22,7 +24,7 @@ inline const QString shortVersion = QStringLiteral(TL_APP_VERSION);
 
 // The day the reference data was last checked (ISO date): the latest
 // retrieved_at of the shipped data files.
-inline const QString dataCheckedISO = QStringLiteral("2026-12-07");
+inline const QString dataCheckedISO = Badges::dataCheckedISO;
 // That day written out with the English month name ("December 7, 2026"),
 // as the help and the Data last checked screen give it.
 QString dataCheckedLongDate();

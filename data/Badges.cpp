@@ -38,6 +38,11 @@ QString checkedLabel(const QString &date)
     return QStringLiteral("Checked date not listed");
 }
 
+QString dataCheckedMonth()
+{
+    return checkedLabel(dataCheckedISO).mid(QStringLiteral("Checked ").size());
+}
+
 std::optional<QString> linkNote(const QString &linkStatus)
 {
     const QString status = linkStatus.toLower();
@@ -45,8 +50,8 @@ std::optional<QString> linkNote(const QString &linkStatus)
         return QStringLiteral("This website blocks automatic checks, so we could not test it. "
                               "It usually opens in a normal browser. If it doesn't, call instead.");
     if (status.startsWith(QLatin1String("broken")) || status.startsWith(QLatin1String("no-response")))
-        return QStringLiteral("This website did not open when we checked it (Oct 2026). "
-                              "Call instead, or search for the name online.");
+        return QStringLiteral("This website did not open when we checked it (") + dataCheckedMonth()
+            + QStringLiteral("). Call instead, or search for the name online.");
     return std::nullopt;
 }
 

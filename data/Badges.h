@@ -12,6 +12,12 @@ namespace Badges {
 inline const QString unconfirmedText = QStringLiteral("Unconfirmed: call or check before you go");
 inline const QString secondaryText = QStringLiteral("From a news or private report");
 
+// The day the shipped data was last checked: the latest retrieved_at of the
+// data files. Every text that names the check month derives from it.
+inline const QString dataCheckedISO = QStringLiteral("2026-12-07");
+// "Dec 2026": the check month as the badges write it.
+QString dataCheckedMonth();
+
 // While set (only by the self-test's mutation run) nothing counts as unconfirmed.
 extern bool mutateForSelfTest;
 

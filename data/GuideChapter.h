@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Badges.h"
 #include "data/GuideSource.h"
 
 #include <QHashFunctions>
@@ -12,7 +13,7 @@
 struct GuideChapter
 {
     // The check line of a chapter that gives none of its own.
-    static QString defaultChecked() { return QStringLiteral("Checked Oct 2026"); }
+    static QString defaultChecked() { return Badges::checkedLabel(Badges::dataCheckedISO); }
 
     int number = 0;              // 1 to 13; also the chapter's identity
     QString title;

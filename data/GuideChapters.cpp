@@ -1,5 +1,8 @@
 #include "data/GuideContent.h"
 
+#include <QDate>
+#include <QLocale>
+
 // The Survival Guide's chapter texts. Written for a reader at about a fifth
 // grade level: short sentences, short words. Bodies carry no links and no
 // phone numbers beyond 911, 988, 211 and Poison Help; the listings hold the
@@ -232,8 +235,11 @@ QList<GuideChapter> writtenChapters()
             {QStringLiteral("HRSA, What Is a Health Center"),
              QStringLiteral("https://bphc.hrsa.gov/about-health-center-program/what-health-center")},
         },
-        QStringLiteral("Checked Oct 2026 · bleeding, choking and overdose steps checked "
-                       "against the Red Cross and SAMHSA on Oct 24, 2026"),
+        GuideChapter::defaultChecked()
+            + QStringLiteral(" · bleeding, choking and overdose steps checked against the Red Cross "
+                             "and SAMHSA on ")
+            + QLocale::c().toString(QDate::fromString(Badges::dataCheckedISO, Qt::ISODate),
+                                    u"MMM d, yyyy"),
     });
 
     chapters.append({

@@ -96,7 +96,7 @@ private Q_SLOTS:
         if (note == 1)
             QVERIFY(text->startsWith(u"This website blocks automatic checks"_qs));
         if (note == 2)
-            QCOMPARE(*text, u"This website did not open when we checked it (Oct 2026). "
+            QCOMPARE(*text, u"This website did not open when we checked it (Dec 2026). "
                             "Call instead, or search for the name online."_qs);
     }
 

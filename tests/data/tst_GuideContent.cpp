@@ -219,8 +219,8 @@ void tst_GuideContent::chapterSevenSources()
     QVERIFY(c.sources.at(1).url.contains(QStringLiteral("choking")));
     QVERIFY(c.sources.at(2).url.contains(QStringLiteral("samhsa.gov")));
     QCOMPARE(c.checked,
-             QStringLiteral("Checked Oct 2026 · bleeding, choking and overdose steps checked "
-                            "against the Red Cross and SAMHSA on Oct 24, 2026"));
+             QStringLiteral("Checked Dec 2026 · bleeding, choking and overdose steps checked "
+                            "against the Red Cross and SAMHSA on Dec 7, 2026"));
 }
 
 void tst_GuideContent::chapterSevenPhrases_data()
@@ -369,7 +369,7 @@ void tst_GuideContent::plainText()
     QFETCH(QString, body);
     QFETCH(QString, plain);
     GuideChapter c{1, QStringLiteral("T"), body, {}};
-    QCOMPARE(c.checked, QStringLiteral("Checked Oct 2026"));
+    QCOMPARE(c.checked, QStringLiteral("Checked Dec 2026"));
     QCOMPARE(c.plainText(), plain);
 }
 

@@ -342,7 +342,7 @@ void tst_ShippedData::confidenceAndSources()
 
 void tst_ShippedData::checkDates()
 {
-    const QDate checked = QDate::fromString(TLInfo::dataCheckedISO, Qt::ISODate);
+    const QDate checked = QDate::fromString(Badges::dataCheckedISO, Qt::ISODate);
     QVERIFY(checked.isValid());
     auto valid = [&](const QString &text) {
         const QDate d = QDate::fromString(text, Qt::ISODate);
@@ -354,7 +354,7 @@ void tst_ShippedData::checkDates()
         QVERIFY2(valid(v.retrievedAt), qPrintable(v.title + u' ' + v.retrievedAt));
     // The code's check date is the latest date of every file.
     for (const FileReport &r : m_data->reports())
-        QCOMPARE(r.latestChecked, TLInfo::dataCheckedISO);
+        QCOMPARE(r.latestChecked, Badges::dataCheckedISO);
 }
 
 QTEST_GUILESS_MAIN(tst_ShippedData)
