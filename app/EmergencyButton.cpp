@@ -5,6 +5,7 @@
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
 
+#include <QFocusEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -88,6 +89,21 @@ bool EmergencyButton::hitButton(const QPoint &pos) const
     return capsule.contains(QPointF(pos));
 }
 
+void EmergencyButton::focusInEvent(QFocusEvent *event)
+{
+    // The ring marks focus reached from the keyboard, not a window's first focus.
+    const Qt::FocusReason r = event->reason();
+    m_keyboardFocus = r == Qt::TabFocusReason || r == Qt::BacktabFocusReason
+        || r == Qt::ShortcutFocusReason;
+    QAbstractButton::focusInEvent(event);
+}
+
+void EmergencyButton::focusOutEvent(QFocusEvent *event)
+{
+    m_keyboardFocus = false;
+    QAbstractButton::focusOutEvent(event);
+}
+
 void EmergencyButton::paintEvent(QPaintEvent *)
 {
     const TLPalette palette = TLPalette::current();
@@ -129,7 +145,7 @@ void EmergencyButton::paintEvent(QPaintEvent *)
     p.setPen(QPen(borderColor(), bw));
     p.drawRoundedRect(inner, inner.height() / 2, inner.height() / 2);
 
-    if (hasFocus()) {
+    if (hasFocus() && m_keyboardFocus) {
         // Keyboard focus: a ring in the theme's accent just outside the capsule.
         QPen ring(palette.accent, 2 * m_zoom);
         p.setPen(ring);

@@ -37,6 +37,8 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool hitButton(const QPoint &pos) const override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QRectF capsuleRect() const;
@@ -51,4 +53,5 @@ private:
     double m_padY;
     double m_gap;
     QMargins m_shadow;
+    bool m_keyboardFocus = false;
 };

@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QRegularExpression>
@@ -21,10 +22,17 @@ QString SingleInstance::serverName()
         user = qEnvironmentVariable("LOGNAME");
     // The uid as well: two accounts with the same name in different
     // containers must not meet; odd characters never reach the socket path.
-    user = user + QLatin1Char('-') + QString::number(getuid());
+    const QString uid = QString::number(getuid());
+    user = user.isEmpty() ? uid : user + QLatin1Char('-') + uid;
     static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9._-]"));
     user.replace(unsafe, QStringLiteral("_"));
-    return QStringLiteral(TL_APP_ID) + QLatin1Char('.') + user;
+    const QString name = QStringLiteral(TL_APP_ID) + QLatin1Char('.') + user;
+    // The user's runtime folder when there is one (private to the user and
+    // the same from every terminal); else Qt's temporary folder.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+        return runtime + QLatin1Char('/') + name;
+    return name;
 }
 
 bool SingleInstance::activateRunning(int timeoutMs)

@@ -16,7 +16,8 @@ public:
     explicit SingleInstance(const QString &name = serverName(), QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // The application id followed by the user's name.
+    // The application id followed by the user's name, in the user's runtime
+    // folder when there is one.
     static QString serverName();
 
     // True when another instance answered and was asked to come forward.

@@ -15,6 +15,7 @@
 #include "look/app/TLPrefs.h"
 #include "look/app/TLThemes.h"
 #include "look/kit/MBLink.h"
+#include "look/kit/MBZoom.h"
 #include "look/kit/MRBYHelp.h"
 #include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void noteRules();
     void highContrastLinesAreThicker();
     void sidebarKeepsItsWidth();
+    void zoomedWindowKeepsButtonsInView();
     void hostShowsTheScreenOfTheModel();
     void errorCardWhenDataIsMissing();
     void errorCardNotForStoreErrors();
@@ -160,6 +162,33 @@ void tst_MainWindow::sidebarKeepsItsWidth()
         QCOMPARE(window.sidebar()->width(), 250);
         QCOMPARE(window.screenHost()->width(), width - 251);
     }
+}
+
+void tst_MainWindow::zoomedWindowKeepsButtonsInView()
+{
+    // At 150 % the content is laid out wider than the window; the buttons,
+    // the note's OK and the page still sit in the part that shows.
+    MBZoom::setValue(1.5);
+    m_model->setScreen(Screen::display);
+    QMainWindow *window = TLSetup::makeMainWindow(*m_model);
+    window->resize(1280, 880);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto *main = window->findChild<MainWindow *>();
+    QVERIFY(main);
+    QTRY_VERIFY(main->hiddenWidth() > 0);
+    main->emergencyBar()->setNote(EmergencyAction::call988);
+    QTest::qWait(50);
+    const int visible = main->width() - main->hiddenWidth();
+    const auto rightEdge = [main](QWidget *w) { return w->mapTo(main, QPoint(w->width(), 0)).x(); };
+    for (EmergencyButton *b : main->emergencyBar()->buttons())
+        QVERIFY2(rightEdge(b) <= visible, qPrintable(b->action().id()));
+    QVERIFY(rightEdge(main->emergencyBar()->okButton()) <= visible);
+    auto *display = main->screenHost()->findChild<DisplayView *>();
+    QVERIFY(display);
+    QVERIFY(rightEdge(display->zoomLabel()) <= visible);
+    delete window;
+    MBZoom::setValue(1.0);
 }
 
 void tst_MainWindow::hostShowsTheScreenOfTheModel()

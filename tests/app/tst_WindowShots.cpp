@@ -5,6 +5,7 @@
 #include "app/AppModel.h"
 #include "app/EmergencyBar.h"
 #include "app/MainWindow.h"
+#include "app/TLHelpWindow.h"
 #include "app/TLSetup.h"
 #include "data/ReferenceData.h"
 #include "look/app/TLPrefs.h"
@@ -15,6 +16,7 @@
 
 #include <QDir>
 #include <QMainWindow>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class tst_WindowShots : public QObject
@@ -25,6 +27,8 @@ private Q_SLOTS:
     void initTestCase();
     void shots_data();
     void shots();
+    void helpWindow();
+    void errorCard();
 };
 
 void tst_WindowShots::initTestCase()
@@ -40,12 +44,16 @@ void tst_WindowShots::shots_data()
     QTest::addColumn<int>("textSize");
     QTest::addColumn<double>("zoom");
     QTest::addColumn<int>("screen");
-    QTest::newRow("main-default") << TLThemes::warmID << 0 << 1.0 << int(Screen::home);
-    QTest::newRow("main-contrast-xl") << TLThemes::highContrastID << 2 << 1.0 << int(Screen::home);
-    QTest::newRow("main-zoom150") << TLThemes::warmID << 0 << 1.5 << int(Screen::home);
-    QTest::newRow("display-default") << TLThemes::warmID << 0 << 1.0 << int(Screen::display);
-    QTest::newRow("display-contrast-xl") << TLThemes::highContrastID << 2 << 1.0 << int(Screen::display);
-    QTest::newRow("display-ember") << TLThemes::emberID << 1 << 1.0 << int(Screen::display);
+    QTest::addColumn<QSize>("size");
+    const QSize normal(1280, 880);
+    QTest::newRow("main-default") << TLThemes::warmID << 0 << 1.0 << int(Screen::home) << normal;
+    QTest::newRow("main-contrast-xl") << TLThemes::highContrastID << 2 << 1.0 << int(Screen::home) << normal;
+    QTest::newRow("main-zoom150") << TLThemes::warmID << 0 << 1.5 << int(Screen::home) << normal;
+    QTest::newRow("main-zoom200") << TLThemes::warmID << 0 << 2.0 << int(Screen::display) << normal;
+    QTest::newRow("main-smallest") << TLThemes::warmID << 0 << 1.0 << int(Screen::display) << QSize(820, 560);
+    QTest::newRow("display-default") << TLThemes::warmID << 0 << 1.0 << int(Screen::display) << normal;
+    QTest::newRow("display-contrast-xl") << TLThemes::highContrastID << 2 << 1.0 << int(Screen::display) << normal;
+    QTest::newRow("display-ember") << TLThemes::emberID << 1 << 1.0 << int(Screen::display) << normal;
 }
 
 void tst_WindowShots::shots()
@@ -54,6 +62,7 @@ void tst_WindowShots::shots()
     QFETCH(int, textSize);
     QFETCH(double, zoom);
     QFETCH(int, screen);
+    QFETCH(QSize, size);
 
     Prefs::shared().setString(MRBYThemes::key, theme);
     Prefs::shared().setInteger(TLPrefs::textSizeKey, textSize);
@@ -64,6 +73,7 @@ void tst_WindowShots::shots()
     model.setScreen(Screen::Case(screen));
 
     QMainWindow *window = TLSetup::makeMainWindow(model);
+    window->resize(size);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QTest::qWait(50);
@@ -75,6 +85,32 @@ void tst_WindowShots::shots()
     const QString path = QStringLiteral(TL_BUILD_DIR "/shots/") + QString::fromLatin1(QTest::currentDataTag())
         + QStringLiteral(".png");
     QVERIFY(window->grab().save(path));
+    delete window;
+}
+
+void tst_WindowShots::helpWindow()
+{
+    Prefs::shared().setString(MRBYThemes::key, TLThemes::warmID);
+    Prefs::shared().setInteger(TLPrefs::textSizeKey, 0);
+    TLHelpWindow::show(QStringLiteral("emergency"));
+    QWidget *window = TLHelpWindow::window();
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->findChild<EmergencyBar *>()->setNote(EmergencyAction::text988);
+    QTest::qWait(250);
+    QVERIFY(window->grab().save(QStringLiteral(TL_BUILD_DIR "/shots/help-window.png")));
+}
+
+void tst_WindowShots::errorCard()
+{
+    QTemporaryDir dir;
+    AppModel broken(dir.path() + QStringLiteral("/no-data"), dir.path() + QStringLiteral("/list.sqlite"));
+    QVERIFY(!broken.data());
+    QMainWindow *window = TLSetup::makeMainWindow(broken);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTest::qWait(250);
+    QVERIFY(window->grab().save(QStringLiteral(TL_BUILD_DIR "/shots/error-card.png")));
     delete window;
 }
 

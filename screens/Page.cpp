@@ -1,0 +1,104 @@
+#include "screens/Page.h"
+
+#include "look/kit/MBZoom.h"
+#include "screens/TLScroll.h"
+
+#include <QLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+// Holds one item at most `max` pixels wide, centred in the width it gets;
+// narrower space gives the item all of it. Passes height-for-width on, so
+// wrapped text inside a scroll area is never cut.
+class CentredColumnLayout final : public QLayout
+{
+public:
+    CentredColumnLayout(QWidget *parent, int max) : QLayout(parent), m_max(max)
+    {
+        setContentsMargins(0, 0, 0, 0);
+    }
+    ~CentredColumnLayout() override { delete m_item; }
+
+    void addItem(QLayoutItem *item) override
+    {
+        delete m_item;
+        m_item = item;
+    }
+    int count() const override { return m_item ? 1 : 0; }
+    QLayoutItem *itemAt(int index) const override { return index == 0 ? m_item : nullptr; }
+    QLayoutItem *takeAt(int index) override
+    {
+        if (index != 0 || !m_item)
+            return nullptr;
+        QLayoutItem *item = m_item;
+        m_item = nullptr;
+        return item;
+    }
+
+    Qt::Orientations expandingDirections() const override { return Qt::Horizontal | Qt::Vertical; }
+    QSize sizeHint() const override
+    {
+        if (!m_item)
+            return {0, 0};
+        QSize s = m_item->sizeHint();
+        s.setWidth(qMin(s.width(), m_max));
+        return s;
+    }
+    QSize minimumSize() const override { return m_item ? m_item->minimumSize() : QSize(0, 0); }
+    bool hasHeightForWidth() const override { return m_item && m_item->hasHeightForWidth(); }
+    int heightForWidth(int width) const override
+    {
+        return m_item ? m_item->heightForWidth(qMin(width, m_max)) : -1;
+    }
+
+    void setGeometry(const QRect &rect) override
+    {
+        QLayout::setGeometry(rect);
+        if (!m_item)
+            return;
+        const int w = qMin(rect.width(), m_max);
+        const int x = rect.x() + (rect.width() - w) / 2;
+        m_item->setGeometry(QRect(x, rect.y(), w, rect.height()));
+    }
+
+private:
+    QLayoutItem *m_item = nullptr;
+    int m_max;
+};
+
+} // namespace
+
+Page::Page() : Page(QList<QWidget *>{}) {}
+
+Page::Page(const QList<QWidget *> &blocks, QWidget *parent) : QWidget(parent)
+{
+    auto *outer = new QWidget;
+    auto *centring = new CentredColumnLayout(outer, ipx(920));
+
+    m_column = new QWidget;
+    m_layout = new QVBoxLayout(m_column);
+    const int pad = ipx(24);
+    m_layout->setContentsMargins(pad, pad, pad, pad);
+    m_layout->setSpacing(ipx(16));
+    // Blocks keep to the top; a layout alignment would cut wrapped text.
+    m_layout->addStretch(1);
+    centring->addWidget(m_column);
+
+    m_scroll = new TLScroll(outer, this);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_scroll);
+
+    for (QWidget *block : blocks)
+        addBlock(block);
+}
+
+void Page::addBlock(QWidget *block)
+{
+    if (!block)
+        return;
+    m_blocks << block;
+    m_layout->insertWidget(m_layout->count() - 1, block);
+}

@@ -1,0 +1,72 @@
+#include "screens/PageHeader.h"
+
+#include "look/app/TLPalette.h"
+#include "look/app/TLStyle.h"
+#include "look/kit/MBSymbols.h"
+#include "look/kit/MBZoom.h"
+#include "screens/TLLabel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace {
+
+// The symbol in a circle of the accent at low opacity; colours are read at
+// every paint so the badge follows the theme.
+class IconBadge final : public QWidget
+{
+public:
+    IconBadge(const QString &icon, double side, double glyph, QWidget *parent = nullptr)
+        : QWidget(parent), m_icon(icon), m_glyph(glyph)
+    {
+        const int s = qRound(side);
+        setFixedSize(s, s);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const TLPalette palette = TLPalette::current();
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        QColor tint = palette.accent;
+        tint.setAlphaF(0.13);
+        p.setPen(Qt::NoPen);
+        p.setBrush(tint);
+        p.drawEllipse(QRectF(rect()));
+        p.setPen(palette.accent);
+        p.setFont(MBSymbols::font(m_glyph));
+        p.drawText(rect(), Qt::AlignCenter, MBSymbols::glyph(m_icon));
+    }
+
+private:
+    QString m_icon;
+    double m_glyph;
+};
+
+} // namespace
+
+PageHeader::PageHeader(const QString &icon, const QString &title, const QString &text,
+                       QWidget *parent)
+    : QWidget(parent), m_icon(icon), m_title(title), m_text(text)
+{
+    const double scale = TLStyle::scale();
+    m_badge = new IconBadge(icon, px(52 * scale), px(26 * scale));
+
+    m_titleLabel = tlLabel(title, 25, FontWeight::Heavy);
+    m_textLabel = tlLabel(text, 14.5, FontWeight::Regular, TLPalette::current().dim);
+
+    auto *texts = new QVBoxLayout;
+    texts->setContentsMargins(0, 0, 0, 0);
+    texts->setSpacing(ipx(4));
+    texts->addWidget(m_titleLabel);
+    texts->addWidget(m_textLabel);
+
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(ipx(14));
+    row->addWidget(m_badge, 0, Qt::AlignTop);
+    row->addLayout(texts, 1);
+}
