@@ -2,6 +2,8 @@
 
 #include "look/kit/MBZoom.h"
 
+#include <QLabel>
+
 QFont mbFont(double size, FontWeight weight)
 {
     return KitFont::font(px(size), weight);
@@ -17,4 +19,20 @@ QString mbMenuText(const QString &title)
     QString t = mbPlain(title);
     t.replace(QLatin1Char('&'), QStringLiteral("&&"));
     return t;
+}
+
+QLabel *mbLabel(const QString &text, const QFont &font, const QColor &color)
+{
+    auto *l = new QLabel;
+    l->setTextFormat(Qt::PlainText);
+    l->setText(text);
+    l->setWordWrap(true);
+    l->setFont(font);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette pal = l->palette();
+    for (auto g : {QPalette::Active, QPalette::Inactive})
+        pal.setColor(g, QPalette::WindowText, color);
+    l->setPalette(pal);
+    return l;
 }

@@ -1,11 +1,14 @@
 #pragma once
-// The kit's text font at fixed sizes, and the pass-through for titles built
-// at run time.
+// The kit's text font at fixed sizes, the pass-through for titles built at
+// run time, and the kit's plain text label.
 
 #include "look/kit/KitFont.h"
 
+#include <QColor>
 #include <QFont>
 #include <QString>
+
+class QLabel;
 
 // The text font of exactly `size` points (at the zoom of the current build
 // scope); the application's text size does not change it.
@@ -18,3 +21,7 @@ QString mbPlain(const QString &title);
 // A run-time title as a menu or button text: "&" doubled, so Qt shows the
 // title exactly as built instead of taking "&" as a mnemonic marker.
 QString mbMenuText(const QString &title);
+
+// A label that shows `text` exactly as written (plain text), wrapping,
+// left-aligned, selectable with the mouse, in `font` and `color`.
+QLabel *mbLabel(const QString &text, const QFont &font, const QColor &color);

@@ -7,7 +7,7 @@
 #include "look/kit/MBZoom.h"
 #include "look/kit/MRBYAbout.h"
 #include "look/kit/MRBYKitHost.h"
-#include "look/kit/MRBYTheme.h"
+#include "look/kit/MRBYThemeRoot.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
@@ -22,18 +22,9 @@ namespace {
 
 QLabel *line(const QString &text, const QFont &font, const QColor &color, const QString &name)
 {
-    auto *l = new QLabel;
-    l->setTextFormat(Qt::PlainText);
-    l->setText(text);
-    l->setFont(font);
-    l->setWordWrap(true);
+    QLabel *l = mbLabel(text, font, color);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     l->setObjectName(name);
-    QPalette pal = l->palette();
-    for (auto g : {QPalette::Active, QPalette::Inactive})
-        pal.setColor(g, QPalette::WindowText, color);
-    l->setPalette(pal);
     return l;
 }
 
@@ -51,9 +42,7 @@ QPixmap fallbackIcon(int side, const MBKitTheme &k)
     QPainterPath tile;
     tile.addRoundedRect(QRectF(2, 2, side - 4, side - 4), side * 0.22, side * 0.22);
     p.fillPath(tile, fill);
-    const MRBYTheme::RGB accent(k.accent.redF(), k.accent.greenF(), k.accent.blueF());
-    const bool white = MRBYTheme::RGB::contrast(accent, MRBYTheme::RGB(1, 1, 1)) >= 3.0;
-    p.setPen(white ? QColor(Qt::white) : QColor(Qt::black));
+    p.setPen(MRBYThemeRoot::readableOn(k.accent));
     p.setFont(MBSymbols::font(side * 0.58));
     p.drawText(QRect(0, 0, side, side), Qt::AlignCenter, MBSymbols::glyph(QStringLiteral("car.fill")));
     return pm;

@@ -8,7 +8,7 @@
 #include "look/kit/MBZoom.h"
 #include "look/kit/MRBYHelp.h"
 #include "look/kit/MRBYKitHost.h"
-#include "look/kit/MRBYTheme.h"
+#include "look/kit/MRBYThemeRoot.h"
 
 #include <QAbstractButton>
 #include <QHBoxLayout>
@@ -40,41 +40,26 @@ QString trimHorizontal(const QString &line)
     return line.mid(from, to - from);
 }
 
-void setForeground(QWidget *w, const QColor &c)
-{
-    QPalette pal = w->palette();
-    for (auto g : {QPalette::Active, QPalette::Inactive})
-        pal.setColor(g, QPalette::WindowText, c);
-    w->setPalette(pal);
-}
-
-// A label of page or list text: plain, wrapping, selectable with the mouse.
+// A label of page or list text: plain, wrapping, optionally selectable.
 QLabel *textLabel(const QString &text, const QFont &font, const QColor &color, bool selectable)
 {
-    auto *l = new QLabel;
-    l->setTextFormat(Qt::PlainText);
-    l->setText(text);
-    l->setWordWrap(true);
-    l->setFont(font);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setForeground(l, color);
-    if (selectable)
-        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QLabel *l = mbLabel(text, font, color);
+    if (!selectable)
+        l->setTextInteractionFlags(Qt::NoTextInteraction);
     return l;
 }
-
-MRBYTheme::RGB rgb(const QColor &c) { return MRBYTheme::RGB(c.redF(), c.greenF(), c.blueF()); }
 
 // White on the highlight unless that would be hard to read (a light accent
 // such as yellow), then black.
 QColor onHighlight(const MBKitTheme &k)
 {
+    // The accent at 0.8 over the panel's middle.
     const double a = 0.8;
-    const auto mix = [&](double x, double y, double z) { return x * a + (y + z) / 2.0 * (1 - a); };
-    const MRBYTheme::RGB fill(mix(k.accent.redF(), k.panelTop.redF(), k.panelBottom.redF()),
-                              mix(k.accent.greenF(), k.panelTop.greenF(), k.panelBottom.greenF()),
-                              mix(k.accent.blueF(), k.panelTop.blueF(), k.panelBottom.blueF()));
-    return MRBYTheme::RGB::contrast(fill, rgb(Qt::white)) >= 3.0 ? QColor(Qt::white) : QColor(Qt::black);
+    const auto mix = [&](double x, double y, double z) { return float(x * a + (y + z) / 2.0 * (1 - a)); };
+    const QColor fill = QColor::fromRgbF(mix(k.accent.redF(), k.panelTop.redF(), k.panelBottom.redF()),
+                                         mix(k.accent.greenF(), k.panelTop.greenF(), k.panelBottom.greenF()),
+                                         mix(k.accent.blueF(), k.panelTop.blueF(), k.panelBottom.blueF()));
+    return MRBYThemeRoot::readableOn(fill);
 }
 
 QScrollArea *plainScrollArea(QWidget *parent)

@@ -26,6 +26,11 @@ MRBYHelpWindow::MRBYHelpWindow() : QWidget(nullptr, Qt::Window)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     resize(860, 600);
+    // Leaving the application with the window open keeps its frame too.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
+        if (isVisible())
+            saveFrame();
+    });
 
     const auto saved = Prefs::shared().string(frameKey());
     if (!saved || !restoreGeometry(QByteArray::fromBase64(saved->toLatin1()))) {

@@ -47,6 +47,12 @@ QColor MRBYThemeRoot::linkColor(const MBKitTheme &kit)
                : deep;
 }
 
+QColor MRBYThemeRoot::readableOn(const QColor &fill)
+{
+    return MRBYTheme::RGB::contrast(rgb(fill), MRBYTheme::RGB(1, 1, 1)) >= 3.0 ? QColor(Qt::white)
+                                                                                : QColor(Qt::black);
+}
+
 QPalette MRBYThemeRoot::kitPalette(const MBKitTheme &kit)
 {
     QPalette q;

@@ -25,6 +25,10 @@ public:
     // light blue, or a deeper blue when the theme's background is light.
     static QColor linkColor(const MBKitTheme &kit);
 
+    // Text colour for a filled shape: white, or black when white would be
+    // hard to read (a light fill such as a yellow accent).
+    static QColor readableOn(const QColor &fill);
+
 protected:
     void aboutToBuild() override;
     void paintEvent(QPaintEvent *event) override;

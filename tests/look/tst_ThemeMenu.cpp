@@ -33,6 +33,8 @@ private Q_SLOTS:
     void checkMark();
     void choosingStoresAndRebuildsRoots();
     void rootKeepsDarkSchemeColours();
+    void readableOnAccent_data();
+    void readableOnAccent();
     void menuBarOrder();
 };
 
@@ -159,6 +161,23 @@ void ThemeMenuTest::rootKeepsDarkSchemeColours()
             MRBYTheme::RGB(k.bg.redF(), k.bg.greenF(), k.bg.blueF()));
         QVERIFY2(contrast >= 4.5, qPrintable(id));
     }
+}
+
+void ThemeMenuTest::readableOnAccent_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QColor>("expected");
+    // White on the High Contrast yellow would be unreadable.
+    QTest::newRow("high contrast yellow") << TLThemes::highContrastID << QColor(Qt::black);
+    QTest::newRow("warm sand teal") << TLThemes::warmID << QColor(Qt::white);
+    QTest::newRow("cobalt blue") << QStringLiteral("cobalt-gunmetal") << QColor(Qt::white);
+}
+
+void ThemeMenuTest::readableOnAccent()
+{
+    QFETCH(QString, id);
+    QFETCH(QColor, expected);
+    QCOMPARE(MRBYThemeRoot::readableOn(MRBYThemes::named(id).kitTheme().accent), expected);
 }
 
 void ThemeMenuTest::menuBarOrder()
