@@ -15,6 +15,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The note's backing: a rounded rectangle of the accent at low opacity.
@@ -52,6 +54,7 @@ EmergencyBar::EmergencyBar(QWidget *parent) : QWidget(parent), m_zoom(MBZoomScop
 
     // Top row: the two lines of text, then the buttons at the trailing edge.
     auto *top = new QHBoxLayout;
+    m_top = top;
     top->setContentsMargins(0, 0, 0, 0);
     top->setSpacing(ipx(10));
     auto *lines = new QVBoxLayout;
@@ -95,7 +98,10 @@ EmergencyBar::EmergencyBar(QWidget *parent) : QWidget(parent), m_zoom(MBZoomScop
     m_ok = ok;
     connect(ok, &QAbstractButton::clicked, this, [this] { setNote(std::nullopt); });
     row->addWidget(ok, 0, Qt::AlignTop);
-    column->addWidget(m_noteRow);
+    m_noteHolder = new QHBoxLayout;
+    m_noteHolder->setContentsMargins(0, 0, 0, 0);
+    m_noteHolder->addWidget(m_noteRow);
+    column->addLayout(m_noteHolder);
 
     setNote(std::nullopt);
 }
@@ -123,11 +129,19 @@ void EmergencyBar::setNote(std::optional<EmergencyAction> action)
 
 void EmergencyBar::setTrailingInset(int pixels)
 {
-    pixels = std::max(0, pixels);
-    if (pixels == m_trailingInset)
-        return;
-    m_trailingInset = pixels;
-    layout()->setContentsMargins(ipx(16), ipx(10), ipx(16) + pixels, ipx(10));
+    m_trailingInset = std::max(0, pixels);
+    // Each row takes only the inset it can spare: a button squeezed below its
+    // size would cut its title, and what does not fit stays reachable by
+    // scrolling the window. The note wraps, so its OK button keeps in view.
+    const QMargins bar = layout()->contentsMargins();
+    const int rowWidth = width() - bar.left() - bar.right();
+    for (QBoxLayout *row : {m_top, m_noteHolder}) {
+        const int current = row->contentsMargins().right();
+        const int needed = row->minimumSize().width() - current;
+        const int inset = std::clamp(m_trailingInset, 0, std::max(0, rowWidth - needed));
+        if (inset != current)
+            row->setContentsMargins(0, 0, inset, 0);
+    }
 }
 
 double EmergencyBar::bottomLineHeight()

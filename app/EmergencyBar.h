@@ -13,6 +13,7 @@
 class EmergencyButton;
 class MBLink;
 class QAbstractButton;
+class QBoxLayout;
 class QLabel;
 
 class EmergencyBar : public QWidget
@@ -38,7 +39,8 @@ public:
     static double bottomLineHeight();
 
     // Extra room (pixels) kept free at the trailing edge, so the buttons and
-    // the note stay in the part of the bar a zoomed window shows.
+    // the note stay in the part of the bar a zoomed window shows; a row gets
+    // only as much of it as it can spare without squeezing its buttons.
     void setTrailingInset(int pixels);
     int trailingInset() const { return m_trailingInset; }
 
@@ -52,6 +54,8 @@ private:
     QLabel *m_noteLabel = nullptr;
     MBLink *m_chatLink = nullptr;
     QAbstractButton *m_ok = nullptr;
+    QBoxLayout *m_top = nullptr;
+    QBoxLayout *m_noteHolder = nullptr;
     double m_zoom;
     int m_trailingInset = 0;
 };

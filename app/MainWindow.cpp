@@ -6,6 +6,7 @@
 #include "app/Sidebar.h"
 #include "look/app/TLPalette.h"
 #include "look/kit/MBZoom.h"
+#include "screens/TLScroll.h"
 
 #include <QAbstractScrollArea>
 #include <QEvent>
@@ -13,7 +14,11 @@
 #include <QPointer>
 #include <QTimer>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -54,6 +59,8 @@ MainWindow::MainWindow(AppModel &model, QWidget *parent) : QWidget(parent), m_mo
     m_host = new ScreenHost(model);
     m_host->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     row->addWidget(m_host, 1);
+    // Another screen may need another width.
+    connect(m_host, &ScreenHost::rebuilt, this, &MainWindow::scheduleFit);
     column->addLayout(row, 1);
 }
 
@@ -73,7 +80,18 @@ void MainWindow::fitVisibleWidth()
     m_fitPending = false;
     const int hidden = hiddenWidth();
     m_bar->setTrailingInset(hidden);
-    m_host->setContentsMargins(0, 0, hidden, 0);
+    // A page keeps the width its column needs; what does not fit in the part
+    // that shows is reached by scrolling the window, never cut off.
+    int needed = 0;
+    if (QWidget *screen = m_host->current()) {
+        for (const TLScroll *scroll : screen->findChildren<TLScroll *>()) {
+            int width = scroll->content()->minimumSizeHint().width();
+            if (const QScrollArea *area = scroll->scrollArea())
+                width += area->verticalScrollBar()->sizeHint().width();
+            needed = std::max(needed, width);
+        }
+    }
+    m_host->setContentsMargins(0, 0, std::clamp(hidden, 0, std::max(0, m_host->width() - needed)), 0);
 }
 
 void MainWindow::scheduleFit()

@@ -42,7 +42,8 @@ SidebarRow::SidebarRow(const QString &title, const QString &icon, std::optional<
       m_screen(screen),
       m_regular(tlFont(13.5, FontWeight::Medium)),
       m_bold(tlFont(13.5, FontWeight::Bold)),
-      m_radius(px(10))
+      m_radius(px(10)),
+      m_zoom(MBZoomScope::current())
 {
     setText(title);
     setAccessibleName(title);
@@ -100,8 +101,9 @@ void SidebarRow::paintEvent(QPaintEvent *)
     }
     if (hasFocus()) {
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(m_selected ? palette.onAccent : palette.accent, px(2)));
-        const double in = px(1.5);
+        // Painted outside the build: the ring keeps the row's zoom.
+        p.setPen(QPen(m_selected ? palette.onAccent : palette.accent, 2 * m_zoom));
+        const double in = 1.5 * m_zoom;
         p.drawRoundedRect(QRectF(rect()).adjusted(in, in, -in, -in), m_radius, m_radius);
     }
 }

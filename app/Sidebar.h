@@ -46,6 +46,7 @@ private:
     QFont m_regular;
     QFont m_bold;
     double m_radius;
+    double m_zoom;
 };
 
 class Sidebar : public QWidget

@@ -6,6 +6,7 @@
 #include "look/app/TLStyle.h"
 #include "look/kit/MBZoom.h"
 #include "screens/TLLabel.h"
+#include "screens/TLPopUp.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -19,7 +20,7 @@ StatePicker::StatePicker(AppModel &model, QWidget *parent) : QWidget(parent), m_
     column->addWidget(tlLabel(QStringLiteral("Your state"), 11, FontWeight::Bold,
                               TLPalette::current().dim));
 
-    m_combo = new QComboBox;
+    m_combo = new TLPopUp;
     m_combo->setObjectName(QStringLiteral("statePicker"));
     m_combo->setFont(tlFont(13));
     m_combo->setToolTip(QStringLiteral("Pick your state. The app remembers it."));

@@ -24,6 +24,8 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 const QString kSelfTest = QStringLiteral("--selftest");
@@ -70,11 +72,20 @@ void prepareEnvironment(const QStringList &arguments)
 
 std::optional<int> dispatch(const QStringList &arguments, QTextStream &out)
 {
-    // Snapshot and example modes come before the self-test once they exist.
-    if (arguments.contains(kSelfTest)) {
-        out << "self-test not available in this build\n";
-        out.flush();
-        return 2;
+    // In this order: snapshot, example, self-test. A run mode this build
+    // lacks still ends the process; its option also made the platform
+    // offscreen, where a started window would never be seen or closed.
+    const std::pair<QString, const char *> modes[] = {
+        {kSnapshot, "snapshot mode not available in this build\n"},
+        {kMoneyExample, "money example mode not available in this build\n"},
+        {kSelfTest, "self-test not available in this build\n"},
+    };
+    for (const auto &[option, line] : modes) {
+        if (arguments.contains(option)) {
+            out << line;
+            out.flush();
+            return 2;
+        }
     }
     return std::nullopt;
 }

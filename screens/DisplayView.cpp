@@ -12,6 +12,7 @@
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
 #include "screens/TLLabel.h"
+#include "screens/TLPopUp.h"
 
 #include <QPainterPath>
 #include <QComboBox>
@@ -271,7 +272,7 @@ DisplayView::DisplayView(QWidget *parent) : QWidget(parent)
     connect(m_highContrast, &QAbstractButton::toggled, this, [](bool on) {
         TLThemes::setHighContrast(on);
     });
-    m_theme = new QComboBox;
+    m_theme = new TLPopUp;
     m_theme->setObjectName(QStringLiteral("themePicker"));
     m_theme->setAccessibleName(QStringLiteral("Theme"));
     m_theme->setFont(tlFont(13));

@@ -23,6 +23,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -42,6 +43,7 @@ private Q_SLOTS:
     void highContrastLinesAreThicker();
     void sidebarKeepsItsWidth();
     void zoomedWindowKeepsButtonsInView();
+    void largestZoomNeverSqueezesButtons();
     void hostShowsTheScreenOfTheModel();
     void errorCardWhenDataIsMissing();
     void errorCardNotForStoreErrors();
@@ -187,6 +189,36 @@ void tst_MainWindow::zoomedWindowKeepsButtonsInView()
     auto *display = main->screenHost()->findChild<DisplayView *>();
     QVERIFY(display);
     QVERIFY(rightEdge(display->zoomLabel()) <= visible);
+    delete window;
+    MBZoom::setValue(1.0);
+}
+
+void tst_MainWindow::largestZoomNeverSqueezesButtons()
+{
+    // At 200 % and the largest text the buttons are wider than what shows:
+    // they keep their whole size (titles never cut) and the bar its zoomed
+    // paddings; the rest of the bar is reached by scrolling.
+    MBZoom::setValue(2.0);
+    Prefs::shared().setInteger(TLPrefs::textSizeKey, 2);
+    QMainWindow *window = TLSetup::makeMainWindow(*m_model);
+    window->resize(1280, 880);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto *main = window->findChild<MainWindow *>();
+    QVERIFY(main);
+    QTRY_VERIFY(main->hiddenWidth() > 0);
+    QTest::qWait(50);
+    for (EmergencyButton *b : main->emergencyBar()->buttons())
+        QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->action().id()));
+    const QMargins margins = main->emergencyBar()->layout()->contentsMargins();
+    QCOMPARE(margins.left(), 32);
+    QCOMPARE(margins.top(), 20);
+    // The note wraps, so its OK stays in the part that shows.
+    main->emergencyBar()->setNote(EmergencyAction::call988);
+    QTest::qWait(50);
+    QAbstractButton *ok = main->emergencyBar()->okButton();
+    QVERIFY(ok->width() >= ok->sizeHint().width());
+    QVERIFY(ok->mapTo(main, QPoint(ok->width(), 0)).x() <= main->width() - main->hiddenWidth());
     delete window;
     MBZoom::setValue(1.0);
 }

@@ -22,6 +22,7 @@ private Q_SLOTS:
     void modelChangesShowInEveryPicker();
     void unknownCodeShowsNoEntry();
     void withoutDataOnlyTheFirstEntry();
+    void wheelDoesNotChangeTheState();
 
 private:
     QTemporaryDir m_dir;
@@ -110,6 +111,23 @@ void tst_StatePicker::withoutDataOnlyTheFirstEntry()
     QCOMPARE(picker.comboBox()->currentIndex(), -1);
     picker.comboBox()->activated(0);
     QCOMPARE(empty.stateCode(), QString());
+}
+
+void tst_StatePicker::wheelDoesNotChangeTheState()
+{
+    // Scrolling the sidebar over the pop-up must not pick another state.
+    m_model->setStateCode(QStringLiteral("CO"));
+    StatePicker picker(*m_model);
+    QComboBox *combo = picker.comboBox();
+    for (const int delta : {-120, 120, -120}) {
+        const QPointF at(combo->width() / 2.0, combo->height() / 2.0);
+        QWheelEvent wheel(at, combo->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(combo, &wheel);
+        QVERIFY(!wheel.isAccepted()); // left to the scroll area around it
+    }
+    QCOMPARE(m_model->stateCode(), QStringLiteral("CO"));
+    QCOMPARE(combo->currentIndex(), 1);
 }
 
 QTEST_MAIN(tst_StatePicker)

@@ -53,6 +53,7 @@ void tst_WindowShots::shots_data()
     QTest::newRow("main-smallest") << TLThemes::warmID << 0 << 1.0 << int(Screen::display) << QSize(820, 560);
     QTest::newRow("display-default") << TLThemes::warmID << 0 << 1.0 << int(Screen::display) << normal;
     QTest::newRow("display-contrast-xl") << TLThemes::highContrastID << 2 << 1.0 << int(Screen::display) << normal;
+    QTest::newRow("display-xl-zoom200") << TLThemes::warmID << 2 << 2.0 << int(Screen::display) << normal;
     QTest::newRow("display-ember") << TLThemes::emberID << 1 << 1.0 << int(Screen::display) << normal;
 }
 
