@@ -631,7 +631,7 @@ in every state row.
   contact is the lead agency's office line, not a crisis line. CoCs without a
   contact in the locator come from HUD's HMIS CSV code list (FY2024 = FY2026)
   as kept in github.com/greenriver/hmis-warehouse (GPL-3.0 repository; the codes
-  and names are facts from a US government specification); they say to dial
+  and names are facts from a US government code list); they say to dial
   2-1-1 and are marked `needs-check`.
 - Food banks ({n_fb} rows): Feeding America's "Find your local food bank"
   directory (https://www.feedingamerica.org/find-your-local-foodbank; no open
