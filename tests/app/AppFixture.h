@@ -4,7 +4,11 @@
 
 #include "TestSupport.h"
 
+#include "app/AppModel.h"
+
 #include <QString>
+
+#include <memory>
 
 namespace appfixture {
 
@@ -59,6 +63,14 @@ inline bool writeDataFolder(const QString &folder)
         && writeFile(folder + QStringLiteral("/camping_parking_rules.csv"), parking)
         && writeFile(folder + QStringLiteral("/jobs_and_income.csv"), jobs)
         && writeFile(folder + QStringLiteral("/video_library.csv"), videos);
+}
+
+// The folder written under dir/data and a model on it, My List beside it.
+inline std::unique_ptr<AppModel> makeModel(const QString &dir)
+{
+    if (!writeDataFolder(dir + QStringLiteral("/data")))
+        return nullptr;
+    return std::make_unique<AppModel>(dir + QStringLiteral("/data"), dir + QStringLiteral("/my-list.sqlite"));
 }
 
 } // namespace appfixture

@@ -97,11 +97,6 @@ private Q_SLOTS:
                                 "%20a%20phone%20number,%20address,%20website%20or%20rule):%0A%0A%0A"
                                 "(Sent%20from%20MRBY%20Tenterly%20")
                      + v + QStringLiteral(")"));
-        const QUrlQuery query(QUrl(ReportLink::mailto(nullptr)));
-        const QStringList body = query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded)
-                                     .split(QLatin1Char('\n'));
-        QCOMPARE(body.size(), 8);
-        QVERIFY(body.last().startsWith(QStringLiteral("(Sent from ")));
     }
 
     void reportForAListing()
@@ -118,7 +113,7 @@ private Q_SLOTS:
                                 "What%20is%20wrong%20(for%20example%20a%20phone%20number,%20address,%20website"
                                 "%20or%20rule):%0A%0A%0A(Sent%20from%20MRBY%20Tenterly%20")
                      + TLInfo::shortVersion + QStringLiteral(")"));
-        // The query keeps exactly its two keys.
+        // "&", "?" and "#" in the name stay inside the subject.
         const QUrlQuery query(QUrl(url).query(QUrl::FullyEncoded));
         QCOMPARE(query.queryItems().size(), 2);
         QCOMPARE(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
@@ -196,30 +191,22 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("my-list.sqlite"));
         FavoritesStore store(path);
         const Listing l = coloradoListing();
+        Listing other = l;
+        other.uid = QStringLiteral("n:other");
+        QVERIFY(MyListActions::add(other, store));
+        QVERIFY(MyListActions::remove(other.uid, store));
+        QVERIFY(store.items().isEmpty());
         QVERIFY(MyListActions::add(l, store));
-        QVERIFY(store.contains(l.uid));
         QVERIFY(MyListActions::setNote(l.uid, QStringLiteral("ask for Rosa"), store));
         QCOMPARE(store.note(l.uid), QStringLiteral("ask for Rosa"));
 
         // A store whose table went away refuses every edit and keeps its list.
         SQLiteDB(path).exec(QStringLiteral("DROP TABLE favorites"));
         const QList<Favorite> before = store.items();
-        Listing other = l;
-        other.uid = QStringLiteral("n:other");
         QVERIFY(!MyListActions::add(other, store));
         QVERIFY(!MyListActions::setNote(l.uid, QStringLiteral("x"), store));
         QVERIFY(!MyListActions::remove(l.uid, store));
         QCOMPARE(store.items(), before);
-    }
-
-    void myListRemove()
-    {
-        QTemporaryDir dir;
-        FavoritesStore store(dir.filePath(QStringLiteral("my-list.sqlite")));
-        const Listing l = coloradoListing();
-        QVERIFY(MyListActions::add(l, store));
-        QVERIFY(MyListActions::remove(l.uid, store));
-        QVERIFY(store.items().isEmpty());
     }
 };
 

@@ -17,135 +17,124 @@ class tst_Startup : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void dispatchByArguments_data();
-    void dispatchByArguments();
-    void runModesGoOffscreen();
-    void configureInstallsTheLook();
-    void singleInstanceRaisesTheFirst();
-    void selfTestProcess();
-    void secondProcessEndsAndRaisesTheFirst();
+    void dispatchByArguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code"); // -1: the application starts
+        QTest::addColumn<QString>("line");
+        const QString exe = QStringLiteral("tenterly");
+        const QString selfTest = QStringLiteral("self-test not available in this build\n");
+        const QString snapshot = QStringLiteral("snapshot mode not available in this build\n");
+        QTest::newRow("none") << QStringList{exe} << -1 << QString();
+        QTest::newRow("selftest") << QStringList{exe, "--selftest"} << 2 << selfTest;
+        QTest::newRow("selftest last") << QStringList{exe, "--foo", "--selftest"} << 2 << selfTest;
+        QTest::newRow("similar word") << QStringList{exe, "--selftests", "selftest"} << -1 << QString();
+        QTest::newRow("unknown option") << QStringList{exe, "--verbose"} << -1 << QString();
+        // Never an offscreen window that nobody can close.
+        QTest::newRow("snapshot wins over selftest")
+            << QStringList{exe, "--selftest", "--tl-snapshot", "/tmp/s"} << 2 << snapshot;
+        QTest::newRow("money example") << QStringList{exe, "--tl-money-example", "/tmp/m"} << 2
+                                       << QStringLiteral("money example mode not available in this build\n");
+    }
+
+    void dispatchByArguments()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QString text;
+        QTextStream out(&text);
+        const std::optional<int> answer = TLSetup::dispatch(arguments, out);
+        QFETCH(QString, line);
+        QCOMPARE(answer.value_or(-1), code);
+        QCOMPARE(text, line);
+        QVERIFY(!TLSetup::childOperation(arguments));
+    }
+
+    void runModesGoOffscreen()
+    {
+        QVERIFY(TLSetup::wantsHeadlessRunMode({"x", "--tl-snapshot", "/tmp/s"}));
+        QVERIFY(TLSetup::wantsHeadlessRunMode({"x", "--tl-money-example", "/tmp/m"}));
+        QVERIFY(!TLSetup::wantsHeadlessRunMode({"x"}));
+        qunsetenv("QT_QPA_PLATFORM");
+        TLSetup::prepareEnvironment({"x"});
+        QVERIFY(qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"));
+        TLSetup::prepareEnvironment({"x", "--selftest"});
+        QCOMPARE(qEnvironmentVariable("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        // A platform the user chose stays.
+        qputenv("QT_QPA_PLATFORM", "minimal");
+        TLSetup::prepareEnvironment({"x", "--selftest"});
+        QCOMPARE(qEnvironmentVariable("QT_QPA_PLATFORM"), QStringLiteral("minimal"));
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+
+    void configureInstallsTheLook()
+    {
+        Prefs::shared().clear();
+        TLSetup::configure();
+        QCOMPARE(MRBYThemes::currentID(), TLThemes::warmID);
+        TLThemes::setHighContrast(true);
+        QCOMPARE(MRBYThemes::currentID(), TLThemes::highContrastID);
+        TLThemes::setHighContrast(false);
+        QCOMPARE(MRBYAbout::extraLines().first(), QStringLiteral("Help for life on the road. Works offline."));
+        QVERIFY(MRBYAbout::extraLines().last().startsWith(QStringLiteral("Information checked ")));
+    }
+
+    void singleInstanceRaisesTheFirst()
+    {
+        const QString name = SingleInstance::serverName() + QStringLiteral("-unit");
+        SingleInstance first(name);
+        SingleInstance second(name);
+        QVERIFY(!second.activateRunning(200)); // nobody listens yet
+        QVERIFY(first.listen());
+        QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+        QVERIFY(second.activateRunning(200));
+        QTRY_COMPARE(raised.size(), 1);
+        QVERIFY(QFileInfo(SingleInstance::serverName()).fileName().startsWith(QStringLiteral(TL_APP_ID ".")));
+    }
+
+    void selfTestProcess()
+    {
+        QProcess p;
+        p.start(QStringLiteral(TL_EXE_PATH), {QStringLiteral("--selftest")});
+        QVERIFY(p.waitForFinished(-1));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 2);
+        QCOMPARE(p.readAllStandardOutput(), QByteArray("self-test not available in this build\n"));
+    }
+
+    void secondProcessEndsAndRaisesTheFirst()
+    {
+        // The first instance: wait until it answers on its socket.
+        QProcess first;
+        first.start(QStringLiteral(TL_EXE_PATH), {});
+        QVERIFY(first.waitForStarted());
+        QElapsedTimer clock;
+        clock.start();
+        bool listening = false;
+        while (!listening && clock.elapsed() < 20000 && first.state() == QProcess::Running) {
+            QLocalSocket probe;
+            probe.connectToServer(SingleInstance::serverName());
+            listening = probe.waitForConnected(200);
+            if (!listening)
+                QTest::qWait(100);
+        }
+        QVERIFY2(listening, "the first instance never listened");
+
+        QProcess second;
+        second.start(QStringLiteral(TL_EXE_PATH), {});
+        QVERIFY(second.waitForFinished(20000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        // The first one carries on.
+        QVERIFY(first.state() == QProcess::Running);
+
+        first.terminate();
+        if (!first.waitForFinished(5000)) {
+            first.kill();
+            first.waitForFinished(-1);
+        }
+    }
 };
-
-void tst_Startup::dispatchByArguments_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("code"); // -1: the application starts
-    QTest::addColumn<QString>("line");
-    const QString exe = QStringLiteral("tenterly");
-    const QString selfTest = QStringLiteral("self-test not available in this build\n");
-    const QString snapshot = QStringLiteral("snapshot mode not available in this build\n");
-    QTest::newRow("none") << QStringList{exe} << -1 << QString();
-    QTest::newRow("selftest") << QStringList{exe, "--selftest"} << 2 << selfTest;
-    QTest::newRow("selftest last") << QStringList{exe, "--foo", "--selftest"} << 2 << selfTest;
-    QTest::newRow("similar word") << QStringList{exe, "--selftests", "selftest"} << -1 << QString();
-    QTest::newRow("unknown option") << QStringList{exe, "--verbose"} << -1 << QString();
-    // Never an offscreen window that nobody can close.
-    QTest::newRow("snapshot wins over selftest")
-        << QStringList{exe, "--selftest", "--tl-snapshot", "/tmp/s"} << 2 << snapshot;
-    QTest::newRow("money example") << QStringList{exe, "--tl-money-example", "/tmp/m"} << 2
-                                   << QStringLiteral("money example mode not available in this build\n");
-}
-
-void tst_Startup::dispatchByArguments()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, code);
-    QString text;
-    QTextStream out(&text);
-    const std::optional<int> answer = TLSetup::dispatch(arguments, out);
-    QFETCH(QString, line);
-    QCOMPARE(answer.value_or(-1), code);
-    QCOMPARE(text, line);
-    QVERIFY(!TLSetup::childOperation(arguments));
-}
-
-void tst_Startup::runModesGoOffscreen()
-{
-    QVERIFY(TLSetup::wantsHeadlessRunMode({"x", "--tl-snapshot", "/tmp/s"}));
-    QVERIFY(TLSetup::wantsHeadlessRunMode({"x", "--tl-money-example", "/tmp/m"}));
-    QVERIFY(!TLSetup::wantsHeadlessRunMode({"x"}));
-    qunsetenv("QT_QPA_PLATFORM");
-    TLSetup::prepareEnvironment({"x"});
-    QVERIFY(qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"));
-    TLSetup::prepareEnvironment({"x", "--selftest"});
-    QCOMPARE(qEnvironmentVariable("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    // A platform the user chose stays.
-    qputenv("QT_QPA_PLATFORM", "minimal");
-    TLSetup::prepareEnvironment({"x", "--selftest"});
-    QCOMPARE(qEnvironmentVariable("QT_QPA_PLATFORM"), QStringLiteral("minimal"));
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-}
-
-void tst_Startup::configureInstallsTheLook()
-{
-    Prefs::shared().clear();
-    TLSetup::configure();
-    QCOMPARE(MRBYThemes::defaultID(), TLThemes::warmID);
-    QCOMPARE(MRBYThemes::currentID(), TLThemes::warmID);
-    QStringList ids;
-    for (const MRBYTheme &t : MRBYThemes::all())
-        ids << t.id;
-    QVERIFY(ids.contains(TLThemes::highContrastID));
-    QCOMPARE(MRBYAbout::extraLines().size(), 2);
-    QCOMPARE(MRBYAbout::extraLines().first(), QStringLiteral("Help for life on the road. Works offline."));
-    QVERIFY(MRBYAbout::extraLines().last().startsWith(QStringLiteral("Information checked ")));
-}
-
-void tst_Startup::singleInstanceRaisesTheFirst()
-{
-    const QString name = SingleInstance::serverName() + QStringLiteral("-unit");
-    SingleInstance first(name);
-    SingleInstance second(name);
-    QVERIFY(!second.activateRunning(200)); // nobody listens yet
-    QVERIFY(first.listen());
-    QSignalSpy raised(&first, &SingleInstance::raiseRequested);
-    QVERIFY(second.activateRunning(200));
-    QTRY_COMPARE(raised.size(), 1);
-    QVERIFY(QFileInfo(SingleInstance::serverName()).fileName().startsWith(QStringLiteral(TL_APP_ID ".")));
-}
-
-void tst_Startup::selfTestProcess()
-{
-    QProcess p;
-    p.start(QStringLiteral(TL_EXE_PATH), {QStringLiteral("--selftest")});
-    QVERIFY(p.waitForFinished(-1));
-    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(p.exitCode(), 2);
-    QCOMPARE(p.readAllStandardOutput(), QByteArray("self-test not available in this build\n"));
-}
-
-void tst_Startup::secondProcessEndsAndRaisesTheFirst()
-{
-    // The first instance: wait until it answers on its socket.
-    QProcess first;
-    first.start(QStringLiteral(TL_EXE_PATH), {});
-    QVERIFY(first.waitForStarted());
-    QElapsedTimer clock;
-    clock.start();
-    bool listening = false;
-    while (!listening && clock.elapsed() < 20000 && first.state() == QProcess::Running) {
-        QLocalSocket probe;
-        probe.connectToServer(SingleInstance::serverName());
-        listening = probe.waitForConnected(200);
-        if (!listening)
-            QTest::qWait(100);
-    }
-    QVERIFY2(listening, "the first instance never listened");
-
-    QProcess second;
-    second.start(QStringLiteral(TL_EXE_PATH), {});
-    QVERIFY(second.waitForFinished(20000));
-    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second.exitCode(), 0);
-    // The first one carries on.
-    QVERIFY(first.state() == QProcess::Running);
-
-    first.terminate();
-    if (!first.waitForFinished(5000)) {
-        first.kill();
-        first.waitForFinished(-1);
-    }
-}
 
 QTEST_MAIN(tst_Startup)
 #include "tst_Startup.moc"

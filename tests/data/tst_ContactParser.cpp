@@ -22,162 +22,147 @@ class tst_ContactParser : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void actions_data();
-    void actions();
-    void listingFieldsAndExactURLs();
-    void detectorFindsAddresses_data();
-    void detectorFindsAddresses();
-    void kindsAndIdentity();
+    void actions_data()
+    {
+        QTest::addColumn<QString>("phone");
+        QTest::addColumn<QString>("contact");
+        QTest::addColumn<QString>("textContact");
+        QTest::addColumn<QString>("web");
+        QTest::addColumn<QStringList>("expected");
+
+        const QString none;
+        QTest::newRow("call or text 988") << none << "Call or text 988, or chat online." << none << none
+            << QStringList{"call|Call 988|tel:988", "text|Text 988|sms:988"};
+        QTest::newRow("text 988 alone") << none << "Text 988" << none << none
+            << QStringList{"text|Text 988|sms:988"};
+        QTest::newRow("call 988 or text 988") << none << "call 988 or text 988" << none << none
+            << QStringList{"call|Call 988|tel:988", "text|Text 988|sms:988"};
+        QTest::newRow("211 after a ten-digit number") << "(866) 348-6479 or 211" << none << none << none
+            << QStringList{"call|Call 211|tel:211", "call|Call (866) 348-6479|tel:18663486479"};
+        QTest::newRow("211 before a ten-digit number") << "211; 1-866-348-6479" << none << none << none
+            << QStringList{"call|Call 211|tel:211", "call|Call (866) 348-6479|tel:18663486479"};
+        QTest::newRow("one number in three layouts")
+            << "1-866-348-6479" << "Or (866) 348-6479, or +1.866.348.6479." << none << none
+            << QStringList{"call|Call (866) 348-6479|tel:18663486479"};
+        QTest::newRow("text-only number in its own clause")
+            << none << "Call 211. Text your zip code to 914-342-7744" << none << none
+            << QStringList{"call|Call 211|tel:211",
+                           "text|Text your zip code to 9143427744|sms:9143427744"};
+        QTest::newRow("texting number in a clause that says call")
+            << none << "Call us, or text your zip code to 914-342-7744" << none << none
+            << QStringList{"call|Call (914) 342-7744|tel:19143427744",
+                           "text|Text your zip code to 9143427744|sms:9143427744"};
+        QTest::newRow("capital keyword") << none << "Text HOME to 741741." << none << none
+            << QStringList{"text|Text HOME to 741741|sms:741741&body=HOME"};
+        QTest::newRow("small-letter keyword") << none << "text home to 741741" << none << none
+            << QStringList{};
+        QTest::newRow("keyword with a hyphenated short number") << none << "text START to 678-678" << none << none
+            << QStringList{"text|Text START to 678678|sms:678678&body=START"};
+        QTest::newRow("a keyword phrase") << none << "Text a keyword such as FOOD to 898-211" << none << none
+            << QStringList{"text|Text a keyword such as FOOD to 898211|sms:898211"};
+        QTest::newRow("text 838255") << none << "Veterans: press 1, or text 838255." << none << none
+            << QStringList{"text|Text 838255|sms:838255"};
+        QTest::newRow("WhatsApp just before") << none << "wHaTsApp: 305-555-0100" << none << none
+            << QStringList{};
+        QTest::newRow("TTY just before") << "TTY 1-800-555-0199" << none << none << none << QStringList{};
+        QTest::newRow("TTY far before") << none << "TTY users can ask at the front desk, or call 800-555-0199"
+            << none << none << QStringList{"call|Call (800) 555-0199|tel:18005550199"};
+        QTest::newRow("text the same number") << none << "Call 800-555-0150; to text the same 800-555-0150"
+            << none << none << QStringList{"call|Call (800) 555-0150|tel:18005550150"};
+        QTest::newRow("not service numbers") << "2110 or 211-1234 or 411 or 9110" << none << none << none
+            << QStringList{};
+        QTest::newRow("text 911 is no call") << none << "In some places you can text 911." << none << none
+            << QStringList{};
+        // Mended: a number after "call or text" is a call too, as 211, 988 and 911 are.
+        QTest::newRow("call or text a ten-digit number") << none << "Call or text 800-555-0123" << none << none
+            << QStringList{"call|Call (800) 555-0123|tel:18005550123"};
+        QTest::newRow("text a ten-digit number") << none << "Or text 800-555-0123" << none << none
+            << QStringList{};
+        QTest::newRow("order: calls, texts, web field, links")
+            << "211" << "Call or text 988; write to Help@Example.org or see www.example.net/x."
+            << "Text HOME to 741741" << "https://www.example.org/help"
+            << QStringList{"call|Call 211|tel:211", "call|Call 988|tel:988",
+                           "text|Text HOME to 741741|sms:741741&body=HOME", "text|Text 988|sms:988",
+                           "web|example.org|https://www.example.org/help",
+                           "email|Email Help@Example.org|mailto:Help@Example.org",
+                           "web|example.net|http://www.example.net/x"};
+        QTest::newRow("web field address found again") << none << "Visit https://www.example.org." << none
+            << "https://www.example.org"
+            << QStringList{"web|example.org|https://www.example.org"};
+        QTest::newRow("URLs differing in case") << none << "see https://example.org/A" << none
+            << "https://EXAMPLE.org/a" << QStringList{"web|EXAMPLE.org|https://EXAMPLE.org/a"};
+        // The 988 of the address stands alone by the service-number rule: a call too.
+        QTest::newRow("bare address") << none << "Chat at 988lifeline.org (24/7)." << none << none
+            << QStringList{"call|Call 988|tel:988", "web|988lifeline.org|http://988lifeline.org"};
+        QTest::newRow("mailto with a subject") << none << "mailto:help@example.org?subject=ID" << none << none
+            << QStringList{"email|Email help@example.org?subject=ID|mailto:help@example.org?subject=ID"};
+        QTest::newRow("other schemes in the text") << none << "ftp://example.org/files and file:///etc"
+            << none << none << QStringList{};
+        // Mended: the web field opens only http and https addresses.
+        QTest::newRow("web http") << none << none << none << "http://example.org/a?b=1"
+            << QStringList{"web|example.org|http://example.org/a?b=1"};
+        QTest::newRow("web httpx") << none << none << none << "httpx://example.org" << QStringList{};
+        QTest::newRow("web javascript") << none << none << none << "javascript:alert(1)" << QStringList{};
+        QTest::newRow("web without scheme") << none << none << none << "www.example.org" << QStringList{};
+        QTest::newRow("web with a space") << none << none << none << "https://example.org/a b" << QStringList{};
+        QTest::newRow("web without host") << none << none << none << "https://" << QStringList{};
+        QTest::newRow("nothing") << none << "Walk in, Monday to Friday." << none << none << QStringList{};
+    }
+
+    void actions()
+    {
+        QFETCH(QString, phone);
+        QFETCH(QString, contact);
+        QFETCH(QString, textContact);
+        QFETCH(QString, web);
+        QFETCH(QStringList, expected);
+        QCOMPARE(describe(ContactParser::actions({phone, contact, textContact, web})), expected);
+    }
+
+    void listingFieldsAndExactURLs()
+    {
+        Listing l;
+        l.textContact = QStringLiteral("Text HOME to 741741");
+        l.contact = QStringLiteral("Text your zip code to 914-342-7744");
+        l.summary = QStringLiteral("Call 911"); // not a contact field
+        const QList<ContactAction> got = ContactParser::actions(l);
+        QCOMPARE(describe(got), (QStringList{"text|Text HOME to 741741|sms:741741&body=HOME",
+                                             "text|Text your zip code to 9143427744|sms:9143427744"}));
+        QCOMPARE(got[0].id(), QStringLiteral("textsms:741741&body=HOME"));
+    }
+
+    void detectorFindsAddresses_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("punctuation after") << "See https://example.org/a_b). Or example.gov, or WWW.Example.com!"
+            << QStringList{"https://example.org/a_b", "http://example.gov", "http://WWW.Example.com"};
+        QTest::newRow("brackets kept inside") << "(https://example.org/wiki/A_(b))"
+            << QStringList{"https://example.org/wiki/A_(b)"};
+        QTest::newRow("e-mail is not also a web address") << "first.last@state.mi.us;"
+            << QStringList{"mailto:first.last@state.mi.us"};
+        QTest::newRow("not addresses") << "9 a.m. to 5 p.m., U.S. only, 2.5 miles, No.1, e.g. this"
+            << QStringList{};
+        QTest::newRow("ends at non-ASCII") << "\u201Cexample.org/path\u201D\u2014or call"
+            << QStringList{"http://example.org/path"};
+    }
+
+    void detectorFindsAddresses()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, expected);
+        QCOMPARE(LinkDetector::links(text), expected);
+    }
+
+    void shortHosts()
+    {
+        QCOMPARE(ContactParser::shortHost(QStringLiteral("https://user@VeteransCrisisLine.net:443/Chat")),
+                 QStringLiteral("VeteransCrisisLine.net"));
+        QCOMPARE(ContactParser::shortHost(QStringLiteral("http://WWW.Example.org")), QStringLiteral("WWW.Example.org"));
+        QCOMPARE(ContactParser::shortHost(QStringLiteral("mailto:a@b.org")), QStringLiteral("mailto:a@b.org"));
+        QVERIFY(!ContactAction::kindFromRawValue(QStringLiteral("Call")));
+    }
 };
-
-void tst_ContactParser::actions_data()
-{
-    QTest::addColumn<QString>("phone");
-    QTest::addColumn<QString>("contact");
-    QTest::addColumn<QString>("textContact");
-    QTest::addColumn<QString>("web");
-    QTest::addColumn<QStringList>("expected");
-
-    const QString none;
-    QTest::newRow("call or text 988") << none << "Call or text 988, or chat online." << none << none
-        << QStringList{"call|Call 988|tel:988", "text|Text 988|sms:988"};
-    QTest::newRow("text 988 alone") << none << "Text 988" << none << none
-        << QStringList{"text|Text 988|sms:988"};
-    QTest::newRow("call 988 or text 988") << none << "call 988 or text 988" << none << none
-        << QStringList{"call|Call 988|tel:988", "text|Text 988|sms:988"};
-    QTest::newRow("211 after a ten-digit number") << "(866) 348-6479 or 211" << none << none << none
-        << QStringList{"call|Call 211|tel:211", "call|Call (866) 348-6479|tel:18663486479"};
-    QTest::newRow("211 before a ten-digit number") << "211; 1-866-348-6479" << none << none << none
-        << QStringList{"call|Call 211|tel:211", "call|Call (866) 348-6479|tel:18663486479"};
-    QTest::newRow("one number in three layouts")
-        << "1-866-348-6479" << "Or (866) 348-6479, or +1.866.348.6479." << none << none
-        << QStringList{"call|Call (866) 348-6479|tel:18663486479"};
-    QTest::newRow("text-only number in its own clause")
-        << none << "Call 211. Text your zip code to 914-342-7744" << none << none
-        << QStringList{"call|Call 211|tel:211",
-                       "text|Text your zip code to 9143427744|sms:9143427744"};
-    QTest::newRow("texting number in a clause that says call")
-        << none << "Call us, or text your zip code to 914-342-7744" << none << none
-        << QStringList{"call|Call (914) 342-7744|tel:19143427744",
-                       "text|Text your zip code to 9143427744|sms:9143427744"};
-    QTest::newRow("capital keyword") << none << "Text HOME to 741741." << none << none
-        << QStringList{"text|Text HOME to 741741|sms:741741&body=HOME"};
-    QTest::newRow("small-letter keyword") << none << "text home to 741741" << none << none
-        << QStringList{};
-    QTest::newRow("keyword with a hyphenated short number") << none << "text START to 678-678" << none << none
-        << QStringList{"text|Text START to 678678|sms:678678&body=START"};
-    QTest::newRow("a keyword phrase") << none << "Text a keyword such as FOOD to 898-211" << none << none
-        << QStringList{"text|Text a keyword such as FOOD to 898211|sms:898211"};
-    QTest::newRow("text 838255") << none << "Veterans: press 1, or text 838255." << none << none
-        << QStringList{"text|Text 838255|sms:838255"};
-    QTest::newRow("WhatsApp just before") << none << "wHaTsApp: 305-555-0100" << none << none
-        << QStringList{};
-    QTest::newRow("TTY just before") << "TTY 1-800-555-0199" << none << none << none << QStringList{};
-    QTest::newRow("TTY far before") << none << "TTY users can ask at the front desk, or call 800-555-0199"
-        << none << none << QStringList{"call|Call (800) 555-0199|tel:18005550199"};
-    QTest::newRow("text the same number") << none << "Call 800-555-0150; to text the same 800-555-0150"
-        << none << none << QStringList{"call|Call (800) 555-0150|tel:18005550150"};
-    QTest::newRow("not service numbers") << "2110 or 211-1234 or 411 or 9110" << none << none << none
-        << QStringList{};
-    QTest::newRow("text 911 is no call") << none << "In some places you can text 911." << none << none
-        << QStringList{};
-    // Mended: a number after "call or text" is a call too, as 211, 988 and 911 are.
-    QTest::newRow("call or text a ten-digit number") << none << "Call or text 800-555-0123" << none << none
-        << QStringList{"call|Call (800) 555-0123|tel:18005550123"};
-    QTest::newRow("text a ten-digit number") << none << "Or text 800-555-0123" << none << none
-        << QStringList{};
-    QTest::newRow("order: calls, texts, web field, links")
-        << "211" << "Call or text 988; write to Help@Example.org or see www.example.net/x."
-        << "Text HOME to 741741" << "https://www.example.org/help"
-        << QStringList{"call|Call 211|tel:211", "call|Call 988|tel:988",
-                       "text|Text HOME to 741741|sms:741741&body=HOME", "text|Text 988|sms:988",
-                       "web|example.org|https://www.example.org/help",
-                       "email|Email Help@Example.org|mailto:Help@Example.org",
-                       "web|example.net|http://www.example.net/x"};
-    QTest::newRow("web field address found again") << none << "Visit https://www.example.org." << none
-        << "https://www.example.org"
-        << QStringList{"web|example.org|https://www.example.org"};
-    QTest::newRow("URLs differing in case") << none << "see https://example.org/A" << none
-        << "https://EXAMPLE.org/a" << QStringList{"web|EXAMPLE.org|https://EXAMPLE.org/a"};
-    // The 988 of the address stands alone by the service-number rule: a call too.
-    QTest::newRow("bare address") << none << "Chat at 988lifeline.org (24/7)." << none << none
-        << QStringList{"call|Call 988|tel:988", "web|988lifeline.org|http://988lifeline.org"};
-    QTest::newRow("mailto with a subject") << none << "mailto:help@example.org?subject=ID" << none << none
-        << QStringList{"email|Email help@example.org?subject=ID|mailto:help@example.org?subject=ID"};
-    QTest::newRow("other schemes in the text") << none << "ftp://example.org/files and file:///etc"
-        << none << none << QStringList{};
-    // Mended: the web field opens only http and https addresses.
-    QTest::newRow("web http") << none << none << none << "http://example.org/a?b=1"
-        << QStringList{"web|example.org|http://example.org/a?b=1"};
-    QTest::newRow("web httpx") << none << none << none << "httpx://example.org" << QStringList{};
-    QTest::newRow("web ftp") << none << none << none << "ftp://example.org" << QStringList{};
-    QTest::newRow("web javascript") << none << none << none << "javascript:alert(1)" << QStringList{};
-    QTest::newRow("web without scheme") << none << none << none << "www.example.org" << QStringList{};
-    QTest::newRow("web with a space") << none << none << none << "https://example.org/a b" << QStringList{};
-    QTest::newRow("web without host") << none << none << none << "https://" << QStringList{};
-    QTest::newRow("nothing") << none << "Walk in, Monday to Friday." << none << none << QStringList{};
-}
-
-void tst_ContactParser::actions()
-{
-    QFETCH(QString, phone);
-    QFETCH(QString, contact);
-    QFETCH(QString, textContact);
-    QFETCH(QString, web);
-    QFETCH(QStringList, expected);
-    QCOMPARE(describe(ContactParser::actions({phone, contact, textContact, web})), expected);
-}
-
-void tst_ContactParser::listingFieldsAndExactURLs()
-{
-    Listing l;
-    l.textContact = QStringLiteral("Text HOME to 741741");
-    l.contact = QStringLiteral("Text your zip code to 914-342-7744");
-    l.summary = QStringLiteral("Call 911"); // not a contact field
-    const QList<ContactAction> got = ContactParser::actions(l);
-    QCOMPARE(got.size(), 2);
-    QCOMPARE(got[0].url, QStringLiteral("sms:741741&body=HOME"));
-    QCOMPARE(got[1].url, QStringLiteral("sms:9143427744"));
-    QCOMPARE(got[0].id(), QStringLiteral("textsms:741741&body=HOME"));
-}
-
-void tst_ContactParser::detectorFindsAddresses_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("punctuation after") << "See https://example.org/a_b). Or example.gov, or WWW.Example.com!"
-        << QStringList{"https://example.org/a_b", "http://example.gov", "http://WWW.Example.com"};
-    QTest::newRow("brackets kept inside") << "(https://example.org/wiki/A_(b))"
-        << QStringList{"https://example.org/wiki/A_(b)"};
-    QTest::newRow("e-mail is not also a web address") << "first.last@state.mi.us;"
-        << QStringList{"mailto:first.last@state.mi.us"};
-    QTest::newRow("not addresses") << "9 a.m. to 5 p.m., U.S. only, 2.5 miles, No.1, e.g. this"
-        << QStringList{};
-    QTest::newRow("ends at non-ASCII") << "\u201Cexample.org/path\u201D\u2014or call"
-        << QStringList{"http://example.org/path"};
-}
-
-void tst_ContactParser::detectorFindsAddresses()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, expected);
-    QCOMPARE(LinkDetector::links(text), expected);
-}
-
-void tst_ContactParser::kindsAndIdentity()
-{
-    for (auto kind : {ContactAction::Kind::Call, ContactAction::Kind::Text,
-                      ContactAction::Kind::Web, ContactAction::Kind::Email})
-        QCOMPARE(ContactAction::kindFromRawValue(ContactAction::rawValue(kind)), kind);
-    QVERIFY(!ContactAction::kindFromRawValue(QStringLiteral("Call")));
-    const ContactAction call{ContactAction::Kind::Call, QStringLiteral("Call 211"), QStringLiteral("tel:211")};
-    QCOMPARE(call.id(), QStringLiteral("calltel:211"));
-    QCOMPARE(ContactParser::shortHost(QStringLiteral("https://www.example.org/x")), QStringLiteral("example.org"));
-    QCOMPARE(ContactParser::shortHost(QStringLiteral("https://user@VeteransCrisisLine.net:443/Chat")),
-             QStringLiteral("VeteransCrisisLine.net"));
-    QCOMPARE(ContactParser::shortHost(QStringLiteral("http://WWW.Example.org")), QStringLiteral("WWW.Example.org"));
-    QCOMPARE(ContactParser::shortHost(QStringLiteral("mailto:a@b.org")), QStringLiteral("mailto:a@b.org"));
-}
 
 QTEST_GUILESS_MAIN(tst_ContactParser)
 #include "tst_ContactParser.moc"

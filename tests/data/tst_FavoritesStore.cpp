@@ -62,174 +62,145 @@ class tst_FavoritesStore : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void init();
-    void addNoteRemoveReopen();
-    void defaultLocation();
-    void openFailure();
-    void failedWriteKeepsItems();
-    void failedReadBackKeepsItems();
-    void killedMidTransactionKeepsLastCommit();
-
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("my-list.sqlite")); }
     std::unique_ptr<QTemporaryDir> m_dir;
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void addNoteRemoveReopen()
+    {
+        FavoritesStore store(path());
+        QVERIFY(store.items().isEmpty());
+
+        QSignalSpy changed(&store, &FavoritesStore::itemsChanged);
+        store.add(QStringLiteral("s:CO:1"), QStringLiteral("Colorado 211"));
+        store.add(QStringLiteral("n:2"), QStringLiteral("988 Lifeline"));
+        store.add(QStringLiteral("n:3"), QStringLiteral("Crisis Text Line"));
+        QCOMPARE(changed.count(), 3);
+        store.add(QStringLiteral("s:CO:1"), QStringLiteral("Another name"));
+        QCOMPARE(uids(store.items()), (QStringList{"s:CO:1", "n:2", "n:3"}));
+        QCOMPARE(store.items().first().name, QStringLiteral("Colorado 211"));
+        QVERIFY(store.items().first().added > 1.7e9);
+        QVERIFY(store.items().first().added <= store.items().last().added);
+
+        QVERIFY(store.contains(QStringLiteral("n:2")));
+        QVERIFY(!store.contains(QStringLiteral("N:2")));
+
+        const QString note = QStringLiteral("Ask for Dana — open late \"Tue\" ; 'quotes' \u2603");
+        store.setNote(QStringLiteral("n:2"), note);
+        store.setNote(QStringLiteral("unknown"), QStringLiteral("goes nowhere"));
+        QCOMPARE(store.note(QStringLiteral("n:2")), note);
+        QCOMPARE(store.note(QStringLiteral("unknown")), QString());
+
+        QCOMPARE(FavoritesStore(path()).items(), store.items());
+
+        // A stored time that does not parse reads as 0 (SQLite sorts the text last).
+        SQLiteDB(path()).run(QStringLiteral("INSERT INTO favorites VALUES ('odd', 'Odd', '', 'soon')"));
+        store.reload();
+        QCOMPARE(store.items().last().uid, QStringLiteral("odd"));
+        QCOMPARE(store.items().last().added, 0.0);
+
+        for (const QString &uid : uids(store.items()))
+            store.remove(uid);
+        store.remove(QStringLiteral("never saved"));
+        QVERIFY(store.items().isEmpty());
+        QVERIFY(FavoritesStore(path()).items().isEmpty());
+    }
+
+    void locationAndOpenFailure()
+    {
+        // The test runner gives a private XDG_DATA_HOME.
+        const QString folder = FavoritesStore::appSupportFolder();
+        QVERIFY(folder.endsWith(QStringLiteral("/MRBY Tenterly")) && QFileInfo(folder).isDir());
+        qputenv("TL_MYLIST_PATH", "");
+        QCOMPARE(FavoritesStore::defaultURL(), folder + QStringLiteral("/my-list.sqlite"));
+        qputenv("TL_MYLIST_PATH", path().toUtf8());
+        QCOMPARE(FavoritesStore().url(), path());
+        qunsetenv("TL_MYLIST_PATH");
+        QVERIFY(QFileInfo::exists(path()));
+
+        try {
+            FavoritesStore store(m_dir->filePath(QStringLiteral("missing/folder/my-list.sqlite")));
+            QFAIL("opened a file in a folder that does not exist");
+        } catch (const DBError &e) {
+            QVERIFY2(e.description.startsWith(QStringLiteral("SQLite open failed: ")), e.what());
+        }
+    }
+
+    void failedWriteKeepsItems()
+    {
+        FavoritesStore store(path());
+        store.add(QStringLiteral("a"), QStringLiteral("A"));
+        SQLiteDB(path()).exec(QStringLiteral(
+            "CREATE TRIGGER keep BEFORE DELETE ON favorites BEGIN SELECT RAISE(ABORT, 'kept on purpose'); END"));
+        QSignalSpy changed(&store, &FavoritesStore::itemsChanged);
+        QVERIFY_THROWS_EXCEPTION(DBError, store.remove(QStringLiteral("a")));
+        QCOMPARE(uids(store.items()), QStringList{"a"});
+        QCOMPARE(changed.count(), 0);
+    }
+
+    void failedReadBackKeepsItems()
+    {
+        FavoritesStore store(path());
+        store.add(QStringLiteral("a"), QStringLiteral("A"));
+        // Another connection puts a view in the table's place: inserts still land
+        // in the rows, but reading them back fails.
+        SQLiteDB other(path());
+        other.exec(QStringLiteral(
+            "ALTER TABLE favorites RENAME TO favorite_rows;"
+            "CREATE VIEW favorites AS SELECT uid, name, note, json('not json') AS added FROM favorite_rows;"
+            "CREATE TRIGGER insert_rows INSTEAD OF INSERT ON favorites BEGIN "
+            "INSERT INTO favorite_rows VALUES (NEW.uid, NEW.name, NEW.note, NEW.added); END"));
+
+        QSignalSpy changed(&store, &FavoritesStore::itemsChanged);
+        store.add(QStringLiteral("b"), QStringLiteral("B")); // the write itself succeeds
+        QCOMPARE(other.scalar(QStringLiteral("SELECT COUNT(*) FROM favorite_rows")), 2);
+        QCOMPARE(uids(store.items()), QStringList{"a"});
+        QCOMPARE(changed.count(), 0);
+    }
+
+    void killedMidTransactionKeepsLastCommit()
+    {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(kChildVariable), path());
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForStarted());
+
+        QByteArray out;
+        QElapsedTimer clock;
+        clock.start();
+        while (!out.contains(kSpilled) && child.state() == QProcess::Running && clock.elapsed() < 60000) {
+            child.waitForReadyRead(1000);
+            out += child.readAllStandardOutput();
+        }
+        QVERIFY2(out.contains(kSpilled), child.readAllStandardError().constData());
+        // Uncommitted pages are in the file itself now, with a hot journal beside it.
+        QVERIFY(QFileInfo(path()).size() > 2 * 1024 * 1024);
+        QVERIFY(QFileInfo::exists(path() + QStringLiteral("-journal")));
+
+        child.kill(); // SIGKILL: no chance to roll back or close
+        QVERIFY(child.waitForFinished(-1));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+        FavoritesStore store(path());
+        QCOMPARE(uids(store.items()), (QStringList{"kept-1", "kept-2", "kept-3"}));
+        QVERIFY(!QFileInfo::exists(path() + QStringLiteral("-journal"))); // rolled back
+        for (const Favorite &f : store.items())
+            QCOMPARE(f.note, QStringLiteral("note ") + f.uid);
+        SQLiteDB db(path());
+        QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'filler'")), 0);
+        QCOMPARE(db.rows(QStringLiteral("PRAGMA integrity_check")),
+                 (QList<SQLiteDB::Row>{QStringList{QStringLiteral("ok")}}));
+    }
 };
-
-void tst_FavoritesStore::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-}
-
-void tst_FavoritesStore::addNoteRemoveReopen()
-{
-    FavoritesStore store(path());
-    QVERIFY(store.items().isEmpty());
-    QCOMPARE(SQLiteDB(path()).scalar(QStringLiteral(
-                 "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = 'favorites'")), 1);
-
-    QSignalSpy changed(&store, &FavoritesStore::itemsChanged);
-    store.add(QStringLiteral("s:CO:1"), QStringLiteral("Colorado 211"));
-    store.add(QStringLiteral("n:2"), QStringLiteral("988 Lifeline"));
-    store.add(QStringLiteral("n:3"), QStringLiteral("Crisis Text Line"));
-    QCOMPARE(changed.count(), 3);
-    store.add(QStringLiteral("s:CO:1"), QStringLiteral("Another name"));
-    QCOMPARE(uids(store.items()), (QStringList{"s:CO:1", "n:2", "n:3"}));
-    QCOMPARE(store.items().first().name, QStringLiteral("Colorado 211"));
-    QVERIFY(store.items().first().added > 1.7e9);
-    QVERIFY(store.items().first().added <= store.items().last().added);
-
-    QCOMPARE(store.note(QStringLiteral("n:2")), QString());
-    QCOMPARE(store.note(QStringLiteral("unknown")), QString());
-    QVERIFY(store.contains(QStringLiteral("n:2")));
-    QVERIFY(!store.contains(QStringLiteral("unknown")));
-    QVERIFY(!store.contains(QStringLiteral("N:2")));
-
-    const QString note = QStringLiteral("Ask for Dana — open late \"Tue\" ; 'quotes' \u2603");
-    store.setNote(QStringLiteral("n:2"), note);
-    store.setNote(QStringLiteral("unknown"), QStringLiteral("goes nowhere"));
-    QCOMPARE(store.note(QStringLiteral("n:2")), note);
-    QCOMPARE(store.items().at(1).note, note);
-    QCOMPARE(store.items().size(), 3);
-
-    {
-        FavoritesStore reopened(path());
-        QCOMPARE(reopened.items(), store.items());
-        QCOMPARE(reopened.url(), path());
-    }
-
-    // A stored time that does not parse reads as 0 (SQLite sorts the text last).
-    SQLiteDB(path()).run(QStringLiteral("INSERT INTO favorites VALUES ('odd', 'Odd', '', 'soon')"));
-    store.reload();
-    QCOMPARE(store.items().last().uid, QStringLiteral("odd"));
-    QCOMPARE(store.items().last().added, 0.0);
-
-    for (const QString &uid : uids(store.items()))
-        store.remove(uid);
-    store.remove(QStringLiteral("never saved"));
-    QVERIFY(store.items().isEmpty());
-    QVERIFY(QFileInfo::exists(path()));
-    QVERIFY(FavoritesStore(path()).items().isEmpty());
-}
-
-void tst_FavoritesStore::defaultLocation()
-{
-    // The test runner gives a private XDG_DATA_HOME.
-    const QString folder = FavoritesStore::appSupportFolder();
-    QVERIFY(folder.endsWith(QStringLiteral("/MRBY Tenterly")));
-    QVERIFY(QFileInfo(folder).isDir());
-
-    qputenv("TL_MYLIST_PATH", "");
-    QCOMPARE(FavoritesStore::defaultURL(), folder + QStringLiteral("/my-list.sqlite"));
-    qputenv("TL_MYLIST_PATH", path().toUtf8());
-    QCOMPARE(FavoritesStore::defaultURL(), path());
-    {
-        FavoritesStore store;
-        QCOMPARE(store.url(), path());
-    }
-    qunsetenv("TL_MYLIST_PATH");
-    QVERIFY(QFileInfo::exists(path()));
-}
-
-void tst_FavoritesStore::openFailure()
-{
-    try {
-        FavoritesStore store(m_dir->filePath(QStringLiteral("missing/folder/my-list.sqlite")));
-        QFAIL("opened a file in a folder that does not exist");
-    } catch (const DBError &e) {
-        QVERIFY2(e.description.startsWith(QStringLiteral("SQLite open failed: ")), e.what());
-    }
-}
-
-void tst_FavoritesStore::failedWriteKeepsItems()
-{
-    FavoritesStore store(path());
-    store.add(QStringLiteral("a"), QStringLiteral("A"));
-    SQLiteDB(path()).exec(QStringLiteral(
-        "CREATE TRIGGER keep BEFORE DELETE ON favorites BEGIN SELECT RAISE(ABORT, 'kept on purpose'); END"));
-    QSignalSpy changed(&store, &FavoritesStore::itemsChanged);
-    QVERIFY_THROWS_EXCEPTION(DBError, store.remove(QStringLiteral("a")));
-    QCOMPARE(uids(store.items()), QStringList{"a"});
-    QCOMPARE(changed.count(), 0);
-}
-
-void tst_FavoritesStore::failedReadBackKeepsItems()
-{
-    FavoritesStore store(path());
-    store.add(QStringLiteral("a"), QStringLiteral("A"));
-    // Another connection puts a view in the table's place: inserts still land
-    // in the rows, but reading them back fails.
-    SQLiteDB other(path());
-    other.exec(QStringLiteral(
-        "ALTER TABLE favorites RENAME TO favorite_rows;"
-        "CREATE VIEW favorites AS SELECT uid, name, note, json('not json') AS added FROM favorite_rows;"
-        "CREATE TRIGGER insert_rows INSTEAD OF INSERT ON favorites BEGIN "
-        "INSERT INTO favorite_rows VALUES (NEW.uid, NEW.name, NEW.note, NEW.added); END"));
-
-    QSignalSpy changed(&store, &FavoritesStore::itemsChanged);
-    store.add(QStringLiteral("b"), QStringLiteral("B")); // the write itself succeeds
-    QCOMPARE(other.scalar(QStringLiteral("SELECT COUNT(*) FROM favorite_rows")), 2);
-    QCOMPARE(uids(store.items()), QStringList{"a"});
-    QVERIFY(store.contains(QStringLiteral("a")));
-    QCOMPARE(changed.count(), 0);
-}
-
-void tst_FavoritesStore::killedMidTransactionKeepsLastCommit()
-{
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QString::fromLatin1(kChildVariable), path());
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {});
-    QVERIFY(child.waitForStarted());
-
-    QByteArray out;
-    QElapsedTimer clock;
-    clock.start();
-    while (!out.contains(kSpilled) && child.state() == QProcess::Running && clock.elapsed() < 60000) {
-        child.waitForReadyRead(1000);
-        out += child.readAllStandardOutput();
-    }
-    QVERIFY2(out.contains(kSpilled), child.readAllStandardError().constData());
-    // Uncommitted pages are in the file itself now, with a hot journal beside it.
-    QVERIFY(QFileInfo(path()).size() > 2 * 1024 * 1024);
-    QVERIFY(QFileInfo::exists(path() + QStringLiteral("-journal")));
-
-    child.kill(); // SIGKILL: no chance to roll back or close
-    QVERIFY(child.waitForFinished(-1));
-    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-
-    FavoritesStore store(path());
-    QCOMPARE(uids(store.items()), (QStringList{"kept-1", "kept-2", "kept-3"}));
-    QVERIFY(!QFileInfo::exists(path() + QStringLiteral("-journal"))); // rolled back
-    for (const Favorite &f : store.items())
-        QCOMPARE(f.note, QStringLiteral("note ") + f.uid);
-    SQLiteDB db(path());
-    QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'filler'")), 0);
-    QCOMPARE(db.rows(QStringLiteral("PRAGMA integrity_check")),
-             (QList<SQLiteDB::Row>{QStringList{QStringLiteral("ok")}}));
-}
 
 int main(int argc, char **argv)
 {

@@ -2,6 +2,8 @@
 // Offscreen pictures of kit windows for a person to look at, written under
 // the build folder's look-shots/.
 
+#include "look/app/TLThemes.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLayout>
@@ -10,6 +12,20 @@
 #include <QWidget>
 
 namespace lookshots {
+
+// The looks every kit window is pictured in: a theme id and a file-name part.
+struct Look
+{
+    QString theme;
+    QString name;
+};
+
+inline QList<Look> looks()
+{
+    return {{TLThemes::warmID, QStringLiteral("default")},
+            {TLThemes::highContrastID, QStringLiteral("high-contrast")},
+            {QStringLiteral("cobalt-gunmetal"), QStringLiteral("cobalt")}};
+}
 
 // Lays the window out, lets queued rebuilds run, and writes <name>.png.
 inline bool save(QWidget *window, const QString &name)

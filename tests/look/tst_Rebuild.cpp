@@ -20,109 +20,92 @@ class RebuildTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void switchFromInsideContent();
-    void textSizeAndUnrelatedKeys();
-    void identity();
+    void initTestCase()
+    {
+        MRBYThemes::setDefaultID(TLThemes::warmID);
+        MRBYThemes::registerThemes(TLThemes::extras());
+    }
+
+    void init()
+    {
+        Prefs::shared().clear();
+        m_builds = 0;
+    }
+
+    void switchFromInsideContent()
+    {
+        std::unique_ptr<TLThemeRoot> root(makeRoot());
+        root->resize(400, 300);
+        root->show();
+        QVERIFY(QTest::qWaitForWindowExposed(root.get()));
+        QCOMPARE(m_builds, 1);
+        QCOMPARE(m_builtBg, QColor(0xF4, 0xEC, 0xE1));
+
+        QPointer<QCheckBox> first = m_check;
+        QPointer<QWidget> firstContent = root->content();
+        QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(8, first->height() / 2));
+        QVERIFY(TLThemes::isHighContrast());
+        QTRY_VERIFY(firstContent.isNull());
+        QTest::qWait(20);
+        QCOMPARE(m_builds, 2);
+        QCOMPARE(root->rebuildCount(), 1);
+        QCOMPARE(m_builtBg, QColor(Qt::black));
+        QVERIFY(m_check && m_check != first);
+        QVERIFY(m_check->isChecked());
+        QCOMPARE(root->palette().color(QPalette::Window), QColor(Qt::black));
+        QCOMPARE(QApplication::palette().color(QPalette::WindowText), QColor(Qt::white));
+        // The background behind the new content is drawn in the new colours.
+        const QImage shot = root->grab().toImage();
+        QCOMPARE(QColor(shot.pixel(shot.width() - 2, shot.height() - 2)), QColor(Qt::black));
+
+        // And back, again from the new check box.
+        QTest::mouseClick(m_check, Qt::LeftButton, {}, QPoint(8, m_check->height() / 2));
+        QTRY_COMPARE(m_builds, 3);
+        QCOMPARE(MRBYThemes::currentID(), TLThemes::warmID);
+        QCOMPARE(m_builtBg, QColor(0xF4, 0xEC, 0xE1));
+    }
+
+    void textSizeAndUnrelatedKeys()
+    {
+        std::unique_ptr<TLThemeRoot> root(makeRoot());
+        QCOMPARE(m_builds, 1);
+        Prefs::shared().setString(TLPrefs::stateKey, QStringLiteral("CO"));
+        MRBYThemes::setCurrentID(TLThemes::warmID); // same theme as the default
+        QTest::qWait(20);
+        QCOMPARE(m_builds, 1);
+
+        // Two changes in one turn: one rebuild.
+        TLStyle::setTextSize(2);
+        MRBYThemes::setCurrentID(TLThemes::emberID);
+        QTRY_COMPARE(m_builds, 2);
+        QTest::qWait(20);
+        QCOMPARE(m_builds, 2);
+        QCOMPARE(root->identity(), QStringLiteral("tl-evening-ember-2"));
+    }
 
 private:
-    TLThemeRoot *makeRoot();
+    TLThemeRoot *makeRoot()
+    {
+        return new TLThemeRoot([this] {
+            ++m_builds;
+            m_builtBg = TLPalette::current().bg;
+            auto *page = new QWidget;
+            auto *column = new QVBoxLayout(page);
+            auto *card = new TLCard;
+            m_check = new QCheckBox(QStringLiteral("High contrast"));
+            m_check->setChecked(TLThemes::isHighContrast());
+            QObject::connect(m_check, &QCheckBox::toggled, m_check, [](bool on) { TLThemes::setHighContrast(on); });
+            card->addWidget(m_check);
+            column->addWidget(card);
+            column->addStretch(1);
+            return page;
+        });
+    }
 
     int m_builds = 0;
     QColor m_builtBg;
     QPointer<QCheckBox> m_check;
 };
-
-void RebuildTest::initTestCase()
-{
-    MRBYThemes::setDefaultID(TLThemes::warmID);
-    MRBYThemes::registerThemes(TLThemes::extras());
-}
-
-void RebuildTest::init()
-{
-    Prefs::shared().clear();
-    m_builds = 0;
-}
-
-TLThemeRoot *RebuildTest::makeRoot()
-{
-    return new TLThemeRoot([this] {
-        ++m_builds;
-        m_builtBg = TLPalette::current().bg;
-        auto *page = new QWidget;
-        auto *column = new QVBoxLayout(page);
-        auto *card = new TLCard;
-        m_check = new QCheckBox(QStringLiteral("High contrast"));
-        m_check->setChecked(TLThemes::isHighContrast());
-        QObject::connect(m_check, &QCheckBox::toggled, m_check, [](bool on) { TLThemes::setHighContrast(on); });
-        card->addWidget(m_check);
-        column->addWidget(card);
-        column->addStretch(1);
-        return page;
-    });
-}
-
-void RebuildTest::switchFromInsideContent()
-{
-    std::unique_ptr<TLThemeRoot> root(makeRoot());
-    root->resize(400, 300);
-    root->show();
-    QVERIFY(QTest::qWaitForWindowExposed(root.get()));
-    QCOMPARE(m_builds, 1);
-    QCOMPARE(m_builtBg, QColor(0xF4, 0xEC, 0xE1));
-
-    QPointer<QCheckBox> first = m_check;
-    QPointer<QWidget> firstContent = root->content();
-    QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(8, first->height() / 2));
-    QVERIFY(TLThemes::isHighContrast());
-    QTRY_VERIFY(firstContent.isNull());
-    QTest::qWait(20);
-    QCOMPARE(m_builds, 2);
-    QCOMPARE(root->rebuildCount(), 1);
-    QCOMPARE(m_builtBg, QColor(Qt::black));
-    QVERIFY(m_check && m_check != first);
-    QVERIFY(m_check->isChecked());
-    QCOMPARE(root->palette().color(QPalette::Window), QColor(Qt::black));
-    QCOMPARE(QApplication::palette().color(QPalette::WindowText), QColor(Qt::white));
-    // The background behind the new content is drawn in the new colours.
-    const QImage shot = root->grab().toImage();
-    QCOMPARE(QColor(shot.pixel(shot.width() - 2, shot.height() - 2)), QColor(Qt::black));
-
-    // And back, again from the new check box.
-    QTest::mouseClick(m_check, Qt::LeftButton, {}, QPoint(8, m_check->height() / 2));
-    QTRY_COMPARE(m_builds, 3);
-    QCOMPARE(MRBYThemes::currentID(), TLThemes::warmID);
-    QCOMPARE(m_builtBg, QColor(0xF4, 0xEC, 0xE1));
-}
-
-void RebuildTest::textSizeAndUnrelatedKeys()
-{
-    std::unique_ptr<TLThemeRoot> root(makeRoot());
-    QCOMPARE(m_builds, 1);
-    Prefs::shared().setString(TLPrefs::stateKey, QStringLiteral("CO"));
-    MRBYThemes::setCurrentID(TLThemes::warmID); // same theme as the default
-    QTest::qWait(20);
-    QCOMPARE(m_builds, 1);
-
-    // Two changes in one turn: one rebuild.
-    TLStyle::setTextSize(2);
-    MRBYThemes::setCurrentID(TLThemes::emberID);
-    QTRY_COMPARE(m_builds, 2);
-    QTest::qWait(20);
-    QCOMPARE(m_builds, 2);
-    QCOMPARE(root->identity(), QStringLiteral("tl-evening-ember-2"));
-}
-
-void RebuildTest::identity()
-{
-    QCOMPARE(TLThemeRoot::identityText(), QStringLiteral("tl-warm-sand-0"));
-    TLStyle::setTextSize(7);
-    MRBYThemes::setCurrentID(QStringLiteral("nowhere"));
-    // Stored values enter the identity as they stand.
-    QCOMPARE(TLThemeRoot::identityText(), QStringLiteral("nowhere-7"));
-}
 
 QTEST_MAIN(RebuildTest)
 #include "tst_Rebuild.moc"
