@@ -11,12 +11,9 @@
 
 namespace {
 
-// The thrown error as text: a DBError's description, which carries SQLite's
-// message, else what the exception says.
+// DBError's what() is its description, so this covers SQLite's messages too.
 QString errorText(const std::exception &e)
 {
-    if (const auto *db = dynamic_cast<const DBError *>(&e))
-        return db->description;
     return QString::fromUtf8(e.what());
 }
 
@@ -31,14 +28,11 @@ AppModel &AppModel::shared()
 AppModel::AppModel(const QString &dataFolder, const QString &myListPath, QObject *parent)
     : QObject(parent)
 {
-    QStringList problems;
-
     try {
         m_data = std::make_unique<ReferenceData>(dataFolder);
     } catch (const std::exception &e) {
         m_dataError = QStringLiteral("The help information could not be loaded (") + errorText(e)
             + QStringLiteral(").");
-        problems << m_dataError;
     }
 
     try {
@@ -46,13 +40,7 @@ AppModel::AppModel(const QString &dataFolder, const QString &myListPath, QObject
     } catch (const std::exception &e) {
         m_myListError = QStringLiteral("My List could not be opened (") + errorText(e)
             + QStringLiteral(").");
-        problems << m_myListError;
     }
-
-    openMoneyStore(problems);
-
-    if (!problems.isEmpty())
-        m_loadError = problems.join(QLatin1Char(' '));
 
     // The first value is read, not written back.
     m_stateCode = Prefs::shared().string(TLPrefs::stateKey).value_or(QString());
@@ -60,12 +48,16 @@ AppModel::AppModel(const QString &dataFolder, const QString &myListPath, QObject
 
 AppModel::~AppModel() = default;
 
-void AppModel::openMoneyStore(QStringList &problems)
+std::optional<QString> AppModel::loadError() const
 {
-    // The Money Plan store opens here once it exists; a failure will add
-    // "The Money Plan could not be opened (…)." to problems. Until then the
-    // slot stays empty and nothing is reported.
-    Q_UNUSED(problems);
+    QStringList problems;
+    for (const QString &problem : {m_dataError, m_myListError}) {
+        if (!problem.isEmpty())
+            problems << problem;
+    }
+    if (problems.isEmpty())
+        return std::nullopt;
+    return problems.join(QLatin1Char(' '));
 }
 
 void AppModel::setStateCode(const QString &code)

@@ -7,7 +7,6 @@
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -45,7 +44,7 @@ public:
     MoneyStore *money() const { return m_money; }
     // One sentence per part that failed to open (reference data, My List,
     // Money Plan, in that order) joined by one blank; none when all opened.
-    std::optional<QString> loadError() const { return m_loadError; }
+    std::optional<QString> loadError() const;
     // The sentences of the reference data and of My List alone ("" when it
     // opened), for the screens that show only their own.
     QString dataError() const { return m_dataError; }
@@ -82,12 +81,9 @@ Q_SIGNALS:
     void changed();
 
 private:
-    void openMoneyStore(QStringList &problems);
-
     std::unique_ptr<ReferenceData> m_data;
     std::unique_ptr<FavoritesStore> m_favorites;
     MoneyStore *m_money = nullptr; // the Money Plan store is not part of this build yet
-    std::optional<QString> m_loadError;
     QString m_dataError;
     QString m_myListError;
 

@@ -2,14 +2,11 @@
 
 #include "app/Opener.h"
 #include "app/TLInfo.h"
+#include "data/RawValue.h"
 
 std::optional<EmergencyAction> EmergencyAction::fromRawValue(const QString &text)
 {
-    for (EmergencyAction a : allCases()) {
-        if (a.rawValue() == text)
-            return a;
-    }
-    return std::nullopt;
+    return caseWithRawValue<EmergencyAction>(text);
 }
 
 const QList<EmergencyAction> &EmergencyAction::allCases()
@@ -20,13 +17,7 @@ const QList<EmergencyAction> &EmergencyAction::allCases()
 
 QString EmergencyAction::rawValue() const
 {
-    switch (m_case) {
-    case call911: return QStringLiteral("call911");
-    case call988: return QStringLiteral("call988");
-    case text988: return QStringLiteral("text988");
-    case call211: return QStringLiteral("call211");
-    }
-    return {};
+    return (m_case == text988 ? QStringLiteral("text") : QStringLiteral("call")) + number();
 }
 
 QString EmergencyAction::number() const
@@ -42,13 +33,7 @@ QString EmergencyAction::number() const
 
 QString EmergencyAction::title() const
 {
-    switch (m_case) {
-    case call911: return QStringLiteral("Call 911");
-    case call988: return QStringLiteral("Call 988");
-    case text988: return QStringLiteral("Text 988");
-    case call211: return QStringLiteral("Call 211");
-    }
-    return {};
+    return (m_case == text988 ? QStringLiteral("Text ") : QStringLiteral("Call ")) + number();
 }
 
 QString EmergencyAction::subtitle() const
@@ -69,13 +54,7 @@ QString EmergencyAction::icon() const
 
 QString EmergencyAction::url() const
 {
-    switch (m_case) {
-    case call911: return QStringLiteral("tel:911");
-    case call988: return QStringLiteral("tel:988");
-    case text988: return QStringLiteral("sms:988");
-    case call211: return QStringLiteral("tel:211");
-    }
-    return {};
+    return (m_case == text988 ? QStringLiteral("sms:") : QStringLiteral("tel:")) + number();
 }
 
 QString EmergencyAction::followUp() const

@@ -5,32 +5,33 @@
 
 #include <exception>
 
-bool MyListActions::add(const Listing &listing, FavoritesStore &store)
+namespace {
+
+// True when the edit did not throw; the error itself is dropped.
+template <typename Edit>
+bool attempt(Edit edit)
 {
     try {
-        store.add(listing.uid, listing.name);
+        edit();
         return true;
     } catch (const std::exception &) {
         return false;
     }
+}
+
+} // namespace
+
+bool MyListActions::add(const Listing &listing, FavoritesStore &store)
+{
+    return attempt([&] { store.add(listing.uid, listing.name); });
 }
 
 bool MyListActions::remove(const QString &uid, FavoritesStore &store)
 {
-    try {
-        store.remove(uid);
-        return true;
-    } catch (const std::exception &) {
-        return false;
-    }
+    return attempt([&] { store.remove(uid); });
 }
 
 bool MyListActions::setNote(const QString &uid, const QString &note, FavoritesStore &store)
 {
-    try {
-        store.setNote(uid, note);
-        return true;
-    } catch (const std::exception &) {
-        return false;
-    }
+    return attempt([&] { store.setNote(uid, note); });
 }

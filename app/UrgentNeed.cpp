@@ -1,12 +1,10 @@
 #include "app/UrgentNeed.h"
 
+#include "data/RawValue.h"
+
 std::optional<UrgentNeed> UrgentNeed::fromRawValue(const QString &text)
 {
-    for (UrgentNeed n : allCases()) {
-        if (n.rawValue() == text)
-            return n;
-    }
-    return std::nullopt;
+    return caseWithRawValue<UrgentNeed>(text);
 }
 
 const QList<UrgentNeed> &UrgentNeed::allCases()

@@ -18,7 +18,4 @@ QString label(bool online);
 // (http or https with a host).
 bool play(const Video &video, bool online);
 
-// Whether a text is a web address that play() would open.
-bool isPlayableAddress(const QString &url);
-
 } // namespace VideoActions

@@ -1,5 +1,7 @@
 #include "data/AppCategory.h"
 
+#include "data/RawValue.h"
+
 namespace {
 
 struct Entry
@@ -40,11 +42,7 @@ const Entry &entry(AppCategory::Case c)
 
 std::optional<AppCategory> AppCategory::fromRawValue(const QString &text)
 {
-    for (const AppCategory c : allCases()) {
-        if (c.rawValue() == text)
-            return c;
-    }
-    return std::nullopt;
+    return caseWithRawValue<AppCategory>(text);
 }
 
 const QList<AppCategory> &AppCategory::allCases()

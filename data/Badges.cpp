@@ -4,11 +4,11 @@
 #include "data/WholeNumber.h"
 
 #include <QHash>
+#include <QStringList>
 
-namespace Badges {
+namespace {
 
-bool mutateForSelfTest = false;
-
+// Fixed English, never the user's locale.
 const QStringList &monthAbbreviations()
 {
     static const QStringList months{u"Jan"_qs, u"Feb"_qs, u"Mar"_qs, u"Apr"_qs,
@@ -16,6 +16,12 @@ const QStringList &monthAbbreviations()
                                     u"Sep"_qs, u"Oct"_qs, u"Nov"_qs, u"Dec"_qs};
     return months;
 }
+
+} // namespace
+
+namespace Badges {
+
+bool mutateForSelfTest = false;
 
 bool isUnconfirmed(const QString &confidence)
 {

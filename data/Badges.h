@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -20,9 +19,6 @@ QString dataCheckedMonth();
 
 // While set (only by the self-test's mutation run) nothing counts as unconfirmed.
 extern bool mutateForSelfTest;
-
-// "Jan" … "Dec", fixed English, never the user's locale.
-const QStringList &monthAbbreviations();
 
 // False only for verified-official, verified-secondary and checked-playable
 // (lowercased, trimmed of spaces and tabs).

@@ -9,7 +9,8 @@
 // counted, an unterminated quote runs to the end of the text.
 namespace CSV {
 
-// One data row, keyed by header name. A column the row lacks is absent.
+// One data row, keyed by header name, each cell trimmed of white space.
+// A column the row lacks is absent.
 using Row = QHash<QString, QString>;
 
 struct Table

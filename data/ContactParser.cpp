@@ -79,14 +79,11 @@ bool isWebScheme(const QString &scheme)
     return scheme == u"http" || scheme == u"https";
 }
 
-// The web field's action: only a whole, valid http or https URL with a host.
-// Other schemes (javascript:, file:, "httpx:") never become a button.
+// The web field's action: only a whole web address, never another scheme
+// (javascript:, file:, "httpx:").
 std::optional<ContactAction> webFieldAction(const QString &web)
 {
-    if (web.isEmpty())
-        return std::nullopt;
-    const QUrl url(web, QUrl::StrictMode);
-    if (!url.isValid() || !isWebScheme(url.scheme()) || url.host().isEmpty())
+    if (!LinkDetector::isWebAddress(web))
         return std::nullopt;
     return ContactAction{Kind::Web, ContactParser::shortHost(web), web};
 }

@@ -1,6 +1,7 @@
 #include "data/LinkDetector.h"
 
 #include <QRegularExpression>
+#include <QUrl>
 
 namespace {
 
@@ -87,4 +88,12 @@ QStringList LinkDetector::links(const QString &text)
         }
     }
     return result;
+}
+
+bool LinkDetector::isWebAddress(const QString &url)
+{
+    // QUrl lowercases the scheme.
+    const QUrl u(url, QUrl::StrictMode);
+    return u.isValid() && !u.host().isEmpty()
+        && (u.scheme() == u"https" || u.scheme() == u"http");
 }

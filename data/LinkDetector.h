@@ -14,4 +14,9 @@ namespace LinkDetector {
 
 QStringList links(const QString &text);
 
+// Whether the whole text is a valid http or https URL with a host (strict
+// parsing): the only addresses a web button or a video may open, so a data
+// row can never start a program or a file through another scheme.
+bool isWebAddress(const QString &url);
+
 } // namespace LinkDetector

@@ -22,6 +22,15 @@ void addDetail(QList<Detail> &details, const CSV::Row &row, const char16_t *labe
         details.append(Detail{QString::fromUtf16(label), value});
 }
 
+// Where the row came from: the four cells every data file has.
+void setProvenance(Listing &l, const CSV::Row &row)
+{
+    l.sourceURL = cell(row, u"source_url");
+    l.publisher = cell(row, u"publisher");
+    l.retrievedAt = cell(row, u"retrieved_at");
+    l.confidence = cell(row, u"confidence");
+}
+
 QList<AppCategory> nationalTopics(const QString &category)
 {
     using A = AppCategory;
@@ -92,10 +101,7 @@ Listing nationalRow(const CSV::Row &row)
     l.hours = cell(row, u"hours");
     l.eligibility = cell(row, u"eligibility_notes");
     l.cost = cell(row, u"cost");
-    l.sourceURL = cell(row, u"source_url");
-    l.publisher = cell(row, u"publisher");
-    l.retrievedAt = cell(row, u"retrieved_at");
-    l.confidence = cell(row, u"confidence");
+    setProvenance(l, row);
     l.isCrisis = crisis;
     return l;
 }
@@ -120,10 +126,7 @@ Listing stateRow(const CSV::Row &row)
     l.hours = cell(row, u"hours");
     l.eligibility = cell(row, u"eligibility_notes");
     l.cost = cell(row, u"cost");
-    l.sourceURL = cell(row, u"source_url");
-    l.publisher = cell(row, u"publisher");
-    l.retrievedAt = cell(row, u"retrieved_at");
-    l.confidence = cell(row, u"confidence");
+    setProvenance(l, row);
     l.linkStatus = cell(row, u"link_status");
 
     const QStringList key{state, category, l.name, l.phone, l.web, l.address, l.eligibility};
@@ -159,10 +162,7 @@ Listing parking(const CSV::Row &row, const QHash<QString, QString> &codes)
     l.name = jurisdiction + u": "_qs + placeType;
     l.summary = cell(row, u"rule_summary");
     l.details = details;
-    l.sourceURL = cell(row, u"source_url");
-    l.publisher = cell(row, u"publisher");
-    l.retrievedAt = cell(row, u"retrieved_at");
-    l.confidence = cell(row, u"confidence");
+    setProvenance(l, row);
     return l;
 }
 
@@ -206,11 +206,23 @@ Listing job(const CSV::Row &row)
     l.name = name;
     l.summary = cell(row, u"what_it_is");
     l.details = details;
-    l.sourceURL = cell(row, u"source_url");
-    l.publisher = cell(row, u"publisher");
-    l.retrievedAt = cell(row, u"retrieved_at");
-    l.confidence = cell(row, u"confidence");
+    setProvenance(l, row);
     return l;
+}
+
+Video video(const CSV::Row &row)
+{
+    Video v;
+    v.url = cell(row, u"url");
+    v.uid = u"v:"_qs + StableHash::hex(v.url);
+    v.title = cell(row, u"title");
+    v.channel = cell(row, u"channel");
+    v.length = cell(row, u"length");
+    v.topic = cell(row, u"topic");
+    v.category = cell(row, u"category");
+    v.note = cell(row, u"note");
+    v.retrievedAt = cell(row, u"retrieved_at");
+    return v;
 }
 
 } // namespace ListingRows

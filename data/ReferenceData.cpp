@@ -3,7 +3,6 @@
 #include "data/GuideContent.h"
 #include "data/ListingRows.h"
 #include "data/ScalarOrder.h"
-#include "data/StableHash.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,26 +48,27 @@ bool isAlphanumeric(char32_t cp)
     }
 }
 
-Video videoRow(const CSV::Row &row)
-{
-    Video v;
-    v.uid = QStringLiteral("v:") + StableHash::hex(CSV::cell(row, QStringLiteral("url")));
-    v.title = CSV::cell(row, QStringLiteral("title"));
-    v.channel = CSV::cell(row, QStringLiteral("channel"));
-    v.url = CSV::cell(row, QStringLiteral("url"));
-    v.length = CSV::cell(row, QStringLiteral("length"));
-    v.topic = CSV::cell(row, QStringLiteral("topic"));
-    v.category = CSV::cell(row, QStringLiteral("category"));
-    v.note = CSV::cell(row, QStringLiteral("note"));
-    v.retrievedAt = CSV::cell(row, QStringLiteral("retrieved_at"));
-    return v;
-}
-
 QString videoIndexText(const Video &v)
 {
     return QStringList{v.topic, v.channel, v.note, Video::categoryTitle(v.category),
                        QStringLiteral("video watch YouTube")}
         .join(u' ');
+}
+
+// A state's full name to its code, from the rows of the state file that give both.
+QHash<QString, QString> stateCodes(const CSV::Table &table)
+{
+    const QString stateKey = QStringLiteral("state");
+    const QString nameKey = QStringLiteral("state_name");
+    QHash<QString, QString> codes;
+    for (const CSV::Row &row : table.rows) {
+        const auto code = row.constFind(stateKey);
+        const auto name = row.constFind(nameKey);
+        if (code == row.constEnd() || name == row.constEnd() || code->isEmpty())
+            continue;
+        codes.insert(*name, *code);
+    }
+    return codes;
 }
 
 } // namespace
@@ -132,6 +132,35 @@ void ReferenceData::addReport(SourceFile file, const Loaded &loaded)
     m_reports.append(FileReport::make(file, loaded.table, loaded.text, imported));
 }
 
+void ReferenceData::addVideos(const CSV::Table &table)
+{
+    QSet<QString> uids;
+    for (const CSV::Row &row : table.rows) {
+        Video v = ListingRows::video(row);
+        // A repeated address gets the number of videos read before it; the
+        // suffixed text is unique because that number only grows.
+        if (uids.contains(v.uid))
+            v.uid += u'-' + QString::number(m_videos.size());
+        uids.insert(v.uid);
+        m_db->run(kInsertListing, {v.uid, QStringLiteral("video_library"), QString(), v.category,
+                                   v.title, QStringLiteral("checked-playable")});
+        m_db->run(kInsertFts,
+                  {v.uid, QStringLiteral("video"), QString(), v.title, videoIndexText(v)});
+        m_videos.append(std::move(v));
+    }
+}
+
+void ReferenceData::indexGuide()
+{
+    for (const GuideChapter &chapter : GuideContent::chapters()) {
+        m_db->run(kInsertFts, {SearchHit::guideID(chapter.number), QStringLiteral("guide"),
+                               QString(),
+                               QStringLiteral("Chapter ") + QString::number(chapter.number)
+                                   + QStringLiteral(". ") + chapter.title,
+                               chapter.plainText() + QStringLiteral(" survival guide chapter")});
+    }
+}
+
 ReferenceData::ReferenceData(const QString &folder)
 {
     m_db = std::make_unique<SQLiteDB>(QStringLiteral(":memory:"));
@@ -139,22 +168,11 @@ ReferenceData::ReferenceData(const QString &folder)
 
     // The state file comes first: the parking rows need its name-to-code map.
     const Loaded stateFile = load(folder, SourceFile::state);
-    QHash<QString, QString> codes;
-    {
-        const QString stateKey = QStringLiteral("state");
-        const QString nameKey = QStringLiteral("state_name");
-        for (const CSV::Row &row : stateFile.table.rows) {
-            const auto code = row.constFind(stateKey);
-            const auto name = row.constFind(nameKey);
-            if (code == row.constEnd() || name == row.constEnd() || code->isEmpty())
-                continue;
-            codes.insert(*name, *code);
-        }
-        for (auto it = codes.cbegin(); it != codes.cend(); ++it)
-            m_states.append({it.value(), it.key()});
-        std::sort(m_states.begin(), m_states.end(),
-                  [](const State &a, const State &b) { return scalarLess(a.name, b.name); });
-    }
+    const QHash<QString, QString> codes = stateCodes(stateFile.table);
+    for (auto it = codes.cbegin(); it != codes.cend(); ++it)
+        m_states.append({it.value(), it.key()});
+    std::sort(m_states.begin(), m_states.end(),
+              [](const State &a, const State &b) { return scalarLess(a.name, b.name); });
 
     // One transaction around every insert keeps loading fast.
     m_db->exec(QStringLiteral("BEGIN"));
@@ -181,29 +199,10 @@ ReferenceData::ReferenceData(const QString &folder)
     addReport(SourceFile::jobs, jobs);
 
     const Loaded videoFile = load(folder, SourceFile::videos);
-    QSet<QString> videoUIDs;
-    for (const CSV::Row &row : videoFile.table.rows) {
-        Video v = videoRow(row);
-        // A repeated address gets the number of videos read before it; the
-        // suffixed text is unique because that number only grows.
-        if (videoUIDs.contains(v.uid))
-            v.uid += u'-' + QString::number(m_videos.size());
-        videoUIDs.insert(v.uid);
-        m_db->run(kInsertListing, {v.uid, QStringLiteral("video_library"), QString(), v.category,
-                                   v.title, QStringLiteral("checked-playable")});
-        m_db->run(kInsertFts,
-                  {v.uid, QStringLiteral("video"), QString(), v.title, videoIndexText(v)});
-        m_videos.append(std::move(v));
-    }
+    addVideos(videoFile.table);
     addReport(SourceFile::videos, videoFile);
 
-    for (const GuideChapter &chapter : GuideContent::chapters()) {
-        const QString number = QString::number(chapter.number);
-        m_db->run(kInsertFts, {QStringLiteral("g:") + number, QStringLiteral("guide"), QString(),
-                               QStringLiteral("Chapter ") + number + QStringLiteral(". ")
-                                   + chapter.title,
-                               chapter.plainText() + QStringLiteral(" survival guide chapter")});
-    }
+    indexGuide();
 
     m_db->exec(QStringLiteral("COMMIT"));
 
@@ -301,9 +300,7 @@ QList<SearchHit> ReferenceData::search(const QString &query, const std::optional
             const QList<GuideChapter> &chapters = GuideContent::chapters();
             const auto it = std::find_if(chapters.cbegin(), chapters.cend(),
                                          [&](const GuideChapter &c) {
-                                             return QStringLiteral("g:")
-                                                        + QString::number(c.number)
-                                                 == uid;
+                                             return SearchHit::guideID(c.number) == uid;
                                          });
             if (it != chapters.cend())
                 hits.append(SearchHit(*it));

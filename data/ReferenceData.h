@@ -95,6 +95,8 @@ private:
     static Loaded load(const QString &folder, SourceFile file);
     void add(Listing listing);
     void addReport(SourceFile file, const Loaded &loaded);
+    void addVideos(const CSV::Table &table);
+    void indexGuide();
 
     std::unique_ptr<SQLiteDB> m_db;
     QList<Listing> m_listings;

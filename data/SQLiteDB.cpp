@@ -6,13 +6,6 @@
 
 namespace {
 
-// SQLite copies bound text at once, so the temporary UTF-8 buffers may go.
-sqlite3_destructor_type transientDestructor()
-{
-    static const sqlite3_destructor_type value = SQLITE_TRANSIENT;
-    return value;
-}
-
 // Finalizes a statement when the call that made it leaves, on every path.
 class StatementGuard
 {
@@ -87,10 +80,11 @@ void SQLiteDB::bind(sqlite3_stmt *stmt, const Params &params)
     for (int i = 0; i < params.size(); ++i) {
         const Param &p = params.at(i);
         // Surplus parameters fail to bind and are ignored on purpose. The byte
-        // length is passed so a text holding U+0000 is stored whole, not cut.
+        // length is passed so a text holding U+0000 is stored whole, not cut;
+        // SQLITE_TRANSIENT makes SQLite copy the temporary buffer at once.
         if (p) {
             const QByteArray utf8 = p->toUtf8();
-            sqlite3_bind_text(stmt, i + 1, utf8.constData(), int(utf8.size()), transientDestructor());
+            sqlite3_bind_text(stmt, i + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
         } else {
             sqlite3_bind_null(stmt, i + 1);
         }

@@ -6,5 +6,5 @@ QString SearchHit::id() const
         return l->uid;
     if (const Video *v = video())
         return v->uid;
-    return QStringLiteral("g:") + QString::number(guide()->number);
+    return guideID(guide()->number);
 }

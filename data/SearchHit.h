@@ -29,6 +29,8 @@ public:
     // The listing's or video's uid, or "g:" and the chapter number: the same
     // identifiers as the search index holds.
     QString id() const;
+    // "g:" and the chapter number: a chapter's identifier in the search index.
+    static QString guideID(int number) { return QStringLiteral("g:") + QString::number(number); }
 
     friend bool operator==(const SearchHit &, const SearchHit &) = default;
 

@@ -1,12 +1,10 @@
 #include "data/SourceFile.h"
 
+#include "data/RawValue.h"
+
 std::optional<SourceFile> SourceFile::fromRawValue(const QString &text)
 {
-    for (const SourceFile f : allCases()) {
-        if (f.rawValue() == text)
-            return f;
-    }
-    return std::nullopt;
+    return caseWithRawValue<SourceFile>(text);
 }
 
 const QList<SourceFile> &SourceFile::allCases()
