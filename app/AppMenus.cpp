@@ -3,7 +3,6 @@
 #include "app/AppModel.h"
 #include "app/Opener.h"
 #include "app/ReportLink.h"
-#include "look/app/TLPrefs.h"
 #include "look/app/TLStyle.h"
 #include "look/app/TLThemes.h"
 #include "look/kit/KitMenus.h"
@@ -16,22 +15,6 @@
 #include <QMenuBar>
 #include <QPointer>
 
-namespace {
-
-QAction *addItem(QMenu *menu, const QString &title, const QKeySequence &shortcut,
-                 std::function<void()> run)
-{
-    QAction *action = menu->addAction(title);
-    if (!shortcut.isEmpty()) {
-        action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::ApplicationShortcut);
-    }
-    QObject::connect(action, &QAction::triggered, menu, [run = std::move(run)] { run(); });
-    return action;
-}
-
-} // namespace
-
 namespace AppMenus {
 
 QMenu *addFileMenu(QMenuBar *bar, AppModel &model)
@@ -40,26 +23,27 @@ QMenu *addFileMenu(QMenuBar *bar, AppModel &model)
     AppModel *m = &model;
     const auto go = [m](Screen screen) { return [m, screen] { m->setScreen(screen); }; };
 
-    addItem(file, QStringLiteral("Search Everything"), QKeySequence(Qt::CTRL | Qt::Key_F),
+    using KitMenus::addItem;
+    addItem(file, QStringLiteral("Search Everything"), {QKeySequence(Qt::CTRL | Qt::Key_F)},
             go(Screen::search));
-    addItem(file, QStringLiteral("Right Now (Home)"), QKeySequence(Qt::CTRL | Qt::Key_1),
+    addItem(file, QStringLiteral("Right Now (Home)"), {QKeySequence(Qt::CTRL | Qt::Key_1)},
             go(Screen::home));
-    addItem(file, QStringLiteral("My List"), QKeySequence(Qt::CTRL | Qt::Key_2), go(Screen::myList));
-    addItem(file, QStringLiteral("Survival Guide"), QKeySequence(Qt::CTRL | Qt::Key_3),
+    addItem(file, QStringLiteral("My List"), {QKeySequence(Qt::CTRL | Qt::Key_2)}, go(Screen::myList));
+    addItem(file, QStringLiteral("Survival Guide"), {QKeySequence(Qt::CTRL | Qt::Key_3)},
             go(Screen::guide));
-    addItem(file, QStringLiteral("Money Plan"), QKeySequence(Qt::CTRL | Qt::Key_4), go(Screen::money));
+    addItem(file, QStringLiteral("Money Plan"), {QKeySequence(Qt::CTRL | Qt::Key_4)}, go(Screen::money));
     file->addSeparator();
 
-    addItem(file, QStringLiteral("My Resources Sheet\u2026"), QKeySequence(), go(Screen::sheet));
+    addItem(file, QStringLiteral("My Resources Sheet\u2026"), {}, go(Screen::sheet));
     // Printing comes with the resources sheet; until then the item opens the
     // sheet's screen. Without data it does nothing, like printing would.
-    addItem(file, QStringLiteral("Print My Resources Sheet\u2026"), QKeySequence(Qt::CTRL | Qt::Key_P),
+    addItem(file, QStringLiteral("Print My Resources Sheet\u2026"), {QKeySequence(Qt::CTRL | Qt::Key_P)},
             [m] {
                 if (m->data())
                     m->setScreen(Screen::sheet);
             });
     file->addSeparator();
-    addItem(file, QStringLiteral("Report a Wrong Listing\u2026"), QKeySequence(),
+    addItem(file, QStringLiteral("Report a Wrong Listing\u2026"), {},
             [] { Opener::open(ReportLink::mailto(nullptr)); });
     return file;
 }
@@ -69,11 +53,11 @@ void addViewItems(QMenu *view)
     QMenu *sizes = view->addMenu(QStringLiteral("Text Size"));
     const QStringList names = TLStyle::textSizeNames();
     for (int i = 0; i < names.size(); ++i)
-        addItem(sizes, mbMenuText(names.at(i)), QKeySequence(),
-                [i] { Prefs::shared().setInteger(TLPrefs::textSizeKey, i); });
+        KitMenus::addItem(sizes, mbMenuText(names.at(i)), {}, [i] { TLStyle::setTextSize(i); });
 
-    QAction *contrast = addItem(view, TLThemes::highContrastMenuTitle(), QKeySequence(),
-                                [] { TLThemes::setHighContrast(!TLThemes::isHighContrast()); });
+    QAction *contrast = KitMenus::addItem(view, TLThemes::highContrastMenuTitle(), {}, [] {
+        TLThemes::setHighContrast(!TLThemes::isHighContrast());
+    });
     contrast->setObjectName(QStringLiteral("highContrastItem"));
     const QPointer<QAction> item(contrast);
     const auto retitle = [item] {

@@ -4,10 +4,7 @@
 // menu (the kit's zoom items, then text size and high contrast), and the kit's
 // Theme and Help menus.
 
-#include <QList>
-
 class AppModel;
-class QAction;
 class QMenu;
 class QMenuBar;
 

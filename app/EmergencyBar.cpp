@@ -46,15 +46,22 @@ private:
 EmergencyBar::EmergencyBar(QWidget *parent) : QWidget(parent), m_zoom(MBZoomScope::current())
 {
     setObjectName(QStringLiteral("emergencyBar"));
-    const TLPalette palette = TLPalette::current();
-
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(ipx(16), ipx(10), ipx(16), ipx(10));
     column->setSpacing(ipx(8));
+    m_top = buildTopRow();
+    column->addLayout(m_top);
+    m_noteHolder = new QHBoxLayout;
+    m_noteHolder->setContentsMargins(0, 0, 0, 0);
+    m_noteHolder->addWidget(buildNoteRow());
+    column->addLayout(m_noteHolder);
+    setNote(std::nullopt);
+}
 
-    // Top row: the two lines of text, then the buttons at the trailing edge.
+QBoxLayout *EmergencyBar::buildTopRow()
+{
+    // The two lines of text, then the buttons at the trailing edge.
     auto *top = new QHBoxLayout;
-    m_top = top;
     top->setContentsMargins(0, 0, 0, 0);
     top->setSpacing(ipx(10));
     auto *lines = new QVBoxLayout;
@@ -62,7 +69,7 @@ EmergencyBar::EmergencyBar(QWidget *parent) : QWidget(parent), m_zoom(MBZoomScop
     lines->setSpacing(ipx(1));
     lines->addWidget(tlLabel(QStringLiteral("Need help now?"), 14, FontWeight::Heavy));
     lines->addWidget(tlLabel(QStringLiteral("One click. These buttons always work."), 11,
-                             FontWeight::Regular, palette.dim));
+                             FontWeight::Regular, TLPalette::current().dim));
     top->addLayout(lines, 1);
     top->addSpacing(ipx(8));
     // Each button keeps a little room for its shadow; the gap between two
@@ -76,34 +83,30 @@ EmergencyBar::EmergencyBar(QWidget *parent) : QWidget(parent), m_zoom(MBZoomScop
         buttons->addWidget(button, 0, Qt::AlignVCenter);
     }
     top->addLayout(buttons);
-    column->addLayout(top);
+    return top;
+}
 
-    // The note row, hidden until a button is tapped.
+QWidget *EmergencyBar::buildNoteRow()
+{
     m_noteRow = new NoteRow;
     m_noteRow->setObjectName(QStringLiteral("emergencyNote"));
     auto *row = new QHBoxLayout(m_noteRow);
     const int pad = ipx(10);
     row->setContentsMargins(pad, pad, pad, pad);
     row->setSpacing(ipx(10));
-    auto *info = new MBSymbolView(QStringLiteral("info.circle.fill"), px(15 * TLStyle::scale()));
+    auto *info = new MBSymbolView(QStringLiteral("info.circle.fill"), tlPx(15));
     info->setColorSource([] { return TLPalette::current().accent; });
     row->addWidget(info, 0, Qt::AlignTop);
     m_noteLabel = tlLabel(QString(), 12.5, FontWeight::Medium);
     m_noteLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row->addWidget(m_noteLabel, 1, Qt::AlignTop);
-    m_chatLink = new MBLink(QStringLiteral("988 chat"), QUrl(TLInfo::chat988URL));
+    m_chatLink = new MBLink(QStringLiteral("988 chat"), TLInfo::chat988URL);
     m_chatLink->setFont(tlFont(12.5, FontWeight::Bold));
     row->addWidget(m_chatLink, 0, Qt::AlignTop);
-    auto *ok = new TLButton(QStringLiteral("OK"));
-    m_ok = ok;
-    connect(ok, &QAbstractButton::clicked, this, [this] { setNote(std::nullopt); });
-    row->addWidget(ok, 0, Qt::AlignTop);
-    m_noteHolder = new QHBoxLayout;
-    m_noteHolder->setContentsMargins(0, 0, 0, 0);
-    m_noteHolder->addWidget(m_noteRow);
-    column->addLayout(m_noteHolder);
-
-    setNote(std::nullopt);
+    m_ok = new TLButton(QStringLiteral("OK"));
+    connect(m_ok, &QAbstractButton::clicked, this, [this] { setNote(std::nullopt); });
+    row->addWidget(m_ok, 0, Qt::AlignTop);
+    return m_noteRow;
 }
 
 void EmergencyBar::tap(EmergencyAction action)

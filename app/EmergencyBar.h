@@ -48,6 +48,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The greeting and the buttons; the note row, hidden until a tap.
+    QBoxLayout *buildTopRow();
+    QWidget *buildNoteRow();
+
     std::optional<EmergencyAction> m_note;
     QList<EmergencyButton *> m_buttons;
     QWidget *m_noteRow = nullptr;

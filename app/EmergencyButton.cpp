@@ -2,6 +2,7 @@
 
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBPanel.h"
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
 
@@ -15,7 +16,7 @@ EmergencyButton::EmergencyButton(EmergencyAction action, Tap tap, QWidget *paren
     : QAbstractButton(parent),
       m_action(action),
       m_tap(std::move(tap)),
-      m_symbolFont(MBSymbols::font(px(15 * TLStyle::scale()))),
+      m_symbolFont(MBSymbols::font(tlPx(15))),
       m_titleFont(tlFont(15, FontWeight::Heavy)),
       m_subtitleFont(tlFont(10, FontWeight::Semibold)),
       m_zoom(MBZoomScope::current()),
@@ -84,9 +85,7 @@ QRectF EmergencyButton::capsuleRect() const
 bool EmergencyButton::hitButton(const QPoint &pos) const
 {
     const QRectF r = capsuleRect();
-    QPainterPath capsule;
-    capsule.addRoundedRect(r, r.height() / 2, r.height() / 2);
-    return capsule.contains(QPointF(pos));
+    return MBPanel::shape(r, r.height() / 2).contains(QPointF(pos));
 }
 
 void EmergencyButton::focusInEvent(QFocusEvent *event)
@@ -138,12 +137,7 @@ void EmergencyButton::paintEvent(QPaintEvent *)
         p.drawRoundedRect(r, radius, radius);
     }
 
-    // Border inside the edge.
-    const double bw = borderWidth();
-    const QRectF inner = r.adjusted(bw / 2, bw / 2, -bw / 2, -bw / 2);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(borderColor(), bw));
-    p.drawRoundedRect(inner, inner.height() / 2, inner.height() / 2);
+    MBPanel::strokeInside(p, r, radius, QPen(borderColor(), borderWidth()));
 
     if (hasFocus() && m_keyboardFocus) {
         // Keyboard focus: a ring in the theme's accent just outside the capsule.

@@ -11,11 +11,11 @@
 #include <QAbstractScrollArea>
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QPointer>
-#include <QTimer>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -64,10 +64,9 @@ MainWindow::MainWindow(AppModel &model, QWidget *parent) : QWidget(parent), m_mo
     column->addLayout(row, 1);
 }
 
-// A zoomed window lays its content out wider than the window when the zoom
-// host's minimum is larger than what shows. The emergency buttons sit at the
-// trailing edge and the pages are centred, so both keep to the part that
-// shows: the hidden width becomes a trailing margin.
+// A zoomed window can be laid out wider than what shows; the emergency
+// buttons and the centred pages keep to the visible part, the hidden width
+// becoming a trailing margin.
 int MainWindow::hiddenWidth() const
 {
     if (!m_viewport)

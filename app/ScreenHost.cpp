@@ -2,6 +2,7 @@
 
 #include "app/AppModel.h"
 #include "look/app/TLPalette.h"
+#include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
 #include "screens/DisplayView.h"
@@ -44,13 +45,9 @@ void ScreenHost::scheduleRebuild()
 void ScreenHost::rebuildNow()
 {
     m_pending = false;
-    if (m_current) {
-        QWidget *old = m_current;
-        m_current = nullptr;
-        m_layout->removeWidget(old);
-        old->hide();
-        old->deleteLater();
-    }
+    QWidget *old = m_current;
+    m_current = nullptr;
+    MBRebuildHost::retire(m_layout, old);
     MBZoomScope scope(m_zoom);
     const std::optional<QString> error = m_model.loadError();
     if (error && !m_model.data())

@@ -63,7 +63,6 @@ SidebarRow::SidebarRow(const QString &title, const QString &icon, std::optional<
         const TLPalette p = TLPalette::current();
         return m_selected ? p.onAccent : p.accent;
     });
-    symbol->setAttribute(Qt::WA_TransparentForMouseEvents);
     row->addWidget(symbol, 0, Qt::AlignVCenter);
 
     m_label = tlLabel(title, 13.5, FontWeight::Medium);
@@ -165,7 +164,7 @@ Sidebar::Sidebar(AppModel &model, QWidget *parent) : QWidget(parent), m_model(mo
             [] { MRBYHelp::show(QStringLiteral("start")); });
     stack->addWidget(m_help);
 
-    m_credit = new MBLink(QStringLiteral("by Marrowby"), QUrl(TLInfo::website()));
+    m_credit = new MBLink(QStringLiteral("by Marrowby"), TLInfo::website());
     m_credit->setFont(tlFont(11, FontWeight::Semibold));
     stack->addWidget(padded(m_credit, 8, 0));
     stack->addStretch(1);

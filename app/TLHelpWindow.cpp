@@ -3,13 +3,12 @@
 #include "app/EmergencyBar.h"
 #include "app/TLInfo.h"
 #include "look/app/TLThemeRoot.h"
+#include "look/kit/MBRebuildHost.h"
+#include "look/kit/MBWindowFrame.h"
 #include "look/kit/MRBYHelpViewer.h"
-#include "look/kit/Prefs.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QPointer>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -27,34 +26,21 @@ public:
         m_layout->setContentsMargins(0, 0, 0, 0);
         m_layout->setSpacing(0);
         resize(980, 680);
-        const QString saved = Prefs::shared().string(TLHelpWindow::frameKey).value_or(QString());
-        if (saved.isEmpty() || !restoreGeometry(QByteArray::fromBase64(saved.toLatin1()))) {
-            if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-                QRect r(QPoint(0, 0), QSize(980, 680));
-                r.moveCenter(screen->availableGeometry().center());
-                move(r.topLeft());
-            }
-        }
+        MBWindowFrame::restore(this, TLHelpWindow::frameKey);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { saveFrame(); });
     }
 
     void setContent(QWidget *content)
     {
-        if (m_content) {
-            m_layout->removeWidget(m_content);
-            m_content->hide();
-            m_content->deleteLater();
-        }
+        MBRebuildHost::retire(m_layout, m_content);
         m_content = content;
         m_layout->addWidget(content);
     }
 
     void saveFrame()
     {
-        if (!m_shownOnce)
-            return;
-        Prefs::shared().setString(TLHelpWindow::frameKey,
-                                  QString::fromLatin1(saveGeometry().toBase64()));
+        if (m_shownOnce)
+            MBWindowFrame::save(this, TLHelpWindow::frameKey);
     }
 
 protected:
@@ -102,11 +88,7 @@ void show(const std::optional<QString> &topic)
         window = new HelpWindow;
     window->setWindowTitle(TLInfo::appName + QStringLiteral(" Help"));
     window->setContent(root);
-    if (window->isMinimized())
-        window->showNormal();
-    window->show();
-    window->raise();
-    window->activateWindow();
+    MBWindowFrame::bringToFront(window);
 }
 
 QWidget *window() { return theWindow().data(); }

@@ -4,6 +4,7 @@
 #include "app/AppModel.h"
 #include "app/MainWindow.h"
 #include "app/NetStatus.h"
+#include "app/Opener.h"
 #include "app/SingleInstance.h"
 #include "app/TLHelp.h"
 #include "app/TLHelpWindow.h"
@@ -11,6 +12,7 @@
 #include "data/Badges.h"
 #include "look/app/TLThemeRoot.h"
 #include "look/app/TLThemes.h"
+#include "look/kit/MBWindowFrame.h"
 #include "look/kit/MBZoomHost.h"
 #include "look/kit/MRBYAbout.h"
 #include "look/kit/MRBYHelp.h"
@@ -127,17 +129,6 @@ QMainWindow *makeMainWindow(AppModel &model)
     return window;
 }
 
-void raise(QWidget *window)
-{
-    if (!window)
-        return;
-    if (window->isMinimized())
-        window->showNormal();
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
 int runApplication()
 {
     configure();
@@ -149,7 +140,8 @@ int runApplication()
     NetStatus::shared().start();
 
     QMainWindow *window = makeMainWindow(AppModel::shared());
-    QObject::connect(&instance, &SingleInstance::raiseRequested, window, [window] { raise(window); });
+    QObject::connect(&instance, &SingleInstance::raiseRequested, window,
+                     [window] { MBWindowFrame::bringToFront(window); });
     window->show();
     const int status = QApplication::exec();
     delete window;

@@ -9,7 +9,6 @@
 class AppModel;
 class QMainWindow;
 class QTextStream;
-class QWidget;
 
 namespace TLSetup {
 
@@ -27,8 +26,9 @@ void prepareEnvironment(const QStringList &arguments);
 std::optional<int> dispatch(const QStringList &arguments, QTextStream &out);
 
 // The one-time set-up: warm theme as the default, the kit with the app's
-// name, help topics and themes, help requests to the help window, the About
-// window's lines, and the app model (data and stores load here).
+// name, help topics and themes, help requests to the help window, kit links
+// to Opener, the About window's lines, and the app model (data and stores
+// load here).
 void configure();
 
 // The About window's extra lines.
@@ -37,9 +37,6 @@ QStringList aboutLines();
 // The window "main": 1280 × 880, at least 820 × 560, the theme root around
 // the zoom host around MainWindow, and the menu bar. Closing it quits.
 QMainWindow *makeMainWindow(AppModel &model);
-
-// Brings a window to the front (also from minimised).
-void raise(QWidget *window);
 
 // The desktop application after configure(): one running instance, the
 // network watcher, the window, the event loop. Returns the exit status.

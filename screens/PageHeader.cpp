@@ -52,8 +52,7 @@ PageHeader::PageHeader(const QString &icon, const QString &title, const QString 
                        QWidget *parent)
     : QWidget(parent), m_icon(icon), m_title(title), m_text(text)
 {
-    const double scale = TLStyle::scale();
-    m_badge = new IconBadge(icon, px(52 * scale), px(26 * scale));
+    m_badge = new IconBadge(icon, tlPx(52), tlPx(26));
 
     m_titleLabel = tlLabel(title, 25, FontWeight::Heavy);
     m_textLabel = tlLabel(text, 14.5, FontWeight::Regular, TLPalette::current().dim);

@@ -1,6 +1,7 @@
 #include "look/app/TLBadge.h"
 
 #include "look/app/TLStyle.h"
+#include "look/kit/MBPanel.h"
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
 
@@ -17,7 +18,7 @@ TLBadge::TLBadge(const QString &text, const QColor &color, const QString &icon, 
       m_text(text),
       m_color(color),
       m_icon(icon),
-      m_px(12.0 * TLStyle::scale() * MBZoomScope::current()),
+      m_px(tlPx(12)),
       m_padX(px(10)),
       m_padY(px(5)),
       m_spacing(px(6)),
@@ -73,13 +74,8 @@ void TLBadge::paintEvent(QPaintEvent *)
     p.setPen(Qt::NoPen);
     p.setBrush(m_color);
     p.drawRoundedRect(r, m_radius, m_radius);
-    if (TLPalette::current().highContrast) {
-        p.setBrush(Qt::NoBrush);
-        const double line = 2.0 * m_zoom;
-        p.setPen(QPen(Qt::white, line));
-        const double h = line / 2;
-        p.drawRoundedRect(r.adjusted(h, h, -h, -h), m_radius - h, m_radius - h);
-    }
+    if (TLPalette::current().highContrast)
+        MBPanel::strokeInside(p, r, m_radius, QPen(Qt::white, 2.0 * m_zoom));
 
     // Symbol and text centred vertically as a row.
     const QRect tr = textRect(width());

@@ -2,16 +2,17 @@
 
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBFont.h"
+#include "look/kit/MBPanel.h"
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <cmath>
 
 namespace {
-// The text is drawn as plainText() gives it, so no mnemonic processing here.
+// The text is drawn as mbShownText() gives it, so no mnemonic processing here.
 constexpr int kTextFlags = Qt::TextSingleLine;
 }
 
@@ -19,7 +20,7 @@ TLButton::TLButton(const QString &text, TLButtonStyle style, const QString &symb
     : QPushButton(text, parent),
       m_style(std::move(style)),
       m_symbol(symbol),
-      m_labelPx((m_style.big ? 15.0 : 13.0) * TLStyle::scale() * MBZoomScope::current()),
+      m_labelPx(tlPx(m_style.big ? 15 : 13)),
       m_padX(px(m_style.big ? 18 : 12)),
       m_padY(px(m_style.big ? 10 : 6)),
       m_zoom(MBZoomScope::current())
@@ -28,28 +29,13 @@ TLButton::TLButton(const QString &text, TLButtonStyle style, const QString &symb
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setAccessibleName(plainText());
-}
-
-QString TLButton::plainText() const
-{
-    // The shown text: "&&" is one "&", a single "&" marks a mnemonic.
-    QString out;
-    const QString t = text();
-    for (int i = 0; i < t.size(); ++i) {
-        if (t[i] == QLatin1Char('&') && i + 1 < t.size()) {
-            out += t[++i];
-            continue;
-        }
-        out += t[i];
-    }
-    return out;
+    setAccessibleName(mbShownText(text));
 }
 
 QSize TLButton::sizeHint() const
 {
     const QFontMetricsF fm(font());
-    double w = fm.horizontalAdvance(plainText());
+    double w = fm.horizontalAdvance(mbShownText(text()));
     double h = fm.height();
     if (!m_symbol.isEmpty()) {
         w += m_labelPx + m_zoom * 6.0;
@@ -112,11 +98,7 @@ void TLButton::paintEvent(QPaintEvent *)
     painter.setBrush(fillColor());
     painter.drawRoundedRect(r, radius, radius);
 
-    const double line = outlineWidth();
-    const QRectF inner = r.adjusted(line / 2, line / 2, -line / 2, -line / 2);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(outlineColor(), line));
-    painter.drawRoundedRect(inner, inner.height() / 2.0, inner.height() / 2.0);
+    MBPanel::strokeInside(painter, r, radius, QPen(outlineColor(), outlineWidth()));
 
     if (hasFocus()) {
         const double inset = 1.5 * m_zoom;
@@ -128,7 +110,7 @@ void TLButton::paintEvent(QPaintEvent *)
     // Label: optional symbol, then the text, centred as a group.
     const QColor ink = labelColor();
     const QFontMetricsF fm(font());
-    const QString label = plainText();
+    const QString label = mbShownText(text());
     const double textW = fm.horizontalAdvance(label);
     const double gap = m_symbol.isEmpty() ? 0.0 : m_zoom * 6.0;
     const double symW = m_symbol.isEmpty() ? 0.0 : m_labelPx;

@@ -42,8 +42,6 @@ protected:
     bool hitButton(const QPoint &pos) const override;
 
 private:
-    QString plainText() const;
-
     TLButtonStyle m_style;
     QString m_symbol;
     double m_labelPx;

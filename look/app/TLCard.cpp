@@ -1,11 +1,11 @@
 #include "look/app/TLCard.h"
 
 #include "look/app/TLPalette.h"
+#include "look/kit/MBPanel.h"
 #include "look/kit/MBZoom.h"
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QVBoxLayout>
 
 TLCard::TLCard(QWidget *parent, double padding, double radius)
@@ -59,9 +59,5 @@ void TLCard::paintEvent(QPaintEvent *)
     painter.setBrush(fill);
     painter.drawRoundedRect(panel, m_radius, m_radius);
 
-    const double line = (p.highContrast ? 2.0 : 1.0) * m_zoom;
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(p.border, line));
-    const QRectF inner = panel.adjusted(line / 2, line / 2, -line / 2, -line / 2);
-    painter.drawRoundedRect(inner, m_radius - line / 2, m_radius - line / 2);
+    MBPanel::strokeInside(painter, panel, m_radius, QPen(p.border, (p.highContrast ? 2.0 : 1.0) * m_zoom));
 }

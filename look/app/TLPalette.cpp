@@ -1,6 +1,7 @@
 #include "look/app/TLPalette.h"
 
 #include "look/app/TLThemes.h"
+#include "look/kit/MRBYThemeRoot.h"
 #include "look/kit/MRBYThemes.h"
 
 namespace {
@@ -9,12 +10,7 @@ QColor rgbF(double r, double g, double b, double a = 1.0)
     return QColor::fromRgbF(float(r), float(g), float(b), float(a));
 }
 
-// a over b, opaque result (for the derived QPalette roles).
-QColor mix(const QColor &a, const QColor &b, double t)
-{
-    return rgbF(a.redF() * t + b.redF() * (1 - t), a.greenF() * t + b.greenF() * (1 - t),
-                a.blueF() * t + b.blueF() * (1 - t));
-}
+constexpr auto mix = &MRBYTheme::mix;
 } // namespace
 
 TLPalette TLPalette::current()
@@ -29,7 +25,7 @@ TLPalette TLPalette::current()
     p.accent = t.accent.color();
     p.highContrast = t.id == TLThemes::highContrastID;
     p.isLight = t.bg.luminance() > 0.4;
-    p.onAccent = t.accent.luminance() > 0.3 ? QColor(Qt::black) : QColor(Qt::white);
+    p.onAccent = MRBYThemeRoot::readableOn(p.accent);
     if (p.highContrast)
         p.border = rgbF(1, 1, 1, 1.0);
     else if (p.isLight)
@@ -85,32 +81,12 @@ QPalette TLPalette::qpalette() const
     return q;
 }
 
-QColor TLPalette::red911()
-{
-    static const QColor c = rgbF(0.69, 0.13, 0.11);
-    return c;
-}
+QColor TLPalette::red911() { return rgbF(0.69, 0.13, 0.11); }
 
-QColor TLPalette::blue988()
-{
-    static const QColor c = rgbF(0.13, 0.33, 0.62);
-    return c;
-}
+QColor TLPalette::blue988() { return rgbF(0.13, 0.33, 0.62); }
 
-QColor TLPalette::green211()
-{
-    static const QColor c = rgbF(0.13, 0.43, 0.20);
-    return c;
-}
+QColor TLPalette::green211() { return rgbF(0.13, 0.43, 0.20); }
 
-QColor TLPalette::amberBadge()
-{
-    static const QColor c = rgbF(0.54, 0.29, 0.00);
-    return c;
-}
+QColor TLPalette::amberBadge() { return rgbF(0.54, 0.29, 0.00); }
 
-QColor TLPalette::slateBadge()
-{
-    static const QColor c = rgbF(0.27, 0.33, 0.43);
-    return c;
-}
+QColor TLPalette::slateBadge() { return rgbF(0.27, 0.33, 0.43); }

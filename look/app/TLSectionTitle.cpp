@@ -13,23 +13,24 @@ constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 }
 
 TLSectionTitle::TLSectionTitle(const QString &text, QWidget *parent)
-    : QWidget(parent), m_text(text), m_font(tlFont(11, FontWeight::Heavy))
+    : QWidget(parent), m_text(text)
 {
-    m_font.setLetterSpacing(QFont::AbsoluteSpacing, px(1.0));
-    setFont(m_font);
+    QFont f = tlFont(11, FontWeight::Heavy);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, px(1.0));
+    setFont(f);
     setSizePolicy(QSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred, QSizePolicy::Label));
     setAccessibleName(text);
 }
 
 QSize TLSectionTitle::sizeHint() const
 {
-    const QFontMetrics fm(m_font);
+    const QFontMetrics fm = fontMetrics();
     return QSize(fm.horizontalAdvance(shownText()) + 2, fm.height());
 }
 
 QSize TLSectionTitle::minimumSizeHint() const
 {
-    const QFontMetrics fm(m_font);
+    const QFontMetrics fm = fontMetrics();
     int widest = 0;
     for (const QString &w : shownText().split(QLatin1Char(' '), Qt::SkipEmptyParts))
         widest = std::max(widest, fm.horizontalAdvance(w));
@@ -38,14 +39,12 @@ QSize TLSectionTitle::minimumSizeHint() const
 
 int TLSectionTitle::heightForWidth(int width) const
 {
-    const QFontMetrics fm(m_font);
-    return fm.boundingRect(QRect(0, 0, std::max(1, width), 100000), kFlags, shownText()).height();
+    return fontMetrics().boundingRect(QRect(0, 0, std::max(1, width), 100000), kFlags, shownText()).height();
 }
 
 void TLSectionTitle::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setFont(m_font);
     p.setPen(TLPalette::current().dim);
     p.drawText(rect(), kFlags, shownText());
 }

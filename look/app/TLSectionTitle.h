@@ -12,7 +12,6 @@ public:
     // The text as given, and as shown (upper case).
     QString text() const { return m_text; }
     QString shownText() const { return m_text.toUpper(); }
-    QFont titleFont() const { return m_font; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -24,5 +23,4 @@ protected:
 
 private:
     QString m_text;
-    QFont m_font;
 };

@@ -26,7 +26,6 @@ void setTextSize(int size) { Prefs::shared().setInteger(TLPrefs::textSizeKey, si
 
 } // namespace TLStyle
 
-QFont tlFont(double size, FontWeight weight)
-{
-    return KitFont::font(px(size * TLStyle::scale()), weight);
-}
+double tlPx(double size) { return px(size * TLStyle::scale()); }
+
+QFont tlFont(double size, FontWeight weight) { return KitFont::font(tlPx(size), weight); }

@@ -19,5 +19,9 @@ void setTextSize(int size);
 
 } // namespace TLStyle
 
-// The application's text font: size × text scale × zoom of the current scope.
+// `size` × text scale × zoom of the current scope, in pixels: for what grows
+// with the text (symbols beside it, check boxes).
+double tlPx(double size);
+
+// The application's text font at tlPx(size).
 QFont tlFont(double size, FontWeight weight = FontWeight::Regular);

@@ -1,5 +1,6 @@
 #include "look/kit/KitMenus.h"
 
+#include "look/kit/MBFont.h"
 #include "look/kit/MBZoomCommands.h"
 #include "look/kit/MRBYAppMenuCommands.h"
 #include "look/kit/MRBYHelpCommands.h"
@@ -9,6 +10,16 @@
 #include <QMenuBar>
 
 namespace KitMenus {
+
+QAction *addItem(QMenu *menu, const QString &title, const QList<QKeySequence> &shortcuts,
+                 std::function<void()> run)
+{
+    QAction *action = menu->addAction(title);
+    action->setShortcuts(shortcuts);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    QObject::connect(action, &QAction::triggered, action, std::move(run));
+    return action;
+}
 
 MRBYAppMenuCommands *addAppMenu(QMenuBar *bar)
 {
@@ -23,11 +34,7 @@ QMenu *findMenu(QMenuBar *bar, const QString &title)
         QMenu *m = a->menu();
         if (!m)
             continue;
-        QString t = m->title();
-        t.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-        t.remove(QLatin1Char('&'));
-        t.replace(QStringLiteral("\x01"), QStringLiteral("&"));
-        if (t == title)
+        if (mbShownText(m->title()) == title)
             return m;
     }
     return nullptr;

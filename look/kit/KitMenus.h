@@ -4,10 +4,13 @@
 //   application menu, the window's own menus, View (with the zoom items),
 //   Theme, Help.
 
+#include <QKeySequence>
 #include <QList>
+#include <QString>
 
 #include <functional>
 
+class QAction;
 class QMenu;
 class QMenuBar;
 class MRBYAppMenuCommands;
@@ -22,6 +25,10 @@ MRBYAppMenuCommands *addAppMenu(QMenuBar *bar);
 QMenu *addZoomItems(QMenuBar *bar);
 MRBYThemeCommands *addThemeMenu(QMenuBar *bar);
 MRBYHelpCommands *addHelpMenu(QMenuBar *bar);
+
+// Adds an item that runs `run`; its shortcuts work in every window.
+QAction *addItem(QMenu *menu, const QString &title, const QList<QKeySequence> &shortcuts,
+                 std::function<void()> run);
 
 // The bar's top-level menu with that title ("&" markers ignored), if any.
 QMenu *findMenu(QMenuBar *bar, const QString &title);

@@ -21,6 +21,17 @@ QString mbMenuText(const QString &title)
     return t;
 }
 
+QString mbShownText(const QString &menuText)
+{
+    QString out;
+    for (qsizetype i = 0; i < menuText.size(); ++i) {
+        if (menuText[i] == QLatin1Char('&') && i + 1 < menuText.size())
+            ++i;
+        out += menuText[i];
+    }
+    return out;
+}
+
 QLabel *mbLabel(const QString &text, const QFont &font, const QColor &color)
 {
     auto *l = new QLabel;

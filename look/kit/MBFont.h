@@ -22,6 +22,10 @@ QString mbPlain(const QString &title);
 // title exactly as built instead of taking "&" as a mnemonic marker.
 QString mbMenuText(const QString &title);
 
+// What Qt shows for a menu or button text: "&&" is one "&", a single "&"
+// before a character marks a mnemonic and is not shown.
+QString mbShownText(const QString &menuText);
+
 // A label that shows `text` exactly as written (plain text), wrapping,
 // left-aligned, selectable with the mouse, in `font` and `color`.
 QLabel *mbLabel(const QString &text, const QFont &font, const QColor &color);

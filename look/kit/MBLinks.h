@@ -1,7 +1,7 @@
 #pragma once
-// How the kit opens a web address: one replaceable function taking the
-// address as text. The default asks the desktop; the application routes it
-// to its own opener at start-up (same shape: void(const QString &)).
+// How plain links (credit lines, the 988 chat link, source links) open: with
+// the desktop's own link handling, not through the application's action
+// opener, so a recording opener never sees them. Replaceable for tests.
 
 #include <QString>
 

@@ -45,6 +45,14 @@ QPainterPath MBPanel::shape(const QRectF &rect, double radius)
     return path;
 }
 
+void MBPanel::strokeInside(QPainter &painter, const QRectF &rect, double radius, const QPen &pen)
+{
+    const double h = pen.widthF() / 2.0;
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(shape(rect.adjusted(h, h, -h, -h), std::max(0.0, radius - h)));
+}
+
 void MBPanel::paintEvent(QPaintEvent *)
 {
     const MBKitTheme k = MRBYKitHost::theme();
@@ -58,12 +66,8 @@ void MBPanel::paintEvent(QPaintEvent *)
     fill.setColorAt(1.0, k.panelBottom);
     p.fillPath(shape(r, radius), fill);
 
-    // The rim lies inside the edge: the shape inset by half the line width.
     QLinearGradient rim(r.center().x(), r.top(), r.center().x(), r.bottom());
     rim.setColorAt(0.0, QColor::fromRgbF(1, 1, 1, 0.35f));
     rim.setColorAt(1.0, QColor::fromRgbF(0, 0, 0, 0.5f));
-    const QRectF inner = r.adjusted(0.5, 0.5, -0.5, -0.5);
-    p.setPen(QPen(QBrush(rim), 1.0));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(shape(inner, std::max(0.0, radius - 0.5)));
+    strokeInside(p, r, radius, QPen(QBrush(rim), 1.0));
 }

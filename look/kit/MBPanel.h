@@ -4,6 +4,9 @@
 
 #include <QWidget>
 
+class QPainter;
+class QPainterPath;
+class QPen;
 class QVBoxLayout;
 
 class MBPanel : public QWidget
@@ -23,6 +26,9 @@ public:
 
     // The outline the panel fills, in widget coordinates.
     static QPainterPath shape(const QRectF &rect, double radius);
+    // Strokes shape(rect, radius) just inside its edge, so a wide line is not
+    // cut by the widget's bounds; leaves `pen` and no brush on the painter.
+    static void strokeInside(QPainter &painter, const QRectF &rect, double radius, const QPen &pen);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -77,17 +77,23 @@ void MBRebuildHost::onKeyChanged(const QString &key)
     });
 }
 
+void MBRebuildHost::retire(QLayout *layout, QWidget *old)
+{
+    if (!old)
+        return;
+    if (layout)
+        layout->removeWidget(old);
+    old->hide();
+    old->deleteLater();
+}
+
 void MBRebuildHost::rebuildNow()
 {
     m_pending = false;
     m_identity = currentIdentity();
-    if (m_content) {
-        QWidget *old = m_content;
-        m_content = nullptr;
-        m_layout->removeWidget(old);
-        old->hide();
-        old->deleteLater();
-    }
+    QWidget *old = m_content;
+    m_content = nullptr;
+    retire(m_layout, old);
     ++m_rebuilds;
     buildContent();
     Q_EMIT rebuilt();

@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class QLayout;
 class QVBoxLayout;
 
 class MBRebuildHost : public QWidget
@@ -32,6 +33,10 @@ public:
     // inputs, and by tests). The zoom of the build is the one the host was
     // made with, unless a subclass opens its own scope in the builder.
     void rebuildNow();
+
+    // Takes `old` out of `layout` (if any), hides it and deletes it once its
+    // own events are done, so content may be replaced from its own signal.
+    static void retire(QLayout *layout, QWidget *old);
 
 Q_SIGNALS:
     // The new content is in place.

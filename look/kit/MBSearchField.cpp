@@ -1,6 +1,7 @@
 #include "look/kit/MBSearchField.h"
 
 #include "look/kit/KitFont.h"
+#include "look/kit/MBPanel.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
@@ -79,7 +80,6 @@ MBSearchField::MBSearchField(const QString &prompt, const QString &text, QWidget
     m_edit->setFrame(false);
     m_edit->setPlaceholderText(prompt);
     m_edit->setText(text);
-    m_edit->setAttribute(Qt::WA_MacShowFocusRect, false);
     m_edit->setAccessibleName(prompt);
     row->addWidget(m_edit, 1, Qt::AlignVCenter);
 
@@ -141,18 +141,11 @@ void MBSearchField::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect());
-    QPainterPath capsule;
-    capsule.addRoundedRect(r, r.height() / 2.0, r.height() / 2.0);
-    p.fillPath(capsule, QColor::fromRgbF(0, 0, 0, 0.35f));
+    p.fillPath(MBPanel::shape(r, r.height() / 2.0), QColor::fromRgbF(0, 0, 0, 0.35f));
 
     // An inset well: darker at the top edge, lighter at the bottom.
     QLinearGradient rim(r.center().x(), r.top(), r.center().x(), r.bottom());
     rim.setColorAt(0.0, QColor::fromRgbF(0, 0, 0, 0.6f));
     rim.setColorAt(1.0, QColor::fromRgbF(1, 1, 1, 0.25f));
-    const QRectF inner = r.adjusted(0.5, 0.5, -0.5, -0.5);
-    QPainterPath edge;
-    edge.addRoundedRect(inner, inner.height() / 2.0, inner.height() / 2.0);
-    p.setPen(QPen(QBrush(rim), 1.0));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(edge);
+    MBPanel::strokeInside(p, r, r.height() / 2.0, QPen(QBrush(rim), 1.0));
 }

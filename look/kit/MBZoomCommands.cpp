@@ -1,5 +1,6 @@
 #include "look/kit/MBZoomCommands.h"
 
+#include "look/kit/KitMenus.h"
 #include "look/kit/MBZoom.h"
 
 #include <QAction>
@@ -11,21 +12,18 @@ namespace MBZoomCommands {
 QList<QAction *> addTo(QMenu *menu)
 {
     QList<QAction *> actions;
-    auto add = [&](QMenu *into, const QString &title, QList<QKeySequence> keys, auto effect) {
-        QAction *a = into->addAction(title);
-        a->setShortcuts(keys);
-        a->setShortcutContext(Qt::ApplicationShortcut);
-        QObject::connect(a, &QAction::triggered, a, effect);
-        actions << a;
-        return a;
+    auto add = [&](QMenu *into, const QString &title, const QList<QKeySequence> &keys,
+                   std::function<void()> effect) {
+        actions << KitMenus::addItem(into, title, keys, std::move(effect));
+        return actions.last();
     };
     add(menu, QStringLiteral("Zoom In"),
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-        [] { MBZoom::zoomIn(); });
+        &MBZoom::zoomIn);
     add(menu, QStringLiteral("Zoom Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-        [] { MBZoom::zoomOut(); });
+        &MBZoom::zoomOut);
     add(menu, QStringLiteral("Actual Size (100%)"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
-        [] { MBZoom::actualSize(); });
+        &MBZoom::actualSize);
     QMenu *levels = menu->addMenu(QStringLiteral("Zoom Level"));
     for (int level : MBZoom::levels) {
         QAction *a = add(levels, MBZoom::levelTitle(level), {}, [level] { MBZoom::setValue(level / 100.0); });

@@ -1,13 +1,12 @@
 #include "look/kit/MRBYAbout.h"
 
+#include "look/kit/MBWindowFrame.h"
 #include "look/kit/MRBYAboutView.h"
 #include "look/kit/MRBYKitHost.h"
 #include "look/kit/MRBYThemeRoot.h"
 
 #include <QDate>
-#include <QGuiApplication>
 #include <QPointer>
-#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -83,11 +82,7 @@ void show()
         w->setFocusPolicy(Qt::StrongFocus);
         auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), w);
         QObject::connect(esc, &QShortcut::activated, w, &QWidget::close);
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            QRect frame(QPoint(0, 0), w->size());
-            frame.moveCenter(screen->availableGeometry().center());
-            w->move(frame.topLeft());
-        }
+        MBWindowFrame::centre(w);
         g_window = w;
     }
     QWidget *w = g_window;
@@ -95,10 +90,7 @@ void show()
 
     QLayout *layout = w->layout();
     while (QLayoutItem *item = layout->takeAt(0)) {
-        if (QWidget *old = item->widget()) {
-            old->hide();
-            old->deleteLater();
-        }
+        MBRebuildHost::retire(nullptr, item->widget());
         delete item;
     }
     auto *root = new MRBYThemeRoot([] { return new MRBYAboutView; }, w);

@@ -1,5 +1,6 @@
 #include "look/kit/MRBYAppMenuCommands.h"
 
+#include "look/kit/KitMenus.h"
 #include "look/kit/MBFont.h"
 #include "look/kit/MBLinks.h"
 #include "look/kit/MRBYAbout.h"
@@ -16,11 +17,9 @@ MRBYAppMenuCommands::MRBYAppMenuCommands(QWidget *parent) : QMenu(parent)
     m_website = addAction(QStringLiteral("Marrowby Website"));
     connect(m_website, &QAction::triggered, this, [] { MBLinks::open(MRBYKitHost::creditURLText()); });
     addSeparator();
-    m_quit = addAction(QStringLiteral("Quit"));
-    m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    m_quit->setShortcutContext(Qt::ApplicationShortcut);
+    m_quit = KitMenus::addItem(this, QStringLiteral("Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)},
+                               &MRBYAppMenuCommands::quit);
     m_quit->setMenuRole(QAction::QuitRole);
-    connect(m_quit, &QAction::triggered, this, &MRBYAppMenuCommands::quit);
     refreshTitles();
     connect(this, &QMenu::aboutToShow, this, &MRBYAppMenuCommands::refreshTitles);
 }

@@ -4,10 +4,12 @@
 #include "look/kit/MBFont.h"
 #include "look/kit/MBLicCredit.h"
 #include "look/kit/MBPanel.h"
+#include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBSearchField.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/MRBYHelp.h"
 #include "look/kit/MRBYKitHost.h"
+#include "look/kit/MRBYTheme.h"
 #include "look/kit/MRBYThemeRoot.h"
 
 #include <QAbstractButton>
@@ -54,12 +56,8 @@ QLabel *textLabel(const QString &text, const QFont &font, const QColor &color, b
 QColor onHighlight(const MBKitTheme &k)
 {
     // The accent at 0.8 over the panel's middle.
-    const double a = 0.8;
-    const auto mix = [&](double x, double y, double z) { return float(x * a + (y + z) / 2.0 * (1 - a)); };
-    const QColor fill = QColor::fromRgbF(mix(k.accent.redF(), k.panelTop.redF(), k.panelBottom.redF()),
-                                         mix(k.accent.greenF(), k.panelTop.greenF(), k.panelBottom.greenF()),
-                                         mix(k.accent.blueF(), k.panelTop.blueF(), k.panelBottom.blueF()));
-    return MRBYThemeRoot::readableOn(fill);
+    const QColor panel = MRBYTheme::mix(k.panelTop, k.panelBottom, 0.5);
+    return MRBYThemeRoot::readableOn(MRBYTheme::mix(k.accent, panel, 0.8));
 }
 
 QScrollArea *plainScrollArea(QWidget *parent)
@@ -76,10 +74,7 @@ QScrollArea *plainScrollArea(QWidget *parent)
 
 void putInScrollArea(QScrollArea *sa, QWidget *content)
 {
-    if (QWidget *old = sa->takeWidget()) {
-        old->hide();
-        old->deleteLater();
-    }
+    MBRebuildHost::retire(nullptr, sa->takeWidget());
     if (!content)
         return;
     sa->setWidget(content);
@@ -146,18 +141,10 @@ protected:
         p.setRenderHint(QPainter::Antialiasing);
         const double radius = 10.0 * m_zoom;
         const QRectF r = QRectF(rect());
-        if (m_shown) {
-            QColor fill = k.accent;
-            fill.setAlphaF(0.8f);
-            QPainterPath path;
-            path.addRoundedRect(r, radius, radius);
-            p.fillPath(path, fill);
-        } else if (underMouse() || isDown()) {
-            QColor hover = k.text;
-            hover.setAlphaF(0.08f);
-            QPainterPath path;
-            path.addRoundedRect(r, radius, radius);
-            p.fillPath(path, hover);
+        if (m_shown || underMouse() || isDown()) {
+            QColor fill = m_shown ? k.accent : k.text;
+            fill.setAlphaF(m_shown ? 0.8f : 0.08f);
+            p.fillPath(MBPanel::shape(r, radius), fill);
         }
         if (hasFocus()) {
             // Keyboard users see which row Space would choose.

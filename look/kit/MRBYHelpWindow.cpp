@@ -1,15 +1,14 @@
 #include "look/kit/MRBYHelpWindow.h"
 
+#include "look/kit/MBWindowFrame.h"
 #include "look/kit/MRBYHelp.h"
 #include "look/kit/MRBYHelpViewer.h"
 #include "look/kit/MRBYKitHost.h"
 #include "look/kit/MRBYThemeRoot.h"
-#include "look/kit/Prefs.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QHideEvent>
 #include <QPointer>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -31,15 +30,7 @@ MRBYHelpWindow::MRBYHelpWindow() : QWidget(nullptr, Qt::Window)
         if (isVisible())
             saveFrame();
     });
-
-    const auto saved = Prefs::shared().string(frameKey());
-    if (!saved || !restoreGeometry(QByteArray::fromBase64(saved->toLatin1()))) {
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            QRect frame(QPoint(0, 0), size());
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
+    MBWindowFrame::restore(this, frameKey());
 }
 
 MRBYHelpWindow *MRBYHelpWindow::instance() { return g_window; }
@@ -52,18 +43,12 @@ MRBYHelpWindow *MRBYHelpWindow::showTopic(const std::optional<QString> &topic)
     w->setWindowTitle(MRBYKitHost::appName() + QStringLiteral(" Help"));
 
     // A fresh viewer on every request: empty search, the topic asked for.
-    if (w->m_root) {
-        w->layout()->removeWidget(w->m_root);
-        w->m_root->hide();
-        w->m_root->deleteLater();
-    }
+    MBRebuildHost::retire(w->layout(), w->m_root);
     w->m_root = new MRBYThemeRoot([topic] { return new MRBYHelpViewer(topic); }, w);
     w->layout()->addWidget(w->m_root);
     w->m_root->show();
 
-    w->show();
-    w->raise();
-    w->activateWindow();
+    MBWindowFrame::bringToFront(w);
     return w;
 }
 
@@ -73,10 +58,7 @@ MRBYHelpViewer *MRBYHelpWindow::viewer() const
     return root ? qobject_cast<MRBYHelpViewer *>(root->content()) : nullptr;
 }
 
-void MRBYHelpWindow::saveFrame()
-{
-    Prefs::shared().setString(frameKey(), QString::fromLatin1(saveGeometry().toBase64()));
-}
+void MRBYHelpWindow::saveFrame() { MBWindowFrame::save(this, frameKey()); }
 
 void MRBYHelpWindow::hideEvent(QHideEvent *event)
 {

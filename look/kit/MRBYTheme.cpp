@@ -53,6 +53,13 @@ MBKitTheme MRBYTheme::kitTheme() const
     return k;
 }
 
+QColor MRBYTheme::mix(const QColor &a, const QColor &b, double t)
+{
+    return QColor::fromRgbF(float(a.redF() * t + b.redF() * (1 - t)),
+                            float(a.greenF() * t + b.greenF() * (1 - t)),
+                            float(a.blueF() * t + b.blueF() * (1 - t)));
+}
+
 QString MRBYTheme::familyName(Family family)
 {
     switch (family) {

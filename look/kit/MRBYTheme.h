@@ -51,6 +51,9 @@ struct MRBYTheme
 
     MBKitTheme kitTheme() const;
 
+    // `t` of a and the rest of b, opaque (for derived palette colours).
+    static QColor mix(const QColor &a, const QColor &b, double t);
+
     // Themes are the same theme when their ids are equal.
     bool operator==(const MRBYTheme &o) const { return id == o.id; }
 

@@ -10,13 +10,7 @@
 
 namespace {
 
-QColor mix(const QColor &a, const QColor &b, double t)
-{
-    // t of a, the rest of b.
-    return QColor::fromRgbF(float(a.redF() * t + b.redF() * (1 - t)),
-                            float(a.greenF() * t + b.greenF() * (1 - t)),
-                            float(a.blueF() * t + b.blueF() * (1 - t)));
-}
+constexpr auto mix = &MRBYTheme::mix;
 
 MRBYTheme::RGB rgb(const QColor &c)
 {

@@ -1,0 +1,42 @@
+#pragma once
+// Three (or more) segments of which at most one is chosen.
+
+#include <QStringList>
+#include <QWidget>
+
+class SegmentedPicker : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SegmentedPicker(const QStringList &titles, QWidget *parent = nullptr);
+
+    QStringList titles() const { return m_titles; }
+    // -1 when no segment is chosen.
+    int current() const { return m_current; }
+    void setCurrent(int index);
+
+    // The width the picker likes to have (it still shrinks to fit its titles).
+    void setPreferredWidth(int width);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+Q_SIGNALS:
+    // The user chose a segment.
+    void chosen(int index);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QRectF segmentRect(int index) const;
+
+    QStringList m_titles;
+    int m_current = -1;
+    int m_preferred = 0;
+    double m_padX;
+    double m_padY;
+    double m_radius;
+};
