@@ -13,7 +13,7 @@
 #include <QTextStream>
 
 #include <cstdio>
-#include <exception>
+#include <memory>
 
 namespace {
 
@@ -29,14 +29,22 @@ void printLine(const QString &kind, const QStringList &fields)
     out << kind << QLatin1Char('|') << fields.join(QLatin1Char('|')) << QLatin1Char('\n');
 }
 
+// The store on the file, or none when it cannot be opened.
+template <class Store>
+std::unique_ptr<Store> open(const QString &path)
+{
+    try {
+        return std::make_unique<Store>(path);
+    } catch (...) {
+        return nullptr;
+    }
+}
+
 int favoritesWrite(const QString &path)
 {
-    std::unique_ptr<FavoritesStore> store;
-    try {
-        store = std::make_unique<FavoritesStore>(path);
-    } catch (...) {
+    const std::unique_ptr<FavoritesStore> store = open<FavoritesStore>(path);
+    if (!store)
         return kCannotOpen;
-    }
     try {
         store->add(QStringLiteral("test:alpha"), QStringLiteral("Alpha Food Bank"));
         store->add(QStringLiteral("test:beta"), QStringLiteral("Beta 211"));
@@ -49,12 +57,9 @@ int favoritesWrite(const QString &path)
 
 int favoritesRead(const QString &path)
 {
-    std::unique_ptr<FavoritesStore> store;
-    try {
-        store = std::make_unique<FavoritesStore>(path);
-    } catch (...) {
+    const std::unique_ptr<FavoritesStore> store = open<FavoritesStore>(path);
+    if (!store)
         return kCannotOpen;
-    }
     for (const Favorite &f : store->items())
         printLine(QStringLiteral("FAV"), {f.uid, f.name, f.note});
     return kDone;
