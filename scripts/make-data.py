@@ -24,6 +24,8 @@ written out below, one function per file. Rules that hold for every file:
   Feeding America data sets, the compile date of the other tables.
 * Cells are single-line; retrieved_at is directly followed by confidence, both
   unquoted, so the data can be counted straight from the text.
+* Every phone number and web address written is one a source table holds,
+  unless its row is needs-check and names its own source (audit_contacts).
 """
 
 import argparse
@@ -791,7 +793,9 @@ Every row of the five files was written from a source table in the project's
 `data-sources` folder by `scripts/make-data.py` (run it again to rebuild the
 files). Each row names the page its facts were read on (`source_url`), who
 published it, the day it was read (`retrieved_at`) and how well it is confirmed
-(`confidence`). Nothing was filled in from memory. The data was last checked on
+(`confidence`). Nothing was filled in from memory: the build stops when a
+phone number or web address in the files is in no source table, unless its row
+is `needs-check` and names its own source page. The data was last checked on
 **{check}**.
 
 Confidence words: `verified-official` (read on the publisher's own page or data,
