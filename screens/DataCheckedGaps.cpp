@@ -11,10 +11,10 @@ const QStringList &DataCheckedView::gaps()
         QStringLiteral("Startup gear for the job ideas was not price-checked, so no prices are shown."),
         QStringLiteral("Gig and self-employed earnings have no reliable official number. The wages shown are employees' wages from the U.S. Bureau of Labor Statistics, and each names its page."),
         QStringLiteral("We found no official overnight-parking policy for Walmart or any other store or truck-stop chain, only a consumer guide. Always ask the store."),
-        QStringLiteral("Shower prices at Love's and Pilot Flying J come only from blogs, not from the companies. Planet Fitness prices were not found. Local prices vary."),
+        QStringLiteral("Shower prices at Love's and Pilot Flying J come only from blogs, not from the companies. Planet Fitness showers and prices were not confirmed on a company page. Local prices vary."),
         QStringLiteral("No video from a trusted channel was found for making a Gmail or Outlook account. Ask at a public library for help setting up e-mail (in Phones & Internet)."),
         QStringLiteral("U.S. territories (Puerto Rico, Guam and others) are not included yet."),
-        QStringLiteral("WIC offices are not listed by state. The WIC listing (in Food) tells you to contact your state or local WIC agency."),
+        QStringLiteral("WIC offices are not listed by state, and no USDA WIC page was read. The WIC listing (in Food) is marked \"Unconfirmed\" and tells you to contact your state or local WIC agency."),
     };
     return list;
 }
