@@ -101,8 +101,11 @@ private:
     bool m_shown = false;
 };
 
-QWidget *sourcesCard(const GuideChapter &chapter, const TLPalette &palette)
+} // namespace
+
+QWidget *GuideView::sourcesCard(const GuideChapter &chapter)
 {
+    const TLPalette palette = TLPalette::current();
     auto *card = new TLCard(nullptr, 14);
     card->setObjectName(QStringLiteral("guideSourcesCard"));
     card->body()->setSpacing(ipx(6));
@@ -142,8 +145,6 @@ QWidget *sourcesCard(const GuideChapter &chapter, const TLPalette &palette)
     card->addWidget(disclaimer);
     return card;
 }
-
-} // namespace
 
 const GuideChapter &GuideView::chapterFor(int number)
 {
@@ -245,7 +246,7 @@ Page *GuideView::buildPage(const GuideChapter &chapter)
     QLabel *title = tlLabel(chapter.title, 26, FontWeight::Heavy);
     title->setObjectName(QStringLiteral("guideChapterTitle"));
 
-    auto *page = new Page({kicker, title, new GuideBody(chapter.body), sourcesCard(chapter, palette), nav});
+    auto *page = new Page({kicker, title, new GuideBody(chapter.body), sourcesCard(chapter), nav});
     page->setObjectName(QStringLiteral("guideChapterPage"));
     return page;
 }

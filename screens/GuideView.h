@@ -25,6 +25,9 @@ public:
 
     // The chapter with that number, else the first chapter.
     static const GuideChapter &chapterFor(int number);
+    // The card under a chapter: its check line, its web sources as links
+    // (any other address is left out) and the guide's disclaimer.
+    static QWidget *sourcesCard(const GuideChapter &chapter);
 
     // The number of the chapter shown now.
     int shownChapter() const { return m_shown; }

@@ -12,6 +12,8 @@
 #include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 
+#include "screens/DataCheckedView.h"
+#include "screens/GuideView.h"
 #include "screens/Page.h"
 #include "screens/TLScroll.h"
 
@@ -81,6 +83,11 @@ private Q_SLOTS:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTest::qWait(250);
+        // The screen host shows the real screens, not stand-ins.
+        if (screen == Screen::guide)
+            QCOMPARE(window->findChild<GuideView *>()->shownChapter(), chapter);
+        else
+            QVERIFY(window->findChild<DataCheckedView *>());
         if (bottom) {
             for (Page *page : window->findChildren<Page *>()) {
                 QScrollBar *bar = page->scroll()->scrollArea()->verticalScrollBar();
