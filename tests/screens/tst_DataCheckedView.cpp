@@ -8,6 +8,9 @@
 #include "look/app/TLBadge.h"
 #include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
+#include "look/app/TLThemes.h"
+#include "look/kit/MRBYTheme.h"
+#include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 #include "screens/DataCheckedView.h"
 #include "screens/PageHeader.h"
@@ -71,6 +74,27 @@ private Q_SLOTS:
         // The fixture has files with and without unconfirmed rows.
         QVERIFY(reports.at(0).unconfirmed > 0);
         QCOMPARE(reports.at(3).unconfirmed, 0);
+    }
+
+    void unconfirmedCountReadsInEveryTheme_data()
+    {
+        QTest::addColumn<QString>("theme");
+        for (const MRBYTheme &theme : MRBYThemes::all())
+            QTest::newRow(qPrintable(theme.id)) << theme.id;
+    }
+
+    void unconfirmedCountReadsInEveryTheme()
+    {
+        QFETCH(QString, theme);
+        MRBYThemes::setCurrentID(theme);
+        const TLPalette palette = TLPalette::current();
+        DataCheckedView view(*m_model);
+        MRBYThemes::setCurrentID(TLThemes::warmID);
+        const auto rgb = [](const QColor &c) { return MRBYTheme::RGB(c.redF(), c.greenF(), c.blueF()); };
+        auto *card = view.findChild<TLCard *>(QStringLiteral("dataFileCard-national_resources"));
+        const QColor color = card->findChild<QLabel *>(QStringLiteral("dataFileNote"))->palette().color(QPalette::WindowText);
+        for (const QColor &panel : {palette.panelTop, palette.panelBottom})
+            QVERIFY2(MRBYTheme::RGB::contrast(rgb(color), rgb(panel)) >= 4.5, qPrintable(color.name()));
     }
 
     void headerLegendAndGaps()

@@ -140,6 +140,10 @@ private Q_SLOTS:
         QVERIFY(warningText->font().bold());
         QCOMPARE(warningText->palette().color(QPalette::WindowText), QColor(Qt::white));
         QCOMPARE(body.findChildren<QWidget *>(QStringLiteral("guideBullet")).size(), 1);
+
+        GuideBody spaced(QStringLiteral("Two  spaces and   three"));
+        QCOMPARE(shownText(spaced.findChild<QLabel *>(QStringLiteral("guideParagraph"))),
+                 QStringLiteral("Two  spaces and   three"));
     }
 
     void layout()
