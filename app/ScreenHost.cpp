@@ -5,7 +5,9 @@
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
+#include "screens/DataCheckedView.h"
 #include "screens/DisplayView.h"
+#include "screens/GuideView.h"
 #include "screens/PlaceholderScreen.h"
 #include "screens/TLLabel.h"
 
@@ -80,11 +82,16 @@ QString ScreenHost::title(const Screen &screen)
 
 QWidget *ScreenHost::buildScreen(AppModel &model, const Screen &screen)
 {
-    Q_UNUSED(model);
     QWidget *view = nullptr;
     switch (screen.value()) {
     case Screen::display:
         view = new DisplayView;
+        break;
+    case Screen::guide:
+        view = new GuideView(model);
+        break;
+    case Screen::dataChecked:
+        view = new DataCheckedView(model);
         break;
     default:
         // Screens not part of this build yet show their title only.

@@ -264,9 +264,9 @@ QList<Written> written()
 
     t.append({QStringLiteral("videos"), QStringLiteral("Videos (need internet)"),
               QStringLiteral(u"• Click **Videos** in the left column for videos on stopping bleeding, "
-                             u"giving naloxone for an overdose and washing your hands.\n"
-                             u"• They come from trusted groups like Denver Health, Gwinnett Medical Center "
-                             u"and the University of Nevada, Las Vegas.\n"
+                             u"giving naloxone for an overdose, washing your hands and registering to vote.\n"
+                             u"• They come from trusted groups like Denver Health, Gwinnett Medical Center, "
+                             u"the University of Nevada, Las Vegas and USAGov.\n"
                              u"• Click **Play on YouTube** to watch. Videos need internet.\n"
                              u"• When this computer is offline, the button says **Needs internet**. "
                              u"Everything else in the app still works."),

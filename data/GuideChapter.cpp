@@ -1,15 +1,16 @@
 #include "data/GuideChapter.h"
 
+#include "data/GuideMarkup.h"
 #include "data/HorizontalSpace.h"
 
 #include <QStringList>
 
 QString GuideChapter::plainText() const
 {
-    static const QString marks[] = {QStringLiteral("## "), QStringLiteral("• "),
-                                    QStringLiteral("! ")};
+    static const QString marks[] = {GuideMarkup::heading, GuideMarkup::bullet,
+                                    GuideMarkup::warning};
     QString text = body;
-    text.remove(QStringLiteral("**"));
+    text.remove(GuideMarkup::bold);
     QStringList lines = text.split(u'\n');
     for (QString &line : lines) {
         line = trimmedHorizontal(line);

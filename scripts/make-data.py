@@ -6,7 +6,9 @@
 SOURCES_DIR is the folder of source tables (default: ../shared/data-sources
 next to the repository). The five CSV files and SOURCES.md are written to
 resources/data/ (or --out). --trace prints N state rows chosen at random
-(seeded) with the source row each came from, and writes nothing.
+(seeded) with the source row each came from, and writes nothing; --changes
+prints every change made by the upgrades table and every state row given hours
+or notes from its source note, and writes nothing.
 
 Python 3 standard library only. The mapping from source rows to data rows is
 written out below, one function per file. Rules that hold for every file:
@@ -22,6 +24,8 @@ written out below, one function per file. Rules that hold for every file:
   Feeding America data sets, the compile date of the other tables.
 * Cells are single-line; retrieved_at is directly followed by confidence, both
   unquoted, so the data can be counted straight from the text.
+* Every phone number and web address written is one a source table holds,
+  unless its row is needs-check and names its own source (audit_contacts).
 """
 
 import argparse
@@ -138,7 +142,8 @@ def replace_once(text, old, new, where):
 READ_DURING_BUILD = {
     # Iowa HHS "Apply for Medicaid" page: apply online, in person, by mail, or by
     # phone at 1-855-889-7985. A legal-aid page gives 800-338-8366 instead, so
-    # the two sources disagree: needs-check.
+    # the two sources disagree: needs-check here (the second reading in the
+    # upgrades table confirms the HHS page and upgrades the row).
     "IA medicaid": dict(
         phone="1-855-889-7985",
         web="https://hhs.iowa.gov/medicaid/apply-medicaid",
@@ -290,9 +295,10 @@ def with_state(name, code, state_name):
     return state_name + " " + name
 
 
-def program_row(r, route):
+def program_row(r, route, notes):
     """One state-programs row. route is the state's 211 row: the source of the
-    "dial 2-1-1" advice for a row that has no source of its own."""
+    "dial 2-1-1" advice for a row that has no source of its own. notes holds
+    the hours and who-it-is-for texts taken from the row's source note."""
     code, sname, kind = r["state"], r["state_name"], r["kind"]
     over = READ_DURING_BUILD.get("%s %s" % (code, kind), {})
     phone = over.get("phone", r["phone"])
@@ -331,7 +337,8 @@ def program_row(r, route):
     return OrderedDict(
         state=code, state_name=sname, category=KIND_TO_CATEGORY[kind], name=name,
         what_it_does=what, phone=phone_cell, text=text, web=web, address="",
-        hours="", eligibility_notes="", cost="", source_url=source_url,
+        hours=notes.get("hours", ""), eligibility_notes=notes.get("eligibility_notes", ""),
+        cost="", source_url=source_url,
         publisher=publisher, retrieved_at=STATE_PROGRAMS_READ, confidence=conf,
         link_status="")
 
@@ -377,8 +384,130 @@ FOOD_BANK_SUMMARY = ("Food bank: supplies food pantries and meal programs in its
                      "Call or check the website for a pantry near you.")
 
 
-def state_rows(src):
+# Hours, TTY lines and who a number is for, as the state-programs note gives
+# them. The notes are free text, so the values are kept by hand in
+# state-notes.csv (next to this script); each line quotes the words of the note
+# it came from (note_says, pieces split by "|"), and the build fails when a
+# quoted piece is not in that note or a phone number in a value is neither in
+# the state's notes nor the row's own number.
+
+PHONE_RE = re.compile(r"(?<!\d)(?:1[-. ])?\(?\d{3}\)?[-. ]?\d{3}-\d{4}(?!\d)")
+
+
+def digits10(text):
+    d = re.sub(r"\D", "", text)
+    return d[1:] if len(d) == 11 and d.startswith("1") else d
+
+
+def phones_in(text):
+    return {digits10(m) for m in PHONE_RE.findall(text)}
+
+
+def state_notes(overlay, programs):
+    by_key = {(r["state"], r["kind"]): r for r in programs}
+    notes = {}
+    with open(overlay, newline="", encoding="utf-8") as f:
+        for line, o in enumerate(csv.DictReader(f), start=2):
+            key = (o["state"], o["kind"])
+            where = "%s line %d" % (os.path.basename(overlay), line)
+            if key not in by_key or key in notes:
+                raise SystemExit("%s: unknown or repeated row %s %s" % (where, *key))
+            r = by_key[key]
+            for piece in o["note_says"].split("|"):
+                if piece.strip() not in r["note"]:
+                    raise SystemExit("%s: not in the note of %s %s: %r" % (where, *key, piece.strip()))
+            values = {k: clean(o[k]) for k in ("hours", "eligibility_notes") if clean(o[k])}
+            # A note may point to another row of its state ("same call center as SNAP").
+            known = phones_in(r["phone"]).union(
+                *(phones_in(p["note"]) for p in programs if p["state"] == o["state"]))
+            for v in values.values():
+                for number in phones_in(v) - known:
+                    raise SystemExit("%s: number %s is not in the note" % (where, number))
+            notes[key] = dict(values, line=line)
+    return notes
+
+
+# --------------------------------------------------------------------------
+# The second reading of weak rows (upgrades/upgrades-2026-12.csv), applied as
+# its SOURCE.txt says: a confidence line makes the row verified-official with
+# that line's page, publisher and read date once every other line for the row
+# is applied; "(unchanged", "(digits confirmed", "(lead" and the like are
+# evidence only; "(re-check" and "(CONFLICT" keep the row needs-check; a value
+# followed by "[CORRECTION: ...]" replaces the old one; other values are set as
+# given. An old value that is written out in full must match the row.
+
+EVIDENCE_ONLY = ("(unchanged", "(digits confirmed", "(lead", "(confirmed)", "(add ", "(see above")
+STAYS_UNCONFIRMED = ("(re-check", "(CONFLICT")
+
+
+def upgrade_read_date(source_txt):
+    with open(source_txt, encoding="utf-8") as f:
+        m = re.search(r"^Read (\d{4}-\d{2}-\d{2})", f.read(), re.M)
+    if not m:
+        raise SystemExit("no Read date in " + source_txt)
+    return m.group(1)
+
+
+def upgrade_key(file, row):
+    if file == "national_resources.csv":
+        return (file, row["name"])
+    return (file, "%s|%s|%s" % (row["state"], row["category"], row["name"]))
+
+
+def apply_upgrades(src, files):
+    """files: dict file name -> list of (row, origin). Changes rows in place and
+    returns the list of (key, what changed, upgrades line) for the trace."""
+    folder = os.path.join(src, "upgrades")
+    read_at = upgrade_read_date(os.path.join(folder, "SOURCE.txt"))
+    lines = read_table(os.path.join(folder, "upgrades-2026-12.csv"))
+    rows = {}
+    for fname, entries in files.items():
+        for i, (row, origin) in enumerate(entries):
+            rows[upgrade_key(fname, row)] = (fname, i)
+    # Confidence lines last, so every edit of a row is in before it is upgraded.
+    order = sorted(range(len(lines)), key=lambda i: lines[i]["field"] == "confidence")
+    log = []
+    for i in order:
+        u = lines[i]
+        where = "upgrades-2026-12.csv line %d" % (i + 2)
+        key = (u["file"], u["key"])
+        if key not in rows:
+            raise SystemExit("%s: no shipped row %s" % (where, u["key"]))
+        fname, idx = rows[key]
+        row, origin = files[fname][idx]
+        field, old, new = u["field"], clean(u["old_value"]), clean(u["new_value"])
+        if field not in row:
+            raise SystemExit("%s: no column %s" % (where, field))
+        if new.startswith(EVIDENCE_ONLY):
+            continue
+        if new.startswith(STAYS_UNCONFIRMED):
+            if row["confidence"] != "needs-check":
+                log.append((u["key"], "confidence %s -> needs-check (%s)" % (row["confidence"], new.split(")")[0][1:]), where))
+            row["confidence"] = "needs-check"
+            files[fname][idx] = (row, origin + "; kept needs-check by " + where)
+            continue
+        if "[CORRECTION:" in new:
+            new = clean(new.split("[CORRECTION:")[0])
+        if old and "..." not in old and not old.startswith("(") and row[field] != old:
+            raise SystemExit("%s: %s of %s is %r, not %r" % (where, field, u["key"], row[field], old))
+        if field == "confidence":
+            if new != "verified-official":
+                raise SystemExit("%s: unexpected confidence %r" % (where, new))
+            changed = dict(source_url=clean(u["source_url"]), publisher=clean(u["publisher"]),
+                           retrieved_at=read_at, confidence=new)
+        else:
+            changed = {field: new}
+        for k, v in changed.items():
+            if row[k] != v:
+                log.append((u["key"], "%s: %r -> %r" % (k, row[k], v), where))
+                row[k] = v
+        files[fname][idx] = (row, origin + "; " + where)
+    return log
+
+
+def state_rows(src, overlay):
     programs = read_table(os.path.join(src, "state-programs", "state_programs.csv"))
+    notes = state_notes(overlay, programs)
     states = OrderedDict()
     for r in programs:
         states.setdefault(r["state"], r["state_name"])
@@ -414,8 +543,12 @@ def state_rows(src):
         for kind in KIND_TO_CATEGORY:
             for i, r in enumerate(programs):
                 if r["state"] == code and r["kind"] == kind:
-                    out.append((program_row(r, route), "state-programs/state_programs.csv row %d (%s %s)"
-                                % (i + 2, code, kind)))
+                    origin = "state-programs/state_programs.csv row %d (%s %s)" % (i + 2, code, kind)
+                    over = notes.get((code, kind), {})
+                    if over:
+                        origin += "; hours and notes from its note, %s line %d" % (
+                            os.path.basename(overlay), over["line"])
+                    out.append((program_row(r, route, over), origin))
         # Homeless-services contacts: every CoC of the HUD list in this state.
         by_code = {c["coc_code"]: (i, c) for i, c in enumerate(contacts)}
         state_cocs = sorted({c["coc_code"] for c in contacts if c["state"] == code} |
@@ -550,6 +683,78 @@ def video_rows(src, read_at):
 
 
 # --------------------------------------------------------------------------
+# Every phone number and web address written into the files must be one that a
+# source table holds (or that this script records in READ_DURING_BUILD), unless
+# the row is needs-check and names its own source page.
+
+URL_RE = re.compile(r"https?://[^\s,;()\"']+")
+
+
+def url_key(url):
+    u = url.lower().split("://", 1)[-1]
+    u = u[4:] if u.startswith("www.") else u
+    return u.rstrip("/.")
+
+
+def audit_contacts(src, here, files):
+    texts = []
+    for folder, _, names in os.walk(src):
+        for name in names:
+            if name.endswith((".csv", ".txt", ".json", ".yaml", ".md")):
+                with open(os.path.join(folder, name), encoding="utf-8", errors="replace") as f:
+                    texts.append(f.read())
+    with open(os.path.abspath(__file__), encoding="utf-8") as f:
+        build = f.read()
+    build = build[build.index("READ_DURING_BUILD = {"):build.index("NATIONAL_RENAMES = {")]
+    texts.append(build)
+    known = "\n".join(texts)
+    phones = phones_in(known)
+    pages = known.lower().replace("://www.", "://").replace(" www.", " ")
+    problems = []
+    for fname, _, rows, _ in files:
+        for row, origin in rows:
+            if row.get("confidence") == "needs-check" and row.get("source_url"):
+                continue
+            for col, text in row.items():
+                if col in ("source_url", "pay_source_url", "retrieved_at"):
+                    continue
+                for number in phones_in(text):
+                    if number not in phones:
+                        problems.append("%s %s: number %s in %s" % (fname, origin, number, col))
+                for url in URL_RE.findall(text):
+                    if url_key(url) not in pages:
+                        problems.append("%s %s: address %s in %s" % (fname, origin, url, col))
+    if problems:
+        raise SystemExit("not in any source table:\n  " + "\n  ".join(problems))
+
+
+# --------------------------------------------------------------------------
+# The Data-checked screen's list of gaps counts rest-area rows by the kind of
+# their only source; the counts must be those of the file written here.
+
+def rest_area_sources(parking):
+    states = [r for r, _ in parking if r["jurisdiction_type"] == "state"]
+    private = sum("(private compilation)" in r["publisher"] for r in states)
+    guides = sum("(consumer guide)" in r["publisher"] for r in states)
+    news = sum(bool(re.search(r"\bnews\b|\bradio\b", r["publisher"], re.I)) for r in states)
+    return private, guides, news
+
+
+def check_gaps(repo, parking):
+    path = os.path.join(repo, "screens", "DataCheckedGaps.cpp")
+    if not os.path.exists(path):
+        return
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    private, guides, news = rest_area_sources(parking)
+    m = re.search(r"Rest-area rules for (\d+) states come only from a private summary, and for (\d+) "
+                  r"more only from consumer guides\..*?For (\d+) states they come only from news", text)
+    if not m or tuple(map(int, m.groups())) != (private, guides, news):
+        raise SystemExit("screens/DataCheckedGaps.cpp: the rest-area sentence must give %d, %d and %d"
+                         % (private, guides, news))
+
+
+# --------------------------------------------------------------------------
 # Writing
 
 def cell(text):
@@ -588,7 +793,9 @@ Every row of the five files was written from a source table in the project's
 `data-sources` folder by `scripts/make-data.py` (run it again to rebuild the
 files). Each row names the page its facts were read on (`source_url`), who
 published it, the day it was read (`retrieved_at`) and how well it is confirmed
-(`confidence`). Nothing was filled in from memory. The data was last checked on
+(`confidence`). Nothing was filled in from memory: the build stops when a
+phone number or web address in the files is in no source table, unless its row
+is `needs-check` and names its own source page. The data was last checked on
 **{check}**.
 
 Confidence words: `verified-official` (read on the publisher's own page or data,
@@ -612,6 +819,10 @@ in every state row.
 - Names were adjusted so lookups find them ("No national car-repair program",
   "USAGov Benefit Finder", two shortened names); bare web addresses were given
   their https scheme.
+- Second reading ({upgrade_date}, `upgrades/upgrades-2026-12.csv`): the Crisis
+  Text Line was read on crisistextline.org and is `verified-official`; its cost
+  is "Free", as the official pages say (an older page's carrier-rate caveat was
+  not on them).
 - Confidence: {conf_national}.
 
 ## state_resources.csv ({n_state} rows, 51 jurisdictions)
@@ -623,6 +834,20 @@ in every state row.
   with the other tables, so `retrieved_at` is {state_read}. Each row's page is
   in `source_url`. Where no phone or website was confirmed, the row says to
   dial 2-1-1.
+- Second reading ({upgrade_date}, `upgrades/upgrades-2026-12.csv`, read on the
+  agencies' and 211 operators' own pages), applied as its SOURCE.txt says:
+  {n_upgraded_state} rows became `verified-official` (some after a detail the
+  official page does not show was trimmed, such as Alabama 211's second name);
+  Florida's SNAP and Medicaid phone is (850) 300-4323, the automated line on
+  the current DCF page; New Hampshire's unemployment row says its 1-800 number
+  is only for people outside the state without internet; NJ FamilyCare gets the
+  hours of its older official page. Rows it flags for re-checking stay
+  `needs-check`, and Hawaii 211, whose text route the pages give two ways, is
+  now `needs-check`.
+- Hours, TTY lines and who a number is for come from the state-programs note
+  of the same row, in plain words, kept by hand in `scripts/state-notes.csv`
+  ({n_notes} rows); each line quotes the note it came from. Hours from a page
+  older than 2021 give the year.
 - Homeless-services contacts ({n_coc} rows, one per Continuum of Care of the 50
   states and DC): US Department of Housing and Urban Development, HUD Resource
   Locator (https://resources.hud.gov/, public domain), pulled {coc_date} and
@@ -670,20 +895,24 @@ in every state row.
 
 - `videos/videos.csv`, compiled {video_date}: YouTube watch links whose id,
   title and maker were read together on a stored page (Denver Health via
-  youtor.org, Gwinnett Medical Center via videodb.org, UNLV on unlv.edu). No
-  video was played; links only, no video content copied.
+  youtor.org, Gwinnett Medical Center via videodb.org, UNLV on unlv.edu, and
+  two USAGov voting guides embedded in USA.gov's own pages as kept in the
+  public copy github.com/usagov/usagov-archive-2023, 2023). No video was
+  played; links only, no video content copied.
 
 ## Read during this build ({build})
 
 - Iowa Medicaid: https://hhs.iowa.gov/medicaid/apply-medicaid (Iowa HHS; apply
-  by phone 1-855-889-7985). A legal-aid page gives another number, so the row is
-  `needs-check`.
+  by phone 1-855-889-7985). A legal-aid page gives another number; the second
+  reading confirmed phone, web and agency on the HHS page, so the row is
+  `verified-official`.
 - Nevada Medicaid: a copy of the DWSS application form 2920-EM on fill.io.
 - Iowa SNAP: no page was found; the row gives the dial-2-1-1 route and cites
   the source of Iowa's 211 row. It is `needs-check`.
 - The parking rows named above.
 """.format(
         check=dates["check"], build=BUILD_READ_DATE, state_read=STATE_PROGRAMS_READ,
+        upgrade_date=dates["upgrades"], n_upgraded_state=c["upgraded_state"], n_notes=c["notes"],
         coc_date=dates["coc"], fa_date=dates["fa"], video_date=dates["video"],
         n_national=c["national"]["rows"], n_state=c["state"]["rows"],
         n_parking=c["parking"]["rows"], n_jobs=c["jobs"]["rows"], n_videos=c["videos"]["rows"],
@@ -706,6 +935,8 @@ def main():
     ap.add_argument("sources", nargs="?", default=os.path.join(repo, "..", "shared", "data-sources"))
     ap.add_argument("--out", default=os.path.join(repo, "resources", "data"))
     ap.add_argument("--trace", nargs="+", type=int, metavar=("N", "SEED"))
+    ap.add_argument("--changes", action="store_true",
+                    help="print what the upgrades and the notes table change, and write nothing")
     args = ap.parse_args()
     src = os.path.abspath(args.sources)
 
@@ -717,7 +948,10 @@ def main():
         coc=yaml_value(os.path.join(src, "succurro-coc-contacts", "source-record.yaml"), "retrieved_on"),
         fa=yaml_value(os.path.join(src, "succurro-feeding-america", "source-record.yaml"), "retrieved_on"))
 
-    state = state_rows(src)
+    overlay = os.path.join(here, "state-notes.csv")
+    state = state_rows(src, overlay)
+    national = national_rows(src, dates["national"])
+    changes = apply_upgrades(src, {"national_resources.csv": national, "state_resources.csv": state})
     if args.trace:
         n = args.trace[0]
         seed = args.trace[1] if len(args.trace) > 1 else 1
@@ -725,15 +959,26 @@ def main():
             print("%s | %s | %s | %s | %s\n    <- %s" % (row["state"], row["category"], row["name"],
                   row["phone"] or "-", row["confidence"], origin))
         return
+    if args.changes:
+        for key, what, where in changes:
+            print("%s | %s\n    <- %s" % (key, what, where))
+        for row, origin in state:
+            if row["hours"] or row["eligibility_notes"]:
+                print("%s | %s | hours: %s | notes: %s\n    <- %s" % (
+                    row["state"], row["category"], row["hours"] or "-",
+                    row["eligibility_notes"] or "-", origin))
+        return
 
     state_names = [r["state_name"] for r, _ in state if r["category"] == "211"]
     files = [
-        ("national_resources.csv", NATIONAL_COLUMNS, national_rows(src, dates["national"]), "national"),
+        ("national_resources.csv", NATIONAL_COLUMNS, national, "national"),
         ("state_resources.csv", STATE_COLUMNS, state, "state"),
         ("camping_parking_rules.csv", PARKING_COLUMNS, parking_rows(src, dates["parking"], state_names), "parking"),
         ("jobs_and_income.csv", JOBS_COLUMNS, jobs_rows(src, dates["jobs"]), "jobs"),
         ("video_library.csv", VIDEO_COLUMNS, video_rows(src, dates["video"]), "videos"),
     ]
+    audit_contacts(src, here, files)
+    check_gaps(repo, files[2][2])
     os.makedirs(args.out, exist_ok=True)
     counts = {}
     latest = ""
@@ -748,6 +993,10 @@ def main():
         print("%-28s %4d rows  %s" % (fname, len(plain),
               conf_text(counts[key]["conf"]) if key != "videos" else "(videos)"))
     dates["check"] = latest
+    dates["upgrades"] = upgrade_read_date(os.path.join(src, "upgrades", "SOURCE.txt"))
+    counts["upgraded_state"] = len({k for k, what, _ in changes
+                                    if "|" in k and what.endswith("-> 'verified-official'")})
+    counts["notes"] = sum(1 for _, origin in state if "hours and notes from its note" in origin)
     with open(os.path.join(args.out, "SOURCES.md"), "w", encoding="utf-8", newline="") as f:
         f.write(sources_md(counts, dates))
     print("state rows by category: " + ", ".join("%s %d" % kv for kv in counts["state"]["cat"].items()))

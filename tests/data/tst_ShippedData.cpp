@@ -70,6 +70,9 @@ private Q_SLOTS:
     void jobsListWhatYouNeed();
     void videosAreWatchLinks();
     void confidenceAndSources();
+    void stateRowsAfterSecondReading_data();
+    void stateRowsAfterSecondReading();
+    void hoursAndNotesStayShort();
     void checkDates();
 
 private:
@@ -338,6 +341,67 @@ void tst_ShippedData::confidenceAndSources()
     }
     // Only the District's rest-area row has no source at all, and it is unconfirmed.
     QCOMPARE(withoutSource, QStringList{QStringLiteral("District of Columbia: highway rest areas")});
+}
+
+// Rows the second reading of the agencies' own pages corrected or limited: a
+// rebuild from older tables must not bring back the old number or drop the
+// caveat that says who a number is for.
+void tst_ShippedData::stateRowsAfterSecondReading_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QString>("phone");       // the phone cell exactly
+    QTest::addColumn<QString>("confidence");
+    QTest::addColumn<QString>("says");        // text the hours or notes must hold
+
+    QTest::newRow("FL SNAP") << "FL" << "snap_application" << "(850) 300-4323"
+                             << "verified-official" << "automated line";
+    QTest::newRow("FL Medicaid") << "FL" << "medicaid_application" << "(850) 300-4323"
+                                 << "verified-official" << "automated line";
+    QTest::newRow("NH unemployment") << "NH" << "unemployment_insurance" << "(800) 266-2252"
+                                     << "needs-check" << "outside New Hampshire";
+    QTest::newRow("NJ FamilyCare") << "NJ" << "medicaid_application" << "(800) 701-0710"
+                                   << "verified-official" << "Mon and Thu 8 a.m.-8 p.m.";
+    QTest::newRow("DC unemployment") << "DC" << "unemployment_insurance" << "(202) 724-7000"
+                                     << "verified-official" << "cannot file a first claim by phone";
+    QTest::newRow("NY 211") << "NY" << "211" << "211" << "needs-check" << "New York City, call 311";
+    // Two pages give Hawaii 211's text route two ways: unconfirmed until checked.
+    QTest::newRow("HI 211") << "HI" << "211" << "211" << "needs-check" << "10 p.m.";
+}
+
+void tst_ShippedData::stateRowsAfterSecondReading()
+{
+    QFETCH(QString, state);
+    QFETCH(QString, category);
+    QFETCH(QString, phone);
+    QFETCH(QString, confidence);
+    QFETCH(QString, says);
+
+    const QList<Listing> rows = m_data->stateListings(state, category);
+    QCOMPARE(rows.size(), 1);
+    const Listing &l = rows.first();
+    QCOMPARE(l.phone, phone);
+    QCOMPARE(l.confidence, confidence);
+    QVERIFY2((l.hours + u' ' + l.eligibility).contains(says), qPrintable(l.hours + u'|' + l.eligibility));
+    if (confidence != QStringLiteral("needs-check"))
+        QVERIFY2(l.sourceURL.startsWith(QStringLiteral("https://")), qPrintable(l.sourceURL));
+}
+
+// Hours and notes print on the one-page resources sheet, so they stay short
+// and on one line.
+void tst_ShippedData::hoursAndNotesStayShort()
+{
+    int withHours = 0;
+    for (const Listing &l : m_data->listings()) {
+        if (l.source != SourceFile::state)
+            continue;
+        QVERIFY2(l.hours.size() <= 120, qPrintable(l.name + u' ' + l.hours));
+        QVERIFY2(l.eligibility.size() <= 200, qPrintable(l.name + u' ' + l.eligibility));
+        QVERIFY2(!l.hours.contains(u'\n') && !l.eligibility.contains(u'\n'), qPrintable(l.name));
+        if (!l.hours.isEmpty())
+            ++withHours;
+    }
+    QVERIFY(withHours > 0);
 }
 
 void tst_ShippedData::checkDates()

@@ -1,0 +1,252 @@
+#include "screens/GuideView.h"
+
+#include "app/AppModel.h"
+#include "data/GuideContent.h"
+#include "data/LinkDetector.h"
+#include "look/app/TLButtonStyle.h"
+#include "look/app/TLCard.h"
+#include "look/app/TLPalette.h"
+#include "look/app/TLSectionTitle.h"
+#include "look/app/TLStyle.h"
+#include "look/kit/MBLink.h"
+#include "look/kit/MBPanel.h"
+#include "look/kit/MBRebuildHost.h"
+#include "look/kit/MBSymbolView.h"
+#include "look/kit/MBZoom.h"
+#include "screens/GuideBody.h"
+#include "screens/Page.h"
+#include "screens/TLLabel.h"
+#include "screens/TLScroll.h"
+
+#include <QAbstractButton>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+namespace {
+
+// One chapter in the list: its number (right-aligned, so 9 lines up with 13)
+// and its wrapping title on a rounded row, filled with the accent while the
+// chapter is the one shown. The whole row is the button.
+class ChapterRow final : public QAbstractButton
+{
+public:
+    explicit ChapterRow(const GuideChapter &chapter) : m_radius(px(9))
+    {
+        setObjectName(QStringLiteral("guideChapter-") + QString::number(chapter.number));
+        setAccessibleName(QStringLiteral("Chapter ") + QString::number(chapter.number) + QStringLiteral(": ")
+                          + chapter.title);
+        setFocusPolicy(Qt::TabFocus);
+        setCursor(Qt::PointingHandCursor);
+        QSizePolicy sp(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        sp.setHeightForWidth(true);
+        setSizePolicy(sp);
+
+        auto *row = new QHBoxLayout(this);
+        row->setContentsMargins(ipx(8), ipx(6), ipx(8), ipx(6));
+        row->setSpacing(ipx(8));
+        m_number = tlLabel(QString::number(chapter.number), 12, FontWeight::Heavy, std::nullopt, false);
+        m_number->setFixedWidth(ipx(22));
+        m_number->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        m_title = tlLabel(chapter.title, 13, FontWeight::Medium);
+        for (QLabel *l : {m_number, m_title})
+            l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // The number's smaller font sits on the title's first baseline.
+        const int drop = QFontMetrics(tlFont(13, FontWeight::Bold)).ascent()
+                         - QFontMetrics(m_number->font()).ascent();
+        m_number->setContentsMargins(0, std::max(0, drop), 0, 0);
+        row->addWidget(m_number, 0, Qt::AlignTop);
+        row->addWidget(m_title, 1);
+        setShown(false);
+    }
+
+    bool isShown() const { return m_shown; }
+
+    void setShown(bool shown)
+    {
+        m_shown = shown;
+        const TLPalette palette = TLPalette::current();
+        const QColor color = shown ? palette.onAccent : palette.text;
+        tlSetTextColor(m_number, color);
+        tlSetTextColor(m_title, color);
+        MBZoomScope scope(m_zoom);
+        m_title->setFont(tlFont(13, shown ? FontWeight::Bold : FontWeight::Medium));
+        setProperty("shown", shown);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const TLPalette palette = TLPalette::current();
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF r = QRectF(rect());
+        if (m_shown)
+            p.fillPath(MBPanel::shape(r, m_radius), palette.accent);
+        if (hasFocus()) {
+            // Keyboard users see which row Space would open.
+            MBPanel::strokeInside(p, r, m_radius,
+                                  QPen(m_shown ? palette.onAccent : palette.accent, 2 * m_zoom));
+        }
+    }
+
+private:
+    QLabel *m_number;
+    QLabel *m_title;
+    double m_radius;
+    double m_zoom = MBZoomScope::current();
+    bool m_shown = false;
+};
+
+} // namespace
+
+QWidget *GuideView::sourcesCard(const GuideChapter &chapter)
+{
+    const TLPalette palette = TLPalette::current();
+    auto *card = new TLCard(nullptr, 14);
+    card->setObjectName(QStringLiteral("guideSourcesCard"));
+    card->body()->setSpacing(ipx(6));
+
+    auto *checked = new QWidget;
+    auto *checkedRow = new QHBoxLayout(checked);
+    checkedRow->setContentsMargins(0, 0, 0, 0);
+    checkedRow->setSpacing(ipx(5));
+    auto *seal = new MBSymbolView(QStringLiteral("checkmark.seal"), tlPx(13));
+    seal->setColor(palette.dim);
+    QLabel *checkedText = tlLabel(chapter.checked, 12, FontWeight::Semibold, palette.dim);
+    checkedText->setObjectName(QStringLiteral("guideChecked"));
+    checkedRow->addWidget(seal, 0, Qt::AlignTop);
+    checkedRow->addWidget(checkedText, 1);
+    card->addWidget(checked);
+
+    card->addWidget(tlLabel(QStringLiteral("Sources"), 13, FontWeight::Bold));
+    for (const GuideSource &source : chapter.sources) {
+        // Only a web address becomes a link: a source must never open a file
+        // or start a program.
+        if (!LinkDetector::isWebAddress(source.url))
+            continue;
+        auto *link = new MBLink(source.title, source.url);
+        link->setObjectName(QStringLiteral("guideSource"));
+        link->setFont(tlFont(12.5));
+        // A long title wraps in the card's width instead of being cut.
+        link->setWordWrap(true);
+        QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        policy.setHeightForWidth(true);
+        link->setSizePolicy(policy);
+        card->addWidget(link);
+    }
+
+    QLabel *disclaimer = tlLabel(GuideContent::disclaimer(), 11.5, FontWeight::Regular, palette.dim);
+    disclaimer->setObjectName(QStringLiteral("guideDisclaimer"));
+    disclaimer->setContentsMargins(0, ipx(4), 0, 0);
+    card->addWidget(disclaimer);
+    return card;
+}
+
+const GuideChapter &GuideView::chapterFor(int number)
+{
+    const QList<GuideChapter> &chapters = GuideContent::chapters();
+    for (const GuideChapter &c : chapters) {
+        if (c.number == number)
+            return c;
+    }
+    return chapters.first();
+}
+
+GuideView::GuideView(AppModel &model, QWidget *parent)
+    : QWidget(parent), m_model(model), m_zoom(MBZoomScope::current())
+{
+    const TLPalette palette = TLPalette::current();
+
+    auto *listColumn = new QWidget;
+    auto *list = new QVBoxLayout(listColumn);
+    const int pad = ipx(16);
+    list->setContentsMargins(pad, pad, pad, pad);
+    list->setSpacing(ipx(4));
+    auto *title = new TLSectionTitle(QStringLiteral("Survival Guide"));
+    title->setContentsMargins(0, 0, 0, ipx(6));
+    list->addWidget(title);
+    for (const GuideChapter &chapter : GuideContent::chapters()) {
+        auto *row = new ChapterRow(chapter);
+        const int number = chapter.number;
+        connect(row, &QAbstractButton::clicked, this, [this, number] { m_model.setGuideChapter(number); });
+        list->addWidget(row);
+        m_rows << row;
+    }
+    list->addStretch(1);
+    m_list = new TLScroll(listColumn);
+    m_list->setObjectName(QStringLiteral("guideChapterList"));
+    m_list->setFixedWidth(ipx(270));
+
+    auto *separator = new QWidget;
+    separator->setFixedWidth(std::max(1, ipx(1)));
+    separator->setAutoFillBackground(true);
+    QPalette sp = separator->palette();
+    sp.setColor(QPalette::Window, palette.border);
+    separator->setPalette(sp);
+
+    m_layout = new QHBoxLayout(this);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+    m_layout->addWidget(m_list);
+    m_layout->addWidget(separator);
+
+    connect(&model, &AppModel::guideChapterChanged, this, &GuideView::showChapter);
+    showChapter();
+}
+
+void GuideView::showChapter()
+{
+    const GuideChapter &chapter = chapterFor(m_model.guideChapter());
+    if (m_page && chapter.number == m_shown)
+        return;
+    m_shown = chapter.number;
+    const QList<GuideChapter> &chapters = GuideContent::chapters();
+    for (int i = 0; i < m_rows.size(); ++i)
+        static_cast<ChapterRow *>(m_rows.at(i))->setShown(chapters.at(i).number == m_shown);
+
+    // A new page opens at its top; the old one may be the sender of this
+    // change (its buttons), so it goes once its events are done.
+    MBRebuildHost::retire(m_layout, m_page);
+    MBZoomScope scope(m_zoom);
+    m_page = buildPage(chapter);
+    m_layout->addWidget(m_page, 1);
+}
+
+Page *GuideView::buildPage(const GuideChapter &chapter)
+{
+    const TLPalette palette = TLPalette::current();
+    const int number = chapter.number;
+    const int last = GuideContent::chapters().size();
+
+    auto *nav = new QWidget;
+    auto *navRow = new QHBoxLayout(nav);
+    navRow->setContentsMargins(0, 0, 0, 0);
+    if (number >= 2) {
+        auto *previous = new TLButton(QStringLiteral("\u2190 Chapter ") + QString::number(number - 1));
+        previous->setObjectName(QStringLiteral("guidePrevious"));
+        connect(previous, &QAbstractButton::clicked, this, [this, number] { m_model.setGuideChapter(number - 1); });
+        navRow->addWidget(previous, 0, Qt::AlignVCenter);
+    }
+    navRow->addStretch(1);
+    if (number < last) {
+        auto *next = new TLButton(QStringLiteral("Chapter ") + QString::number(number + 1) + QStringLiteral(" \u2192"),
+                                  TLButtonStyle{palette.accent, palette.onAccent, false});
+        next->setObjectName(QStringLiteral("guideNext"));
+        connect(next, &QAbstractButton::clicked, this, [this, number] { m_model.setGuideChapter(number + 1); });
+        navRow->addWidget(next, 0, Qt::AlignVCenter);
+    }
+
+    QLabel *kicker = tlLabel(QStringLiteral("Chapter ") + QString::number(number), 13, FontWeight::Heavy,
+                             palette.accent);
+    kicker->setObjectName(QStringLiteral("guideChapterNumber"));
+    QLabel *title = tlLabel(chapter.title, 26, FontWeight::Heavy);
+    title->setObjectName(QStringLiteral("guideChapterTitle"));
+
+    auto *page = new Page({kicker, title, new GuideBody(chapter.body), sourcesCard(chapter), nav});
+    page->setObjectName(QStringLiteral("guideChapterPage"));
+    return page;
+}
