@@ -120,10 +120,13 @@ std::optional<QDateTime> MoneyPlan::runwayDate(const QDateTime &from) const
     const std::optional<qint64> days = runwayDays();
     if (!days)
         return std::nullopt;
-    const QDateTime date = from.toLocalTime().addDays(*days);
+    // Calendar days on the local date, the time of day kept; QDate reports
+    // a sum beyond its range as invalid, where QDateTime::addDays wraps.
+    const QDateTime local = from.toLocalTime();
+    const QDate date = local.date().addDays(*days);
     if (!date.isValid())
         return std::nullopt;
-    return date;
+    return QDateTime(date, local.time(), Qt::LocalTime);
 }
 
 QString MoneyPlan::runwayText(const QDateTime &now) const
