@@ -4,6 +4,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 const MoneyTips::Text *findText(const QString &key)
