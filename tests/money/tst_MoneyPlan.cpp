@@ -43,11 +43,9 @@ private Q_SLOTS:
         QCOMPARE(MoneyCategory::title(K::expense, u"other"_qs), u"Other"_qs);
         QCOMPARE(MoneyCategory::title(K::income, u"food"_qs), u"Other"_qs);
         QCOMPARE(MoneyCategory::icon(K::expense, u"Food"_qs), u"circle.fill"_qs);
-        QCOMPARE(MoneyCategory::icon(K::expense, u"campsite"_qs), u"tent.fill"_qs);
         QCOMPARE(MoneyPeriod::fromRawValue(u"day"_qs), std::nullopt);
         QCOMPARE(MoneyKind::fromRawValue(u"Income"_qs), std::nullopt);
         QCOMPARE(MoneyFrequency::fromRawValue(u"year"_qs), std::nullopt);
-        QCOMPARE(MoneyPeriod(P::month).frequency(), MoneyFrequency(F::month));
 
         MoneyEntry e = expense(u"laundry"_qs, 900, F::week);
         QCOMPARE(e.displayLabel(), u"Laundry"_qs);
@@ -226,17 +224,12 @@ private Q_SLOTS:
         const QString noGoal = u"No savings goal yet."_qs;
         const QString helps = u" to go. Even a few dollars a week helps."_qs;
         QTest::newRow("no goal") << goal(0, 500) << 0 << false << qint64(0) << qint64(-1) << noGoal;
-        QTest::newRow("negative goal") << goal(-100, 0) << 0 << false << qint64(0) << qint64(-1) << noGoal;
         QTest::newRow("a quarter") << goal(20000, 5000) << 25 << false << qint64(15000) << qint64(-1)
                                    << u"$50.00 of $200.00 saved (25%). $150.00"_qs + helps;
         QTest::newRow("3.75 weeks round up") << goal(20000, 5000, {income(u"job"_qs, 4000, F::week)}) << 25
                                              << false << qint64(15000) << qint64(4)
                                              << u"$50.00 of $200.00 saved (25%). About 4 weeks to go if you "
                                                 u"save what is left over each week."_qs;
-        QTest::newRow("one cent, one week") << goal(1, 0, {income(u"job"_qs, 1, F::week)}) << 0 << false
-                                            << qint64(1) << qint64(1)
-                                            << u"$0.00 of $0.01 saved (0%). About 1 week to go if you save "
-                                               u"what is left over each week."_qs;
         QTest::newRow("101 at 50 a week") << goal(101, 0, {income(u"job"_qs, 50, F::week)}) << 0 << false
                                           << qint64(101) << qint64(3)
                                           << u"$0.00 of $1.01 saved (0%). About 3 weeks to go if you save "

@@ -126,10 +126,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cell");
         QTest::addColumn<QString>("escaped");
         QTest::newRow("formula") << u"=SUM(A1)"_qs << u"'=SUM(A1)"_qs;
-        QTest::newRow("equals a number") << u"=1"_qs << u"'=1"_qs;
         QTest::newRow("negative amount") << u"-12.30"_qs << u"-12.30"_qs;
         QTest::newRow("plus exponent") << u"+1e3"_qs << u"+1e3"_qs;
-        QTest::newRow("hexadecimal") << u"-0x1p3"_qs << u"-0x1p3"_qs;
         QTest::newRow("infinity word") << u"-inf"_qs << u"-inf"_qs;
         QTest::newRow("minus a word") << u"-abc"_qs << u"'-abc"_qs;
         QTest::newRow("number and a blank") << u"-12.30 "_qs << u"'-12.30 "_qs;
@@ -138,11 +136,9 @@ private Q_SLOTS:
         QTest::newRow("comma decimal") << u"-1,5"_qs << u"\"'-1,5\""_qs;
         QTest::newRow("quote") << u"a, \"b\""_qs << u"\"a, \"\"b\"\"\""_qs;
         QTest::newRow("line feed") << u"a\nb"_qs << u"\"a\nb\""_qs;
-        QTest::newRow("carriage return") << u"a\rb"_qs << u"\"a\rb\""_qs;
         QTest::newRow("blank first") << u" -5"_qs << u" -5"_qs;
         QTest::newRow("inner NUL after a sign") << (u"-1"_qs + QChar(0)) << (u"'-1"_qs + QChar(0));
         QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("plain") << u"Gas"_qs << u"Gas"_qs;
     }
     void csvField()
     {

@@ -119,22 +119,9 @@ private Q_SLOTS:
         QTest::newRow("food, no state") << u"food"_qs << QString()
             << QStringList{u"SNAP (food stamps)"_qs, u"WIC"_qs, u"USDA National Hunger Hotline"_qs}
             << int(AppCategory::food);
-        QTest::newRow("hygiene, CO") << u"hygiene"_qs << u"CO"_qs
-            << QStringList{u"Love's Travel Stops showers"_qs, u"Pilot Flying J showers"_qs,
-                           u"Planet Fitness (showers with membership)"_qs, u"CO 211 one"_qs}
-            << int(AppCategory::showers);
-        QTest::newRow("laundry, CO") << u"laundry"_qs << u"CO"_qs
-            << QStringList{u"CO 211 one"_qs, u"211 (United Way 211 network)"_qs, u"CO CoC"_qs}
-            << int(AppCategory::showers);
-        QTest::newRow("phone, no state") << u"phone"_qs << QString()
-            << QStringList{u"Lifeline phone and internet discount (FCC)"_qs,
-                           u"Public libraries (free internet and computers)"_qs}
-            << int(AppCategory::phones);
         QTest::newRow("campsite, CO") << u"campsite"_qs << u"CO"_qs
             << QStringList{u"CO CoC"_qs, u"HUD Find Shelter"_qs, u"Colorado: Highway rest areas"_qs}
             << int(AppCategory::shelter);
-        QTest::newRow("fuel, CA") << u"fuel"_qs << u"CA"_qs
-            << QStringList{u"CA 211"_qs, u"211 (United Way 211 network)"_qs} << int(AppCategory::vehicle);
         QTest::newRow("vehicle, CA") << u"vehicle"_qs << u"CA"_qs
             << QStringList{u"No national car-repair program"_qs,
                            u"California Consumer Assistance Program (smog repair)"_qs, u"Modest Needs"_qs,
@@ -142,9 +129,6 @@ private Q_SLOTS:
             << int(AppCategory::vehicle);
         QTest::newRow("vehicle, lower-case ca") << u"vehicle"_qs << u"ca"_qs
             << QStringList{u"No national car-repair program"_qs, u"Modest Needs"_qs} << int(AppCategory::vehicle);
-        QTest::newRow("storage, CO") << u"storage"_qs << u"CO"_qs
-            << QStringList{u"CO 211 one"_qs, u"211 (United Way 211 network)"_qs, u"CO CoC"_qs}
-            << int(AppCategory::shelter);
         QTest::newRow("income, CO") << u"income"_qs << u"CO"_qs
             << QStringList{u"USAGov Benefit Finder"_qs, u"CO UI"_qs, u"IRS VITA free tax help"_qs, u"CO SNAP"_qs}
             << int(AppCategory::jobs);
