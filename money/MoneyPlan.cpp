@@ -136,8 +136,12 @@ QString MoneyPlan::runwayText(const QDateTime &now) const
         return entries.isEmpty() ? QStringLiteral("Add what comes in and goes out to see this.")
                                  : QStringLiteral("Your money does not run out at this pace.");
     }
-    if (*days == 0)
-        return QStringLiteral("0 days. You are spending more than comes in, and there is no money on hand.");
+    if (*days == 0) {
+        // Some money that lasts less than a day is not "no money on hand".
+        return cashOnHandCents > 0
+            ? QStringLiteral("0 days. You are spending more than comes in, and the money on hand will not last a full day.")
+            : QStringLiteral("0 days. You are spending more than comes in, and there is no money on hand.");
+    }
     const QDateTime date = runwayDate(now).value_or(now.toLocalTime());
     // The C locale's month names: fixed English whatever the user's locale.
     return plural(*days, QStringLiteral("day")) + QStringLiteral(" (around ")

@@ -164,7 +164,9 @@ private Q_SLOTS:
             << lasts;
         QTest::newRow("nothing on hand") << f20(0) << qint64(0) << broke;
         QTest::newRow("less than nothing on hand") << f20(-500) << qint64(0) << broke;
-        QTest::newRow("$19.99 at $20 a day") << f20(1999) << qint64(0) << broke;
+        QTest::newRow("$19.99 at $20 a day")
+            << f20(1999) << qint64(0)
+            << u"0 days. You are spending more than comes in, and the money on hand will not last a full day."_qs;
         QTest::newRow("$20.00 at $20 a day") << f20(2000) << qint64(1) << u"1 day (around Jan 2, 2026)"_qs;
         QTest::newRow("$300 at $20 a day") << f20(30000) << qint64(15) << u"15 days (around Jan 16, 2026)"_qs;
         QTest::newRow("example") << example() << qint64(83) << u"83 days (around Mar 25, 2026)"_qs;
