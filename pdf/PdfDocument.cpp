@@ -65,8 +65,10 @@ void PdfDocument::layOut(const QList<PdfParagraph> &text)
         QList<FlowLine> own;
         for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
             line.setLineWidth(qMax(1.0, slot.width() - para.indent));
-            m_lines.append({p, line.lineNumber()});
-            own.append({line.height(), para.lineSpacing});
+            // A set line height keeps the glyphs centred in it.
+            const double height = para.lineHeight > 0 ? para.lineHeight * para.size : line.height();
+            m_lines.append({p, line.lineNumber(), (height - line.height()) / 2});
+            own.append({height, para.lineSpacing});
         }
         layout->endLayout();
         if (!own.isEmpty())
@@ -95,7 +97,7 @@ void PdfDocument::drawPage(QPainter &painter, int page) const
         const PdfParagraph &para = m_paragraphs.at(ref.paragraph);
         const QTextLine line = m_layouts.at(ref.paragraph)->lineAt(ref.line);
         painter.setPen(para.color);
-        line.draw(&painter, QPointF(slot.x() + para.indent, slot.y() + place.y) - line.position());
+        line.draw(&painter, QPointF(slot.x() + para.indent, slot.y() + place.y + ref.shift) - line.position());
     }
     if (m_hook) {
         painter.save();

@@ -67,6 +67,7 @@ private:
     {
         int paragraph;
         int line;
+        double shift; // from the line's top to where its glyphs are drawn
     };
 
     void layOut(const QList<PdfParagraph> &text);

@@ -14,6 +14,7 @@ struct PdfParagraph
     bool italic = false;
     QColor color = Qt::black;
     double spaceAfter = 0;           // below the paragraph's last line
+    double lineHeight = 0;           // each line's height as a multiple of size; 0: the font's own
     double lineSpacing = 0;          // below each line
     double indent = 0;               // from the column's left edge, every line
 
