@@ -7,6 +7,7 @@
 #include "look/kit/MBZoom.h"
 #include "screens/DisplayView.h"
 #include "screens/PlaceholderScreen.h"
+#include "screens/SheetScreen.h"
 #include "screens/TLLabel.h"
 
 #include <QLabel>
@@ -80,11 +81,13 @@ QString ScreenHost::title(const Screen &screen)
 
 QWidget *ScreenHost::buildScreen(AppModel &model, const Screen &screen)
 {
-    Q_UNUSED(model);
     QWidget *view = nullptr;
     switch (screen.value()) {
     case Screen::display:
         view = new DisplayView;
+        break;
+    case Screen::sheet:
+        view = new SheetScreen(model);
         break;
     default:
         // Screens not part of this build yet show their title only.
