@@ -127,8 +127,17 @@ private Q_SLOTS:
         QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
+    void printsThroughAPrinter_data()
+    {
+        QTest::addColumn<QPageSize>("paper");
+        QTest::newRow("letter") << QPageSize(QPageSize::Letter);
+        // A narrower sheet: the page is scaled down to fit it.
+        QTest::newRow("a4") << QPageSize(QPageSize::A4);
+    }
+
     void printsThroughAPrinter()
     {
+        QFETCH(QPageSize, paper);
         QTemporaryDir dir;
         const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
         QString docName;
@@ -137,6 +146,7 @@ private Q_SLOTS:
             docName = printer.docName();
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(printed);
+            printer.setPageSize(paper);
             return true;
         });
         const auto oldBeep = PdfPrint::replaceBeep([&] { ++beeps; });
@@ -153,6 +163,7 @@ private Q_SLOTS:
         QPdfDocument pdf;
         QCOMPARE(pdf.load(printed), QPdfDocument::Error::None);
         QCOMPARE(pdf.pageCount(), 1);
+        QCOMPARE(pdf.pagePointSize(0).toSize(), paper.sizePoints());
         const QString text = allText(pdf);
         QVERIFY2(text.contains(QStringLiteral("My Resources \u2014 Colorado")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("Line 2 of the body")));

@@ -1,6 +1,7 @@
 #include "app/AppFixture.h"
 
 #include "app/AppModel.h"
+#include "app/Opener.h"
 #include "app/StatePrompt.h"
 #include "app/TLSetup.h"
 #include "data/FavoritesStore.h"
@@ -12,6 +13,7 @@
 #include "screens/SheetScreen.h"
 #include "screens/TLRender.h"
 
+#include <QDBusConnection>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPdfDocument>
@@ -215,6 +217,17 @@ private Q_SLOTS:
         QVERIFY(screen.findChild<StatePrompt *>());
         QVERIFY(!screen.findChild<QWidget *>(QStringLiteral("sheetPreview")));
         QVERIFY(!screen.findChild<QWidget *>(QStringLiteral("sheetPrintButton")));
+    }
+
+    void revealWithoutAFileManagerOpensTheFolder()
+    {
+        if (QDBusConnection::sessionBus().isConnected())
+            QSKIP("a desktop session bus is running; its file manager would open");
+        QStringList opened;
+        const Opener::Function old = Opener::replace([&](const QString &url) { opened << url; });
+        FileReveal::revealWithDesktop(QStringLiteral("/tmp/My Folder/My Resources.pdf"));
+        Opener::replace(old);
+        QCOMPARE(opened, QStringList{QStringLiteral("file:///tmp/My%20Folder")});
     }
 
     // A picture of the screen for Colorado with the shipped data, for a person to look at.
