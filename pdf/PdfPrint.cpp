@@ -20,9 +20,14 @@ Dialog &dialogFunction()
     return function;
 }
 
+void defaultBeep()
+{
+    QApplication::beep();
+}
+
 Beep &beepFunction()
 {
-    static Beep function = [] { QApplication::beep(); };
+    static Beep function = defaultBeep;
     return function;
 }
 
@@ -38,7 +43,7 @@ Dialog replaceDialog(Dialog dialog)
 Beep replaceBeep(Beep beep)
 {
     Beep old = beepFunction();
-    beepFunction() = beep ? std::move(beep) : Beep([] { QApplication::beep(); });
+    beepFunction() = beep ? std::move(beep) : Beep(defaultBeep);
     return old;
 }
 
