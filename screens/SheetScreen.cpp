@@ -66,9 +66,12 @@ void writeText(const QString &path, const QString &text)
 {
     QSaveFile file(path);
     const QByteArray bytes = text.toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw DBError(QStringLiteral("The file could not be written (") + file.errorString()
-                      + QStringLiteral(")."));
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return;
+    const QString reason = file.errorString();
+    throw DBError(reason.isEmpty() ? QStringLiteral("The file could not be written.")
+                                   : QStringLiteral("The file could not be written (") + reason
+                                         + QStringLiteral(")."));
 }
 
 QString startFolder()

@@ -230,9 +230,18 @@ private Q_SLOTS:
         QCOMPARE(opened, QStringList{QStringLiteral("file:///tmp/My%20Folder")});
     }
 
-    // A picture of the screen for Colorado with the shipped data, for a person to look at.
+    // Pictures of the screen for Colorado with the shipped data, for a person
+    // to look at: the whole page, and the smallest window.
+    void shot_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("sheet-colorado") << QSize(1280, 1700);
+        QTest::newRow("sheet-smallest") << QSize(820, 560);
+    }
+
     void shot()
     {
+        QFETCH(QSize, size);
         TLRender::snapshotMode = true;
         AppModel shipped(testsupport::sourceDir() + QStringLiteral("/resources/data"),
                          m_dir.filePath(QStringLiteral("shot.sqlite")));
@@ -245,13 +254,14 @@ private Q_SLOTS:
         TLSetup::configure();
         shipped.setScreen(Screen::sheet);
         std::unique_ptr<QMainWindow> window(TLSetup::makeMainWindow(shipped));
-        window->resize(1280, 1700);
+        window->resize(size);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QTest::qWait(100);
         QVERIFY(window->findChild<SheetScreen *>());
         QVERIFY(QDir().mkpath(testsupport::buildDir() + QStringLiteral("/shots")));
-        QVERIFY(window->grab().save(testsupport::buildDir() + QStringLiteral("/shots/sheet-colorado.png")));
+        const QString name = QString::fromLatin1(QTest::currentDataTag());
+        QVERIFY(window->grab().save(testsupport::buildDir() + QStringLiteral("/shots/") + name + QStringLiteral(".png")));
         QVERIFY(ResourceSheet::build(QStringLiteral("CO"), *shipped.data(), shipped.favorites()->items())
                     .writePDF(testsupport::buildDir() + QStringLiteral("/shots/sheet-colorado.pdf"))
                 == 1);
