@@ -3,6 +3,8 @@
 #include "app/AppModel.h"
 #include "app/Opener.h"
 #include "app/ReportLink.h"
+#include "data/FavoritesStore.h"
+#include "screens/ResourceSheet.h"
 #include "look/app/TLStyle.h"
 #include "look/app/TLThemes.h"
 #include "look/kit/KitMenus.h"
@@ -35,12 +37,14 @@ QMenu *addFileMenu(QMenuBar *bar, AppModel &model)
     file->addSeparator();
 
     addItem(file, QStringLiteral("My Resources Sheet\u2026"), {}, go(Screen::sheet));
-    // Printing comes with the resources sheet; until then the item opens the
-    // sheet's screen. Without data it does nothing, like printing would.
+    // Without data there is no sheet, and the item does nothing.
     addItem(file, QStringLiteral("Print My Resources Sheet\u2026"), {QKeySequence(Qt::CTRL | Qt::Key_P)},
             [m] {
-                if (m->data())
-                    m->setScreen(Screen::sheet);
+                if (!m->data())
+                    return;
+                const FavoritesStore *store = m->favorites();
+                ResourceSheet::build(m->stateCode(), *m->data(), store ? store->items() : QList<Favorite>{})
+                    .printSheet();
             });
     file->addSeparator();
     addItem(file, QStringLiteral("Report a Wrong Listing\u2026"), {},

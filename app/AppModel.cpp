@@ -21,11 +21,13 @@ QString errorText(const std::exception &e)
 
 AppModel &AppModel::shared()
 {
-    static AppModel model(ReferenceData::bundledDataFolder(), FavoritesStore::defaultURL());
+    static AppModel model(ReferenceData::bundledDataFolder(), FavoritesStore::defaultURL(),
+                          MoneyStore::defaultURL());
     return model;
 }
 
-AppModel::AppModel(const QString &dataFolder, const QString &myListPath, QObject *parent)
+AppModel::AppModel(const QString &dataFolder, const QString &myListPath, const QString &moneyPath,
+                   QObject *parent)
     : QObject(parent)
 {
     try {
@@ -42,6 +44,13 @@ AppModel::AppModel(const QString &dataFolder, const QString &myListPath, QObject
             + QStringLiteral(").");
     }
 
+    try {
+        m_money = std::make_unique<MoneyStore>(moneyPath);
+    } catch (const std::exception &e) {
+        m_moneyError = QStringLiteral("The Money Plan could not be opened (") + errorText(e)
+            + QStringLiteral(").");
+    }
+
     // The first value is read, not written back.
     m_stateCode = Prefs::shared().string(TLPrefs::stateKey).value_or(QString());
 }
@@ -51,7 +60,7 @@ AppModel::~AppModel() = default;
 std::optional<QString> AppModel::loadError() const
 {
     QStringList problems;
-    for (const QString &problem : {m_dataError, m_myListError}) {
+    for (const QString &problem : {m_dataError, m_myListError, m_moneyError}) {
         if (!problem.isEmpty())
             problems << problem;
     }

@@ -3,6 +3,7 @@
 #include "app/Screen.h"
 #include "app/UrgentNeed.h"
 #include "data/Listing.h"
+#include "money/MoneyStore.h"
 
 #include <QList>
 #include <QObject>
@@ -12,7 +13,6 @@
 #include <optional>
 
 class FavoritesStore;
-class MoneyStore;
 class ReferenceData;
 
 // The one app-wide model: it owns the reference data and the user's stores,
@@ -24,14 +24,15 @@ class AppModel final : public QObject
     Q_OBJECT
 public:
     // The application's model, made at the first call from the default data
-    // folder and My List file; lives until the process ends.
+    // folder, My List file and Money Plan file; lives until the process ends.
     static AppModel &shared();
 
-    // A model of its own on the given data folder and My List file (tests and
-    // run modes that must not touch the user's files). Loads at once; a part
-    // that fails to open leaves its slot empty and adds its sentence to
-    // loadError(). The state comes from the "tl.state" setting.
-    AppModel(const QString &dataFolder, const QString &myListPath, QObject *parent = nullptr);
+    // A model of its own on the given data folder, My List file and Money Plan
+    // file (tests and run modes that must not touch the user's files). Loads
+    // at once; a part that fails to open leaves its slot empty and adds its
+    // sentence to loadError(). The state comes from the "tl.state" setting.
+    AppModel(const QString &dataFolder, const QString &myListPath,
+             const QString &moneyPath = MoneyStore::defaultURL(), QObject *parent = nullptr);
     ~AppModel() override;
 
     AppModel(const AppModel &) = delete;
@@ -40,15 +41,15 @@ public:
     // The four fixed slots, set once while loading.
     ReferenceData *data() const { return m_data.get(); }
     FavoritesStore *favorites() const { return m_favorites.get(); }
-    // The Money Plan store: always empty until the Money Plan is built in.
-    MoneyStore *money() const { return m_money; }
+    MoneyStore *money() const { return m_money.get(); }
     // One sentence per part that failed to open (reference data, My List,
     // Money Plan, in that order) joined by one blank; none when all opened.
     std::optional<QString> loadError() const;
-    // The sentences of the reference data and of My List alone ("" when it
-    // opened), for the screens that show only their own.
+    // The sentences of the reference data, My List and the Money Plan alone
+    // ("" when it opened), for the screens that show only their own.
     QString dataError() const { return m_dataError; }
     QString myListError() const { return m_myListError; }
+    QString moneyError() const { return m_moneyError; }
 
     // The chosen state's two-letter code, "" when none. Every assignment is
     // stored under "tl.state", also when the code is the same.
@@ -83,9 +84,10 @@ Q_SIGNALS:
 private:
     std::unique_ptr<ReferenceData> m_data;
     std::unique_ptr<FavoritesStore> m_favorites;
-    MoneyStore *m_money = nullptr; // the Money Plan store is not part of this build yet
+    std::unique_ptr<MoneyStore> m_money;
     QString m_dataError;
     QString m_myListError;
+    QString m_moneyError;
 
     QString m_stateCode;
     Screen m_screen = Screen::home;

@@ -9,6 +9,7 @@
 #include "screens/DisplayView.h"
 #include "screens/GuideView.h"
 #include "screens/PlaceholderScreen.h"
+#include "screens/SheetScreen.h"
 #include "screens/TLLabel.h"
 
 #include <QLabel>
@@ -92,6 +93,9 @@ QWidget *ScreenHost::buildScreen(AppModel &model, const Screen &screen)
         break;
     case Screen::dataChecked:
         view = new DataCheckedView(model);
+        break;
+    case Screen::sheet:
+        view = new SheetScreen(model);
         break;
     default:
         // Screens not part of this build yet show their title only.

@@ -4,10 +4,19 @@
 
 #include <QDate>
 #include <QLocale>
+#include <QUrl>
 
 QString TLInfo::website()
 {
     return MRBYKitHost::creditURLText();
+}
+
+QString TLInfo::websiteDomain()
+{
+    QString host = QUrl(website()).host();
+    if (host.startsWith(QLatin1String("www.")))
+        host.remove(0, 4);
+    return host;
 }
 
 QString TLInfo::dataCheckedLongDate()

@@ -14,8 +14,9 @@ inline const QString appName = QStringLiteral("MRBY Tenterly");
 inline const QString creditLine = QStringLiteral("by Marrowby (MRBY)");
 
 // The maker's web site (secure address), the same site the kit's About
-// window and menu link to.
+// window and menu link to, and its bare domain ("marrowby.com").
 QString website();
+QString websiteDomain();
 inline const QString supportEmail = QStringLiteral("support@marrowby.com");
 
 // The version shown in the report mail and the About window.
@@ -34,5 +35,8 @@ QString dataCheckedLongDate();
 inline const QString chat988Text = QStringLiteral("988lifeline.org/chat");
 inline const QString chat988URL = QStringLiteral("https://988lifeline.org/chat");
 inline const QString chat988Host = QStringLiteral("988lifeline.org");
+
+// The public 211 service's web address, a bare domain (United Way's 211 site).
+inline const QString web211 = QStringLiteral("211.org");
 
 } // namespace TLInfo

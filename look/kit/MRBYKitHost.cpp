@@ -41,7 +41,7 @@ QString appName() { return nameStore(); }
 
 void setAppName(const QString &name) { nameStore() = name; }
 
-QString creditURLText() { return QStringLiteral("https://www.marrowby.com"); }
+QString creditURLText() { return QStringLiteral(TL_MAKER_URL); }
 
 QUrl creditURL()
 {

@@ -4,6 +4,7 @@
 #include "data/ReferenceData.h"
 #include "look/app/TLPrefs.h"
 #include "look/kit/Prefs.h"
+#include "money/MoneyStore.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -156,13 +157,37 @@ private Q_SLOTS:
         QCOMPARE(model.listings(UrgentNeed::shelter).size(), 11);
     }
 
-    void bothFail()
+    void moneyPlanOpensOrSaysWhy()
+    {
+        qputenv("TL_MONEY_PATH", m_dir.filePath(QStringLiteral("money-plan.sqlite")).toUtf8());
+        {
+            AppModel model(dataFolder(), myList());
+            QVERIFY(model.money());
+            QCOMPARE(model.money()->url(), m_dir.filePath(QStringLiteral("money-plan.sqlite")));
+            QVERIFY(!model.loadError());
+        }
+        qunsetenv("TL_MONEY_PATH");
+
+        // A file that is not a database: the rest keeps working.
+        const QString junk = m_dir.filePath(QStringLiteral("junk.sqlite"));
+        QVERIFY(testsupport::writeFile(junk, QByteArray(4096, 'x')));
+        AppModel model(dataFolder(), myList(), junk);
+        QVERIFY(model.data() && model.favorites() && !model.money());
+        QCOMPARE(model.loadError(), std::optional<QString>(QStringLiteral(
+                     "The Money Plan could not be opened (file is not a database).")));
+        QCOMPARE(model.moneyError(), *model.loadError());
+    }
+
+    void allThreeFail()
     {
         AppModel model(m_dir.filePath(QStringLiteral("nowhere")),
-                       m_dir.filePath(QStringLiteral("no-such-folder/my-list.sqlite")));
+                       m_dir.filePath(QStringLiteral("no-such-folder/my-list.sqlite")),
+                       m_dir.filePath(QStringLiteral("no-such-folder/money-plan.sqlite")));
         const QString error = model.loadError().value_or(QString());
         QVERIFY(model.myListError().startsWith(QStringLiteral("My List could not")));
-        QCOMPARE(error, model.dataError() + QLatin1Char(' ') + model.myListError());
+        QVERIFY(model.moneyError().startsWith(QStringLiteral("The Money Plan could not be opened (SQLite open failed: ")));
+        QCOMPARE(error, model.dataError() + QLatin1Char(' ') + model.myListError() + QLatin1Char(' ')
+                     + model.moneyError());
         QVERIFY(!model.money());
     }
 };

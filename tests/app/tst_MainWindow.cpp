@@ -10,6 +10,7 @@
 #include "app/TLHelpWindow.h"
 #include "app/TLInfo.h"
 #include "app/TLSetup.h"
+#include "data/Favorite.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLPrefs.h"
 #include "look/app/TLThemes.h"
@@ -17,7 +18,9 @@
 #include "look/kit/MBZoom.h"
 #include "look/kit/MRBYHelp.h"
 #include "look/kit/Prefs.h"
+#include "pdf/PdfPrint.h"
 #include "screens/DisplayView.h"
+#include "screens/ResourceSheet.h"
 
 #include <QAction>
 #include <QLabel>
@@ -26,6 +29,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QPrinter>
 #include <QtTest>
 
 class tst_MainWindow : public QObject
@@ -241,7 +245,6 @@ private Q_SLOTS:
             {"Search Everything", "Ctrl+F", Screen::search}, {"Right Now (Home)", "Ctrl+1", Screen::home},
             {"My List", "Ctrl+2", Screen::myList},          {"Survival Guide", "Ctrl+3", Screen::guide},
             {"Money Plan", "Ctrl+4", Screen::money},        {"My Resources Sheet\u2026", "", Screen::sheet},
-            {"Print My Resources Sheet\u2026", "Ctrl+P", Screen::sheet},
         };
         for (const Row &row : rows) {
             m_model->setScreen(Screen::videos);
@@ -251,6 +254,18 @@ private Q_SLOTS:
             a->trigger();
             QVERIFY2(m_model->screen() == row.screen, qPrintable(row.text));
         }
+        // Printing builds the sheet for the chosen state and asks the print
+        // dialog (answered here); the screen stays where it was.
+        QStringList jobs;
+        const auto oldDialog = PdfPrint::replaceDialog([&](QPrinter &p) { jobs << p.docName(); return false; });
+        m_model->setScreen(Screen::videos);
+        QAction *print = item(file, QStringLiteral("Print My Resources Sheet\u2026"));
+        QVERIFY(print);
+        QCOMPARE(print->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+        print->trigger();
+        PdfPrint::replaceDialog(oldDialog);
+        QCOMPARE(jobs, QStringList{ResourceSheet::build(m_model->stateCode(), *m_model->data(), {}).title()});
+        QVERIFY(m_model->screen() == Screen::videos);
         item(file, QStringLiteral("Report a Wrong Listing\u2026"))->trigger();
         QCOMPARE(m_opened.size(), 1);
         QVERIFY(m_opened.first().startsWith(QStringLiteral("mailto:") + TLInfo::supportEmail + QLatin1Char('?')));

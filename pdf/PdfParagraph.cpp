@@ -1,0 +1,20 @@
+#include "pdf/PdfParagraph.h"
+
+QFont PdfParagraph::font() const
+{
+    return font(size, weight, italic);
+}
+
+QFont PdfParagraph::font(double size, QFont::Weight weight, bool italic)
+{
+    QFont f;
+    // Noto Sans keeps the text of every glyph it writes, dashes included, so
+    // a reader copying from the PDF gets the text that was written.
+    f.setFamilies({QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(size > 0 ? size : 1);
+    f.setWeight(weight);
+    f.setItalic(italic);
+    f.setKerning(true);
+    return f;
+}

@@ -1,0 +1,78 @@
+#include "pdf/PdfPrint.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace PdfPrint {
+namespace {
+
+bool defaultDialog(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+Dialog &dialogFunction()
+{
+    static Dialog function = defaultDialog;
+    return function;
+}
+
+void defaultBeep()
+{
+    QApplication::beep();
+}
+
+Beep &beepFunction()
+{
+    static Beep function = defaultBeep;
+    return function;
+}
+
+} // namespace
+
+Dialog replaceDialog(Dialog dialog)
+{
+    Dialog old = dialogFunction();
+    dialogFunction() = dialog ? std::move(dialog) : Dialog(defaultDialog);
+    return old;
+}
+
+Beep replaceBeep(Beep beep)
+{
+    Beep old = beepFunction();
+    beepFunction() = beep ? std::move(beep) : Beep(defaultBeep);
+    return old;
+}
+
+bool runDialog(QPrinter &printer)
+{
+    return dialogFunction()(printer);
+}
+
+void beep()
+{
+    beepFunction()();
+}
+
+QString safeFileName(const QString &name)
+{
+    QString safe = name;
+    for (QChar &c : safe) {
+        if (c == u'/' || c.category() == QChar::Other_Control)
+            c = u'-';
+    }
+    // A name alone must name a file inside the folder, never the folder or its parent.
+    if (safe.isEmpty() || safe == QLatin1String(".") || safe == QLatin1String(".."))
+        safe = QStringLiteral("-");
+    return safe;
+}
+
+QString tempPath(const QString &fileName)
+{
+    return QDir(QDir::tempPath()).filePath(safeFileName(fileName));
+}
+
+} // namespace PdfPrint

@@ -1,0 +1,32 @@
+#pragma once
+// The two places where printing meets the desktop, each replaceable so tests
+// never open a modal window or make a sound: the print dialog and the beep
+// that reports a failed print. Also where print files go.
+
+#include <QString>
+
+#include <functional>
+
+class QPrinter;
+
+namespace PdfPrint {
+
+// Shows the print dialog for the printer; true when the user chose to print.
+using Dialog = std::function<bool(QPrinter &printer)>;
+using Beep = std::function<void()>;
+
+// Each replaces the current function and returns the one it replaced; an
+// empty function restores the default (QPrintDialog, QApplication::beep).
+Dialog replaceDialog(Dialog dialog);
+Beep replaceBeep(Beep beep);
+
+bool runDialog(QPrinter &printer);
+void beep();
+
+// A file name with "/" and control characters replaced by "-", so a name
+// made from data cannot leave the folder it is meant for.
+QString safeFileName(const QString &name);
+// The file of that (made safe) name in the system's temporary folder.
+QString tempPath(const QString &fileName);
+
+} // namespace PdfPrint

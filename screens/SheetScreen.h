@@ -1,0 +1,66 @@
+#pragma once
+// My Resources Sheet: a live preview of the sheet for the chosen state and
+// My List, with buttons to print it or save it as a PDF, a web page or a
+// text file, and one line that says how the last save went. The preview is
+// built afresh when the state or My List changes; the line stays.
+
+#include "screens/ResourceSheet.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class AppModel;
+class QLabel;
+class QVBoxLayout;
+
+class SheetScreen : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Kind { pdf, html, text };
+
+    // What the save dialog is asked: a suggested file (folder and name), the
+    // kind's name filter and its suffix. It answers the chosen path, or ""
+    // when the user cancels.
+    struct SaveRequest
+    {
+        QString suggestedPath;
+        QString filter;
+        QString suffix;
+    };
+    using SaveDialog = std::function<QString(QWidget *parent, const SaveRequest &request)>;
+    // Replaces the dialog and returns the one it replaced; an empty function
+    // restores the default QFileDialog. Tests answer here.
+    static SaveDialog replaceSaveDialog(SaveDialog dialog);
+
+    explicit SheetScreen(AppModel &model, QWidget *parent = nullptr);
+
+    // "pdf", "html" or "txt".
+    static QString suffix(Kind kind);
+    // "My Resources - Colorado.pdf", or "My Resources.pdf" with no state.
+    static QString suggestedName(const ResourceSheet &sheet, Kind kind);
+
+    // The result line of the last save ("" until one was confirmed).
+    QString message() const { return m_message; }
+
+    // Asks for a file and writes the sheet there, then shows it in the file
+    // manager; the outcome goes to the message line.
+    void save(const ResourceSheet &sheet, Kind kind);
+
+    // Builds the buttons, message line and preview now (tests; normally deferred).
+    void rebuildNow();
+
+private:
+    void scheduleRebuild();
+    QWidget *buildBody();
+    QWidget *buttonRow(const ResourceSheet &sheet);
+    static QWidget *preview(const ResourceSheet &sheet);
+
+    AppModel &m_model;
+    QString m_message;
+    QVBoxLayout *m_bodyLayout;
+    QWidget *m_body = nullptr;
+    double m_zoom;
+    bool m_pending = false;
+};

@@ -1,0 +1,273 @@
+#include "app/AppFixture.h"
+
+#include "app/AppModel.h"
+#include "app/Opener.h"
+#include "app/StatePrompt.h"
+#include "app/TLSetup.h"
+#include "data/FavoritesStore.h"
+#include "data/ReferenceData.h"
+#include "look/app/TLButtonStyle.h"
+#include "look/kit/Prefs.h"
+#include "pdf/PdfPrint.h"
+#include "screens/FileReveal.h"
+#include "screens/SheetScreen.h"
+#include "screens/TLRender.h"
+
+#include <QDBusConnection>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPdfDocument>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QStringList labelTexts(const QWidget *root)
+{
+    QStringList out;
+    for (const QLabel *l : root->findChildren<QLabel *>())
+        out << l->text();
+    return out;
+}
+
+QString messageOf(const SheetScreen &screen)
+{
+    const auto *label = screen.findChild<QLabel *>(QStringLiteral("sheetMessage"));
+    return label ? label->text() : QString();
+}
+
+} // namespace
+
+class tst_SheetScreen : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<AppModel> m_model;
+    QList<SheetScreen::SaveRequest> m_requests;
+    QString m_answer;
+    QStringList m_revealed;
+    SheetScreen::SaveDialog m_oldDialog;
+    FileReveal::Function m_oldReveal;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        Prefs::shared().clear();
+        m_model = appfixture::makeModel(m_dir.path());
+        QVERIFY(m_model && m_model->data() && m_model->favorites());
+        m_oldDialog = SheetScreen::replaceSaveDialog([this](QWidget *, const SheetScreen::SaveRequest &r) {
+            m_requests << r;
+            return m_answer;
+        });
+        m_oldReveal = FileReveal::replace([this](const QString &path) { m_revealed << path; });
+    }
+
+    void cleanupTestCase()
+    {
+        SheetScreen::replaceSaveDialog(m_oldDialog);
+        FileReveal::replace(m_oldReveal);
+    }
+
+    void init()
+    {
+        m_requests.clear();
+        m_revealed.clear();
+        m_answer.clear();
+        m_model->setStateCode(QStringLiteral("CO"));
+    }
+
+    void noStateAsksForOne()
+    {
+        m_model->setStateCode(QString());
+        SheetScreen screen(*m_model);
+        QVERIFY(screen.findChild<StatePrompt *>());
+        QCOMPARE(screen.findChild<QLabel *>(QStringLiteral("sheetPreviewTitle"))->text(), QStringLiteral("My Resources"));
+        screen.findChild<QAbstractButton *>(QStringLiteral("sheetSaveTextButton"))->click();
+        QCOMPARE(m_requests.size(), 1);
+        QCOMPARE(QFileInfo(m_requests.first().suggestedPath).fileName(), QStringLiteral("My Resources.txt"));
+        QCOMPARE(m_requests.first().suffix, QStringLiteral("txt"));
+    }
+
+    void stateChosen()
+    {
+        SheetScreen screen(*m_model);
+        QVERIFY(!screen.findChild<StatePrompt *>());
+        QCOMPARE(screen.findChild<QLabel *>(QStringLiteral("sheetPreviewTitle"))->text(),
+                 QStringLiteral("My Resources \u2014 Colorado"));
+        QVERIFY(labelTexts(&screen).contains(QStringLiteral("Overnight: Allowed \u00b7 Time limit: 8 hours")));
+        // Only Print is drawn in the accent colour.
+        const auto *print = screen.findChild<TLButton *>(QStringLiteral("sheetPrintButton"));
+        QVERIFY(print && print->buttonStyle().color && print->buttonStyle().big);
+        for (const char *name : {"sheetSavePDFButton", "sheetSaveHTMLButton", "sheetSaveTextButton"}) {
+            const auto *b = screen.findChild<TLButton *>(QLatin1String(name));
+            QVERIFY(b && !b->buttonStyle().color && !b->buttonStyle().textColor && b->buttonStyle().big);
+        }
+    }
+
+    void savesEachKind_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("suggested");
+        QTest::newRow("pdf") << "sheetSavePDFButton" << "My Resources - Colorado.pdf";
+        QTest::newRow("html") << "sheetSaveHTMLButton" << "My Resources - Colorado.html";
+        QTest::newRow("text") << "sheetSaveTextButton" << "My Resources - Colorado.txt";
+    }
+
+    void savesEachKind()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, suggested);
+        SheetScreen screen(*m_model);
+        m_answer = m_dir.filePath(QStringLiteral("out-") + suggested);
+        screen.findChild<QAbstractButton *>(button)->click();
+        QCOMPARE(m_requests.size(), 1);
+        QCOMPARE(QFileInfo(m_requests.first().suggestedPath).fileName(), suggested);
+        QCOMPARE(screen.message(), QStringLiteral("Saved: out-") + suggested);
+        QCOMPARE(messageOf(screen), screen.message());
+        QCOMPARE(m_revealed, QStringList{m_answer});
+
+        const ResourceSheet sheet = ResourceSheet::build(QStringLiteral("CO"), *m_model->data(),
+                                                         m_model->favorites()->items());
+        QFile file(m_answer);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        if (suggested.endsWith(QLatin1String(".pdf"))) {
+            QPdfDocument pdf;
+            QCOMPARE(pdf.load(m_answer), QPdfDocument::Error::None);
+            QCOMPARE(pdf.pageCount(), 1);
+        } else if (suggested.endsWith(QLatin1String(".html"))) {
+            QCOMPARE(QString::fromUtf8(bytes), sheet.html());
+        } else {
+            QCOMPARE(QString::fromUtf8(bytes), sheet.plainText());
+        }
+    }
+
+    void cancelLeavesEverything()
+    {
+        SheetScreen screen(*m_model);
+        m_answer = m_dir.filePath(QStringLiteral("first.txt"));
+        screen.findChild<QAbstractButton *>(QStringLiteral("sheetSaveTextButton"))->click();
+        const QString before = screen.message();
+        m_answer.clear();
+        screen.findChild<QAbstractButton *>(QStringLiteral("sheetSavePDFButton"))->click();
+        QCOMPARE(m_requests.size(), 2);
+        QCOMPARE(screen.message(), before);
+        QCOMPARE(m_revealed.size(), 1);
+    }
+
+    void failureSaysWhy_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("pdf") << "sheetSavePDFButton" << "Could not save: Could not create the PDF file.";
+        QTest::newRow("text") << "sheetSaveTextButton" << "Could not save: The file could not be written (";
+    }
+
+    void failureSaysWhy()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, message);
+        SheetScreen screen(*m_model);
+        m_answer = m_dir.filePath(QStringLiteral("no/such/folder/sheet"));
+        screen.findChild<QAbstractButton *>(button)->click();
+        QVERIFY2(screen.message().startsWith(message), qPrintable(screen.message()));
+        QCOMPARE(messageOf(screen), screen.message());
+        QVERIFY(m_revealed.isEmpty());
+        QVERIFY(!QFile::exists(m_answer));
+    }
+
+    void previewFollowsMyListAndState()
+    {
+        SheetScreen screen(*m_model);
+        m_answer = m_dir.filePath(QStringLiteral("kept.txt"));
+        screen.findChild<QAbstractButton *>(QStringLiteral("sheetSaveTextButton"))->click();
+        const Listing snap = m_model->data()->stateListings(QStringLiteral("CO"), QStringLiteral("snap_application")).first();
+        m_model->favorites()->add(snap.uid, snap.name);
+        m_model->favorites()->setNote(snap.uid, QStringLiteral("Bring the letter"));
+        QTRY_VERIFY(labelTexts(&screen).contains(QStringLiteral("My note: Bring the letter")));
+        // The message line stays through a rebuild.
+        QCOMPARE(messageOf(screen), QStringLiteral("Saved: kept.txt"));
+        m_model->setStateCode(QStringLiteral("TX"));
+        QTRY_COMPARE(screen.findChild<QLabel *>(QStringLiteral("sheetPreviewTitle"))->text(),
+                     QStringLiteral("My Resources \u2014 Texas"));
+        m_model->favorites()->remove(snap.uid);
+    }
+
+    void printButtonPrintsTheSheet()
+    {
+        SheetScreen screen(*m_model);
+        QStringList jobs;
+        const auto old = PdfPrint::replaceDialog([&](QPrinter &p) { jobs << p.docName(); return false; });
+        screen.findChild<QAbstractButton *>(QStringLiteral("sheetPrintButton"))->click();
+        PdfPrint::replaceDialog(old);
+        QCOMPARE(jobs, QStringList{QStringLiteral("My Resources \u2014 Colorado")});
+        QVERIFY(screen.message().isEmpty());
+    }
+
+    void withoutDataOnlyTheHeader()
+    {
+        QTemporaryDir empty;
+        AppModel broken(empty.filePath(QStringLiteral("missing")), empty.filePath(QStringLiteral("list.sqlite")));
+        QVERIFY(!broken.data());
+        broken.setStateCode(QString());
+        SheetScreen screen(broken);
+        QVERIFY(screen.findChild<StatePrompt *>());
+        QVERIFY(!screen.findChild<QWidget *>(QStringLiteral("sheetPreview")));
+        QVERIFY(!screen.findChild<QWidget *>(QStringLiteral("sheetPrintButton")));
+    }
+
+    void revealWithoutAFileManagerOpensTheFolder()
+    {
+        if (QDBusConnection::sessionBus().isConnected())
+            QSKIP("a desktop session bus is running; its file manager would open");
+        QStringList opened;
+        const Opener::Function old = Opener::replace([&](const QString &url) { opened << url; });
+        FileReveal::revealWithDesktop(QStringLiteral("/tmp/My Folder/My Resources.pdf"));
+        Opener::replace(old);
+        QCOMPARE(opened, QStringList{QStringLiteral("file:///tmp/My%20Folder")});
+    }
+
+    // Pictures of the screen for Colorado with the shipped data, for a person
+    // to look at: the whole page, and the smallest window.
+    void shot_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("sheet-colorado") << QSize(1280, 1700);
+        QTest::newRow("sheet-smallest") << QSize(820, 560);
+    }
+
+    void shot()
+    {
+        QFETCH(QSize, size);
+        TLRender::snapshotMode = true;
+        AppModel shipped(testsupport::sourceDir() + QStringLiteral("/resources/data"),
+                         m_dir.filePath(QStringLiteral("shot.sqlite")));
+        QVERIFY(shipped.data());
+        shipped.setStateCode(QStringLiteral("CO"));
+        const QList<Listing> co = shipped.data()->stateListings(QStringLiteral("CO"), QStringLiteral("food_bank"));
+        QVERIFY(!co.isEmpty());
+        shipped.favorites()->add(co.first().uid, co.first().name);
+        shipped.favorites()->setNote(co.first().uid, QStringLiteral("Open Tuesday mornings; bring a bag."));
+        TLSetup::configure();
+        shipped.setScreen(Screen::sheet);
+        std::unique_ptr<QMainWindow> window(TLSetup::makeMainWindow(shipped));
+        window->resize(size);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTest::qWait(100);
+        QVERIFY(window->findChild<SheetScreen *>());
+        QVERIFY(QDir().mkpath(testsupport::buildDir() + QStringLiteral("/shots")));
+        const QString name = QString::fromLatin1(QTest::currentDataTag());
+        QVERIFY(window->grab().save(testsupport::buildDir() + QStringLiteral("/shots/") + name + QStringLiteral(".png")));
+        QVERIFY(ResourceSheet::build(QStringLiteral("CO"), *shipped.data(), shipped.favorites()->items())
+                    .writePDF(testsupport::buildDir() + QStringLiteral("/shots/sheet-colorado.pdf"))
+                == 1);
+        TLRender::snapshotMode = false;
+    }
+};
+
+QTEST_MAIN(tst_SheetScreen)
+#include "tst_SheetScreen.moc"
