@@ -52,8 +52,11 @@ namespace TLSetup {
 
 bool wantsHeadlessRunMode(const QStringList &arguments)
 {
+    // The example mode runs only with a folder after its option; without one
+    // the application starts, and its window must be seen.
+    const qsizetype example = arguments.indexOf(kMoneyExample);
     return arguments.contains(kSelfTest) || arguments.contains(kSnapshot)
-        || arguments.contains(kMoneyExample);
+        || (example >= 0 && example + 1 < arguments.size());
 }
 
 void prepareEnvironment(const QStringList &arguments)

@@ -33,6 +33,8 @@ struct Section
 {
     QString title;
     void (*checks)(Context &) = nullptr;
+    // The checks of a section this build has only in part, when some are missing.
+    QString missingChecks = {};
 };
 
 // The twelve sections in running order.

@@ -4,6 +4,7 @@
 #include "runmodes/TLSelfTest.h"
 
 #include "data/FavoritesStore.h"
+#include "money/MoneyStore.h"
 #include "runmodes/TLRunModes.h"
 
 #include <QCoreApplication>
@@ -65,6 +66,37 @@ int favoritesRead(const QString &path)
     return kDone;
 }
 
+int moneyWrite(const QString &path)
+{
+    const std::unique_ptr<MoneyStore> store = open<MoneyStore>(path);
+    if (!store)
+        return kCannotOpen;
+    try {
+        store->setName(QStringLiteral("Test Person"));
+        store->setCash(12345);
+        store->add(MoneyKind::income, QStringLiteral("gig"), QStringLiteral("Deliveries"), 9000, MoneyFrequency::week);
+        store->add(MoneyKind::expense, QStringLiteral("food"), QStringLiteral("Groceries"), 1250, MoneyFrequency::day);
+        store->setGoal(QStringLiteral("Room deposit"), 50000, 12500);
+    } catch (...) {
+        return kWriteFailed;
+    }
+    return kDone;
+}
+
+int moneyRead(const QString &path)
+{
+    const std::unique_ptr<MoneyStore> store = open<MoneyStore>(path);
+    if (!store)
+        return kCannotOpen;
+    const MoneyPlan &plan = store->plan();
+    printLine(QStringLiteral("MONEY"), {plan.name, QString::number(plan.cashOnHandCents), plan.goalName,
+                                        QString::number(plan.goalCents), QString::number(plan.savedCents)});
+    for (const MoneyEntry &e : plan.entries)
+        printLine(QStringLiteral("ENTRY"), {e.kind.rawValue(), e.category, e.label, QString::number(e.cents),
+                                            e.frequency.rawValue()});
+    return kDone;
+}
+
 struct ChildOperation
 {
     QString option;
@@ -80,6 +112,8 @@ std::optional<int> handleChild(const QStringList &arguments)
     // Tried in this order; the first that has a path after it runs.
     const ChildOperation operations[] = {
         {QStringLiteral("--tl-child-fav-write"), favoritesWrite},
+        {QStringLiteral("--tl-child-money-write"), moneyWrite},
+        {QStringLiteral("--tl-child-money-read"), moneyRead},
         {QStringLiteral("--tl-child-fav-read"), favoritesRead},
     };
     for (const ChildOperation &op : operations) {

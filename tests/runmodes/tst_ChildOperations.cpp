@@ -1,5 +1,6 @@
 #include "data/FavoritesStore.h"
 #include "data/SQLiteDB.h"
+#include "money/MoneyStore.h"
 #include "runmodes/TLSelfTest.h"
 
 #include "RunBinary.h"
@@ -12,6 +13,11 @@ namespace {
 
 const QString kFavWrite = QStringLiteral("--tl-child-fav-write");
 const QString kFavRead = QStringLiteral("--tl-child-fav-read");
+const QString kMoneyWrite = QStringLiteral("--tl-child-money-write");
+const QString kMoneyRead = QStringLiteral("--tl-child-money-read");
+const QString kMoneyLines = QStringLiteral("MONEY|Test Person|12345|Room deposit|50000|12500\n"
+                                           "ENTRY|income|gig|Deliveries|9000|week\n"
+                                           "ENTRY|expense|food|Groceries|1250|day\n");
 const QString kFavLines = QStringLiteral("FAV|test:alpha|Alpha Food Bank|Open at 6 pm, ask for Rosa\n"
                                          "FAV|test:beta|Beta 211|\n");
 
@@ -52,12 +58,33 @@ private Q_SLOTS:
         QCOMPARE(runbinary::run({kFavRead, path}).out, kFavLines);
     }
 
+    void moneyPlanWrittenByOneChildIsReadByAnother()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("money.sqlite"));
+        const runbinary::Result write = runbinary::run({kMoneyWrite, path}, withoutDisplay);
+        QCOMPARE(write.code, 0);
+        QCOMPARE(write.out, QString());
+        const runbinary::Result read = runbinary::run({kMoneyRead, path}, withoutDisplay);
+        QCOMPARE(read.code, 0);
+        QCOMPARE(read.out, kMoneyLines);
+        QCOMPARE(read.err, QByteArray());
+    }
+
+    void readingAFileThatIsNotThereYet_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("lines");
+        QTest::newRow("My List") << kFavRead << QString();
+        QTest::newRow("Money Plan: its defaults") << kMoneyRead << QStringLiteral("MONEY||0||0|0\n");
+    }
+
     void readingAFileThatIsNotThereYet()
     {
-        const QString path = m_dir.filePath(QStringLiteral("new.sqlite"));
-        const runbinary::Result read = runbinary::run({kFavRead, path});
+        QFETCH(QString, option);
+        const QString path = m_dir.filePath(QStringLiteral("new-%1.sqlite").arg(QTest::currentDataTag()));
+        const runbinary::Result read = runbinary::run({option, path});
         QCOMPARE(read.code, 0);
-        QCOMPARE(read.out, QString());
+        QTEST(read.out, "lines");
         QVERIFY(QFileInfo::exists(path));
     }
 
@@ -78,6 +105,9 @@ private Q_SLOTS:
         QTest::newRow("write, cannot open") << kFavWrite << QStringLiteral("plain.txt/x.sqlite") << 3;
         QTest::newRow("read, cannot open") << kFavRead << QStringLiteral("plain.txt/x.sqlite") << 3;
         QTest::newRow("write refused by the file") << kFavWrite << QStringLiteral("refuses.sqlite") << 4;
+        QTest::newRow("money write, cannot open") << kMoneyWrite << QStringLiteral("plain.txt/x.sqlite") << 3;
+        QTest::newRow("money read, cannot open") << kMoneyRead << QStringLiteral("plain.txt/x.sqlite") << 3;
+        QTest::newRow("money write refused by the file") << kMoneyWrite << QStringLiteral("refuses.sqlite") << 4;
     }
 
     void exitCodes()
@@ -88,10 +118,14 @@ private Q_SLOTS:
         QVERIFY(testsupport::writeFile(m_dir.filePath(QStringLiteral("plain.txt")), "x"));
         {
             // Every insert into this file fails, as a full disk would.
-            FavoritesStore store(m_dir.filePath(QStringLiteral("refuses.sqlite")));
-            SQLiteDB db(store.url());
-            db.exec(QStringLiteral("CREATE TRIGGER IF NOT EXISTS no_insert BEFORE INSERT ON favorites "
-                                   "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+            const QString refuses = m_dir.filePath(QStringLiteral("refuses.sqlite"));
+            FavoritesStore favorites(refuses);
+            MoneyStore money(refuses);
+            SQLiteDB db(refuses);
+            for (const char *table : {"favorites", "money_entries", "money_settings"})
+                db.exec(QStringLiteral("CREATE TRIGGER IF NOT EXISTS no_insert_%1 BEFORE INSERT ON %1 "
+                                       "BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+                            .arg(QString::fromLatin1(table)));
         }
         const runbinary::Result r = runbinary::run({option, m_dir.filePath(file)});
         QCOMPARE(r.code, code);
