@@ -58,26 +58,27 @@ bool removeOldPlan(const QString &path)
     return gone;
 }
 
-// The CSV as UTF-8 through a temporary file, so a failed write leaves no
-// half file; false when it could not be written.
-bool writeText(const QString &path, const QString &text)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 QString figures(const MoneyPlan &plan, MoneyPeriod period)
 {
     return QStringLiteral("%1: in %2 out %3 left %4")
         .arg(period.rawValue(), Money::text(plan.total(MoneyKind::income, period)),
              Money::text(plan.total(MoneyKind::expense, period)), Money::text(plan.leftOver(period)));
+}
+
+// The lines after the files: week, month, money on hand, tips.
+QStringList summary(const MoneyReport &report)
+{
+    const MoneyPlan &plan = report.plan;
+    QStringList titles;
+    for (const MoneyTip &tip : report.tips)
+        titles << tip.title;
+    return {
+        figures(plan, MoneyPeriod::week),
+        figures(plan, MoneyPeriod::month),
+        QStringLiteral("on hand ") + Money::text(plan.cashOnHandCents) + QStringLiteral("; runway ")
+            + plan.runwayText(report.now) + QStringLiteral("; savings ") + plan.savingsText(),
+        QStringLiteral("tips: ") + titles.join(QStringLiteral(" | ")),
+    };
 }
 
 } // namespace
@@ -93,6 +94,19 @@ void fill(MoneyStore &store)
     for (const Line &l : kExpense)
         store.add(MoneyKind::expense, QString::fromUtf8(l.category), QString::fromUtf8(l.label), l.cents, l.frequency);
     store.setGoal(QStringLiteral("Deposit for a room"), 60000, 8500);
+}
+
+bool writeCSV(const MoneyReport &report, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = report.csv().toUtf8();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 std::optional<int> handle(const QStringList &arguments, QTextStream &out)
@@ -127,31 +141,19 @@ std::optional<int> handle(const QStringList &arguments, QTextStream &out)
         // Without the data the report has no tips and names the state by its code.
     }
     const MoneyReport report(store->plan(), QStringLiteral("CO"), data.get());
-    const MoneyPlan &plan = report.plan;
 
-    QStringList written{planFile};
-    QStringList failures;
-    // The report's PDF is not in this build yet.
-    const bool csvWritten = writeText(folder.filePath(csvFile), report.csv());
-    if (csvWritten)
-        written << csvFile;
-    else
-        failures << QStringLiteral("could not write ") + csvFile;
-
-    out << QStringLiteral("wrote ") << written.join(QStringLiteral(", ")) << '\n';
-    for (const QString &line : failures)
+    // Never "wrote" for a file that is not there.
+    const bool csvWritten = writeCSV(report, folder.filePath(csvFile));
+    QStringList lines{QStringLiteral("wrote ") + planFile
+                      + (csvWritten ? QStringLiteral(", ") + csvFile : QString())};
+    if (!csvWritten)
+        lines << QStringLiteral("could not write ") + csvFile;
+    lines << pdfFile + QStringLiteral(" not written: the report PDF is not in this build yet");
+    lines << summary(report);
+    for (const QString &line : lines)
         out << line << '\n';
-    out << pdfFile << QStringLiteral(" not written: the report PDF is not in this build yet\n");
-    out << figures(plan, MoneyPeriod::week) << '\n';
-    out << figures(plan, MoneyPeriod::month) << '\n';
-    out << QStringLiteral("on hand ") << Money::text(plan.cashOnHandCents) << QStringLiteral("; runway ")
-        << plan.runwayText(report.now) << QStringLiteral("; savings ") << plan.savingsText() << '\n';
-    QStringList titles;
-    for (const MoneyTip &tip : report.tips)
-        titles << tip.title;
-    out << QStringLiteral("tips: ") << titles.join(QStringLiteral(" | ")) << '\n';
     out.flush();
-    return failures.isEmpty() ? 0 : 1;
+    return csvWritten ? 0 : 1;
 }
 
 } // namespace TLMoneyExample

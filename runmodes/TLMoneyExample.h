@@ -8,6 +8,7 @@
 #include <optional>
 
 class MoneyStore;
+struct MoneyReport;
 class QTextStream;
 
 namespace TLMoneyExample {
@@ -26,5 +27,9 @@ std::optional<int> handle(const QStringList &arguments, QTextStream &out);
 // income and nine expense lines, the savings goal. Throws the store's
 // DBError at the first write that fails; what was written before stays.
 void fill(MoneyStore &store);
+
+// The report's CSV as UTF-8 through a temporary file, so a failed write
+// leaves no half file; false when it could not be written.
+bool writeCSV(const MoneyReport &report, const QString &path);
 
 } // namespace TLMoneyExample

@@ -19,10 +19,7 @@
 #include "runmodes/TLMoneyExample.h"
 #include "runmodes/TLTestRun.h"
 
-#include <QDate>
 #include <QFile>
-#include <QSaveFile>
-#include <QTimeZone>
 #include <QUuid>
 
 #include <memory>
@@ -273,15 +270,6 @@ QString readUtf8(const QString &path)
     return QString::fromUtf8(f.readAll());
 }
 
-void writeUtf8(const QString &path, const QString &text)
-{
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly)) {
-        f.write(text.toUtf8());
-        f.commit();
-    }
-}
-
 void examplePlanChecks(TLSelfTest::Context &c)
 {
     TLTestRun &run = c.run;
@@ -301,7 +289,7 @@ void examplePlanChecks(TLSelfTest::Context &c)
     });
 
     const QString csvPath = c.file(QStringLiteral("Money Plan.csv"));
-    writeUtf8(csvPath, r.csv()); // a failed write shows in the checks that read it back
+    TLMoneyExample::writeCSV(r, csvPath); // a failed write shows in the checks that read it back
     const CSV::Table t = CSV::table(readUtf8(csvPath));
     run.check(QStringLiteral("CSV: 12 lines, every row has 8 columns"), [&] {
         const QStringList header{QStringLiteral("Section"),     QStringLiteral("Type"),

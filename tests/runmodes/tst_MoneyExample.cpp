@@ -70,6 +70,19 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("money-plan.sqlite"))));
     }
 
+    void withoutTheDataThereAreNoTips()
+    {
+        QTemporaryDir emptyData;
+        const runbinary::Result r = runbinary::run({kOption, m_dir.filePath(QStringLiteral("nodata"))},
+                                                   [&](QProcessEnvironment &env) {
+                                                       env.insert(QStringLiteral("TL_DATA_DIR"), emptyData.path());
+                                                   });
+        QCOMPARE(r.code, 0);
+        QStringList expected = figureLines();
+        expected.last() = QStringLiteral("tips: ");
+        QCOMPARE(r.lines().mid(2), expected);
+    }
+
     void filesThatCannotBeWritten_data()
     {
         QTest::addColumn<QString>("folder");
