@@ -23,6 +23,7 @@ struct Context
     const ReferenceData &data;
     QString workFolder;        // removed with its files when the run ends
     QStringList &openedURLs;   // every URL the application asked to open
+    QString dataFolder = {};   // where `data` was loaded from
 
     // A file of the work folder.
     QString file(const QString &name) const { return workFolder + QLatin1Char('/') + name; }
