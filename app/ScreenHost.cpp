@@ -6,7 +6,9 @@
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
 #include "screens/DisplayView.h"
+#include "screens/HomeView.h"
 #include "screens/PlaceholderScreen.h"
+#include "screens/SearchView.h"
 #include "screens/TLLabel.h"
 
 #include <QLabel>
@@ -80,9 +82,14 @@ QString ScreenHost::title(const Screen &screen)
 
 QWidget *ScreenHost::buildScreen(AppModel &model, const Screen &screen)
 {
-    Q_UNUSED(model);
     QWidget *view = nullptr;
     switch (screen.value()) {
+    case Screen::home:
+        view = new HomeView(model);
+        break;
+    case Screen::search:
+        view = new SearchView(model);
+        break;
     case Screen::display:
         view = new DisplayView;
         break;

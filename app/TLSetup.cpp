@@ -9,7 +9,6 @@
 #include "app/TLHelp.h"
 #include "app/TLHelpWindow.h"
 #include "app/TLInfo.h"
-#include "data/Badges.h"
 #include "look/app/TLThemeRoot.h"
 #include "look/app/TLThemes.h"
 #include "look/kit/MBWindowFrame.h"
@@ -94,12 +93,7 @@ std::optional<int> dispatch(const QStringList &arguments, QTextStream &out)
 
 QStringList aboutLines()
 {
-    // "Checked Oct 2026" → "Information checked Oct 2026."
-    QString checked = Badges::checkedLabel(TLInfo::dataCheckedISO);
-    if (!checked.isEmpty())
-        checked[0] = checked[0].toLower();
-    return {QStringLiteral("Help for life on the road. Works offline."),
-            QStringLiteral("Information ") + checked + QLatin1Char('.')};
+    return {QStringLiteral("Help for life on the road. Works offline."), TLInfo::informationCheckedLine()};
 }
 
 void configure()
