@@ -51,6 +51,16 @@ QScrollArea *RowColumn::scrollArea()
 
 void RowColumn::setRows(QList<Row> rows)
 {
+    // The same rows at the top in the same order (a word typed further that
+    // finds the same): nothing moves, so nothing is laid out or painted again.
+    bool same = m_shown.size() <= rows.size();
+    for (qsizetype i = 0; same && i < m_shown.size(); ++i)
+        same = m_shown.at(i)->property("rowId").toString() == rows.at(i).id;
+    if (same) {
+        m_rows = std::move(rows);
+        extendForView();
+        return;
+    }
     // Take every row out of the layout; the widgets stay for reuse.
     while (QLayoutItem *item = m_layout->takeAt(0))
         delete item;
@@ -96,10 +106,9 @@ void RowColumn::extendTo(int limit)
 {
     MBZoomScope scope(m_zoom);
     const int width = std::max(1, this->width());
-    // A row laid out at this width knows its height; others are asked.
+    // Asked rather than read: a row just added may not have its height yet.
+    // Layouts keep their answer for the last width, so asking again is cheap.
     const auto height = [width](QWidget *w) {
-        if (w->width() == width && w->height() > 0)
-            return w->height();
         return w->hasHeightForWidth() ? w->heightForWidth(width) : w->sizeHint().height();
     };
     int y = 0;
