@@ -1,13 +1,16 @@
 // Times start-up: from main() to the main window shown with the shipped data,
-// as a person starting the application waits for it. Runs itself as a child
-// process several times (each start is a fresh process) and prints median and
-// worst. Usage: bench_startup [runs]
+// as a person starting the application waits for it, side by side with a bare
+// Qt Widgets program that shows one label. Runs itself as child processes
+// several times, the two kinds taking turns (each start a fresh process), and
+// prints median and worst of each and the ratio of the medians.
+// Usage: bench_startup [runs]
 
 #include "app/AppModel.h"
 #include "app/TLSetup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMainWindow>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -35,6 +38,21 @@ int startOnce(int argc, char **argv, QElapsedTimer &clock)
     return 0;
 }
 
+// The yardstick: the least a Qt Widgets program does to show a window.
+int bareOnce(int argc, char **argv, QElapsedTimer &clock)
+{
+    QApplication app(argc, argv);
+    QLabel label(QStringLiteral("Hello"));
+    label.resize(1280, 880);
+    label.show();
+    while (!(label.windowHandle() && label.windowHandle()->isExposed()))
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    QApplication::processEvents();
+    std::printf("%.1f\n", clock.nsecsElapsed() / 1e6);
+    std::fflush(stdout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -43,11 +61,14 @@ int main(int argc, char **argv)
     clock.start();
     if (argc > 1 && QByteArray(argv[1]) == "--once")
         return startOnce(argc, argv, clock);
+    if (argc > 1 && QByteArray(argv[1]) == "--bare")
+        return bareOnce(argc, argv, clock);
 
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 10;
-    QList<double> inside, whole;
-    for (int i = 0; i < runs; ++i) {
+    QList<double> inside, whole, bareInside, bareWhole;
+    for (int i = 0; i < 2 * runs; ++i) {
+        const bool bare = i % 2 == 1;
         QTemporaryDir home;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
@@ -60,20 +81,25 @@ int main(int argc, char **argv)
         child.setProcessEnvironment(env);
         QElapsedTimer wall;
         wall.start();
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--once")});
+        child.start(QCoreApplication::applicationFilePath(),
+                    {bare ? QStringLiteral("--bare") : QStringLiteral("--once")});
         if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
             std::printf("start %d failed: %s\n", i + 1, child.readAllStandardError().constData());
             return 1;
         }
-        whole << wall.nsecsElapsed() / 1e6;
-        inside << child.readAllStandardOutput().trimmed().toDouble();
+        (bare ? bareWhole : whole) << wall.nsecsElapsed() / 1e6;
+        (bare ? bareInside : inside) << child.readAllStandardOutput().trimmed().toDouble();
     }
     auto report = [](const char *what, QList<double> t) {
         std::sort(t.begin(), t.end());
         std::printf("%s: median %.1f ms, worst %.1f ms\n", what, t.at(t.size() / 2), t.last());
+        return t.at(t.size() / 2);
     };
-    std::printf("%d starts\n", runs);
-    report("main() to window shown", inside);
-    report("whole process, start to exit", whole);
+    std::printf("%d starts of each\n", runs);
+    const double tenterly = report("Tenterly, main() to window shown", inside);
+    report("Tenterly, whole process, start to exit", whole);
+    const double label = report("bare Qt label, main() to window shown", bareInside);
+    report("bare Qt label, whole process, start to exit", bareWhole);
+    std::printf("ratio of the medians (main() to shown): %.2f\n", label > 0 ? tenterly / label : 0.0);
     return 0;
 }
