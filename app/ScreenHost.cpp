@@ -25,6 +25,12 @@ ScreenHost::ScreenHost(AppModel &model, QWidget *parent)
     m_layout->setSpacing(0);
     connect(&model, &AppModel::screenChanged, this, &ScreenHost::scheduleRebuild);
     connect(&model, &AppModel::stateCodeChanged, this, &ScreenHost::scheduleRebuild);
+    // Shown before the data was read, the screen follows once it is. The
+    // home screen needs no data; its state picker fills itself.
+    connect(&model, &AppModel::loaded, this, [this] {
+        if (!m_model.data() || !(m_model.screen() == Screen(Screen::home)))
+            scheduleRebuild();
+    });
     rebuildNow();
 }
 
