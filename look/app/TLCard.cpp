@@ -19,7 +19,6 @@ TLCard::TLCard(QWidget *parent, double padding, double radius)
     const int pad = int(std::lround(m_padding));
     m_body->setContentsMargins(s.left() + pad, s.top() + pad, s.right() + pad, s.bottom() + pad);
     m_body->setSpacing(ipx(8));
-    m_body->setAlignment(Qt::AlignTop);
 }
 
 void TLCard::addWidget(QWidget *widget) { m_body->addWidget(widget); }
