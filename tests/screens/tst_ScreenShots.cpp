@@ -13,11 +13,13 @@
 #include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 #include "screens/Page.h"
+#include "screens/TLScroll.h"
 #include "screens/Tile.h"
 
 #include <QDir>
 #include <QMainWindow>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 class tst_ScreenShots : public QObject
@@ -42,18 +44,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("state");
         QTest::addColumn<QString>("query");
         QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("end"); // scrolled to the end of the page
         const QSize normal(1280, 880);
         const QString warm = TLThemes::warmID;
         const int home = Screen::home, search = Screen::search;
-        QTest::newRow("home-default") << warm << 0 << 1.0 << home << QString() << QString() << normal;
-        QTest::newRow("home-state") << warm << 0 << 1.0 << home << QStringLiteral("CO") << QString() << normal;
-        QTest::newRow("home-contrast") << TLThemes::highContrastID << 0 << 1.0 << home << QString() << QString() << normal;
-        QTest::newRow("home-largest-text") << warm << 2 << 1.0 << home << QString() << QString() << normal;
-        QTest::newRow("home-zoom200") << warm << 0 << 2.0 << home << QString() << QString() << normal;
-        QTest::newRow("home-smallest") << warm << 0 << 1.0 << home << QString() << QString() << QSize(820, 560);
-        QTest::newRow("search-results") << warm << 0 << 1.0 << search << QStringLiteral("OH") << QStringLiteral("food") << normal;
-        QTest::newRow("search-smallest") << warm << 0 << 1.0 << search << QStringLiteral("OH") << QStringLiteral("shower") << QSize(820, 560);
-        QTest::newRow("search-contrast-xl") << TLThemes::highContrastID << 2 << 1.0 << search << QStringLiteral("OH") << QStringLiteral("211") << normal;
+        QTest::newRow("home-default") << warm << 0 << 1.0 << home << QString() << QString() << normal << false;
+        QTest::newRow("home-state") << warm << 0 << 1.0 << home << QStringLiteral("CO") << QString() << normal << false;
+        QTest::newRow("home-contrast") << TLThemes::highContrastID << 0 << 1.0 << home << QString() << QString() << normal << false;
+        QTest::newRow("home-largest-text") << warm << 2 << 1.0 << home << QString() << QString() << normal << false;
+        QTest::newRow("home-zoom200") << warm << 0 << 2.0 << home << QString() << QString() << normal << false;
+        QTest::newRow("home-smallest") << warm << 0 << 1.0 << home << QString() << QString() << QSize(820, 560) << false;
+        QTest::newRow("home-end") << warm << 0 << 1.0 << home << QString() << QString() << normal << true;
+        QTest::newRow("home-end-largest-text") << warm << 2 << 1.0 << home << QString() << QString() << QSize(820, 560) << true;
+        QTest::newRow("search-results") << warm << 0 << 1.0 << search << QStringLiteral("OH") << QStringLiteral("food") << normal << false;
+        QTest::newRow("search-smallest") << warm << 0 << 1.0 << search << QStringLiteral("OH") << QStringLiteral("shower") << QSize(820, 560) << false;
+        QTest::newRow("search-contrast-xl") << TLThemes::highContrastID << 2 << 1.0 << search << QStringLiteral("OH") << QStringLiteral("211") << normal << false;
     }
 
     void shots()
@@ -65,6 +70,7 @@ private Q_SLOTS:
         QFETCH(QString, state);
         QFETCH(QString, query);
         QFETCH(QSize, size);
+        QFETCH(bool, end);
 
         Prefs::shared().setString(MRBYThemes::key, theme);
         Prefs::shared().setInteger(TLPrefs::textSizeKey, textSize);
@@ -98,6 +104,11 @@ private Q_SLOTS:
                      qPrintable(tile->title() + QStringLiteral(" is cut")));
         }
 
+        if (end) {
+            page->scroll()->scrollArea()->verticalScrollBar()->setValue(
+                page->scroll()->scrollArea()->verticalScrollBar()->maximum());
+            QTest::qWait(100);
+        }
         const QString path = QStringLiteral(TL_BUILD_DIR "/shots/") + QString::fromLatin1(QTest::currentDataTag())
             + QStringLiteral(".png");
         QVERIFY(window->grab().save(path));
