@@ -6,6 +6,7 @@
 #include "data/SQLiteDB.h"
 #include "look/app/TLBadge.h"
 #include "look/app/TLButtonStyle.h"
+#include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/kit/Prefs.h"
@@ -18,6 +19,7 @@
 #include "screens/VideoRow.h"
 
 #include <QClipboard>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMimeData>
 #include <QScrollBar>
@@ -94,6 +96,38 @@ private Q_SLOTS:
             QVERIFY2(shown.contains(t), qPrintable(t));
         for (const QLabel *label : card.findChildren<QLabel *>())
             QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+
+    // A narrow card (small window, large text, zoom) grows with its text:
+    // no label gets less height than its wrapped text needs.
+    void narrowCardShowsAllText()
+    {
+        Listing l = makeListing();
+        l.summary = QStringLiteral("A long summary that has to wrap over several lines in a narrow card. ").repeated(4);
+        l.eligibility = QStringLiteral("Anyone who needs food; bring something with your address if you have it.");
+        ListingCard card(l, m_store.get());
+        card.resize(320, card.heightForWidth(320));
+        card.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&card));
+        for (const QLabel *label : card.findChildren<QLabel *>()) {
+            if (label->isVisible() && label->wordWrap())
+                QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->text()));
+        }
+
+        // The same for text beside a control of fixed width (the state prompt).
+        TLCard prompt;
+        auto *row = new QHBoxLayout;
+        auto *text = new QLabel(QStringLiteral("Pick your state to see local phone numbers. ").repeated(3));
+        text->setWordWrap(true);
+        row->addWidget(text, 1);
+        auto *fixed = new QWidget;
+        fixed->setFixedSize(200, 20);
+        row->addWidget(fixed);
+        prompt.body()->addLayout(row);
+        prompt.resize(360, prompt.heightForWidth(360));
+        prompt.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&prompt));
+        QVERIFY(text->height() >= text->heightForWidth(text->width()));
     }
 
     void groupLineAndBadge_data()
