@@ -169,6 +169,15 @@ QWidget *SearchView::fieldRow()
     return capsule;
 }
 
+void SearchView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_focused) {
+        m_focused = true;
+        m_field->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 void SearchView::refresh()
 {
     const QString text = m_model.searchText();

@@ -49,6 +49,11 @@ public:
     // How many searches this view has run.
     int searchCount() const { return m_searches; }
 
+protected:
+    // The field takes the keyboard when the screen comes up, so a person can
+    // type at once (also after Ctrl+F).
+    void showEvent(QShowEvent *event) override;
+
 private:
     QWidget *fieldRow();
     void refresh();
@@ -60,4 +65,5 @@ private:
     QLabel *m_count = nullptr;
     RowColumn *m_results = nullptr;
     int m_searches = 0;
+    bool m_focused = false;
 };

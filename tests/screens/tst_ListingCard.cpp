@@ -248,6 +248,16 @@ private Q_SLOTS:
         QTRY_VERIFY(!a.noteEditor());
     }
 
+    void failedSaveLeavesMyList()
+    {
+        const Listing l = makeListing();
+        ListingCard card(l, m_store.get());
+        SQLiteDB(m_store->url()).exec(QStringLiteral("DROP TABLE favorites"));
+        card.saveButton()->click();
+        QVERIFY(!m_store->contains(l.uid));
+        QCOMPARE(card.saveButton()->text(), QStringLiteral("Save"));
+    }
+
     void draftSurvivesStoreChanges()
     {
         const Listing l = makeListing();

@@ -144,7 +144,7 @@ private Q_SLOTS:
         view.resize(900, 700);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        view.field()->setFocus();
+        QTRY_VERIFY(view.field()->hasFocus());
         QTest::keyClicks(view.field(), QStringLiteral("food bank"));
         QCOMPARE(view.field()->text(), QStringLiteral("food bank"));
         QCOMPARE(m_model->searchText(), QStringLiteral("food bank"));
@@ -235,6 +235,11 @@ private Q_SLOTS:
     void homeNavigates()
     {
         HomeView home(*m_model);
+        home.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&home));
+        // A click on the tile's title counts as a click on the tile.
+        QTest::mouseClick(home.urgentTiles().at(0)->titleLabel(), Qt::LeftButton);
+        QCOMPARE(m_model->screen(), Screen::forNeed(UrgentNeed::food));
         home.urgentTiles().at(4)->click();
         QCOMPARE(m_model->screen(), Screen::forNeed(UrgentNeed::talk));
         m_model->setScreen(Screen::home);
