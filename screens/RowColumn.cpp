@@ -77,7 +77,6 @@ void RowColumn::setRows(QList<Row> rows)
         m_recent.append(r.id);
     }
     extendForView();
-    prune();
 }
 
 void RowColumn::extendForView()
@@ -122,6 +121,8 @@ void RowColumn::extendTo(int limit)
             w->setProperty("rowId", row.id);
             w->setParent(this);
             m_cache.insert(row.id, w);
+            m_recent.removeOne(row.id);
+            m_recent.append(row.id);
             ++m_made;
         }
         m_layout->addWidget(w);
@@ -129,6 +130,7 @@ void RowColumn::extendTo(int limit)
         m_shown << w;
         y += height(w) + m_layout->spacing();
     }
+    prune();
 }
 
 void RowColumn::buildAll() { extendTo(std::numeric_limits<int>::max()); }
@@ -157,7 +159,8 @@ void RowColumn::prune()
     QSet<QString> listed;
     for (const Row &r : std::as_const(m_rows))
         listed.insert(r.id);
-    while (m_cache.size() > listed.size() + kKeep && !m_recent.isEmpty()) {
+    // One pass over the identities, least recently listed first.
+    for (qsizetype n = m_recent.size(); n > 0 && m_cache.size() > listed.size() + kKeep; --n) {
         const QString id = m_recent.takeFirst();
         if (listed.contains(id)) {
             m_recent.append(id);

@@ -46,6 +46,8 @@ public:
     void buildAll();
     // How many widgets have been made in all (reuse shows as a small number).
     int madeCount() const { return m_made; }
+    // How many widgets are kept, shown or hidden.
+    int keptCount() const { return int(m_cache.size()); }
 
 protected:
     void showEvent(QShowEvent *event) override;

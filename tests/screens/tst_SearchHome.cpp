@@ -174,6 +174,28 @@ private Q_SLOTS:
         QCOMPARE(view.results()->madeCount(), made);
     }
 
+    void rowColumnKeepsABoundedNumber()
+    {
+        RowColumn column;
+        const auto rows = [](const QString &prefix, int n) {
+            QList<RowColumn::Row> out;
+            for (int i = 0; i < n; ++i)
+                out.append({prefix + QString::number(i), [] { return new QWidget; }});
+            return out;
+        };
+        for (const QString &prefix : {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}) {
+            column.setRows(rows(prefix, 250));
+            column.buildAll();
+            QCOMPARE(column.built(), 250);
+        }
+        QVERIFY(column.keptCount() <= 250 + 300);
+        // What is listed now is kept, and listing it again makes nothing new.
+        const int made = column.madeCount();
+        column.setRows(rows(QStringLiteral("c"), 250));
+        column.buildAll();
+        QCOMPARE(column.madeCount(), made);
+    }
+
     void chapterTileOpensTheGuide()
     {
         m_model->setGuideChapter(3);
