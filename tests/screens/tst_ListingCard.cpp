@@ -96,6 +96,14 @@ private Q_SLOTS:
             QVERIFY2(shown.contains(t), qPrintable(t));
         for (const QLabel *label : card.findChildren<QLabel *>())
             QCOMPARE(label->textFormat(), Qt::PlainText);
+
+        // The note as well, on My List's card.
+        const QString note = QStringLiteral("<b>call first</b> &amp; <br>");
+        m_store->add(l.uid, l.name);
+        m_store->setNote(l.uid, note);
+        ListingCard saved(l, m_store.get(), true);
+        QVERIFY(saved.noteEditor());
+        QCOMPARE(saved.noteEditor()->textEdit()->toPlainText(), note);
     }
 
     // A narrow card (small window, large text, zoom) grows with its text:
