@@ -18,7 +18,12 @@ const QString kDot = QStringLiteral(" \u00B7 ");
 
 QString VideoRow::detailLine(const Video &video)
 {
-    return video.channel + kDot + video.length + kDot + video.topic;
+    // A field the data leaves empty leaves no empty place between dots.
+    QStringList parts;
+    for (const QString &part : {video.channel, video.length, video.topic})
+        if (!part.isEmpty())
+            parts << part;
+    return parts.join(kDot);
 }
 
 QString VideoRow::checkLine(const Video &video)

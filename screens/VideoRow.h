@@ -20,7 +20,7 @@ public:
     explicit VideoRow(const Video &video, QWidget *parent = nullptr);
 
     const Video &video() const { return m_video; }
-    // "channel · length · topic".
+    // "channel · length · topic", leaving out empty fields.
     static QString detailLine(const Video &video);
     // "Checked Oct 2026 · source: YouTube (channel)".
     static QString checkLine(const Video &video);

@@ -395,6 +395,9 @@ private Q_SLOTS:
         QCOMPARE(row.textLines().size(), lines);
         QCOMPARE(row.textLines().first()->text(), v.title);
         QCOMPARE(row.textLines().at(1)->text(), QStringLiteral("Red Cross \u00B7 3:00 \u00B7 CPR"));
+        Video noLength = v;
+        noLength.length.clear();
+        QCOMPARE(VideoRow::detailLine(noLength), QStringLiteral("Red Cross \u00B7 CPR"));
         QCOMPARE(row.textLines().last()->text(), last);
         row.show();
         QVERIFY(QTest::qWaitForWindowExposed(&row));

@@ -57,6 +57,7 @@ private Q_SLOTS:
         QTest::newRow("home-end") << warm << 0 << 1.0 << home << QString() << QString() << normal << true;
         QTest::newRow("home-end-largest-text") << warm << 2 << 1.0 << home << QString() << QString() << QSize(820, 560) << true;
         QTest::newRow("search-results") << warm << 0 << 1.0 << search << QStringLiteral("OH") << QStringLiteral("food") << normal << false;
+        QTest::newRow("search-videos-chapters") << warm << 0 << 1.0 << search << QString() << QStringLiteral("water") << normal << false;
         QTest::newRow("search-smallest") << warm << 0 << 1.0 << search << QStringLiteral("OH") << QStringLiteral("shower") << QSize(820, 560) << false;
         QTest::newRow("search-contrast-xl") << TLThemes::highContrastID << 2 << 1.0 << search << QStringLiteral("OH") << QStringLiteral("211") << normal << false;
     }
