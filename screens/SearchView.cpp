@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -184,6 +185,10 @@ void SearchView::refresh()
     if (m_field->text() != text)
         m_field->setText(text);
     m_clear->setVisible(!text.isEmpty());
+    if (m_allStates && m_allStates->isChecked() != m_model.searchAllStates()) {
+        const QSignalBlocker block(m_allStates);
+        m_allStates->setChecked(m_model.searchAllStates());
+    }
 
     const QList<SearchHit> found = hits(m_model);
     ++m_searches;

@@ -124,6 +124,9 @@ private Q_SLOTS:
         // The switch writes the model and the search follows.
         view.allStatesToggle()->click();
         QVERIFY(m_model->searchAllStates());
+        // And follows the model when another view changes it.
+        m_model->setSearchAllStates(false);
+        QVERIFY(!view.allStatesToggle()->isChecked());
 
         view.clearButton()->click();
         QCOMPARE(m_model->searchText(), QString());
