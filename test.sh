@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test, offscreen,
-# with temporary settings, data and runtime folders.
+# Installs what is missing, builds everything and runs every test, then the
+# application's own self-test, offscreen, with temporary settings, data and
+# runtime folders and a fixed time zone.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps
@@ -13,3 +14,23 @@ chmod 700 "$tmp/runtime"
 export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data" XDG_RUNTIME_DIR="$tmp/runtime"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+# The application's own self-test, as a user runs it: every check passes.
+# With the badge checks broken on purpose it must fail.
+export TZ=UTC
+status=0
+out=$(env -u TL_SELFTEST_MUTATE -u TL_DATA_DIR ./build/tenterly --selftest) || status=$?
+result=$(printf '%s\n' "$out" | tail -n 1)
+if [ "$status" -ne 0 ] || ! [[ "$result" =~ ^RESULT:\ ALL\ [0-9]+\ CHECKS\ PASSED$ ]]; then
+  printf '%s\n' "$out" | grep -v '^PASS  ' >&2
+  echo "tenterly --selftest ended with status $status" >&2
+  exit 1
+fi
+echo "tenterly --selftest: $result"
+status=0
+TL_SELFTEST_MUTATE=badge ./build/tenterly --selftest >/dev/null || status=$?
+if [ "$status" -ne 1 ]; then
+  echo "tenterly --selftest with TL_SELFTEST_MUTATE=badge ended with status $status, expected 1" >&2
+  exit 1
+fi
+echo "tenterly --selftest with TL_SELFTEST_MUTATE=badge: fails as expected"
