@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 EmergencyButton::EmergencyButton(EmergencyAction action, Tap tap, QWidget *parent)
@@ -63,7 +64,23 @@ double EmergencyButton::borderWidth() const
     return (TLPalette::current().highContrast ? 2.0 : 1.0) * m_zoom;
 }
 
+void EmergencyButton::setShrink(double factor)
+{
+    factor = std::clamp(factor, 0.1, 1.0);
+    if (qFuzzyCompare(factor, m_shrink))
+        return;
+    m_shrink = factor;
+    updateGeometry();
+    update();
+}
+
 QSize EmergencyButton::sizeHint() const
+{
+    const QSize full = fullSize();
+    return QSize(int(std::floor(full.width() * m_shrink)), int(std::floor(full.height() * m_shrink)));
+}
+
+QSize EmergencyButton::fullSize() const
 {
     const QFontMetricsF sym(m_symbolFont);
     const QFontMetricsF title(m_titleFont);
@@ -79,13 +96,15 @@ QSize EmergencyButton::sizeHint() const
 
 QRectF EmergencyButton::capsuleRect() const
 {
-    return QRectF(rect().marginsRemoved(m_shadow));
+    // In the unshrunk coordinates that painting uses.
+    const QSize full = fullSize();
+    return QRectF(QRect(QPoint(0, 0), full).marginsRemoved(m_shadow));
 }
 
 bool EmergencyButton::hitButton(const QPoint &pos) const
 {
     const QRectF r = capsuleRect();
-    return MBPanel::shape(r, r.height() / 2).contains(QPointF(pos));
+    return MBPanel::shape(r, r.height() / 2).contains(QPointF(pos) / m_shrink);
 }
 
 void EmergencyButton::focusInEvent(QFocusEvent *event)
@@ -113,6 +132,7 @@ void EmergencyButton::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(m_shrink, m_shrink);
 
     // Shadow in the button's colour, 2 points down, softened by a few rings.
     p.setPen(Qt::NoPen);

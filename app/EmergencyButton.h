@@ -31,6 +31,13 @@ public:
     QColor borderColor() const;
     double borderWidth() const;
 
+    // The size at the zoom and text size it was built with, and the size
+    // drawn now: that size times the shrink factor (at most 1) that a bar
+    // too narrow for four whole buttons gives them.
+    QSize fullSize() const;
+    double shrink() const { return m_shrink; }
+    void setShrink(double factor);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -53,5 +60,6 @@ private:
     double m_padY;
     double m_gap;
     QMargins m_shadow;
+    double m_shrink = 1.0;
     bool m_keyboardFocus = false;
 };

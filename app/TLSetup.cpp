@@ -118,7 +118,8 @@ QMainWindow *makeMainWindow(AppModel &model)
     window->setObjectName(QStringLiteral("main"));
     window->setWindowTitle(TLInfo::appName);
     window->setMinimumSize(820, 560);
-    window->resize(1280, 880);
+    // 1280 × 880, or less on a smaller screen, centred.
+    MBWindowFrame::place(window, QSize(1280, 880));
 
     AppModel *m = &model;
     auto *root = new TLThemeRoot([m]() -> QWidget * {

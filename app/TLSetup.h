@@ -34,8 +34,9 @@ void configure();
 // The About window's extra lines.
 QStringList aboutLines();
 
-// The window "main": 1280 × 880, at least 820 × 560, the theme root around
-// the zoom host around MainWindow, and the menu bar. Closing it quits.
+// The window "main": 1280 × 880 (less on a smaller screen), centred, at
+// least 820 × 560; the theme root around the zoom host around MainWindow,
+// and the menu bar. Closing it quits.
 QMainWindow *makeMainWindow(AppModel &model);
 
 // The desktop application after configure(): one running instance, the

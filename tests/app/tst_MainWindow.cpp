@@ -15,6 +15,7 @@
 #include "look/app/TLThemes.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBZoom.h"
+#include "look/kit/MBZoomHost.h"
 #include "look/kit/MRBYHelp.h"
 #include "look/kit/Prefs.h"
 #include "screens/DisplayView.h"
@@ -25,6 +26,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -37,21 +40,21 @@ private:
     std::unique_ptr<AppModel> m_model;
     QStringList m_opened;
 
-    // The application's window as it starts, shown at 1280 × 880 with the
-    // given zoom; the zoomed content is wider than what shows.
-    std::unique_ptr<QMainWindow> showZoomed(double zoom, MainWindow **main)
+    // The application's window as it starts, shown at `size` with the given
+    // zoom and text size, once its zoom host has built at that zoom.
+    std::unique_ptr<QMainWindow> showZoomed(QSize size, double zoom, MainWindow **main,
+                                            int textSize = 0)
     {
+        Prefs::shared().setInteger(TLPrefs::textSizeKey, textSize);
         MBZoom::setValue(zoom);
         std::unique_ptr<QMainWindow> window(TLSetup::makeMainWindow(*m_model));
-        window->resize(1280, 880);
+        window->resize(size);
         window->show();
-        MainWindow *found = window->findChild<MainWindow *>();
-        if (!found || !QTest::qWaitForWindowExposed(window.get())
-            || !QTest::qWaitFor([found] { return found->hiddenWidth() > 0; }))
+        if (!QTest::qWaitForWindowExposed(window.get()))
             return nullptr;
         QTest::qWait(50);
-        *main = found;
-        return window;
+        *main = window->findChild<MainWindow *>();
+        return *main ? std::move(window) : nullptr;
     }
     static int rightEdge(QWidget *w, QWidget *in) { return w->mapTo(in, QPoint(w->width(), 0)).x(); }
 
@@ -127,45 +130,76 @@ private Q_SLOTS:
         TLThemes::setHighContrast(false);
     }
 
-    void zoomedWindowKeepsButtonsInView()
+    // A window smaller than the minimum logical size times the zoom lays the
+    // content out at that size: the zoomed content fills exactly the area
+    // that scrolls, with no empty band, and the emergency bar stays above it.
+    void zoomedContentFillsWhatScrolls_data()
     {
-        // At 150 % the buttons, the note's OK and the page still sit in the
-        // part of the window that shows.
-        m_model->setScreen(Screen::display);
-        MainWindow *main = nullptr;
-        const auto window = showZoomed(1.5, &main);
-        QVERIFY(window);
-        main->emergencyBar()->setNote(EmergencyAction::call988);
-        QTest::qWait(50);
-        const int visible = main->width() - main->hiddenWidth();
-        for (EmergencyButton *b : main->emergencyBar()->buttons())
-            QVERIFY2(rightEdge(b, main) <= visible, qPrintable(b->action().id()));
-        QVERIFY(rightEdge(main->emergencyBar()->okButton(), main) <= visible);
-        auto *display = main->screenHost()->findChild<DisplayView *>();
-        QVERIFY(display);
-        QVERIFY(rightEdge(display->zoomLabel(), main) <= visible);
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<int>("textSize");
+        QTest::newRow("150 % in 1280 x 800") << QSize(1280, 800) << 1.5 << 0;
+        QTest::newRow("200 % in 1280 x 800") << QSize(1280, 800) << 2.0 << 0;
+        QTest::newRow("115 % in 820 x 600, extra large") << QSize(820, 600) << 1.15 << 2;
+        QTest::newRow("200 % in 820 x 560, extra large") << QSize(820, 560) << 2.0 << 2;
     }
 
-    void largestZoomNeverSqueezesButtons()
+    void zoomedContentFillsWhatScrolls()
     {
-        // At 200 % and the largest text the buttons keep their whole size
-        // (titles never cut) and the bar its zoomed paddings; the rest of the
-        // bar is reached by scrolling.
-        Prefs::shared().setInteger(TLPrefs::textSizeKey, 2);
+        QFETCH(QSize, size);
+        QFETCH(double, zoom);
+        QFETCH(int, textSize);
+        m_model->setScreen(Screen::display);
         MainWindow *main = nullptr;
-        const auto window = showZoomed(2.0, &main);
+        const auto window = showZoomed(size, zoom, &main, textSize);
         QVERIFY(window);
-        for (EmergencyButton *b : main->emergencyBar()->buttons())
-            QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->action().id()));
-        const QMargins margins = main->emergencyBar()->layout()->contentsMargins();
-        QCOMPARE(margins.left(), 32);
-        QCOMPARE(margins.top(), 20);
-        // The note wraps, so its OK stays in the part that shows.
-        main->emergencyBar()->setNote(EmergencyAction::call988);
+        auto *host = window->findChild<MBZoomHost *>();
+        QVERIFY(host);
+        QCOMPARE(host->zoom(), zoom);
+        QScrollArea *area = host->scrollArea();
+        const int scrollWidth = area->viewport()->width() + area->horizontalScrollBar()->maximum();
+        QCOMPARE(main->width(), scrollWidth);
+        QCOMPARE(main->width(), int(std::lround(1060 * zoom)));
+        QCOMPARE(rightEdge(main->screenHost(), main), main->width());
+
+        // The bar is pinned above the scrolling area, at the window's width.
+        EmergencyBar *bar = main->emergencyBar();
+        QVERIFY(!main->isAncestorOf(bar));
+        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+        QCOMPARE(bar->mapTo(window.get(), QPoint(0, 0)).y(), host->mapTo(window.get(), QPoint(0, 0)).y());
+        QCOMPARE(bar->width(), host->width());
+        // Its four buttons are whole and inside the window.
+        for (EmergencyButton *b : bar->buttons()) {
+            QCOMPARE(b->size(), b->sizeHint());
+            const QRect r(b->mapTo(window.get(), QPoint(0, 0)), b->size());
+            QVERIFY2(window->rect().contains(r), qPrintable(b->action().id()));
+        }
+        // The note's OK stays in the bar too.
+        bar->setNote(EmergencyAction::call988);
         QTest::qWait(50);
-        QAbstractButton *ok = main->emergencyBar()->okButton();
-        QVERIFY(ok->width() >= ok->sizeHint().width());
-        QVERIFY(rightEdge(ok, main) <= main->width() - main->hiddenWidth());
+        QAbstractButton *ok = bar->okButton();
+        QVERIFY(rightEdge(ok, window.get()) <= window->width());
+    }
+
+    void barGivesWayWithTheGreetingFirst()
+    {
+        EmergencyBar bar;
+        bar.resize(1400, 100);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        QVERIFY(bar.caption()->isVisible());
+        QCOMPARE(bar.buttons().first()->shrink(), 1.0);
+        // Too narrow for the greeting: it goes, the buttons keep their size.
+        const int buttons =
+            bar.buttons().last()->geometry().right() - bar.buttons().first()->geometry().left();
+        bar.resize(2 * 16 + 8 + buttons + bar.caption()->width() / 2, 100);
+        QTRY_VERIFY(!bar.caption()->isVisible());
+        QCOMPARE(bar.buttons().first()->shrink(), 1.0);
+        // Narrower still: the buttons shrink together and stay inside.
+        bar.resize(300, 100);
+        QTRY_VERIFY(bar.buttons().first()->shrink() < 1.0);
+        QTRY_VERIFY(rightEdge(bar.buttons().last(), &bar) <= 300);
     }
 
     void hostShowsTheScreenOfTheModel()
