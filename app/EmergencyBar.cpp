@@ -162,7 +162,7 @@ void EmergencyBar::resizeEvent(QResizeEvent *event)
 
 double EmergencyBar::bottomLineHeight()
 {
-    return TLPalette::current().highContrast ? 2.0 : 1.0;
+    return TLPalette::current().outlineWidth(1.0);
 }
 
 void EmergencyBar::paintEvent(QPaintEvent *)

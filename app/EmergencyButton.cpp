@@ -2,6 +2,8 @@
 
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBFocusRing.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
@@ -61,7 +63,7 @@ QColor EmergencyButton::borderColor() const
 
 double EmergencyButton::borderWidth() const
 {
-    return (TLPalette::current().highContrast ? 2.0 : 1.0) * m_zoom;
+    return TLPalette::current().outlineWidth(m_zoom);
 }
 
 void EmergencyButton::setShrink(double factor)
@@ -122,6 +124,12 @@ void EmergencyButton::focusOutEvent(QFocusEvent *event)
     QAbstractButton::focusOutEvent(event);
 }
 
+void EmergencyButton::keyPressEvent(QKeyEvent *event)
+{
+    if (!mbClickOnReturn(this, event))
+        QAbstractButton::keyPressEvent(event);
+}
+
 void EmergencyButton::paintEvent(QPaintEvent *)
 {
     const TLPalette palette = TLPalette::current();
@@ -159,13 +167,8 @@ void EmergencyButton::paintEvent(QPaintEvent *)
 
     MBPanel::strokeInside(p, r, radius, QPen(borderColor(), borderWidth()));
 
-    if (hasFocus() && m_keyboardFocus) {
-        // Keyboard focus: a ring in the theme's accent just outside the capsule.
-        QPen ring(palette.accent, 2 * m_zoom);
-        p.setPen(ring);
-        const QRectF f = r.adjusted(-1.5 * m_zoom, -1.5 * m_zoom, 1.5 * m_zoom, 1.5 * m_zoom);
-        p.drawRoundedRect(f, f.height() / 2, f.height() / 2);
-    }
+    if (hasFocus() && m_keyboardFocus)
+        MBFocusRing::paint(p, r, radius, palette.accent, m_zoom, MBFocusRing::Side::Outside);
 
     // Label: symbol, then title over subtitle, all white.
     const QFontMetricsF sym(m_symbolFont);

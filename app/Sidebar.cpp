@@ -7,6 +7,8 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBFocusRing.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
@@ -82,6 +84,12 @@ void SidebarRow::setSelected(bool selected)
     update();
 }
 
+void SidebarRow::keyPressEvent(QKeyEvent *event)
+{
+    if (!mbClickOnReturn(this, event))
+        QAbstractButton::keyPressEvent(event);
+}
+
 void SidebarRow::paintEvent(QPaintEvent *)
 {
     const TLPalette palette = TLPalette::current();
@@ -98,13 +106,9 @@ void SidebarRow::paintEvent(QPaintEvent *)
         p.setBrush(hover);
         p.drawRoundedRect(QRectF(rect()), m_radius, m_radius);
     }
-    if (hasFocus()) {
-        p.setBrush(Qt::NoBrush);
-        // Painted outside the build: the ring keeps the row's zoom.
-        p.setPen(QPen(m_selected ? palette.onAccent : palette.accent, 2 * m_zoom));
-        const double in = 1.5 * m_zoom;
-        p.drawRoundedRect(QRectF(rect()).adjusted(in, in, -in, -in), m_radius, m_radius);
-    }
+    if (hasFocus())
+        MBFocusRing::paint(p, QRectF(rect()), m_radius, m_selected ? palette.onAccent : palette.accent,
+                           m_zoom);
 }
 
 Sidebar::Sidebar(AppModel &model, QWidget *parent) : QWidget(parent), m_model(model)

@@ -18,6 +18,8 @@ TLScroll::TLScroll(QWidget *content, QWidget *parent) : QWidget(parent), m_conte
     }
 
     m_scroll = new QScrollArea(this);
+    // Its content takes the focus, not the area itself.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -59,5 +59,5 @@ void TLCard::paintEvent(QPaintEvent *)
     painter.setBrush(fill);
     painter.drawRoundedRect(panel, m_radius, m_radius);
 
-    MBPanel::strokeInside(painter, panel, m_radius, QPen(p.border, (p.highContrast ? 2.0 : 1.0) * m_zoom));
+    MBPanel::strokeInside(painter, panel, m_radius, p.outlinePen(m_zoom));
 }

@@ -1,6 +1,7 @@
 #include "look/app/TLProxyStyle.h"
 
 #include "look/app/TLPalette.h"
+#include "look/kit/MBFocusRing.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MRBYTheme.h"
 
@@ -132,8 +133,13 @@ void TLProxyStyle::drawComplexControl(ComplexControl control, const QStyleOption
         return;
     }
     QProxyStyle::drawComplexControl(control, option, painter, widget);
-    if (control == CC_ComboBox)
+    if (control == CC_ComboBox) {
         outlineInHighContrast(painter, QRectF(option->rect), 2.0);
+        // Fusion marks focus only after a key press in the window; ours
+        // always shows, like every other control's.
+        if (option->state & State_HasFocus)
+            MBFocusRing::paint(*painter, QRectF(option->rect), 3.0, TLPalette::current().accent, 1.0);
+    }
 }
 
 void TLProxyStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,

@@ -27,6 +27,8 @@ MBZoomHost::MBZoomHost(MBRebuildHost::Builder build, QSizeF minSize, QWidget *pa
 
     m_scroll = new QScrollArea;
     m_scroll->setObjectName(QStringLiteral("zoomScroll"));
+    // Its content takes the focus, not the area itself.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -56,6 +56,36 @@ private:
         *main = window->findChild<MainWindow *>();
         return *main ? std::move(window) : nullptr;
     }
+    // The widgets Tab stops at, in order, from the window's start.
+    static QList<QWidget *> tabStops(QWidget *window)
+    {
+        QList<QWidget *> stops;
+        for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && w->isEnabled()
+                && !stops.contains(w))
+                stops << w;
+        }
+        return stops;
+    }
+
+    // Stops whose look does not change when they take the focus.
+    static QStringList invisibleStops(QWidget *window)
+    {
+        QStringList out;
+        for (QWidget *w : tabStops(window)) {
+            if (w->hasFocus())
+                window->setFocus();
+            QCoreApplication::processEvents();
+            const QImage before = w->grab().toImage();
+            w->setFocus(Qt::TabFocusReason);
+            QCoreApplication::processEvents();
+            if (w->grab().toImage() == before)
+                out << QString::fromLatin1(w->metaObject()->className()) + u' ' + w->objectName()
+                        + u' ' + w->accessibleName();
+        }
+        return out;
+    }
+
     static int rightEdge(QWidget *w, QWidget *in) { return w->mapTo(in, QPoint(w->width(), 0)).x(); }
 
 private Q_SLOTS:
@@ -200,6 +230,58 @@ private Q_SLOTS:
         bar.resize(300, 100);
         QTRY_VERIFY(bar.buttons().first()->shrink() < 1.0);
         QTRY_VERIFY(rightEdge(bar.buttons().last(), &bar) <= 300);
+    }
+
+    // Tab goes from the emergency bar to the sidebar to the page, and every
+    // stop shows that it has the focus, in the main and the help window.
+    void keyboardFocusIsVisibleAndInOrder()
+    {
+        m_model->setScreen(Screen::display);
+        MainWindow *main = nullptr;
+        const auto window = showZoomed(QSize(1280, 880), 1.0, &main);
+        QVERIFY(window);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const QList<QWidget *> stops = tabStops(window.get());
+        QVERIFY(stops.size() > 8);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(stops.at(i), main->emergencyBar()->buttons().at(i));
+        QVERIFY(main->sidebar()->isAncestorOf(stops.at(4)));
+        QVERIFY(main->screenHost()->isAncestorOf(stops.last()));
+        int lastSidebar = 0;
+        for (int i = 0; i < stops.size(); ++i) {
+            if (main->sidebar()->isAncestorOf(stops.at(i)))
+                lastSidebar = i;
+        }
+        for (int i = lastSidebar + 1; i < stops.size(); ++i)
+            QVERIFY(main->screenHost()->isAncestorOf(stops.at(i)));
+        const QStringList unseen = invisibleStops(window.get());
+        QVERIFY2(unseen.isEmpty(), qPrintable(unseen.join(u", ")));
+
+        TLHelpWindow::show(QStringLiteral("start"));
+        QWidget *help = TLHelpWindow::window();
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        const QStringList unseenInHelp = invisibleStops(help);
+        QVERIFY2(unseenInHelp.isEmpty(), qPrintable(unseenInHelp.join(u", ")));
+        help->close();
+    }
+
+    // Return presses a focused emergency button or sidebar row, as Space does.
+    void returnActivatesButtonsAndRows()
+    {
+        MainWindow window(*m_model);
+        window.resize(1060, 800);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        EmergencyButton *call211 = window.emergencyBar()->buttons().last();
+        QTest::keyClick(call211, Qt::Key_Return);
+        QCOMPARE(m_opened, QStringList{"tel:211"});
+        QTest::keyClick(window.emergencyBar()->buttons().first(), Qt::Key_Enter);
+        QCOMPARE(m_opened, (QStringList{"tel:211", "tel:911"}));
+        SidebarRow *myList = window.sidebar()->rows().at(2 + 12);
+        QCOMPARE(myList->title(), QStringLiteral("My List"));
+        QTest::keyClick(myList, Qt::Key_Return);
+        QCOMPARE(m_model->screen(), Screen(Screen::myList));
     }
 
     void hostShowsTheScreenOfTheModel()
