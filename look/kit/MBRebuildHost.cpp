@@ -3,8 +3,41 @@
 #include "look/kit/MBZoom.h"
 #include "look/kit/Prefs.h"
 
+#include <QApplication>
 #include <QTimer>
 #include <QVBoxLayout>
+
+namespace {
+
+// Where the focus is inside `content`: each step the index among its
+// parent's children and the class, from the content down. Empty when the
+// focus is elsewhere.
+using FocusPath = QList<std::pair<qsizetype, QByteArray>>;
+
+FocusPath focusPath(const QWidget *content)
+{
+    FocusPath path;
+    QWidget *focus = QApplication::focusWidget();
+    if (!content || !focus || !content->isAncestorOf(focus))
+        return path;
+    for (QWidget *w = focus; w != content; w = w->parentWidget())
+        path.prepend({w->parentWidget()->children().indexOf(w), w->metaObject()->className()});
+    return path;
+}
+
+// The widget at the same place in content built afresh by the same builder.
+QWidget *follow(QWidget *content, const FocusPath &path)
+{
+    QObject *at = content;
+    for (const auto &[index, className] : path) {
+        at = at ? at->children().value(index) : nullptr;
+        if (!at || className != at->metaObject()->className())
+            return nullptr;
+    }
+    return qobject_cast<QWidget *>(at);
+}
+
+} // namespace
 
 MBRebuildHost::MBRebuildHost(QStringList keys, Builder build, Identity identity, QWidget *parent)
     : QWidget(parent),
@@ -92,9 +125,14 @@ void MBRebuildHost::rebuildNow()
     m_pending = false;
     m_identity = currentIdentity();
     QWidget *old = m_content;
+    // A control used from the keyboard keeps the focus across the rebuild
+    // (choosing a text size or zoom with the arrow keys, for instance).
+    const FocusPath focus = focusPath(old);
     m_content = nullptr;
     retire(m_layout, old);
     ++m_rebuilds;
     buildContent();
     Q_EMIT rebuilt();
+    if (QWidget *again = focus.isEmpty() ? nullptr : follow(m_content, focus))
+        again->setFocus(Qt::TabFocusReason);
 }

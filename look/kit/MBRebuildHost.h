@@ -3,7 +3,8 @@
 // watched settings keys changes the content's identity. The rebuild is
 // scheduled once on the next turn of the event loop, so a widget inside the
 // content may write a watched key from its own signal; the old content goes
-// with deleteLater().
+// with deleteLater(). The widget that had the focus in the old content gives
+// it to the widget at the same place in the new one.
 
 #include <QPointer>
 #include <QStringList>

@@ -27,7 +27,8 @@ MRBYAppMenuCommands::MRBYAppMenuCommands(QWidget *parent) : QMenu(parent)
 void MRBYAppMenuCommands::refreshTitles()
 {
     const QString name = MRBYKitHost::appName();
-    setTitle(mbMenuText(name));
+    // Alt and the name's first letter open it, like the other menus.
+    setTitle(QLatin1Char('&') + mbMenuText(name));
     m_about->setText(mbMenuText(QStringLiteral("About ") + name));
 }
 

@@ -8,7 +8,7 @@
 #include <QAction>
 #include <QKeySequence>
 
-MRBYHelpCommands::MRBYHelpCommands(QWidget *parent) : QMenu(QStringLiteral("Help"), parent)
+MRBYHelpCommands::MRBYHelpCommands(QWidget *parent) : QMenu(QStringLiteral("&Help"), parent)
 {
     m_help = new QAction(this);
     m_help->setShortcuts({QKeySequence(QStringLiteral("Ctrl+?")), QKeySequence(Qt::Key_F1)});

@@ -13,6 +13,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLPrefs.h"
 #include "look/app/TLThemes.h"
+#include "look/kit/MBFont.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/MBZoomHost.h"
@@ -21,6 +22,7 @@
 #include "screens/DisplayView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
@@ -266,6 +268,36 @@ private Q_SLOTS:
         help->close();
     }
 
+    // Choosing a text size or zoom from the keyboard rebuilds the window;
+    // the focus comes back to the control that had it.
+    void focusSurvivesRebuilds()
+    {
+        m_model->setScreen(Screen::display);
+        MainWindow *main = nullptr;
+        const auto window = showZoomed(QSize(1280, 880), 1.0, &main);
+        QVERIFY(window);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto *picker = window->findChild<QWidget *>(QStringLiteral("textSizePicker"));
+        QVERIFY(picker);
+        picker->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(picker, Qt::Key_Right);
+        QTRY_COMPARE(Prefs::shared().integer(TLPrefs::textSizeKey), 1);
+        QTRY_VERIFY(QApplication::focusWidget()
+                    && QApplication::focusWidget()->objectName() == u"textSizePicker"
+                    && QApplication::focusWidget() != picker);
+
+        // The same for a zoom button of the rebuilt page.
+        QTRY_VERIFY(window->findChild<QWidget *>(QStringLiteral("zoomBigger")));
+        auto *bigger = window->findChild<QAbstractButton *>(QStringLiteral("zoomBigger"));
+        bigger->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(bigger, Qt::Key_Space);
+        QTRY_COMPARE(MBZoom::value(), 1.15);
+        QTRY_VERIFY(QApplication::focusWidget()
+                    && QApplication::focusWidget()->objectName() == u"zoomBigger"
+                    && QApplication::focusWidget() != bigger);
+    }
+
     // Return presses a focused emergency button or sidebar row, as Space does.
     void returnActivatesButtonsAndRows()
     {
@@ -342,8 +374,17 @@ private Q_SLOTS:
         QMenuBar bar;
         AppMenus::install(&bar, *m_model);
         QCOMPARE(bar.actions().size(), 5);
-        QCOMPARE(bar.actions().at(1)->text(), QStringLiteral("File"));
-        QCOMPARE(bar.actions().at(2)->text(), QStringLiteral("View"));
+        // Each menu opens with Alt and a letter of its own; the titles read
+        // as given.
+        QStringList shown;
+        QList<QKeySequence> keys;
+        for (QAction *menu : bar.actions()) {
+            shown << mbShownText(menu->text());
+            const QKeySequence key = QKeySequence::mnemonic(menu->text());
+            QVERIFY2(!key.isEmpty() && !keys.contains(key), qPrintable(menu->text()));
+            keys << key;
+        }
+        QCOMPARE(shown, (QStringList{"MRBY Tenterly", "File", "View", "Theme", "Help"}));
         const auto item = [](QMenu *menu, const QString &text) -> QAction * {
             for (QAction *a : menu->actions())
                 if (a->text() == text)

@@ -142,7 +142,7 @@ private Q_SLOTS:
         MBLinks::setOpener([&](const QString &u) { opened << u; });
         MRBYKitHost::setAppName(QStringLiteral("Road & Rest"));
         MRBYAppMenuCommands menu;
-        QCOMPARE(menu.title(), QStringLiteral("Road && Rest"));
+        QCOMPARE(menu.title(), QStringLiteral("&Road && Rest"));
         QCOMPARE(menu.aboutAction()->text(), QStringLiteral("About Road && Rest"));
         QCOMPARE(menu.actions().indexOf(menu.aboutAction()), 0);
         QCOMPARE(menu.quitAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));

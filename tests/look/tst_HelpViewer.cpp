@@ -191,7 +191,7 @@ private Q_SLOTS:
         MBLinks::setOpener([&](const QString &u) { opened << u; });
 
         MRBYHelpCommands menu;
-        QCOMPARE(menu.title(), QStringLiteral("Help"));
+        QCOMPARE(menu.title(), QStringLiteral("&Help"));
         const QList<QAction *> items = menu.actions();
         QCOMPARE(items.size(), 1 + 1 + 5 + 1 + 1);
         QCOMPARE(items[0]->text(), QStringLiteral("MRBY Tenterly Help"));
