@@ -5,17 +5,20 @@
 #include "look/kit/MBZoom.h"
 
 #include <QLinearGradient>
+#include <QMoveEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 
 TLCard::TLCard(QWidget *parent, double padding, double radius)
     : QWidget(parent), m_padding(px(padding)), m_radius(px(radius)), m_zoom(MBZoomScope::current())
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    if (parent)
+        parent->installEventFilter(this);
     m_body = new QVBoxLayout(this);
-    const QMargins s = shadowMargins();
     const int pad = int(std::lround(m_padding));
-    m_body->setContentsMargins(s.left() + pad, s.top() + pad, s.right() + pad, s.bottom() + pad);
+    m_body->setContentsMargins(pad, pad, pad, pad);
     m_body->setSpacing(ipx(8));
     m_body->setAlignment(Qt::AlignTop);
 }
@@ -24,24 +27,64 @@ void TLCard::addWidget(QWidget *widget) { m_body->addWidget(widget); }
 
 QMargins TLCard::shadowMargins() const
 {
-    // The shadow falls 3 points down with a soft edge; keep room for it so it
-    // is not cut by the card's own bounds.
-    // It is asked for again at paint time, outside the zoom of the build.
+    // The shadow falls 3 points down with a soft edge. Asked for at paint
+    // time too, outside the zoom of the build.
     auto z = [this](double points) { return int(std::lround(points * m_zoom)); };
     return QMargins(z(4), z(2), z(4), z(9));
 }
 
-QRectF TLCard::panelRect() const { return QRectF(rect()).marginsRemoved(shadowMargins()); }
+QRectF TLCard::panelRect() const { return QRectF(rect()); }
 
-void TLCard::paintEvent(QPaintEvent *)
+bool TLCard::event(QEvent *event)
 {
-    const TLPalette p = TLPalette::current();
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF panel = panelRect();
+    switch (event->type()) {
+    case QEvent::ParentAboutToChange:
+        if (QWidget *parent = parentWidget())
+            parent->removeEventFilter(this);
+        break;
+    case QEvent::ParentChange:
+        if (QWidget *parent = parentWidget())
+            parent->installEventFilter(this);
+        break;
+    case QEvent::Move:
+        updateShadow(QRect(static_cast<QMoveEvent *>(event)->oldPos(), size()));
+        updateShadow(geometry());
+        break;
+    case QEvent::Resize:
+        updateShadow(QRect(pos(), static_cast<QResizeEvent *>(event)->oldSize()));
+        updateShadow(geometry());
+        break;
+    case QEvent::Show:
+    case QEvent::Hide:
+        updateShadow(geometry());
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
 
-    // Soft shadow: layered rounded shapes, offset 3 down, strongest at the core.
-    const double alpha = p.isLight ? 0.07 : 0.30;
+// The parent paints first, so the shadow lies under the card.
+bool TLCard::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && watched == parentWidget() && isVisible()) {
+        QPainter painter(parentWidget());
+        painter.setRenderHint(QPainter::Antialiasing);
+        paintShadow(painter, QRectF(geometry()));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TLCard::updateShadow(const QRect &geometry)
+{
+    if (QWidget *parent = parentWidget())
+        parent->update(geometry.marginsAdded(shadowMargins()));
+}
+
+void TLCard::paintShadow(QPainter &painter, const QRectF &panel) const
+{
+    // Layered rounded shapes, offset 3 down, strongest at the core.
+    const double alpha = TLPalette::current().isLight ? 0.07 : 0.30;
     const int layers = 5;
     painter.setPen(Qt::NoPen);
     for (int i = layers; i >= 1; --i) {
@@ -52,7 +95,16 @@ void TLCard::paintEvent(QPaintEvent *)
         painter.setBrush(c);
         painter.drawRoundedRect(r, m_radius + spread, m_radius + spread);
     }
+}
 
+void TLCard::paintEvent(QPaintEvent *)
+{
+    const TLPalette p = TLPalette::current();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF panel = panelRect();
+
+    painter.setPen(Qt::NoPen);
     QLinearGradient fill(panel.topLeft(), panel.bottomLeft());
     fill.setColorAt(0.0, p.panelTop);
     fill.setColorAt(1.0, p.panelBottom);

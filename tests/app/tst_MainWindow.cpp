@@ -298,6 +298,39 @@ private Q_SLOTS:
                     && QApplication::focusWidget() != bigger);
     }
 
+    // At its minimum size the help window shows the whole viewer and bar:
+    // no part is given less than its own minimum or cut at the window's edge.
+    void helpWindowMinimumHoldsItsParts()
+    {
+        TLHelpWindow::show(QStringLiteral("start"));
+        QWidget *help = TLHelpWindow::window();
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        help->resize(help->minimumSize());
+        QTRY_COMPARE(help->size(), help->minimumSize());
+        QTest::qWait(50);
+        QStringList cut;
+        const auto scrolled = [help](QWidget *w) {
+            for (QWidget *p = w->parentWidget(); p && p != help; p = p->parentWidget())
+                if (qobject_cast<QAbstractScrollArea *>(p))
+                    return true;
+            return false;
+        };
+        for (QWidget *w : help->findChildren<QWidget *>()) {
+            if (!w->isVisible() || w->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored
+                || scrolled(w))
+                continue;
+            const QRect r(w->mapTo(help, QPoint(0, 0)), w->size());
+            const QSize least = w->minimumSizeHint().expandedTo(w->minimumSize());
+            const bool squeezed = least.isValid() && (w->width() < least.width() || w->height() < least.height());
+            if (squeezed || !help->rect().contains(r))
+                cut << QString::fromLatin1(w->metaObject()->className()) + u' ' + w->objectName();
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", ")));
+        for (EmergencyButton *b : help->findChild<EmergencyBar *>()->buttons())
+            QCOMPARE(b->size(), b->sizeHint());
+        help->close();
+    }
+
     // Return presses a focused emergency button or sidebar row, as Space does.
     void returnActivatesButtonsAndRows()
     {
