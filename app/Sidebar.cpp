@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -176,7 +177,8 @@ Sidebar::Sidebar(AppModel &model, QWidget *parent) : QWidget(parent), m_model(mo
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(new TLScroll(column));
+    m_scroll = new TLScroll(column);
+    layout->addWidget(m_scroll);
 
     connect(&model, &AppModel::screenChanged, this, &Sidebar::refreshHighlight);
     refreshHighlight();
@@ -193,8 +195,15 @@ SidebarRow *Sidebar::item(const Screen &screen, const QString &title, const QStr
 void Sidebar::refreshHighlight()
 {
     const Screen current = m_model.screen();
-    for (SidebarRow *row : m_rows)
+    SidebarRow *selected = nullptr;
+    for (SidebarRow *row : m_rows) {
         row->setSelected(row->screen() && *row->screen() == current);
+        if (row->selected())
+            selected = row;
+    }
+    // A row chosen from a menu or shortcut comes into view.
+    if (selected && m_scroll->scrollArea())
+        m_scroll->scrollArea()->ensureWidgetVisible(selected, 0, ipx(8));
 }
 
 QStringList Sidebar::highlightedTitles() const
