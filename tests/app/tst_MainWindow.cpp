@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
@@ -32,6 +33,16 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
+
+// A screen that takes a new argument in place.
+class ArgumentScreen : public QWidget
+{
+    Q_OBJECT
+public:
+    QList<Screen> received;
+public Q_SLOTS:
+    void setScreen(const Screen &screen) { received << screen; }
+};
 
 class tst_MainWindow : public QObject
 {
@@ -366,11 +377,37 @@ private Q_SLOTS:
         QTRY_COMPARE(host.buildCount(), builds + 2);
         QCOMPARE(host.current()->findChild<QLabel *>(QStringLiteral("placeholderTitle"))->text(),
                  QStringLiteral("Shelter & Parking"));
-
-        // A new state rebuilds the screen too, so state-bound screens follow it.
-        m_model->setStateCode(QStringLiteral("TX"));
+        // A screen without the argument slot is built for its new argument.
+        m_model->setScreen(Screen::forCategory(AppCategory::food));
         QTRY_COMPARE(host.buildCount(), builds + 3);
+        QCOMPARE(host.current()->findChild<QLabel *>(QStringLiteral("placeholderTitle"))->text(),
+                 QStringLiteral("Food"));
+
+        // A new state keeps the screen and what was typed in it: the screen
+        // follows the state itself.
+        m_model->setScreen(Screen::display);
+        QTRY_COMPARE(host.buildCount(), builds + 4);
+        QWidget *display = host.current();
+        auto *typed = new QLineEdit(display);
+        typed->setText(QStringLiteral("my note"));
+        m_model->setStateCode(QStringLiteral("TX"));
+        QTest::qWait(20);
+        QCOMPARE(host.buildCount(), builds + 4);
+        QCOMPARE(host.current(), display);
+        QCOMPARE(typed->text(), QStringLiteral("my note"));
         m_model->setStateCode(QString());
+    }
+
+    // Between two screens of one kind the host keeps the screen and passes
+    // it the new argument; a new kind is built.
+    void hostPassesANewArgument()
+    {
+        ArgumentScreen view;
+        QVERIFY(ScreenHost::passArgument(&view, Screen::forNeed(UrgentNeed::shelter)));
+        QCOMPARE(view.received, (QList<Screen>{Screen::forNeed(UrgentNeed::shelter)}));
+        QWidget plain;
+        QVERIFY(!ScreenHost::passArgument(&plain, Screen::forNeed(UrgentNeed::food)));
+        QVERIFY(!ScreenHost::passArgument(nullptr, Screen::home));
     }
 
     void errorCardWhenDataIsMissing()
