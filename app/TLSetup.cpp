@@ -72,6 +72,15 @@ void prepareEnvironment(const QStringList &arguments)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
+QString missingDisplaySentence()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return QString();
+    return QStringLiteral("Tenterly needs a display to show its window: on a machine without one, "
+                          "start it under a virtual display with \"xvfb-run -a ./run.sh\".");
+}
+
 std::optional<int> dispatch(const QStringList &arguments, QTextStream &out)
 {
     // In this order: snapshot, example, self-test. A run mode this build

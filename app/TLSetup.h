@@ -21,6 +21,11 @@ bool wantsHeadlessRunMode(const QStringList &arguments);
 // Sets QT_QPA_PLATFORM to offscreen for a run mode when it is unset.
 void prepareEnvironment(const QStringList &arguments);
 
+// The sentence said instead of opening the window when there is no display
+// to open it on (no X11 or Wayland display and no platform chosen); empty
+// when there is one.
+QString missingDisplaySentence();
+
 // The run modes, in order (snapshot, example, self-test); the exit code of
 // the one that ran, else none (the application starts). Lines go to `out`.
 std::optional<int> dispatch(const QStringList &arguments, QTextStream &out);
