@@ -51,7 +51,7 @@ bool ScreenHost::passArgument(QWidget *view, const Screen &screen)
 
 bool ScreenHost::showsErrorCard() const
 {
-    return m_current && m_current->objectName() == QLatin1String("errorCard");
+    return m_current && m_current->objectName() == QStringLiteral("errorCard");
 }
 
 void ScreenHost::scheduleRebuild()

@@ -39,7 +39,7 @@ QStringList shownTexts(QWidget *window)
             continue;
         if (auto *l = qobject_cast<QLabel *>(w); l && !l->text().isEmpty())
             out << l->text();
-        else if (w->objectName() == QLatin1String("aboutDivider"))
+        else if (w->objectName() == QStringLiteral("aboutDivider"))
             out << QStringLiteral("---");
     }
     return out;

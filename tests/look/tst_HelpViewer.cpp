@@ -110,7 +110,7 @@ private Q_SLOTS:
         QCOMPARE(v.shownID(), std::optional<QString>(shown));
         QCOMPARE(v.highlightedID(), std::optional<QString>(shown));
         QCOMPARE(v.listedIDs(), (QStringList{"start", "sheet", "unconfirmed", "look", "about"}));
-        if (shown != QLatin1String("look"))
+        if (shown != QStringLiteral("look"))
             return;
         QCOMPARE(v.page()->findChild<QLabel *>(QStringLiteral("helpTitle"))->text(),
                  QStringLiteral("Themes and interface zoom"));

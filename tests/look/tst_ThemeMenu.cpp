@@ -103,7 +103,7 @@ private Q_SLOTS:
             Prefs::shared().setString(MRBYThemes::key, stored);
         MRBYThemeCommands menu;
         QCOMPARE(checkedIDs(menu), checked);
-        if (QTest::currentDataTag() == QLatin1String("stored built-in")) {
+        if (QTest::currentDataTag() == QStringLiteral("stored built-in")) {
             menu.adjustSize();
             QVERIFY(lookshots::save(&menu, QStringLiteral("theme-menu")));
         }
