@@ -201,8 +201,9 @@ void Sidebar::refreshHighlight()
         if (row->selected())
             selected = row;
     }
-    // A row chosen from a menu or shortcut comes into view.
-    if (selected && m_scroll->scrollArea())
+    // A row chosen from a menu or shortcut comes into view (once the
+    // sidebar is laid out; it starts at its top).
+    if (selected && isVisible() && m_scroll->scrollArea())
         m_scroll->scrollArea()->ensureWidgetVisible(selected, 0, ipx(8));
 }
 

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -71,6 +72,8 @@ private Q_SLOTS:
             }
             return false;
         };
+        // A new sidebar starts at its top.
+        QCOMPARE(area->verticalScrollBar()->value(), 0);
         QVERIFY(!inView(QStringLiteral("Survival Guide")));
         for (const auto &[screen, title] : {std::pair{Screen(Screen::guide), QStringLiteral("Survival Guide")},
                                             std::pair{Screen(Screen::money), QStringLiteral("Money Plan")},
