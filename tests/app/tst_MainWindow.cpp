@@ -255,19 +255,33 @@ private Q_SLOTS:
         QVERIFY(window);
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        const QList<QWidget *> stops = tabStops(window.get());
-        QVERIFY(stops.size() > 8);
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(stops.at(i), main->emergencyBar()->buttons().at(i));
-        QVERIFY(main->sidebar()->isAncestorOf(stops.at(4)));
-        QVERIFY(main->screenHost()->isAncestorOf(stops.last()));
-        int lastSidebar = 0;
-        for (int i = 0; i < stops.size(); ++i) {
-            if (main->sidebar()->isAncestorOf(stops.at(i)))
-                lastSidebar = i;
-        }
-        for (int i = lastSidebar + 1; i < stops.size(); ++i)
-            QVERIFY(main->screenHost()->isAncestorOf(stops.at(i)));
+        const auto checkOrder = [&] {
+            const QList<QWidget *> stops = tabStops(window.get());
+            QVERIFY(stops.size() > 8);
+            for (int i = 0; i < 4; ++i)
+                QCOMPARE(stops.at(i), main->emergencyBar()->buttons().at(i));
+            QVERIFY(main->sidebar()->isAncestorOf(stops.at(4)));
+            QVERIFY(main->screenHost()->isAncestorOf(stops.last()));
+            int lastSidebar = 0;
+            for (int i = 0; i < stops.size(); ++i) {
+                if (main->sidebar()->isAncestorOf(stops.at(i)))
+                    lastSidebar = i;
+            }
+            for (int i = lastSidebar + 1; i < stops.size(); ++i)
+                QVERIFY(main->screenHost()->isAncestorOf(stops.at(i)));
+        };
+        checkOrder();
+        // The same after moving to another screen and back, and after a zoom.
+        m_model->setScreen(Screen::home);
+        QTRY_VERIFY(!main->screenHost()->findChild<DisplayView *>());
+        m_model->setScreen(Screen::display);
+        QTRY_VERIFY(main->screenHost()->findChild<DisplayView *>());
+        checkOrder();
+        MBZoom::setValue(1.15);
+        QTRY_COMPARE(window->findChild<MBZoomHost *>()->zoom(), 1.15);
+        QTest::qWait(20);
+        main = window->findChild<MainWindow *>();
+        checkOrder();
         const QStringList unseen = invisibleStops(window.get());
         QVERIFY2(unseen.isEmpty(), qPrintable(unseen.join(u", ")));
 
