@@ -45,8 +45,8 @@ MBZoomHost::MBZoomHost(MBRebuildHost::Builder build, QSizeF minSize, QWidget *pa
     };
     auto identity = [] { return QString::number(MBZoom::value(), 'g', 17); };
     m_host = new MBRebuildHost({MBZoom::key}, builder, identity);
-    m_host->setAutoFillBackground(false);
     m_scroll->setWidget(m_host);
+    // setWidget() turns the content's background on; the root's shows through.
     m_host->setAutoFillBackground(false);
     takePinned();
     applyMinimum();
