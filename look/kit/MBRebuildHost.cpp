@@ -7,37 +7,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-
-// Where the focus is inside `content`: each step the index among its
-// parent's children and the class, from the content down. Empty when the
-// focus is elsewhere.
-using FocusPath = QList<std::pair<qsizetype, QByteArray>>;
-
-FocusPath focusPath(const QWidget *content)
-{
-    FocusPath path;
-    QWidget *focus = QApplication::focusWidget();
-    if (!content || !focus || !content->isAncestorOf(focus))
-        return path;
-    for (QWidget *w = focus; w != content; w = w->parentWidget())
-        path.prepend({w->parentWidget()->children().indexOf(w), w->metaObject()->className()});
-    return path;
-}
-
-// The widget at the same place in content built afresh by the same builder.
-QWidget *follow(QWidget *content, const FocusPath &path)
-{
-    QObject *at = content;
-    for (const auto &[index, className] : path) {
-        at = at ? at->children().value(index) : nullptr;
-        if (!at || className != at->metaObject()->className())
-            return nullptr;
-    }
-    return qobject_cast<QWidget *>(at);
-}
-
-} // namespace
 
 MBRebuildHost::MBRebuildHost(QStringList keys, Builder build, Identity identity, QWidget *parent)
     : QWidget(parent),
@@ -120,8 +89,33 @@ void MBRebuildHost::retire(QLayout *layout, QWidget *old)
     old->deleteLater();
 }
 
+MBRebuildHost::FocusPath MBRebuildHost::focusPath(const QWidget *root)
+{
+    FocusPath path;
+    QWidget *focus = QApplication::focusWidget();
+    if (!root || !focus || !root->isAncestorOf(focus))
+        return path;
+    for (QWidget *w = focus; w != root; w = w->parentWidget())
+        path.prepend({w->parentWidget()->children().indexOf(w), w->metaObject()->className()});
+    return path;
+}
+
+QWidget *MBRebuildHost::follow(QWidget *root, const FocusPath &path)
+{
+    if (path.isEmpty())
+        return nullptr;
+    QObject *at = root;
+    for (const auto &[index, className] : path) {
+        at = at ? at->children().value(index) : nullptr;
+        if (!at || className != at->metaObject()->className())
+            return nullptr;
+    }
+    return qobject_cast<QWidget *>(at);
+}
+
 void MBRebuildHost::rebuildNow()
 {
+    Q_EMIT aboutToRebuild();
     m_pending = false;
     m_identity = currentIdentity();
     QWidget *old = m_content;
@@ -133,6 +127,6 @@ void MBRebuildHost::rebuildNow()
     ++m_rebuilds;
     buildContent();
     Q_EMIT rebuilt();
-    if (QWidget *again = focus.isEmpty() ? nullptr : follow(m_content, focus))
+    if (QWidget *again = follow(m_content, focus))
         again->setFocus(Qt::TabFocusReason);
 }

@@ -50,8 +50,15 @@ MBZoomHost::MBZoomHost(MBRebuildHost::Builder build, QSizeF minSize, QWidget *pa
     m_host->setAutoFillBackground(false);
     takePinned();
     applyMinimum();
+    // Focus in the pinned part comes back to the same control, as it does
+    // in the rest of the content.
+    connect(m_host, &MBRebuildHost::aboutToRebuild, this,
+            [this] { m_pinnedFocus = MBRebuildHost::focusPath(m_pinned); });
     connect(m_host, &MBRebuildHost::rebuilt, this, [this] {
         takePinned();
+        if (QWidget *again = MBRebuildHost::follow(m_pinned, m_pinnedFocus))
+            again->setFocus(Qt::TabFocusReason);
+        m_pinnedFocus.clear();
         applyMinimum();
         scrollHome();
         Q_EMIT zoomApplied(m_zoom);

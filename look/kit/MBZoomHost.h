@@ -60,6 +60,7 @@ private:
     QScrollArea *m_scroll;
     QVBoxLayout *m_pinnedSlot;
     QPointer<QWidget> m_pinned;
+    MBRebuildHost::FocusPath m_pinnedFocus;
     QSizeF m_minSize;
     double m_zoom = 1.0;
 };

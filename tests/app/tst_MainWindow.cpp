@@ -321,6 +321,15 @@ private Q_SLOTS:
         QTRY_VERIFY(QApplication::focusWidget()
                     && QApplication::focusWidget()->objectName() == u"zoomBigger"
                     && QApplication::focusWidget() != bigger);
+
+        // And for an emergency button, which stands above the zoomed part.
+        auto *call988 = window->findChild<EmergencyButton *>(QStringLiteral("call988"));
+        call988->setFocus(Qt::TabFocusReason);
+        MBZoom::zoomIn();
+        QTRY_COMPARE(window->findChild<MBZoomHost *>()->zoom(), 1.3);
+        QTRY_VERIFY(QApplication::focusWidget()
+                    && QApplication::focusWidget()->objectName() == u"call988"
+                    && QApplication::focusWidget() != call988);
     }
 
     // At its minimum size the help window shows the whole viewer and bar:
