@@ -65,15 +65,6 @@ int TLProxyStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, co
     }
 }
 
-int TLProxyStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-                            QStyleHintReturn *returnData) const
-{
-    // Clicking the groove pages towards the click, as everywhere.
-    if (hint == SH_ScrollBar_LeftClickAbsolutePosition)
-        return 0;
-    return QProxyStyle::styleHint(hint, option, widget, returnData);
-}
-
 // A groove without arrow buttons; the thumb's length shows the part in view.
 QRect TLProxyStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,
                                    SubControl sub, const QWidget *widget) const
