@@ -1,5 +1,6 @@
 #pragma once
-// The application's own settings keys.
+// Every settings key the application itself reads or writes, spelled once
+// (the kit's are in look/kit/KitKeys.h).
 
 #include <QString>
 
@@ -7,4 +8,6 @@ namespace TLPrefs {
 inline const QString stateKey = QStringLiteral("tl.state");
 inline const QString textSizeKey = QStringLiteral("tl.textSize");
 inline const QString previousThemeKey = QStringLiteral("tl.previousTheme");
+// The help window's frame, kept between runs.
+inline const QString helpWindowFrameKey = QStringLiteral("TLHelpWindow.frame");
 } // namespace TLPrefs
