@@ -166,6 +166,26 @@ private Q_SLOTS:
         QVERIFY(passed.contains(QStringLiteral("%1 checked videos, all YouTube links").arg(videos)));
     }
 
+    void checksTheDataCannotFeedAreNamedNotRun()
+    {
+        const QStringList lines = m_plain.lines();
+        const QString notYet = lines.filter(QRegularExpression(QStringLiteral("^NOT YET  "))).value(0);
+        const QStringList made = checkNames(lines, QStringLiteral("PASS")) + checkNames(lines, QStringLiteral("FAIL"));
+
+        QFile videos(kData + QStringLiteral("/video_library.csv"));
+        QVERIFY(videos.open(QIODevice::ReadOnly));
+        const bool cprVideo = QString::fromUtf8(videos.readAll()).contains(QStringLiteral("CPR"), Qt::CaseInsensitive);
+        QCOMPARE(TLSelfTest::cprVideosMissing().isEmpty(), cprVideo);
+        QCOMPARE(made.contains(QStringLiteral("\"CPR\" finds the CPR videos")), cprVideo);
+
+        const bool failedRun =
+            !made.filter(QRegularExpression(QStringLiteral("^rows whose website failed are unconfirmed"))).isEmpty();
+        QCOMPARE(failedRun, TLSelfTest::failedWebsitesMissing().isEmpty());
+
+        for (const QString &missing : {TLSelfTest::cprVideosMissing(), TLSelfTest::failedWebsitesMissing()})
+            QVERIFY2(notYet.contains(missing), qPrintable(missing));
+    }
+
     void badgeMutationFailsExactlyTheBadgeChecks()
     {
         QCOMPARE(m_mutated.code, 1);
