@@ -58,6 +58,39 @@ QWidget *byKind(const MoneyPlan &plan, MoneyPeriod period)
     return block;
 }
 
+// A line's row. Its height for a width is measured once: the rows never
+// change, and a long plan would otherwise measure every label of every row
+// again whenever the page around them is laid out.
+class EntryRow final : public QWidget
+{
+public:
+    explicit EntryRow(QWidget *inner) : m_inner(inner)
+    {
+        inner->setParent(this);
+        QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        policy.setHeightForWidth(true);
+        setSizePolicy(policy);
+    }
+
+    QSize sizeHint() const override { return m_inner->sizeHint(); }
+    QSize minimumSizeHint() const override { return m_inner->minimumSizeHint(); }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override
+    {
+        auto it = m_heights.constFind(width);
+        if (it == m_heights.cend())
+            it = m_heights.insert(width, m_inner->heightForWidth(width));
+        return *it;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *) override { m_inner->setGeometry(rect()); }
+
+private:
+    QWidget *m_inner;
+    mutable QHash<int, int> m_heights;
+};
+
 } // namespace
 
 EntriesCard::EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period, QWidget *parent)
@@ -137,8 +170,6 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
 {
     const TLPalette palette = TLPalette::current();
     auto *block = new QWidget;
-    block->setObjectName(QStringLiteral("entryRow"));
-    block->setProperty("entryId", entry.id);
     auto *column = new QVBoxLayout(block);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(ipx(10));
@@ -177,7 +208,10 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
 
     column->addLayout(row);
     column->addWidget(new MBDivider);
-    return block;
+    auto *shown = new EntryRow(block);
+    shown->setObjectName(QStringLiteral("entryRow"));
+    shown->setProperty("entryId", entry.id);
+    return shown;
 }
 
 QWidget *EntriesCard::makeFoot(const MoneyPlan &plan, bool hasLines)
