@@ -23,10 +23,7 @@
 #include <QCloseEvent>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QTextStream>
 #include <QTimer>
-
-#include <utility>
 
 namespace {
 
@@ -53,43 +50,19 @@ protected:
 
 namespace TLSetup {
 
-std::optional<int> childOperation(const QStringList &arguments)
-{
-    // The self-test's child operations are not part of this build.
-    Q_UNUSED(arguments);
-    return std::nullopt;
-}
-
 bool wantsHeadlessRunMode(const QStringList &arguments)
 {
+    // The example mode runs only with a folder after its option; without one
+    // the application starts, and its window must be seen.
+    const qsizetype example = arguments.indexOf(kMoneyExample);
     return arguments.contains(kSelfTest) || arguments.contains(kSnapshot)
-        || arguments.contains(kMoneyExample);
+        || (example >= 0 && example + 1 < arguments.size());
 }
 
 void prepareEnvironment(const QStringList &arguments)
 {
     if (wantsHeadlessRunMode(arguments) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-}
-
-std::optional<int> dispatch(const QStringList &arguments, QTextStream &out)
-{
-    // In this order: snapshot, example, self-test. A run mode this build
-    // lacks still ends the process; its option also made the platform
-    // offscreen, where a started window would never be seen or closed.
-    const std::pair<QString, const char *> modes[] = {
-        {kSnapshot, "snapshot mode not available in this build\n"},
-        {kMoneyExample, "money example mode not available in this build\n"},
-        {kSelfTest, "self-test not available in this build\n"},
-    };
-    for (const auto &[option, line] : modes) {
-        if (arguments.contains(option)) {
-            out << line;
-            out.flush();
-            return 2;
-        }
-    }
-    return std::nullopt;
 }
 
 QStringList aboutLines()

@@ -1,29 +1,18 @@
 #pragma once
-// Start-up: the run modes chosen by command-line options, the one-time set-up
+// Start-up: the offscreen platform for the run modes, the one-time set-up
 // of the kit and the app model, and the main window with its menus.
 
 #include <QStringList>
 
-#include <optional>
-
 class AppModel;
 class QMainWindow;
-class QTextStream;
 
 namespace TLSetup {
-
-// Options that need no QApplication (the self-test's child operations); the
-// exit code of the one that ran, else none.
-std::optional<int> childOperation(const QStringList &arguments);
 
 // Whether an option asks for a run mode that renders without a window.
 bool wantsHeadlessRunMode(const QStringList &arguments);
 // Sets QT_QPA_PLATFORM to offscreen for a run mode when it is unset.
 void prepareEnvironment(const QStringList &arguments);
-
-// The run modes, in order (snapshot, example, self-test); the exit code of
-// the one that ran, else none (the application starts). Lines go to `out`.
-std::optional<int> dispatch(const QStringList &arguments, QTextStream &out);
 
 // The one-time set-up: warm theme as the default, the kit with the app's
 // name, help topics and themes, help requests to the help window, kit links

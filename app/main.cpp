@@ -1,4 +1,6 @@
 #include "app/TLSetup.h"
+#include "runmodes/TLRunModes.h"
+#include "runmodes/TLSelfTest.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -11,7 +13,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    if (const std::optional<int> code = TLSetup::childOperation(arguments))
+    if (const std::optional<int> code = TLSelfTest::handleChild(arguments))
         return *code;
     TLSetup::prepareEnvironment(arguments);
 
@@ -24,7 +26,7 @@ int main(int argc, char **argv)
     std::setlocale(LC_NUMERIC, "C");
 
     QTextStream out(stdout);
-    if (const std::optional<int> code = TLSetup::dispatch(arguments, out))
+    if (const std::optional<int> code = TLRunModes::dispatch(arguments, out))
         return *code;
     return TLSetup::runApplication();
 }

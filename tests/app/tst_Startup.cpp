@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QTextStream>
 #include <QtTest>
 
 class tst_Startup : public QObject
@@ -17,39 +16,6 @@ class tst_Startup : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void dispatchByArguments_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("code"); // -1: the application starts
-        QTest::addColumn<QString>("line");
-        const QString exe = QStringLiteral("tenterly");
-        const QString selfTest = QStringLiteral("self-test not available in this build\n");
-        const QString snapshot = QStringLiteral("snapshot mode not available in this build\n");
-        QTest::newRow("none") << QStringList{exe} << -1 << QString();
-        QTest::newRow("selftest") << QStringList{exe, "--selftest"} << 2 << selfTest;
-        QTest::newRow("selftest last") << QStringList{exe, "--foo", "--selftest"} << 2 << selfTest;
-        QTest::newRow("similar word") << QStringList{exe, "--selftests", "selftest"} << -1 << QString();
-        QTest::newRow("unknown option") << QStringList{exe, "--verbose"} << -1 << QString();
-        // Never an offscreen window that nobody can close.
-        QTest::newRow("snapshot wins over selftest")
-            << QStringList{exe, "--selftest", "--tl-snapshot", "/tmp/s"} << 2 << snapshot;
-        QTest::newRow("money example") << QStringList{exe, "--tl-money-example", "/tmp/m"} << 2
-                                       << QStringLiteral("money example mode not available in this build\n");
-    }
-
-    void dispatchByArguments()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, code);
-        QString text;
-        QTextStream out(&text);
-        const std::optional<int> answer = TLSetup::dispatch(arguments, out);
-        QFETCH(QString, line);
-        QCOMPARE(answer.value_or(-1), code);
-        QCOMPARE(text, line);
-        QVERIFY(!TLSetup::childOperation(arguments));
-    }
-
     void runModesGoOffscreen()
     {
         QVERIFY(TLSetup::wantsHeadlessRunMode({"x", "--tl-snapshot", "/tmp/s"}));
@@ -90,16 +56,6 @@ private Q_SLOTS:
         QVERIFY(second.activateRunning(200));
         QTRY_COMPARE(raised.size(), 1);
         QVERIFY(QFileInfo(SingleInstance::serverName()).fileName().startsWith(QStringLiteral(TL_APP_ID ".")));
-    }
-
-    void selfTestProcess()
-    {
-        QProcess p;
-        p.start(QStringLiteral(TL_EXE_PATH), {QStringLiteral("--selftest")});
-        QVERIFY(p.waitForFinished(-1));
-        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(p.exitCode(), 2);
-        QCOMPARE(p.readAllStandardOutput(), QByteArray("self-test not available in this build\n"));
     }
 
     void secondProcessEndsAndRaisesTheFirst()

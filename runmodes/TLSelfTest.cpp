@@ -1,0 +1,157 @@
+#include "runmodes/TLSelfTest.h"
+
+#include "app/Opener.h"
+#include "data/Badges.h"
+#include "data/ReferenceData.h"
+#include "runmodes/TLSelfTestSections.h"
+#include "runmodes/TLTestRun.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QTextStream>
+#include <QUuid>
+
+#include <exception>
+#include <memory>
+
+namespace {
+
+// Creates a fresh folder under the temporary folder and removes it, with
+// everything in it, however the run ends.
+class WorkFolder final
+{
+public:
+    WorkFolder()
+        : path(QDir::tempPath() + QStringLiteral("/tl-selftest-")
+               + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper())
+    {
+        QDir().mkpath(path); // a failure shows in the checks that write here
+    }
+    ~WorkFolder() { QDir(path).removeRecursively(); }
+    WorkFolder(const WorkFolder &) = delete;
+    WorkFolder &operator=(const WorkFolder &) = delete;
+
+    const QString path;
+};
+
+QString header(const QString &mutation)
+{
+    QString line = QStringLiteral("MRBY Tenterly self-test \u2014 ")
+        + QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    if (!mutation.isEmpty())
+        line += QStringLiteral(" \u2014 MUTATION \"") + mutation + QStringLiteral("\": failures are EXPECTED");
+    return line;
+}
+
+// One line naming the sections and checks this build lacks, so a short run
+// is never mistaken for a whole one.
+std::optional<QString> missingLine(const QList<TLSelfTest::Section> &sections)
+{
+    QStringList titles;
+    QStringList checks;
+    for (const TLSelfTest::Section &s : sections) {
+        if (!s.checks)
+            titles << s.title;
+        else if (!s.missingChecks.isEmpty())
+            checks << s.missingChecks;
+    }
+    QStringList parts;
+    if (!titles.isEmpty())
+        parts << QStringLiteral("%1 of %2 sections are not in this build and were not run: ")
+                         .arg(titles.size())
+                         .arg(sections.size())
+                + titles.join(QStringLiteral("; ")) + QLatin1Char('.');
+    if (!checks.isEmpty())
+        parts << QStringLiteral("Not in this build and not run either: ") + checks.join(QStringLiteral("; "))
+                + QLatin1Char('.');
+    if (parts.isEmpty())
+        return std::nullopt;
+    return QStringLiteral("NOT YET  ") + parts.join(QLatin1Char(' '));
+}
+
+// Runs one section's checks. Each check guards its own work; this is the net
+// for work between checks, which still must not end the run.
+void runSection(const TLSelfTest::Section &section, TLSelfTest::Context &context)
+{
+    try {
+        section.checks(context);
+    } catch (const std::exception &e) {
+        context.run.check(false, section.title + QStringLiteral(": stopped early (")
+                                     + QString::fromUtf8(e.what()) + QLatin1Char(')'));
+    } catch (...) {
+        context.run.check(false, section.title + QStringLiteral(": stopped early"));
+    }
+}
+
+} // namespace
+
+namespace TLSelfTest {
+
+QList<Section> sections()
+{
+    return {
+        {QStringLiteral("Data: every CSV row imports and the counts match the source files")},
+        {QStringLiteral("Search (SQLite FTS5)")},
+        {QStringLiteral("Unconfirmed badge")},
+        {QStringLiteral("Emergency buttons and crisis lines")},
+        {QStringLiteral("My List: kept across a restart")},
+        {QStringLiteral("My Resources Sheet: print / PDF / web page / text")},
+        {QStringLiteral("Call / text buttons and \"Report a wrong listing\"")},
+        {QStringLiteral("Survival Guide")},
+        {QStringLiteral("Videos")},
+        {QStringLiteral("Look: warm theme, high contrast, large text, zoom")},
+        {QStringLiteral("Help and wording rules")},
+        {QStringLiteral("Money Plan: totals, weekly / monthly math, runway, savings, saving, PDF / CSV"),
+         moneyPlanChecks,
+         QStringLiteral("the Money Plan's five checks of its report PDF (the PDF is written, its totals, its "
+                        "footer, its tips, and the empty plan's PDF and CSV)")},
+    };
+}
+
+int run(QTextStream &out)
+{
+    const QString mutation = qEnvironmentVariable("TL_SELFTEST_MUTATE");
+    if (mutation.contains(QStringLiteral("badge")))
+        Badges::mutateForSelfTest = true;
+
+    // Nothing reaches the desktop from here on; the recorder stays for the
+    // rest of the process, so the list outlives the run.
+    auto opened = std::make_shared<QStringList>();
+    Opener::replace([opened](const QString &url) { opened->append(url); });
+
+    TLTestRun run(out);
+    run.print(header(mutation));
+    const WorkFolder work;
+
+    const QList<Section> all = sections();
+    if (const std::optional<QString> line = missingLine(all))
+        run.print(*line);
+
+    // The first section loads the data every later one uses.
+    const Section &first = all.constFirst();
+    if (first.checks)
+        run.begin(first.title);
+    const QString folder = ReferenceData::bundledDataFolder();
+    std::unique_ptr<ReferenceData> data;
+    try {
+        data = std::make_unique<ReferenceData>(folder);
+    } catch (...) {
+        if (!first.checks)
+            run.begin(first.title);
+        run.check(false, QStringLiteral("bundled data loads from ") + folder);
+        return run.finish();
+    }
+
+    Context context{run, *data, work.path, *opened};
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        const Section &section = all.at(i);
+        if (!section.checks)
+            continue;
+        if (i > 0)
+            run.begin(section.title);
+        runSection(section, context);
+    }
+    return run.finish();
+}
+
+} // namespace TLSelfTest
