@@ -185,7 +185,8 @@ QWidget *MoneyPlanView::summaryFigures()
     runway->setSpacing(ipx(14));
     auto *glass = new MBSymbolView(QStringLiteral("hourglass"), tlPx(28));
     glass->setObjectName(QStringLiteral("hourglass"));
-    glass->setColor(runwayColor(plan.runwayDays()));
+    const std::optional<qint64> days = plan.runwayDays();
+    glass->setColorSource([days] { return runwayColor(days); });
     runway->addWidget(glass, 0, Qt::AlignVCenter);
     auto *texts = new QVBoxLayout;
     texts->setSpacing(ipx(3));

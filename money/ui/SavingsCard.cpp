@@ -47,7 +47,7 @@ SavingsCard::SavingsCard(MoneyStore &store, QWidget *parent) : QWidget(parent), 
     auto *head = new QHBoxLayout;
     head->setSpacing(ipx(10));
     auto *symbol = new MBSymbolView(QStringLiteral("banknote.fill"), tlPx(20));
-    symbol->setColor(palette.accent);
+    symbol->setColorSource([] { return TLPalette::current().accent; });
     head->addWidget(symbol, 0, Qt::AlignVCenter);
     m_heading = tlLabel(QString(), 18, FontWeight::Heavy);
     m_heading->setObjectName(QStringLiteral("savingsHeading"));

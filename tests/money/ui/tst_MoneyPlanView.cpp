@@ -434,6 +434,20 @@ private Q_SLOTS:
         QCOMPARE(m_beeps, 0);
     }
 
+    void widthsFollowTheTextSize()
+    {
+        Prefs::shared().setInteger(TLPrefs::textSizeKey, 2);
+        CashEditor cash(store());
+        NameEditor name(store());
+        SavingsCard savings(store());
+        QCOMPARE(cash.field()->width(), 210);
+        QCOMPARE(name.field()->width(), 360);
+        QCOMPARE(savings.nameField()->width(), 330);
+        QCOMPARE(savings.bar()->sizeHint().height(), 33);
+        Prefs::shared().setInteger(TLPrefs::textSizeKey, 0);
+        QCOMPARE(TLField(QString(), 140).width(), 140);
+    }
+
     void buttonsAreNotDefault()
     {
         MoneyPlanView view(*m_model);
