@@ -418,6 +418,10 @@ private Q_SLOTS:
         for (const QLabel *l : card->findChildren<QLabel *>(u"entryLabel"_qs))
             QCOMPARE(l->textFormat(), Qt::PlainText);
         QVERIFY(texts.contains(u"<b>bold</b>"_qs));
+        store().setGoal(u"<i>room</i>"_qs, 100, 0);
+        const auto *heading = child<QLabel>(view, "savingsHeading");
+        QCOMPARE(heading->text(), u"Savings goal: <i>room</i>"_qs);
+        QCOMPARE(heading->textFormat(), Qt::PlainText);
         // Only table categories get a bar.
         QVERIFY(card->findChild<KindBar *>(u"kindBar-food"_qs));
         QCOMPARE(card->findChildren<KindBar *>().size(), 1);
