@@ -19,40 +19,62 @@ QString errorText(const std::exception &e)
 
 } // namespace
 
-AppModel &AppModel::shared()
+AppModel &AppModel::sharedDeferred()
 {
     static AppModel model(ReferenceData::bundledDataFolder(), FavoritesStore::defaultURL(),
-                          MoneyStore::defaultURL());
+                          MoneyStore::defaultURL(), false, nullptr);
+    return model;
+}
+
+AppModel &AppModel::shared()
+{
+    AppModel &model = sharedDeferred();
+    model.load();
     return model;
 }
 
 AppModel::AppModel(const QString &dataFolder, const QString &myListPath, const QString &moneyPath,
                    QObject *parent)
-    : QObject(parent)
+    : AppModel(dataFolder, myListPath, moneyPath, true, parent)
 {
+}
+
+AppModel::AppModel(const QString &dataFolder, const QString &myListPath, const QString &moneyPath,
+                   bool loadNow, QObject *parent)
+    : QObject(parent), m_dataFolder(dataFolder), m_myListPath(myListPath), m_moneyPath(moneyPath)
+{
+    // The first value is read, not written back.
+    m_stateCode = Prefs::shared().string(TLPrefs::stateKey).value_or(QString());
+    if (loadNow)
+        load();
+}
+
+void AppModel::load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
     try {
-        m_data = std::make_unique<ReferenceData>(dataFolder);
+        m_data = std::make_unique<ReferenceData>(m_dataFolder);
     } catch (const std::exception &e) {
         m_dataError = QStringLiteral("The help information could not be loaded (") + errorText(e)
             + QStringLiteral(").");
     }
 
     try {
-        m_favorites = std::make_unique<FavoritesStore>(myListPath);
+        m_favorites = std::make_unique<FavoritesStore>(m_myListPath);
     } catch (const std::exception &e) {
         m_myListError = QStringLiteral("My List could not be opened (") + errorText(e)
             + QStringLiteral(").");
     }
 
     try {
-        m_money = std::make_unique<MoneyStore>(moneyPath);
+        m_money = std::make_unique<MoneyStore>(m_moneyPath);
     } catch (const std::exception &e) {
         m_moneyError = QStringLiteral("The Money Plan could not be opened (") + errorText(e)
             + QStringLiteral(").");
     }
-
-    // The first value is read, not written back.
-    m_stateCode = Prefs::shared().string(TLPrefs::stateKey).value_or(QString());
+    Q_EMIT loaded();
 }
 
 AppModel::~AppModel() = default;

@@ -24,8 +24,13 @@ class AppModel final : public QObject
     Q_OBJECT
 public:
     // The application's model, made at the first call from the default data
-    // folder, My List file and Money Plan file; lives until the process ends.
+    // folder, My List file and Money Plan file, and loaded before it is
+    // returned; lives until the process ends.
     static AppModel &shared();
+    // The same model, possibly not loaded yet: the window is shown first and
+    // load() reads the data and the stores after its first paint, since the
+    // home screen needs neither.
+    static AppModel &sharedDeferred();
 
     // A model of its own on the given data folder, My List file and Money Plan
     // file (tests and run modes that must not touch the user's files). Loads
@@ -34,6 +39,11 @@ public:
     AppModel(const QString &dataFolder, const QString &myListPath,
              const QString &moneyPath = MoneyStore::defaultURL(), QObject *parent = nullptr);
     ~AppModel() override;
+
+    // Reads the reference data and opens My List and the Money Plan, once;
+    // later calls do nothing. Announces loaded() when done.
+    void load();
+    bool isLoaded() const { return m_loaded; }
 
     AppModel(const AppModel &) = delete;
     AppModel &operator=(const AppModel &) = delete;
@@ -80,8 +90,17 @@ Q_SIGNALS:
     void searchAllStatesChanged(bool on);
     // After any of the five above.
     void changed();
+    // The data and the stores have been read (or failed to open).
+    void loaded();
 
 private:
+    AppModel(const QString &dataFolder, const QString &myListPath, const QString &moneyPath,
+             bool loadNow, QObject *parent);
+
+    QString m_dataFolder;
+    QString m_myListPath;
+    QString m_moneyPath;
+    bool m_loaded = false;
     std::unique_ptr<ReferenceData> m_data;
     std::unique_ptr<FavoritesStore> m_favorites;
     std::unique_ptr<MoneyStore> m_money;

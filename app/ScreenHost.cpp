@@ -9,7 +9,9 @@
 #include "screens/DataCheckedView.h"
 #include "screens/DisplayView.h"
 #include "screens/GuideView.h"
+#include "screens/HomeView.h"
 #include "screens/PlaceholderScreen.h"
+#include "screens/SearchView.h"
 #include "screens/SheetScreen.h"
 #include "screens/TLLabel.h"
 
@@ -27,6 +29,12 @@ ScreenHost::ScreenHost(AppModel &model, QWidget *parent)
     m_layout->setSpacing(0);
     connect(&model, &AppModel::screenChanged, this, &ScreenHost::scheduleRebuild);
     connect(&model, &AppModel::stateCodeChanged, this, &ScreenHost::scheduleRebuild);
+    // Shown before the data was read, the screen follows once it is. The
+    // home screen needs no data; its state picker fills itself.
+    connect(&model, &AppModel::loaded, this, [this] {
+        if (!m_model.data() || !(m_model.screen() == Screen(Screen::home)))
+            scheduleRebuild();
+    });
     rebuildNow();
 }
 
@@ -86,6 +94,12 @@ QWidget *ScreenHost::buildScreen(AppModel &model, const Screen &screen)
 {
     QWidget *view = nullptr;
     switch (screen.value()) {
+    case Screen::home:
+        view = new HomeView(model);
+        break;
+    case Screen::search:
+        view = new SearchView(model);
+        break;
     case Screen::display:
         view = new DisplayView;
         break;

@@ -4,7 +4,9 @@
 // (one deferred rebuild; the old screen goes with deleteLater), so a control
 // inside a screen may change either from its own signal. A screen follows
 // other changes of the model (search text, guide chapter, My List) itself.
-// Without reference data it shows only the error card.
+// Without reference data it shows only the error card. A window shown before
+// the data was read builds its screen again once it is, unless the screen is
+// home (which needs no data).
 
 #include "app/Screen.h"
 

@@ -28,11 +28,7 @@ StatePicker::StatePicker(AppModel &model, QWidget *parent) : QWidget(parent), m_
     m_combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_combo->setMinimumContentsLength(8);
     m_combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    m_combo->addItem(QStringLiteral("Choose your state\u2026"), QString());
-    if (const ReferenceData *data = model.data()) {
-        for (const ReferenceData::State &state : data->states())
-            m_combo->addItem(state.name, state.code);
-    }
+    fill();
     column->addWidget(m_combo);
 
     // Only a choice by the user writes the model; showing the model's value
@@ -42,7 +38,23 @@ StatePicker::StatePicker(AppModel &model, QWidget *parent) : QWidget(parent), m_
             m_model.setStateCode(m_combo->itemData(index).toString());
     });
     connect(&model, &AppModel::stateCodeChanged, this, &StatePicker::sync);
+    // The window may be shown before the states are read.
+    connect(&model, &AppModel::loaded, this, [this] {
+        fill();
+        sync();
+    });
     sync();
+}
+
+void StatePicker::fill()
+{
+    const QSignalBlocker block(m_combo);
+    m_combo->clear();
+    m_combo->addItem(QStringLiteral("Choose your state\u2026"), QString());
+    if (const ReferenceData *data = m_model.data()) {
+        for (const ReferenceData::State &state : data->states())
+            m_combo->addItem(state.name, state.code);
+    }
 }
 
 QStringList StatePicker::codes() const

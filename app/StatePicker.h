@@ -22,6 +22,9 @@ public:
     void sync();
 
 private:
+    // The first entry and one per state of the loaded data.
+    void fill();
+
     AppModel &m_model;
     QComboBox *m_combo;
 };

@@ -25,3 +25,12 @@ QString TLInfo::dataCheckedLongDate()
     const QDate day = QDate::fromString(dataCheckedISO, Qt::ISODate);
     return day.isValid() ? QLocale::c().toString(day, u"MMMM d, yyyy") : dataCheckedISO;
 }
+
+QString TLInfo::informationCheckedLine()
+{
+    // "Checked Oct 2026" → "Information checked Oct 2026."
+    QString checked = Badges::checkedLabel(dataCheckedISO);
+    if (!checked.isEmpty())
+        checked[0] = checked[0].toLower();
+    return QStringLiteral("Information ") + checked + QLatin1Char('.');
+}

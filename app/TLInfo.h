@@ -28,6 +28,9 @@ inline const QString dataCheckedISO = Badges::dataCheckedISO;
 // That day written out with the English month name ("December 7, 2026"),
 // as the help and the Data last checked screen give it.
 QString dataCheckedLongDate();
+// "Information checked Oct 2026." for the data check date (About window,
+// home screen footer).
+QString informationCheckedLine();
 
 // The 988 Suicide & Crisis Lifeline's web chat: its address without the
 // scheme, as a secure link (the text the 988 listing's contact text holds),

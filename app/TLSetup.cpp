@@ -9,7 +9,6 @@
 #include "app/TLHelp.h"
 #include "app/TLHelpWindow.h"
 #include "app/TLInfo.h"
-#include "data/Badges.h"
 #include "look/app/TLThemeRoot.h"
 #include "look/app/TLThemes.h"
 #include "look/kit/MBWindowFrame.h"
@@ -24,6 +23,9 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTimer>
+
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -44,6 +46,31 @@ protected:
         if (event->isAccepted())
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     }
+};
+
+// Calls `then` on the event loop's next turn after the watched window's first
+// paint, then goes away.
+class FirstPaintWatch final : public QObject
+{
+public:
+    FirstPaintWatch(QObject *parent, std::function<void()> then) : QObject(parent), m_then(std::move(then)) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_fired) {
+            m_fired = true;
+            QTimer::singleShot(0, this, [this] {
+                m_then();
+                deleteLater();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_then;
+    bool m_fired = false;
 };
 
 } // namespace
@@ -67,21 +94,21 @@ void prepareEnvironment(const QStringList &arguments)
 
 QStringList aboutLines()
 {
-    // "Checked Oct 2026" → "Information checked Oct 2026."
-    QString checked = Badges::checkedLabel(TLInfo::dataCheckedISO);
-    if (!checked.isEmpty())
-        checked[0] = checked[0].toLower();
-    return {QStringLiteral("Help for life on the road. Works offline."),
-            QStringLiteral("Information ") + checked + QLatin1Char('.')};
+    return {QStringLiteral("Help for life on the road. Works offline."), TLInfo::informationCheckedLine()};
 }
 
-void configure()
+void configureLook()
 {
     // Before anything reads the current theme.
     MRBYThemes::setDefaultID(TLThemes::warmID);
     MRBYKit::install(TLInfo::appName, TLHelp::topics(), TLThemes::extras());
     MRBYHelp::setOpener([](const std::optional<QString> &topic) { TLHelpWindow::show(topic); });
     MRBYAbout::setExtraLines(aboutLines());
+}
+
+void configure()
+{
+    configureLook();
     AppModel::shared();
 }
 
@@ -102,9 +129,24 @@ QMainWindow *makeMainWindow(AppModel &model)
     return window;
 }
 
+QMainWindow *showMainWindow()
+{
+    AppModel &model = AppModel::sharedDeferred();
+    QMainWindow *window = makeMainWindow(model);
+    if (!model.isLoaded()) {
+        // After the first paint has been handed to the screen.
+        auto *watch = new FirstPaintWatch(window, [&model] { model.load(); });
+        window->installEventFilter(watch);
+        // A window that is never painted (minimised, no display) still loads.
+        QTimer::singleShot(500, &model, [&model] { model.load(); });
+    }
+    window->show();
+    return window;
+}
+
 int runApplication()
 {
-    configure();
+    configureLook();
 
     SingleInstance instance;
     if (instance.activateRunning())
@@ -112,10 +154,9 @@ int runApplication()
     instance.listen();
     NetStatus::shared().start();
 
-    QMainWindow *window = makeMainWindow(AppModel::shared());
+    QMainWindow *window = showMainWindow();
     QObject::connect(&instance, &SingleInstance::raiseRequested, window,
                      [window] { MBWindowFrame::bringToFront(window); });
-    window->show();
     const int status = QApplication::exec();
     delete window;
     return status;

@@ -14,10 +14,12 @@ bool wantsHeadlessRunMode(const QStringList &arguments);
 // Sets QT_QPA_PLATFORM to offscreen for a run mode when it is unset.
 void prepareEnvironment(const QStringList &arguments);
 
-// The one-time set-up: warm theme as the default, the kit with the app's
-// name, help topics and themes, help requests to the help window, kit links
-// to Opener, the About window's lines, and the app model (data and stores
-// load here).
+// The one-time set-up of the look: warm theme as the default, the kit with
+// the app's name, help topics and themes, help requests to the help window,
+// kit links to Opener, the About window's lines.
+void configureLook();
+
+// configureLook(), then the app model (data and stores load here).
 void configure();
 
 // The About window's extra lines.
@@ -27,8 +29,13 @@ QStringList aboutLines();
 // the zoom host around MainWindow, and the menu bar. Closing it quits.
 QMainWindow *makeMainWindow(AppModel &model);
 
-// The desktop application after configure(): one running instance, the
-// network watcher, the window, the event loop. Returns the exit status.
+// Shows the main window on the application's model and, once the window has
+// been painted, reads the model's data and stores: the home screen needs
+// neither, so a person sees it without waiting for the data.
+QMainWindow *showMainWindow();
+
+// The desktop application: the look, one running instance, the network
+// watcher, the window, the event loop. Returns the exit status.
 int runApplication();
 
 } // namespace TLSetup

@@ -32,6 +32,15 @@ TLButton::TLButton(const QString &text, TLButtonStyle style, const QString &symb
     setAccessibleName(mbShownText(text));
 }
 
+void TLButton::setSymbol(const QString &symbol)
+{
+    if (symbol == m_symbol)
+        return;
+    m_symbol = symbol;
+    updateGeometry();
+    update();
+}
+
 QSize TLButton::sizeHint() const
 {
     const QFontMetricsF fm(font());

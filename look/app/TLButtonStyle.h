@@ -24,6 +24,8 @@ public:
 
     const TLButtonStyle &buttonStyle() const { return m_style; }
     QString symbol() const { return m_symbol; }
+    // Changes the symbol in place (buttons that relabel themselves).
+    void setSymbol(const QString &symbol);
 
     // Label size in pixels (15 big / 13, × text scale × zoom at build).
     double labelSize() const { return m_labelPx; }

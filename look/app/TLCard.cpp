@@ -6,6 +6,8 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QVBoxLayout>
 
 TLCard::TLCard(QWidget *parent, double padding, double radius)
@@ -17,7 +19,6 @@ TLCard::TLCard(QWidget *parent, double padding, double radius)
     const int pad = int(std::lround(m_padding));
     m_body->setContentsMargins(s.left() + pad, s.top() + pad, s.right() + pad, s.bottom() + pad);
     m_body->setSpacing(ipx(8));
-    m_body->setAlignment(Qt::AlignTop);
 }
 
 void TLCard::addWidget(QWidget *widget) { m_body->addWidget(widget); }
@@ -35,8 +36,30 @@ QRectF TLCard::panelRect() const { return QRectF(rect()).marginsRemoved(shadowMa
 
 void TLCard::paintEvent(QPaintEvent *)
 {
+    // The panel is the same picture for every card of one size and palette;
+    // drawing its soft shadow is far slower than copying it, and cards are
+    // painted again whenever a list around them moves.
     const TLPalette p = TLPalette::current();
-    QPainter painter(this);
+    const qreal dpr = devicePixelRatioF();
+    const QString key = QStringLiteral("tlcard:%1x%2@%3:%4:%5:%6:%7:%8:%9")
+                            .arg(width()).arg(height()).arg(dpr).arg(m_zoom).arg(m_radius)
+                            .arg(p.panelTop.rgba()).arg(p.panelBottom.rgba()).arg(p.border.rgba())
+                            .arg(int(p.isLight) * 2 + int(p.highContrast));
+    QPixmap panel;
+    if (!QPixmapCache::find(key, &panel)) {
+        panel = QPixmap((QSizeF(size()) * dpr).toSize());
+        panel.setDevicePixelRatio(dpr);
+        panel.fill(Qt::transparent);
+        QPainter painter(&panel);
+        paintPanel(painter, p);
+        painter.end();
+        QPixmapCache::insert(key, panel);
+    }
+    QPainter(this).drawPixmap(0, 0, panel);
+}
+
+void TLCard::paintPanel(QPainter &painter, const TLPalette &p) const
+{
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF panel = panelRect();
 

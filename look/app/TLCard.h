@@ -4,7 +4,9 @@
 
 #include <QWidget>
 
+class QPainter;
 class QVBoxLayout;
+struct TLPalette;
 
 class TLCard : public QWidget
 {
@@ -28,6 +30,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Shadow, fill and outline of the panel.
+    void paintPanel(QPainter &painter, const TLPalette &palette) const;
+
     QVBoxLayout *m_body;
     double m_padding;
     double m_radius;

@@ -37,7 +37,7 @@ QFont font(double px, FontWeight weight)
 {
     QFont f;
     f.setFamilies({QStringLiteral("Inter"), QStringLiteral("DejaVu Sans")});
-    f.setStyleHint(QFont::SansSerif);
+    f.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
     f.setPointSizeF(px > 0.0 ? px / pixelsPerPoint() : 1.0);
     f.setWeight(qtWeight(weight));
     return f;

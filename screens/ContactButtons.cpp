@@ -1,0 +1,61 @@
+#include "screens/ContactButtons.h"
+
+#include "app/NetStatus.h"
+#include "app/Opener.h"
+#include "look/app/TLButtonStyle.h"
+#include "look/app/TLPalette.h"
+#include "look/kit/MBFont.h"
+#include "screens/FlowLayout.h"
+
+ContactButtons::ContactButtons(const QList<ContactAction> &actions, bool online, QWidget *parent)
+    : QWidget(parent), m_actions(actions), m_online(online)
+{
+    setObjectName(QStringLiteral("contactButtons"));
+    if (actions.isEmpty()) {
+        setVisible(false);
+        return;
+    }
+    const TLPalette palette = TLPalette::current();
+    auto *flow = new FlowLayout(this, 8);
+    for (const ContactAction &action : actions) {
+        TLButtonStyle style;
+        if (action.kind == ContactAction::Kind::Call)
+            style = TLButtonStyle{palette.accent, palette.onAccent, false};
+        auto *button = new TLButton(mbMenuText(label(action, online)), style, icon(action.kind));
+        button->setObjectName(QStringLiteral("contact-") + ContactAction::rawValue(action.kind));
+        button->setToolTip(action.url);
+        const QString url = action.url;
+        connect(button, &QAbstractButton::clicked, this, [url] { Opener::open(url); });
+        flow->addWidget(button);
+        m_buttons << button;
+    }
+    connect(&NetStatus::shared(), &NetStatus::onlineChanged, this, &ContactButtons::setOnline);
+}
+
+QString ContactButtons::icon(ContactAction::Kind kind)
+{
+    switch (kind) {
+    case ContactAction::Kind::Call: return QStringLiteral("phone.fill");
+    case ContactAction::Kind::Text: return QStringLiteral("message.fill");
+    case ContactAction::Kind::Web: return QStringLiteral("safari");
+    case ContactAction::Kind::Email: return QStringLiteral("envelope");
+    }
+    return QString();
+}
+
+QString ContactButtons::label(const ContactAction &action, bool online)
+{
+    if (action.kind == ContactAction::Kind::Web && !online)
+        return action.label + QStringLiteral(" (needs internet)");
+    return action.label;
+}
+
+void ContactButtons::setOnline(bool online)
+{
+    if (online == m_online)
+        return;
+    m_online = online;
+    for (qsizetype i = 0; i < m_buttons.size(); ++i)
+        if (m_actions.at(i).kind == ContactAction::Kind::Web)
+            m_buttons.at(i)->setText(mbMenuText(label(m_actions.at(i), online)));
+}

@@ -1,0 +1,231 @@
+#include "screens/ListingCard.h"
+
+#include "app/NetStatus.h"
+#include "app/Opener.h"
+#include "app/ReportLink.h"
+#include "data/Badges.h"
+#include "data/ContactParser.h"
+#include "data/FavoritesStore.h"
+#include "data/LinkDetector.h"
+#include "look/app/TLBadge.h"
+#include "look/app/TLPalette.h"
+#include "look/app/TLSectionTitle.h"
+#include "look/app/TLStyle.h"
+#include "look/kit/MBDivider.h"
+#include "look/kit/MBLink.h"
+#include "look/kit/MBSymbolView.h"
+#include "look/kit/MBZoom.h"
+#include "screens/ContactButtons.h"
+#include "screens/InfoRow.h"
+#include "screens/NoteEditor.h"
+#include "screens/PlainButton.h"
+#include "screens/SaveButton.h"
+#include "screens/TLLabel.h"
+
+#include <QHBoxLayout>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+// A link on one line: a title too long for its room ends in "…"; the tooltip
+// keeps the address.
+class ElidedLink final : public MBLink
+{
+public:
+    ElidedLink(const QString &title, const QString &url) : MBLink(title, url), m_full(title)
+    {
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        setWordWrap(false);
+    }
+    QSize sizeHint() const override
+    {
+        return QSize(fontMetrics().horizontalAdvance(m_full) + 2, fontMetrics().height());
+    }
+    QSize minimumSizeHint() const override
+    {
+        return QSize(std::min(sizeHint().width(), fontMetrics().horizontalAdvance(QStringLiteral("Wwwww\u2026"))),
+                     fontMetrics().height());
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        MBLink::resizeEvent(event);
+        setText(fontMetrics().elidedText(m_full, Qt::ElideRight, event->size().width() - 1));
+    }
+
+private:
+    QString m_full;
+};
+
+QVBoxLayout *column(int spacing)
+{
+    auto *layout = new QVBoxLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(ipx(spacing));
+    return layout;
+}
+
+QWidget *wrap(QLayout *layout)
+{
+    auto *w = new QWidget;
+    w->setLayout(layout);
+    return w;
+}
+
+} // namespace
+
+QString ListingCard::groupLine(const Listing &listing)
+{
+    if (listing.state.isEmpty())
+        return QStringLiteral("Nationwide");
+    return listing.stateName + QStringLiteral(" \u00B7 ") + listing.friendlyGroup();
+}
+
+QString ListingCard::badgeText(const Listing &listing)
+{
+    if (listing.isUnconfirmed())
+        return Badges::unconfirmedText;
+    if (listing.isSecondary())
+        return Badges::secondaryText;
+    return QString();
+}
+
+ListingCard::ListingCard(const Listing &l, FavoritesStore *store, bool showNote, QWidget *parent)
+    : TLCard(parent), m_listing(l), m_store(store), m_showNote(showNote), m_zoom(MBZoomScope::current())
+{
+    setObjectName(QStringLiteral("listingCard"));
+    const TLPalette palette = TLPalette::current();
+    body()->setSpacing(ipx(9));
+
+    // Heading: group line and name, the Save button beside them.
+    auto *heading = new QHBoxLayout;
+    heading->setContentsMargins(0, 0, 0, 0);
+    heading->setSpacing(ipx(10));
+    QVBoxLayout *titles = column(3);
+    titles->addWidget(new TLSectionTitle(groupLine(l)));
+    QLabel *name = tlLabel(l.name, 16.5, FontWeight::Bold);
+    name->setObjectName(QStringLiteral("listingName"));
+    titles->addWidget(name);
+    heading->addLayout(titles, 1);
+    if (store) {
+        m_save = new SaveButton(l, *store);
+        heading->addWidget(m_save, 0, Qt::AlignTop);
+    }
+    body()->addLayout(heading);
+
+    if (l.isUnconfirmed())
+        m_badge = new TLBadge(Badges::unconfirmedText);
+    else if (l.isSecondary())
+        m_badge = new TLBadge(Badges::secondaryText, TLPalette::slateBadge(), QStringLiteral("newspaper.fill"));
+    if (m_badge)
+        body()->addWidget(m_badge);
+
+    if (!l.summary.isEmpty()) {
+        QLabel *summary = tlLabel(l.summary, 13.5);
+        summary->setObjectName(QStringLiteral("listingSummary"));
+        body()->addWidget(summary);
+    }
+
+    const QList<ContactAction> actions = ContactParser::actions(l);
+    if (!actions.isEmpty()) {
+        m_contacts = new ContactButtons(actions, NetStatus::shared().online());
+        body()->addWidget(m_contacts);
+    }
+
+    const std::pair<QString, QString> facts[] = {
+        {QStringLiteral("How to reach them"), l.contact},
+        {QStringLiteral("Text"), l.textContact},
+        {QStringLiteral("Address"), l.address},
+        {QStringLiteral("Hours"), l.hours},
+        {QStringLiteral("Good to know"), l.eligibility},
+        {QStringLiteral("Cost"), l.cost},
+    };
+    QVBoxLayout *factRows = nullptr;
+    for (const auto &[label, value] : facts) {
+        if (value.isEmpty())
+            continue;
+        if (!factRows)
+            factRows = column(5);
+        factRows->addWidget(new InfoRow(label, value));
+    }
+    if (factRows)
+        body()->addWidget(wrap(factRows));
+
+    if (!l.details.isEmpty()) {
+        QVBoxLayout *details = column(5);
+        if (l.isUnconfirmed()) {
+            QLabel *warning = tlLabel(QStringLiteral("Details below are NOT confirmed:"), 12, FontWeight::Bold,
+                                      palette.dim);
+            warning->setObjectName(QStringLiteral("detailsWarning"));
+            details->addWidget(warning);
+        }
+        for (const Detail &d : l.details)
+            details->addWidget(new InfoRow(d.label, d.value));
+        body()->addWidget(wrap(details));
+    }
+
+    if (const std::optional<QString> note = l.linkNote()) {
+        auto *row = new QHBoxLayout;
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(ipx(6));
+        auto *globe = new MBSymbolView(QStringLiteral("globe.badge.chevron.backward"), tlPx(12));
+        globe->setColor(palette.dim);
+        row->addWidget(globe, 0, Qt::AlignTop);
+        QLabel *text = tlLabel(*note, 12, FontWeight::Regular, palette.dim);
+        text->setObjectName(QStringLiteral("linkNote"));
+        row->addWidget(text, 1);
+        body()->addLayout(row);
+    }
+
+    if (store && showNote) {
+        m_noteSlot = column(0);
+        body()->addLayout(m_noteSlot);
+        connect(store, &FavoritesStore::itemsChanged, this, &ListingCard::followStore);
+        followStore();
+    }
+
+    body()->addWidget(new MBDivider(2));
+
+    auto *footer = new QHBoxLayout;
+    footer->setContentsMargins(0, 0, 0, 0);
+    footer->setSpacing(ipx(6));
+    auto *seal = new MBSymbolView(QStringLiteral("checkmark.seal"), tlPx(11.5));
+    seal->setColor(palette.accent);
+    footer->addWidget(seal);
+    footer->addWidget(tlLabel(l.checkedLabel() + QStringLiteral(" \u00B7 source:"), 11.5, FontWeight::Regular,
+                              palette.dim, false));
+    if (LinkDetector::isWebAddress(l.sourceURL)) {
+        auto *link = new ElidedLink(l.sourceLabel(), l.sourceURL);
+        link->setFont(tlFont(11.5, FontWeight::Semibold));
+        m_source = link;
+    } else {
+        m_source = tlLabel(l.sourceLabel(), 11.5, FontWeight::Regular, palette.dim, false);
+    }
+    m_source->setObjectName(QStringLiteral("listingSource"));
+    footer->addWidget(m_source, 0);
+    footer->addStretch(1);
+    m_report = new PlainButton(QStringLiteral("flag"), QStringLiteral("Report a problem"), 11.5, palette.dim);
+    m_report->setObjectName(QStringLiteral("reportProblem"));
+    m_report->setToolTip(QStringLiteral("Email MRBY if this listing is wrong"));
+    connect(m_report, &QAbstractButton::clicked, this, [this] { Opener::open(ReportLink::mailto(&m_listing)); });
+    footer->addWidget(m_report);
+    body()->addLayout(footer);
+}
+
+void ListingCard::followStore()
+{
+    const bool saved = m_store->contains(m_listing.uid);
+    if (saved && !m_note) {
+        MBZoomScope scope(m_zoom);
+        m_note = new NoteEditor(m_listing.uid, *m_store);
+        m_noteSlot->addWidget(m_note);
+    } else if (!saved && m_note) {
+        m_note->hide();
+        m_note->deleteLater();
+        m_note = nullptr;
+    }
+}
+
+NoteEditor *ListingCard::noteEditor() const { return m_note.data(); }

@@ -1,0 +1,186 @@
+#include "screens/NoteEditor.h"
+
+#include "app/MyListActions.h"
+#include "data/FavoritesStore.h"
+#include "look/app/TLButtonStyle.h"
+#include "look/app/TLPalette.h"
+#include "look/app/TLStyle.h"
+#include "look/kit/MBPanel.h"
+#include "look/kit/MBZoom.h"
+#include "screens/TLLabel.h"
+
+#include <QHBoxLayout>
+#include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A text box that takes only the plain text of whatever is pasted or dropped.
+class PlainTextBox final : public QTextEdit
+{
+public:
+    PlainTextBox()
+    {
+        setAcceptRichText(false);
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setTabChangesFocus(true);
+        viewport()->setAutoFillBackground(false);
+        setAutoFillBackground(false);
+    }
+    std::function<void()> resized;
+
+protected:
+    bool canInsertFromMimeData(const QMimeData *source) const override { return source->hasText(); }
+    void insertFromMimeData(const QMimeData *source) override
+    {
+        if (source->hasText())
+            insertPlainText(source->text());
+    }
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QTextEdit::resizeEvent(event);
+        if (resized)
+            resized();
+    }
+};
+
+// The rounded field behind the text box: the page colour at 60 %, outlined.
+class NoteBox final : public QWidget
+{
+public:
+    explicit NoteBox(QWidget *parent = nullptr) : QWidget(parent), m_zoom(MBZoomScope::current()) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const TLPalette p = TLPalette::current();
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QColor fill = p.bg;
+        fill.setAlphaF(0.6f);
+        const double radius = 10 * m_zoom;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fill);
+        painter.drawPath(MBPanel::shape(QRectF(rect()), radius));
+        MBPanel::strokeInside(painter, QRectF(rect()), radius, QPen(p.border, 1.0 * m_zoom));
+    }
+
+private:
+    double m_zoom;
+};
+
+// A document's block and line separators as the line feeds the user typed.
+QString plainFromRaw(QString raw)
+{
+    raw.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    raw.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return raw;
+}
+
+} // namespace
+
+NoteEditor::NoteEditor(const QString &uid, FavoritesStore &store, QWidget *parent)
+    : QWidget(parent), m_uid(uid), m_store(store), m_minH(ipx(60)), m_maxH(ipx(120))
+{
+    setObjectName(QStringLiteral("noteEditor"));
+    const TLPalette palette = TLPalette::current();
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(ipx(6));
+
+    column->addWidget(tlLabel(QStringLiteral("My note"), 12, FontWeight::Bold, palette.dim));
+
+    m_box = new NoteBox;
+    auto *boxLayout = new QVBoxLayout(m_box);
+    boxLayout->setContentsMargins(0, 0, 0, 0);
+    auto *edit = new PlainTextBox;
+    m_edit = edit;
+    m_edit->setObjectName(QStringLiteral("noteText"));
+    m_edit->setAccessibleName(QStringLiteral("My note"));
+    m_edit->setFont(tlFont(13));
+    m_edit->document()->setDocumentMargin(px(6));
+    boxLayout->addWidget(m_edit);
+    column->addWidget(m_box);
+
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    m_save = new TLButton(QStringLiteral("Save note"), TLButtonStyle{palette.accent, palette.onAccent, false});
+    m_save->setObjectName(QStringLiteral("saveNote"));
+    row->addWidget(m_save);
+    m_saved = tlLabel(QStringLiteral("Saved on this computer."), 11.5, FontWeight::Regular, palette.dim, false);
+    m_saved->setObjectName(QStringLiteral("noteSaved"));
+    m_saved->hide();
+    row->addWidget(m_saved);
+    m_failed = tlLabel(QStringLiteral("The note could not be saved. Your text is still here; try again."),
+                       11.5, FontWeight::Semibold);
+    m_failed->setObjectName(QStringLiteral("noteFailed"));
+    m_failed->hide();
+    row->addWidget(m_failed, 1);
+    row->addStretch(0);
+    column->addLayout(row);
+
+    connect(m_edit, &QTextEdit::textChanged, this, &NoteEditor::edited);
+    connect(m_save, &QAbstractButton::clicked, this, &NoteEditor::save);
+    edit->resized = [this] { fitHeight(); };
+
+    setText(store.note(uid));
+    m_edited = false;
+}
+
+QString NoteEditor::text() const
+{
+    return m_edited ? plainFromRaw(m_edit->document()->toRawText()) : m_loaded;
+}
+
+void NoteEditor::setText(const QString &text)
+{
+    m_loading = true;
+    m_edit->setPlainText(text);
+    m_loading = false;
+    m_loaded = text;
+    m_edited = false;
+    m_saved->hide();
+    m_failed->hide();
+    fitHeight();
+}
+
+void NoteEditor::edited()
+{
+    if (!m_loading)
+        m_edited = true;
+    m_saved->hide();
+    m_failed->hide();
+    fitHeight();
+}
+
+bool NoteEditor::save()
+{
+    const QString note = text();
+    const bool ok = MyListActions::setNote(m_uid, note, m_store);
+    if (ok) {
+        m_loaded = note;
+        m_edited = false;
+    }
+    m_saved->setVisible(ok);
+    m_failed->setVisible(!ok);
+    return ok;
+}
+
+bool NoteEditor::savedShown() const { return !m_saved->isHidden(); }
+
+void NoteEditor::fitHeight()
+{
+    const double docHeight = m_edit->document()->size().height();
+    const int h = std::clamp(int(std::ceil(docHeight)), m_minH, m_maxH);
+    if (m_box->height() != h || m_box->minimumHeight() != h)
+        m_box->setFixedHeight(h);
+}

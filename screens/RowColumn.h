@@ -1,0 +1,73 @@
+#pragma once
+// A column of result rows (listing cards, video rows, tiles) that builds only
+// what the screen needs and keeps what it built. setRows() takes the rows in
+// order, each with an identity and a function that makes its widget; a row
+// whose identity was shown before gets the same widget back instead of a new
+// one, so a list that changes on every keystroke costs only its new rows.
+//
+// Inside a scroll area, rows are made down to two screens below what shows
+// and the rest as the user scrolls towards them; without one (snapshot
+// renders) every row is made at once. Rows no longer listed are hidden and
+// kept for a while (the most recent few hundred), then deleted.
+
+#include <QHash>
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class QScrollArea;
+class QVBoxLayout;
+
+class RowColumn final : public QWidget
+{
+    Q_OBJECT
+public:
+    using Factory = std::function<QWidget *()>;
+    struct Row
+    {
+        QString id;
+        Factory make;
+    };
+
+    // `spacing` between rows in points (zoomed when built).
+    explicit RowColumn(double spacing = 16, QWidget *parent = nullptr);
+
+    void setRows(QList<Row> rows);
+    // The identities listed by the last setRows(), in order.
+    QStringList ids() const;
+    // Rows made and shown for the current list (the first built() of ids()).
+    int built() const { return int(m_shown.size()); }
+    QList<QWidget *> shownRows() const { return m_shown; }
+    // The widget kept for an identity, or null.
+    QWidget *rowWidget(const QString &id) const { return m_cache.value(id); }
+    // Makes every listed row now (tests, whole-page renders).
+    void buildAll();
+    // How many widgets have been made in all (reuse shows as a small number).
+    int madeCount() const { return m_made; }
+    // How many widgets are kept, shown or hidden.
+    int keptCount() const { return int(m_cache.size()); }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QScrollArea *scrollArea();
+    // Makes rows until they reach `limit` pixels below the column's top.
+    void extendTo(int limit);
+    void extendForView();
+    void scheduleExtend();
+    void prune();
+
+    QList<Row> m_rows;
+    QList<QWidget *> m_shown;
+    QHash<QString, QWidget *> m_cache;
+    QList<QString> m_recent; // identities, least recently listed first
+    QVBoxLayout *m_layout;
+    QPointer<QScrollArea> m_scroll;
+    bool m_scrollLooked = false;
+    bool m_pending = false;
+    double m_zoom;
+    int m_made = 0;
+};

@@ -1,0 +1,31 @@
+#pragma once
+// Puts a listing on My List or takes it off. It reads "Saved" (bookmark.fill,
+// tooltip "Remove from My List") while the store holds the listing, else
+// "Save" (bookmark, "Save to My List"), and relabels itself whenever the
+// store publishes, so every card of the same listing changes together.
+//
+// A press asks the store at that moment whether the listing is saved, so a
+// press that comes after another view's change never does the opposite of
+// what the button shows. A failed edit leaves My List as it was and beeps.
+
+#include "data/Listing.h"
+
+#include "look/app/TLButtonStyle.h"
+
+class FavoritesStore;
+
+class SaveButton final : public TLButton
+{
+    Q_OBJECT
+public:
+    SaveButton(const Listing &listing, FavoritesStore &store, QWidget *parent = nullptr);
+
+    bool saved() const;
+
+private:
+    void toggle();
+    void relabel();
+
+    Listing m_listing;
+    FavoritesStore &m_store;
+};

@@ -1,0 +1,222 @@
+#include "screens/SearchView.h"
+
+#include "app/AppModel.h"
+#include "data/ReferenceData.h"
+#include "look/app/TLPalette.h"
+#include "look/app/TLStyle.h"
+#include "look/kit/MBFont.h"
+#include "look/kit/MBPanel.h"
+#include "look/kit/MBSymbolView.h"
+#include "look/kit/MBZoom.h"
+#include "screens/ListingCard.h"
+#include "screens/Page.h"
+#include "screens/PageHeader.h"
+#include "screens/PlainButton.h"
+#include "screens/RowColumn.h"
+#include "screens/TLLabel.h"
+#include "screens/Tile.h"
+#include "screens/ToggleBox.h"
+#include "screens/VideoRow.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+// The capsule behind the search field.
+class Capsule final : public QWidget
+{
+public:
+    Capsule() : m_zoom(MBZoomScope::current()) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const TLPalette p = TLPalette::current();
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF r(rect());
+        const double radius = r.height() / 2;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(p.panelTop);
+        painter.drawPath(MBPanel::shape(r, radius));
+        MBPanel::strokeInside(painter, r, radius, QPen(p.border, (p.highContrast ? 2.0 : 1.0) * m_zoom));
+    }
+
+private:
+    double m_zoom;
+};
+
+// Blanks are spaces and tabs here.
+bool onlyBlanks(const QString &text)
+{
+    for (const QChar c : text)
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\t'))
+            return false;
+    return true;
+}
+
+} // namespace
+
+std::optional<QString> SearchView::searchState(const AppModel &model)
+{
+    if (model.searchAllStates() || model.stateCode().isEmpty())
+        return std::nullopt;
+    return model.stateCode();
+}
+
+QList<SearchHit> SearchView::hits(const AppModel &model)
+{
+    if (!model.data())
+        return {};
+    return model.data()->search(model.searchText(), searchState(model), 150);
+}
+
+QString SearchView::countLine(const QString &text, qsizetype hits)
+{
+    if (onlyBlanks(text))
+        return QString();
+    if (hits == 0)
+        return QStringLiteral("Nothing found. Try a shorter or simpler word, like \"food\" or \"shower\".");
+    return QString::number(hits) + (hits == 1 ? QStringLiteral(" result") : QStringLiteral(" results"));
+}
+
+QString SearchView::chapterTitle(const GuideChapter &chapter)
+{
+    return QStringLiteral("Survival Guide \u00B7 Chapter ") + QString::number(chapter.number) + QStringLiteral(": ")
+        + chapter.title;
+}
+
+SearchView::SearchView(AppModel &model, QWidget *parent) : QWidget(parent), m_model(model)
+{
+    setObjectName(QStringLiteral("searchView"));
+    const TLPalette palette = TLPalette::current();
+
+    if (!model.stateCode().isEmpty()) {
+        m_allStates = new ToggleBox(
+            mbMenuText(QStringLiteral("Search all states (not just ") + model.stateName() + QLatin1Char(')')));
+        m_allStates->setObjectName(QStringLiteral("searchAllStates"));
+        m_allStates->setFont(tlFont(13));
+        m_allStates->setChecked(model.searchAllStates());
+        connect(m_allStates, &QAbstractButton::toggled, &model, &AppModel::setSearchAllStates);
+    }
+    m_count = tlLabel(QString(), 13, FontWeight::Semibold, palette.dim);
+    m_count->setObjectName(QStringLiteral("searchCount"));
+    m_results = new RowColumn(16);
+    m_results->setObjectName(QStringLiteral("searchResults"));
+
+    auto *page = new Page({
+        new PageHeader(QStringLiteral("magnifyingglass"), QStringLiteral("Search everything"),
+                       QStringLiteral("Type a word like food, shower, SNAP, 211, job or Medicaid. Search works "
+                                      "without internet.")),
+        fieldRow(),
+        m_allStates,
+        m_count,
+        m_results,
+    });
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page);
+
+    connect(&model, &AppModel::searchTextChanged, this, &SearchView::refresh);
+    connect(&model, &AppModel::searchAllStatesChanged, this, &SearchView::refresh);
+    refresh();
+    setFocusProxy(m_field);
+}
+
+QWidget *SearchView::fieldRow()
+{
+    const TLPalette palette = TLPalette::current();
+    auto *capsule = new Capsule;
+    auto *row = new QHBoxLayout(capsule);
+    row->setContentsMargins(ipx(14), ipx(10), ipx(14), ipx(10));
+    row->setSpacing(ipx(10));
+
+    auto *glass = new MBSymbolView(QStringLiteral("magnifyingglass"), tlPx(16));
+    glass->setColor(palette.dim);
+    row->addWidget(glass, 0, Qt::AlignVCenter);
+
+    m_field = new QLineEdit;
+    m_field->setObjectName(QStringLiteral("searchField"));
+    m_field->setAccessibleName(QStringLiteral("Search everything"));
+    m_field->setPlaceholderText(QStringLiteral("What do you need?"));
+    m_field->setFrame(false);
+    m_field->setFont(tlFont(16));
+    m_field->setText(m_model.searchText());
+    QPalette fp = m_field->palette();
+    fp.setColor(QPalette::Base, Qt::transparent);
+    fp.setColor(QPalette::Text, palette.text);
+    QColor placeholder = palette.dim;
+    fp.setColor(QPalette::PlaceholderText, placeholder);
+    m_field->setPalette(fp);
+    // The field writes the model; the model's echo is not written back, so
+    // the cursor and the letters typed stay exactly where they are.
+    connect(m_field, &QLineEdit::textEdited, &m_model, &AppModel::setSearchText);
+    row->addWidget(m_field, 1, Qt::AlignVCenter);
+
+    m_clear = new PlainButton(QStringLiteral("xmark.circle.fill"), QString(), 16, palette.dim);
+    m_clear->setObjectName(QStringLiteral("clearSearch"));
+    m_clear->setAccessibleName(QStringLiteral("Clear search"));
+    m_clear->setToolTip(QStringLiteral("Clear search"));
+    connect(m_clear, &QAbstractButton::clicked, this, [this] {
+        m_model.setSearchText(QString());
+        m_field->setFocus();
+    });
+    row->addWidget(m_clear, 0, Qt::AlignVCenter);
+    return capsule;
+}
+
+void SearchView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_focused) {
+        m_focused = true;
+        m_field->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void SearchView::refresh()
+{
+    const QString text = m_model.searchText();
+    if (m_field->text() != text)
+        m_field->setText(text);
+    m_clear->setVisible(!text.isEmpty());
+    if (m_allStates && m_allStates->isChecked() != m_model.searchAllStates()) {
+        const QSignalBlocker block(m_allStates);
+        m_allStates->setChecked(m_model.searchAllStates());
+    }
+
+    const QList<SearchHit> found = hits(m_model);
+    ++m_searches;
+    const QString count = countLine(text, found.size());
+    m_count->setText(count);
+    m_count->setVisible(!count.isEmpty());
+
+    FavoritesStore *store = m_model.favorites();
+    QList<RowColumn::Row> rows;
+    rows.reserve(found.size());
+    for (const SearchHit &hit : found) {
+        if (const Listing *l = hit.listing()) {
+            rows.append({hit.id(), [l = *l, store] { return new ListingCard(l, store, false); }});
+        } else if (const Video *v = hit.video()) {
+            rows.append({hit.id(), [v = *v] { return new VideoRow(v); }});
+        } else if (const GuideChapter *g = hit.guide()) {
+            const int number = g->number;
+            const QString title = chapterTitle(*g);
+            rows.append({hit.id(), [this, number, title] {
+                             auto *tile = new Tile(QStringLiteral("book.fill"), title, false);
+                             tile->setObjectName(QStringLiteral("chapterTile"));
+                             connect(tile, &QAbstractButton::clicked, this, [this, number] {
+                                 m_model.setGuideChapter(number);
+                                 m_model.setScreen(Screen::guide);
+                             });
+                             return tile;
+                         }});
+        }
+    }
+    m_results->setRows(std::move(rows));
+}
