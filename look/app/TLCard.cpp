@@ -41,6 +41,14 @@ void TLCard::paintEvent(QPaintEvent *)
     // painted again whenever a list around them moves.
     const TLPalette p = TLPalette::current();
     const qreal dpr = devicePixelRatioF();
+    // A card larger than the cache can hold (a long list) would be drawn into
+    // a pixmap at every paint and never kept: draw only what is exposed.
+    const qint64 bytes = qint64(width() * dpr) * qint64(height() * dpr) * 4;
+    if (bytes > qint64(QPixmapCache::cacheLimit()) * 1024 / 4) {
+        QPainter painter(this);
+        paintPanel(painter, p);
+        return;
+    }
     const QString key = QStringLiteral("tlcard:%1x%2@%3:%4:%5:%6:%7:%8:%9")
                             .arg(width()).arg(height()).arg(dpr).arg(m_zoom).arg(m_radius)
                             .arg(p.panelTop.rgba()).arg(p.panelBottom.rgba()).arg(p.border.rgba())

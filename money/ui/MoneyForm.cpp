@@ -2,6 +2,7 @@
 
 #include "look/app/TLPalette.h"
 #include "look/kit/MBZoom.h"
+#include "screens/FlowLayout.h"
 #include "screens/TLLabel.h"
 
 #include <QHBoxLayout>
@@ -13,10 +14,8 @@ namespace MoneyForm {
 QWidget *flow(double spacing)
 {
     auto *row = new QWidget;
-    auto *layout = new QHBoxLayout(row);
+    auto *layout = new FlowLayout(row, spacing);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(ipx(spacing));
-    layout->addStretch(1);
     return row;
 }
 
@@ -28,8 +27,7 @@ void addColumn(QWidget *flow, const QString &caption, QWidget *control)
     layout->setSpacing(ipx(3));
     layout->addWidget(tlLabel(caption, 11.5, FontWeight::Bold, TLPalette::current().dim, false));
     layout->addWidget(control, 0, Qt::AlignLeft);
-    auto *row = static_cast<QBoxLayout *>(flow->layout());
-    row->insertWidget(row->count() - 1, column, 0, Qt::AlignTop);
+    flow->layout()->addWidget(column);
 }
 
 QWidget *buttonRow(QWidget *button, QLabel *sentence)

@@ -25,6 +25,7 @@
 #include "money/ui/SavingsCard.h"
 #include "money/ui/TipCard.h"
 #include "screens/FileReveal.h"
+#include "screens/FlowLayout.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
 #include "screens/SaveFile.h"
@@ -219,9 +220,8 @@ QWidget *MoneyPlanView::printCard()
     card->body()->addLayout(nameRow);
 
     auto *buttons = new QWidget;
-    auto *row = new QHBoxLayout(buttons);
+    auto *row = new FlowLayout(buttons, 10);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(ipx(10));
     auto *print = new TLButton(QStringLiteral("Print\u2026"), {palette.accent, palette.onAccent, true},
                                QStringLiteral("printer.fill"));
     print->setObjectName(QStringLiteral("moneyPrint"));
@@ -236,9 +236,8 @@ QWidget *MoneyPlanView::printCard()
     connect(csv, &QPushButton::clicked, this, [this] { save(Kind::csv); });
     for (TLButton *b : {print, pdf, csv}) {
         b->setAutoDefault(false);
-        row->addWidget(b, 0, Qt::AlignVCenter);
+        row->addWidget(b);
     }
-    row->addStretch(1);
     card->addWidget(buttons);
 
     m_messageLabel = tlLabel(QString(), 12.5, FontWeight::Semibold, palette.dim);

@@ -1,6 +1,7 @@
 #include "money/ui/TipCard.h"
 
 #include "app/AppModel.h"
+#include "app/NetStatus.h"
 #include "data/Badges.h"
 #include "data/ContactParser.h"
 #include "look/app/TLBadge.h"
@@ -10,6 +11,7 @@
 #include "look/app/TLStyle.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
+#include "screens/ContactButtons.h"
 #include "screens/TLLabel.h"
 
 #include <QHBoxLayout>
@@ -64,5 +66,6 @@ QWidget *TipCard::listingBlock(const Listing &listing)
         head->addStretch(1);
     }
     column->addLayout(head);
+    column->addWidget(new ContactButtons(ContactParser::actions(listing).mid(0, 3), NetStatus::shared().online()));
     return block;
 }

@@ -2,7 +2,7 @@
 // One money-saving tip: its title with a lightbulb and, when the tip has a
 // help topic, a button that opens it; the advice; and up to four help
 // listings, each with its name, an "Unconfirmed" badge where it applies and
-// up to three contact buttons.
+// up to three contact buttons, which follow the network status by themselves.
 
 #include "money/MoneyTip.h"
 
