@@ -3,6 +3,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBPanel.h"
+#include "look/kit/MRBYTheme.h"
 #include "look/kit/MBZoom.h"
 #include "money/Money.h"
 #include "screens/TLLabel.h"
@@ -38,7 +39,19 @@ MoneyStat::MoneyStat(const QString &title, qint64 value, MoneyPeriod period, con
 QColor MoneyStat::amountColor() const
 {
     const TLPalette palette = TLPalette::current();
-    return palette.highContrast ? palette.text : m_color;
+    if (palette.highContrast)
+        return palette.text;
+    // The signal colours are dark: on a dark theme they are lifted toward the
+    // text colour until the large amount reads (3:1 against the panel).
+    const auto rgb = [](const QColor &c) { return MRBYTheme::RGB(c.redF(), c.greenF(), c.blueF()); };
+    QColor color = m_color;
+    for (double mix = 0.1; MRBYTheme::RGB::contrast(rgb(color), rgb(palette.panelTop)) < 3.0 && mix <= 1.0;
+         mix += 0.1) {
+        color = QColor::fromRgbF(float(m_color.redF() + (palette.text.redF() - m_color.redF()) * mix),
+                                 float(m_color.greenF() + (palette.text.greenF() - m_color.greenF()) * mix),
+                                 float(m_color.blueF() + (palette.text.blueF() - m_color.blueF()) * mix));
+    }
+    return color;
 }
 
 QColor MoneyStat::leftOverColor(qint64 cents)

@@ -1,6 +1,10 @@
 #include "money/ui/MoneyUIFixture.h"
 
+#include "app/TLSetup.h"
 #include "look/app/TLButtonStyle.h"
+#include "look/app/TLThemes.h"
+#include "look/kit/MRBYTheme.h"
+#include "look/kit/MRBYThemes.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLPrefs.h"
 #include "look/app/TLSectionTitle.h"
@@ -325,6 +329,25 @@ private Q_SLOTS:
         store().add(MoneyKind::expense, u"food"_qs, QString(), 100, MoneyFrequency::month);
         QCOMPARE(child<QLabel>(*child<MoneyStat>(view, "statLeft"), "statAmount")->text(), u"-$0.23"_qs);
         QCOMPARE(child<MoneyStat>(view, "statLeft")->color(), TLPalette::red911());
+    }
+
+    void tileAmountsRead()
+    {
+        TLSetup::configure();
+        const auto rgb = [](const QColor &c) { return MRBYTheme::RGB(c.redF(), c.greenF(), c.blueF()); };
+        for (const QString &theme : {TLThemes::warmID, TLThemes::emberID}) {
+            Prefs::shared().setString(MRBYThemes::key, theme);
+            const TLPalette palette = TLPalette::current();
+            for (const QColor &tint : {TLPalette::green211(), TLPalette::blue988(), TLPalette::red911()}) {
+                const QColor shown = MoneyStat(u"t"_qs, 0, MoneyPeriod::week, tint).amountColor();
+                QVERIFY2(MRBYTheme::RGB::contrast(rgb(shown), rgb(palette.panelTop)) >= 3.0, qPrintable(theme));
+                if (palette.isLight)
+                    QCOMPARE(shown, tint);
+            }
+        }
+        Prefs::shared().setString(MRBYThemes::key, TLThemes::highContrastID);
+        QCOMPARE(MoneyStat(u"t"_qs, 0, MoneyPeriod::week, TLPalette::blue988()).amountColor(),
+                 TLPalette::current().text);
     }
 
     void barWidths()
