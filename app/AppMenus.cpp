@@ -21,7 +21,7 @@ namespace AppMenus {
 
 QMenu *addFileMenu(QMenuBar *bar, AppModel &model)
 {
-    QMenu *file = bar->addMenu(QStringLiteral("File"));
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
     AppModel *m = &model;
     const auto go = [m](Screen screen) { return [m, screen] { m->setScreen(screen); }; };
 

@@ -47,14 +47,14 @@ EmergencyBar::EmergencyBar(QWidget *parent) : QWidget(parent), m_zoom(MBZoomScop
 {
     setObjectName(QStringLiteral("emergencyBar"));
     auto *column = new QVBoxLayout(this);
+    // The bar takes the width it is given and fits itself to it.
+    column->setSizeConstraint(QLayout::SetNoConstraint);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     column->setContentsMargins(ipx(16), ipx(10), ipx(16), ipx(10));
     column->setSpacing(ipx(8));
     m_top = buildTopRow();
     column->addLayout(m_top);
-    m_noteHolder = new QHBoxLayout;
-    m_noteHolder->setContentsMargins(0, 0, 0, 0);
-    m_noteHolder->addWidget(buildNoteRow());
-    column->addLayout(m_noteHolder);
+    column->addWidget(buildNoteRow());
     setNote(std::nullopt);
 }
 
@@ -64,25 +64,33 @@ QBoxLayout *EmergencyBar::buildTopRow()
     auto *top = new QHBoxLayout;
     top->setContentsMargins(0, 0, 0, 0);
     top->setSpacing(ipx(10));
-    auto *lines = new QVBoxLayout;
+    m_caption = new QWidget;
+    m_caption->setObjectName(QStringLiteral("emergencyCaption"));
+    auto *lines = new QVBoxLayout(m_caption);
     lines->setContentsMargins(0, 0, 0, 0);
     lines->setSpacing(ipx(1));
-    lines->addWidget(tlLabel(QStringLiteral("Need help now?"), 14, FontWeight::Heavy));
-    lines->addWidget(tlLabel(QStringLiteral("One click. These buttons always work."), 11,
-                             FontWeight::Regular, TLPalette::current().dim));
-    top->addLayout(lines, 1);
-    top->addSpacing(ipx(8));
+    for (QLabel *line : {tlLabel(QStringLiteral("Need help now?"), 14, FontWeight::Heavy),
+                         tlLabel(QStringLiteral("One click. These buttons always work."), 11,
+                                 FontWeight::Regular, TLPalette::current().dim)}) {
+        // One line each, or not shown at all: never a word a line.
+        line->setWordWrap(false);
+        lines->addWidget(line);
+    }
+    top->addWidget(m_caption);
+    top->addStretch(1);
+    m_minimumGap = ipx(8);
+    top->addSpacing(m_minimumGap);
     // Each button keeps a little room for its shadow; the gap between two
     // capsules is still about 10 points.
-    auto *buttons = new QHBoxLayout;
-    buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->setSpacing(std::max(0, ipx(10) - 2 * ipx(3)));
+    m_buttonRow = new QHBoxLayout;
+    m_buttonRow->setContentsMargins(0, 0, 0, 0);
+    m_buttonRow->setSpacing(std::max(0, ipx(10) - 2 * ipx(3)));
     for (const EmergencyAction action : EmergencyAction::allCases()) {
         auto *button = new EmergencyButton(action, [this, action] { tap(action); });
         m_buttons << button;
-        buttons->addWidget(button, 0, Qt::AlignVCenter);
+        m_buttonRow->addWidget(button, 0, Qt::AlignVCenter);
     }
-    top->addLayout(buttons);
+    top->addLayout(m_buttonRow);
     return top;
 }
 
@@ -130,26 +138,31 @@ void EmergencyBar::setNote(std::optional<EmergencyAction> action)
     m_noteRow->show();
 }
 
-void EmergencyBar::setTrailingInset(int pixels)
+void EmergencyBar::fitWidth()
 {
-    m_trailingInset = std::max(0, pixels);
-    // Each row takes only the inset it can spare: a button squeezed below its
-    // size would cut its title, and what does not fit stays reachable by
-    // scrolling the window. The note wraps, so its OK button keeps in view.
-    const QMargins bar = layout()->contentsMargins();
-    const int rowWidth = width() - bar.left() - bar.right();
-    for (QBoxLayout *row : {m_top, m_noteHolder}) {
-        const int current = row->contentsMargins().right();
-        const int needed = row->minimumSize().width() - current;
-        const int inset = std::clamp(m_trailingInset, 0, std::max(0, rowWidth - needed));
-        if (inset != current)
-            row->setContentsMargins(0, 0, inset, 0);
-    }
+    // The row is: greeting, flexible space, the 8-point gap, the buttons.
+    const QMargins m = layout()->contentsMargins();
+    const int room = width() - m.left() - m.right() - m_minimumGap;
+    const int gaps = m_buttonRow->spacing() * int(m_buttons.size() - 1);
+    int buttons = gaps;
+    for (const EmergencyButton *b : m_buttons)
+        buttons += b->fullSize().width();
+    m_caption->setVisible(room >= buttons + m_caption->sizeHint().width());
+    // Whole buttons, a little smaller, rather than cut ones.
+    const double shrink = room >= buttons ? 1.0 : std::max(0.1, double(room - gaps) / (buttons - gaps));
+    for (EmergencyButton *b : m_buttons)
+        b->setShrink(shrink);
+}
+
+void EmergencyBar::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitWidth();
 }
 
 double EmergencyBar::bottomLineHeight()
 {
-    return TLPalette::current().highContrast ? 2.0 : 1.0;
+    return TLPalette::current().outlineWidth(1.0);
 }
 
 void EmergencyBar::paintEvent(QPaintEvent *)

@@ -2,6 +2,8 @@
 // The emergency bar at the top of the main window and of the help window:
 // the four emergency buttons, and after a tap a note that says what should
 // happen now and what to do if nothing happens. Each bar keeps its own note.
+// The bar never asks for more width than it gets: at any window size, zoom
+// and text size its four buttons stay whole and in view.
 
 #include "app/EmergencyAction.h"
 
@@ -38,19 +40,20 @@ public:
     // The bottom line's height in points: 2 in high contrast, else 1.
     static double bottomLineHeight();
 
-    // Extra room (pixels) kept free at the trailing edge, so the buttons and
-    // the note stay in the part of the bar a zoomed window shows; a row gets
-    // only as much of it as it can spare without squeezing its buttons.
-    void setTrailingInset(int pixels);
-    int trailingInset() const { return m_trailingInset; }
+    // The greeting's two lines (hidden while the bar is too narrow for them).
+    QWidget *caption() const { return m_caption; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     // The greeting and the buttons; the note row, hidden until a tap.
     QBoxLayout *buildTopRow();
     QWidget *buildNoteRow();
+    // Fits the top row to the bar's width: the greeting gives way first,
+    // then the buttons shrink together; they are never cut or hidden.
+    void fitWidth();
 
     std::optional<EmergencyAction> m_note;
     QList<EmergencyButton *> m_buttons;
@@ -59,7 +62,8 @@ private:
     MBLink *m_chatLink = nullptr;
     QAbstractButton *m_ok = nullptr;
     QBoxLayout *m_top = nullptr;
-    QBoxLayout *m_noteHolder = nullptr;
+    QBoxLayout *m_buttonRow = nullptr;
+    QWidget *m_caption = nullptr;
+    int m_minimumGap = 0;
     double m_zoom;
-    int m_trailingInset = 0;
 };

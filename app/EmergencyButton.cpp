@@ -2,6 +2,8 @@
 
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBFocusRing.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
@@ -10,6 +12,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 EmergencyButton::EmergencyButton(EmergencyAction action, Tap tap, QWidget *parent)
@@ -60,10 +63,26 @@ QColor EmergencyButton::borderColor() const
 
 double EmergencyButton::borderWidth() const
 {
-    return (TLPalette::current().highContrast ? 2.0 : 1.0) * m_zoom;
+    return TLPalette::current().outlineWidth(m_zoom);
+}
+
+void EmergencyButton::setShrink(double factor)
+{
+    factor = std::clamp(factor, 0.1, 1.0);
+    if (qFuzzyCompare(factor, m_shrink))
+        return;
+    m_shrink = factor;
+    updateGeometry();
+    update();
 }
 
 QSize EmergencyButton::sizeHint() const
+{
+    const QSize full = fullSize();
+    return QSize(int(std::floor(full.width() * m_shrink)), int(std::floor(full.height() * m_shrink)));
+}
+
+QSize EmergencyButton::fullSize() const
 {
     const QFontMetricsF sym(m_symbolFont);
     const QFontMetricsF title(m_titleFont);
@@ -79,13 +98,15 @@ QSize EmergencyButton::sizeHint() const
 
 QRectF EmergencyButton::capsuleRect() const
 {
-    return QRectF(rect().marginsRemoved(m_shadow));
+    // In the unshrunk coordinates that painting uses.
+    const QSize full = fullSize();
+    return QRectF(QRect(QPoint(0, 0), full).marginsRemoved(m_shadow));
 }
 
 bool EmergencyButton::hitButton(const QPoint &pos) const
 {
     const QRectF r = capsuleRect();
-    return MBPanel::shape(r, r.height() / 2).contains(QPointF(pos));
+    return MBPanel::shape(r, r.height() / 2).contains(QPointF(pos) / m_shrink);
 }
 
 void EmergencyButton::focusInEvent(QFocusEvent *event)
@@ -103,6 +124,12 @@ void EmergencyButton::focusOutEvent(QFocusEvent *event)
     QAbstractButton::focusOutEvent(event);
 }
 
+void EmergencyButton::keyPressEvent(QKeyEvent *event)
+{
+    if (!mbClickOnReturn(this, event))
+        QAbstractButton::keyPressEvent(event);
+}
+
 void EmergencyButton::paintEvent(QPaintEvent *)
 {
     const TLPalette palette = TLPalette::current();
@@ -113,6 +140,7 @@ void EmergencyButton::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(m_shrink, m_shrink);
 
     // Shadow in the button's colour, 2 points down, softened by a few rings.
     p.setPen(Qt::NoPen);
@@ -139,13 +167,8 @@ void EmergencyButton::paintEvent(QPaintEvent *)
 
     MBPanel::strokeInside(p, r, radius, QPen(borderColor(), borderWidth()));
 
-    if (hasFocus() && m_keyboardFocus) {
-        // Keyboard focus: a ring in the theme's accent just outside the capsule.
-        QPen ring(palette.accent, 2 * m_zoom);
-        p.setPen(ring);
-        const QRectF f = r.adjusted(-1.5 * m_zoom, -1.5 * m_zoom, 1.5 * m_zoom, 1.5 * m_zoom);
-        p.drawRoundedRect(f, f.height() / 2, f.height() / 2);
-    }
+    if (hasFocus() && m_keyboardFocus)
+        MBFocusRing::paint(p, r, radius, palette.accent, m_zoom, MBFocusRing::Side::Outside);
 
     // Label: symbol, then title over subtitle, all white.
     const QFontMetricsF sym(m_symbolFont);

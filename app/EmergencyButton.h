@@ -31,11 +31,19 @@ public:
     QColor borderColor() const;
     double borderWidth() const;
 
+    // The size at the zoom and text size it was built with, and the size
+    // drawn now: that size times the shrink factor (at most 1) that a bar
+    // too narrow for four whole buttons gives them.
+    QSize fullSize() const;
+    double shrink() const { return m_shrink; }
+    void setShrink(double factor);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool hitButton(const QPoint &pos) const override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -53,5 +61,6 @@ private:
     double m_padY;
     double m_gap;
     QMargins m_shadow;
+    double m_shrink = 1.0;
     bool m_keyboardFocus = false;
 };

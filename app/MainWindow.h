@@ -1,7 +1,8 @@
 #pragma once
 // The main window's content: the emergency bar across the top, and under it
 // the sidebar (250 points wide) beside the screen host. The window's
-// background is the theme root's.
+// background is the theme root's. Inside a zoom host the bar is pinned above
+// the scrolling area, so it never scrolls away.
 
 #include <QWidget>
 
@@ -23,22 +24,8 @@ public:
     Sidebar *sidebar() const { return m_sidebar; }
     ScreenHost *screenHost() const { return m_host; }
 
-    // How much of the window's width lies right of what its zoom host shows
-    // (0 when all of it shows).
-    int hiddenWidth() const;
-
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    void scheduleFit();
-    void fitVisibleWidth();
-
     AppModel &m_model;
-    QWidget *m_viewport = nullptr;
-    bool m_fitPending = false;
     EmergencyBar *m_bar;
     Sidebar *m_sidebar;
     ScreenHost *m_host;

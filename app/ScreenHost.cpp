@@ -27,8 +27,7 @@ ScreenHost::ScreenHost(AppModel &model, QWidget *parent)
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
-    connect(&model, &AppModel::screenChanged, this, &ScreenHost::scheduleRebuild);
-    connect(&model, &AppModel::stateCodeChanged, this, &ScreenHost::scheduleRebuild);
+    connect(&model, &AppModel::screenChanged, this, &ScreenHost::follow);
     // Shown before the data was read, the screen follows once it is. The
     // home screen needs no data; its state picker fills itself.
     connect(&model, &AppModel::loaded, this, [this] {
@@ -38,9 +37,33 @@ ScreenHost::ScreenHost(AppModel &model, QWidget *parent)
     rebuildNow();
 }
 
+void ScreenHost::follow()
+{
+    const Screen wanted = m_model.screen();
+    if (m_pending || showsErrorCard() || wanted.value() != m_shown.value()) {
+        scheduleRebuild();
+        return;
+    }
+    if (wanted == m_shown)
+        return;
+    if (passArgument(m_current, wanted)) {
+        m_shown = wanted;
+        m_current->setObjectName(QStringLiteral("screen-") + title(wanted));
+    } else {
+        scheduleRebuild();
+    }
+}
+
+bool ScreenHost::passArgument(QWidget *view, const Screen &screen)
+{
+    if (!view || view->metaObject()->indexOfSlot("setScreen(Screen)") < 0)
+        return false;
+    return QMetaObject::invokeMethod(view, "setScreen", Q_ARG(Screen, screen));
+}
+
 bool ScreenHost::showsErrorCard() const
 {
-    return m_current && m_current->objectName() == QLatin1String("errorCard");
+    return m_current && m_current->objectName() == QStringLiteral("errorCard");
 }
 
 void ScreenHost::scheduleRebuild()
@@ -62,10 +85,11 @@ void ScreenHost::rebuildNow()
     MBRebuildHost::retire(m_layout, old);
     MBZoomScope scope(m_zoom);
     const std::optional<QString> error = m_model.loadError();
+    m_shown = m_model.screen();
     if (error && !m_model.data())
         m_current = errorCard(*error);
     else
-        m_current = buildScreen(m_model, m_model.screen());
+        m_current = buildScreen(m_model, m_shown);
     m_layout->addWidget(m_current);
     m_current->show();
     ++m_builds;

@@ -1,12 +1,29 @@
 #pragma once
 // Fills the main window beside the sidebar with the screen the model names.
-// It builds the screen afresh when the screen or the chosen state changes
-// (one deferred rebuild; the old screen goes with deleteLater), so a control
-// inside a screen may change either from its own signal. A screen follows
-// other changes of the model (search text, guide chapter, My List) itself.
 // Without reference data it shows only the error card. A window shown before
 // the data was read builds its screen again once it is, unless the screen is
 // home (which needs no data).
+//
+// How a screen lives in the host:
+// - The host builds a screen (buildScreen) when the kind of screen changes
+//   (home to search, an urgent need to a help topic, ...), and only then. The
+//   build is deferred to the next turn of the event loop, so a control inside
+//   a screen may change the screen from its own signal; the old screen goes
+//   with deleteLater.
+// - Moving to a screen of the same kind with another argument (one urgent
+//   need to another, one help topic to another) keeps the screen and hands it
+//   the new argument through its slot
+//       void setScreen(const Screen &screen);   // in Q_SLOTS
+//   which changes the parts that depend on the argument and keeps the rest
+//   (what the user typed, where the page was scrolled). A screen without that
+//   slot is built afresh instead.
+// - A new chosen state, search text, guide chapter or My List never rebuilds
+//   the screen: a screen that shows any of them connects to the model's
+//   change signal itself (AppModel::stateCodeChanged, ...) and refreshes only
+//   the parts that show it, so a typed note, the sheet's message or typed
+//   Money Plan fields are never wiped.
+//
+// To add a screen: one case in buildScreen's switch (and its title).
 
 #include "app/Screen.h"
 
@@ -36,15 +53,23 @@ public:
     // Builds the content now (tests; normally deferred).
     void rebuildNow();
 
+    // Hands `screen` to a screen of the same kind through its setScreen
+    // slot; false when it has none.
+    static bool passArgument(QWidget *view, const Screen &screen);
+
 Q_SIGNALS:
     void rebuilt();
 
 private:
+    // Follows the model's screen: a new kind is built, a new argument passed.
+    void follow();
     void scheduleRebuild();
 
     AppModel &m_model;
     QVBoxLayout *m_layout;
     QWidget *m_current = nullptr;
+    // The screen `m_current` shows (its argument as last passed).
+    Screen m_shown;
     double m_zoom;
     bool m_pending = false;
     int m_builds = 0;

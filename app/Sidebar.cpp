@@ -7,6 +7,8 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBFocusRing.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
@@ -17,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -82,6 +85,12 @@ void SidebarRow::setSelected(bool selected)
     update();
 }
 
+void SidebarRow::keyPressEvent(QKeyEvent *event)
+{
+    if (!mbClickOnReturn(this, event))
+        QAbstractButton::keyPressEvent(event);
+}
+
 void SidebarRow::paintEvent(QPaintEvent *)
 {
     const TLPalette palette = TLPalette::current();
@@ -98,13 +107,9 @@ void SidebarRow::paintEvent(QPaintEvent *)
         p.setBrush(hover);
         p.drawRoundedRect(QRectF(rect()), m_radius, m_radius);
     }
-    if (hasFocus()) {
-        p.setBrush(Qt::NoBrush);
-        // Painted outside the build: the ring keeps the row's zoom.
-        p.setPen(QPen(m_selected ? palette.onAccent : palette.accent, 2 * m_zoom));
-        const double in = 1.5 * m_zoom;
-        p.drawRoundedRect(QRectF(rect()).adjusted(in, in, -in, -in), m_radius, m_radius);
-    }
+    if (hasFocus())
+        MBFocusRing::paint(p, QRectF(rect()), m_radius, m_selected ? palette.onAccent : palette.accent,
+                           m_zoom);
 }
 
 Sidebar::Sidebar(AppModel &model, QWidget *parent) : QWidget(parent), m_model(model)
@@ -172,7 +177,8 @@ Sidebar::Sidebar(AppModel &model, QWidget *parent) : QWidget(parent), m_model(mo
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(new TLScroll(column));
+    m_scroll = new TLScroll(column);
+    layout->addWidget(m_scroll);
 
     connect(&model, &AppModel::screenChanged, this, &Sidebar::refreshHighlight);
     refreshHighlight();
@@ -189,8 +195,16 @@ SidebarRow *Sidebar::item(const Screen &screen, const QString &title, const QStr
 void Sidebar::refreshHighlight()
 {
     const Screen current = m_model.screen();
-    for (SidebarRow *row : m_rows)
+    SidebarRow *selected = nullptr;
+    for (SidebarRow *row : m_rows) {
         row->setSelected(row->screen() && *row->screen() == current);
+        if (row->selected())
+            selected = row;
+    }
+    // A row chosen from a menu or shortcut comes into view (once the
+    // sidebar is laid out; it starts at its top).
+    if (selected && isVisible() && m_scroll->scrollArea())
+        m_scroll->scrollArea()->ensureWidgetVisible(selected, 0, ipx(8));
 }
 
 QStringList Sidebar::highlightedTitles() const

@@ -17,6 +17,7 @@ class AppModel;
 class MBLink;
 class QLabel;
 class StatePicker;
+class TLScroll;
 
 // One row: a symbol in a 22-point column and a title that wraps; selected, it
 // is a rounded block of the accent colour with the title in bold.
@@ -36,6 +37,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString m_title;
@@ -74,4 +76,5 @@ private:
     SidebarRow *m_help = nullptr;
     StatePicker *m_picker = nullptr;
     MBLink *m_credit = nullptr;
+    TLScroll *m_scroll = nullptr;
 };

@@ -4,6 +4,8 @@
 // viewer. Each request gives it fresh content at the requested topic. Its
 // frame is kept in the settings and restored on the next run.
 
+#include "look/app/TLPrefs.h"
+
 #include <QString>
 
 #include <optional>
@@ -13,7 +15,7 @@ class QWidget;
 namespace TLHelpWindow {
 
 // The settings key of the saved frame.
-inline const QString frameKey = QStringLiteral("TLHelpWindow.frame");
+inline const QString &frameKey = TLPrefs::helpWindowFrameKey;
 
 // Opens or refreshes the window at a topic (none: the viewer's first topic),
 // brings it to the front and activates it.

@@ -92,6 +92,15 @@ void prepareEnvironment(const QStringList &arguments)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
+QString missingDisplaySentence()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return QString();
+    return QStringLiteral("Tenterly needs a display to show its window: on a machine without one, "
+                          "start it under a virtual display with \"xvfb-run -a ./run.sh\".");
+}
+
 QStringList aboutLines()
 {
     return {QStringLiteral("Help for life on the road. Works offline."), TLInfo::informationCheckedLine()};
@@ -118,7 +127,8 @@ QMainWindow *makeMainWindow(AppModel &model)
     window->setObjectName(QStringLiteral("main"));
     window->setWindowTitle(TLInfo::appName);
     window->setMinimumSize(820, 560);
-    window->resize(1280, 880);
+    // 1280 × 880, or less on a smaller screen, centred.
+    MBWindowFrame::place(window, QSize(1280, 880));
 
     AppModel *m = &model;
     auto *root = new TLThemeRoot([m]() -> QWidget * {

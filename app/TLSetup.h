@@ -19,14 +19,20 @@ void prepareEnvironment(const QStringList &arguments);
 // kit links to Opener, the About window's lines.
 void configureLook();
 
+// The sentence said instead of opening the window when there is no display
+// to open it on (no X11 or Wayland display and no platform chosen); empty
+// when there is one.
+QString missingDisplaySentence();
+
 // configureLook(), then the app model (data and stores load here).
 void configure();
 
 // The About window's extra lines.
 QStringList aboutLines();
 
-// The window "main": 1280 × 880, at least 820 × 560, the theme root around
-// the zoom host around MainWindow, and the menu bar. Closing it quits.
+// The window "main": 1280 × 880 (less on a smaller screen), centred, at
+// least 820 × 560; the theme root around the zoom host around MainWindow,
+// and the menu bar. Closing it quits.
 QMainWindow *makeMainWindow(AppModel &model);
 
 // Shows the main window on the application's model and, once the window has

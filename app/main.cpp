@@ -16,6 +16,11 @@ int main(int argc, char **argv)
     if (const std::optional<int> code = TLSelfTest::handleChild(arguments))
         return *code;
     TLSetup::prepareEnvironment(arguments);
+    // Qt would abort with its own message; say how to run without a display.
+    if (const QString missing = TLSetup::missingDisplaySentence(); !missing.isEmpty()) {
+        QTextStream(stderr) << missing << '\n';
+        return 1;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tenterly"));

@@ -1,7 +1,8 @@
-// Times building the reference data from a data folder and the searches a
-// person makes while typing. Usage: bench_reference [data folder]
+// Times building the reference data from a data folder, the searches a
+// person makes while typing, and the contact parser on long hostile texts. Usage: bench_reference [data folder]
 // (default: the shipped resources/data of the source tree).
 
+#include "data/ContactParser.h"
 #include "data/DBError.h"
 #include "data/ReferenceData.h"
 
@@ -112,5 +113,27 @@ int main(int argc, char **argv)
     line("search (%lld typed searches, %lld hits in all): median %.3f ms, worst %.3f ms at %s",
          qlonglong(searchTimes.size()), qlonglong(hitsSeen), median(searchTimes), slowest.ms,
          qPrintable(slowest.what));
+
+    // Contact texts of 50,000 characters made to be slow to parse.
+    constexpr int length = 50000;
+    const QList<std::pair<const char *, QString>> hostile{
+        {"keyword phrase then blanks", QStringLiteral("Text a keyword") + QString(length, u' ')},
+        {"911 repeated", QStringLiteral("911 ").repeated(length / 4)},
+        {"keyword phrases, no number", QStringLiteral("Text a keyword x ").repeated(length / 17)},
+        {"ten-digit numbers", QStringLiteral("800-555-0100 ").repeated(length / 13)},
+        {"one long word", QString(length, u'a')},
+        {"closing brackets", QStringLiteral("https://example.org/") + QString(length, u')')},
+    };
+    for (const auto &[what, text] : hostile) {
+        QList<Timing> parseTimes;
+        for (int i = 0; i < 5; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            ContactParser::actions(ContactParser::Fields{QString(), text, QString(), QString()});
+            parseTimes.append({timer.nsecsElapsed() / 1e6, QString()});
+        }
+        line("contact parser, %d characters, %s: median %.1f ms, worst %.1f ms", length, what,
+             median(parseTimes), worst(parseTimes).ms);
+    }
     return 0;
 }

@@ -11,9 +11,10 @@ namespace {
 // Fixed English, never the user's locale.
 const QStringList &monthAbbreviations()
 {
-    static const QStringList months{u"Jan"_qs, u"Feb"_qs, u"Mar"_qs, u"Apr"_qs,
-                                    u"May"_qs, u"Jun"_qs, u"Jul"_qs, u"Aug"_qs,
-                                    u"Sep"_qs, u"Oct"_qs, u"Nov"_qs, u"Dec"_qs};
+    static const QStringList months{
+        QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar"), QStringLiteral("Apr"),
+        QStringLiteral("May"), QStringLiteral("Jun"), QStringLiteral("Jul"), QStringLiteral("Aug"),
+        QStringLiteral("Sep"), QStringLiteral("Oct"), QStringLiteral("Nov"), QStringLiteral("Dec")};
     return months;
 }
 
@@ -28,8 +29,9 @@ bool isUnconfirmed(const QString &confidence)
     if (mutateForSelfTest)
         return false;
     const QString word = trimmedHorizontal(confidence.toLower());
-    return word != QLatin1String("verified-official") && word != QLatin1String("verified-secondary")
-        && word != QLatin1String("checked-playable");
+    return word != QStringLiteral("verified-official")
+        && word != QStringLiteral("verified-secondary")
+        && word != QStringLiteral("checked-playable");
 }
 
 QString checkedLabel(const QString &date)
@@ -52,10 +54,12 @@ QString dataCheckedMonth()
 std::optional<QString> linkNote(const QString &linkStatus)
 {
     const QString status = linkStatus.toLower();
-    if (status.startsWith(QLatin1String("blocked-bots")) || status.startsWith(QLatin1String("redirect-loop")))
+    if (status.startsWith(QStringLiteral("blocked-bots"))
+        || status.startsWith(QStringLiteral("redirect-loop")))
         return QStringLiteral("This website blocks automatic checks, so we could not test it. "
                               "It usually opens in a normal browser. If it doesn't, call instead.");
-    if (status.startsWith(QLatin1String("broken")) || status.startsWith(QLatin1String("no-response")))
+    if (status.startsWith(QStringLiteral("broken"))
+        || status.startsWith(QStringLiteral("no-response")))
         return QStringLiteral("This website did not open when we checked it (") + dataCheckedMonth()
             + QStringLiteral("). Call instead, or search for the name online.");
     return std::nullopt;
@@ -64,14 +68,16 @@ std::optional<QString> linkNote(const QString &linkStatus)
 QString groupTitle(const QString &dataCategory)
 {
     static const QHash<QString, QString> titles{
-        {u"211"_qs, u"211 helplines"_qs},
-        {u"snap_application"_qs, u"Apply for SNAP (food money)"_qs},
-        {u"medicaid_application"_qs, u"Apply for Medicaid (health coverage)"_qs},
-        {u"unemployment_insurance"_qs, u"Unemployment benefits"_qs},
-        {u"coc_homeless_contact"_qs, u"Homeless help contacts (Continuum of Care)"_qs},
-        {u"food_bank"_qs, u"Food banks"_qs},
-        {u"rest_area"_qs, u"Rest-area rules"_qs},
-        {u"camping_rules"_qs, u"Camping and overnight parking rules"_qs},
+        {QStringLiteral("211"), QStringLiteral("211 helplines")},
+        {QStringLiteral("snap_application"), QStringLiteral("Apply for SNAP (food money)")},
+        {QStringLiteral("medicaid_application"),
+         QStringLiteral("Apply for Medicaid (health coverage)")},
+        {QStringLiteral("unemployment_insurance"), QStringLiteral("Unemployment benefits")},
+        {QStringLiteral("coc_homeless_contact"),
+         QStringLiteral("Homeless help contacts (Continuum of Care)")},
+        {QStringLiteral("food_bank"), QStringLiteral("Food banks")},
+        {QStringLiteral("rest_area"), QStringLiteral("Rest-area rules")},
+        {QStringLiteral("camping_rules"), QStringLiteral("Camping and overnight parking rules")},
     };
     const auto it = titles.constFind(dataCategory);
     if (it != titles.cend())
@@ -84,20 +90,30 @@ QString groupTitle(const QString &dataCategory)
 QString synonyms(const QString &dataCategory)
 {
     static const QHash<QString, QString> words{
-        {u"211"_qs, u"two one one 2-1-1 helpline help line shelter housing rent bills utility referral"_qs},
-        {u"snap_application"_qs, u"food stamps EBT food money groceries benefits apply SNAP"_qs},
-        {u"medicaid_application"_qs, u"health insurance coverage doctor medical apply"_qs},
-        {u"unemployment_insurance"_qs, u"unemployment UI jobless benefits laid off claim"_qs},
-        {u"coc_homeless_contact"_qs, u"homeless shelter housing coordinated entry continuum care bed"_qs},
-        {u"food_bank"_qs, u"food bank pantry free food groceries meal"_qs},
-        {u"rest_area"_qs, u"rest area parking sleep overnight car van RV rest stop"_qs},
-        {u"camping_rules"_qs,
-         u"camping parking sleep overnight car van RV boondocking dispersed public land store lot"_qs},
-        {u"showers"_qs, u"shower bathe wash hygiene clean"_qs},
-        {u"crisis"_qs, u"crisis suicide hotline talk someone help depressed scared"_qs},
-        {u"phone"_qs, u"cell phone discount internet wifi"_qs},
-        {u"mail"_qs, u"mail address post office general delivery"_qs},
-        {u"documents"_qs, u"ID identification birth certificate social security card license"_qs},
+        {QStringLiteral("211"),
+         QStringLiteral(
+             "two one one 2-1-1 helpline help line shelter housing rent bills utility referral")},
+        {QStringLiteral("snap_application"),
+         QStringLiteral("food stamps EBT food money groceries benefits apply SNAP")},
+        {QStringLiteral("medicaid_application"),
+         QStringLiteral("health insurance coverage doctor medical apply")},
+        {QStringLiteral("unemployment_insurance"),
+         QStringLiteral("unemployment UI jobless benefits laid off claim")},
+        {QStringLiteral("coc_homeless_contact"),
+         QStringLiteral("homeless shelter housing coordinated entry continuum care bed")},
+        {QStringLiteral("food_bank"), QStringLiteral("food bank pantry free food groceries meal")},
+        {QStringLiteral("rest_area"),
+         QStringLiteral("rest area parking sleep overnight car van RV rest stop")},
+        {QStringLiteral("camping_rules"),
+         QStringLiteral("camping parking sleep overnight car van RV boondocking dispersed public "
+                        "land store lot")},
+        {QStringLiteral("showers"), QStringLiteral("shower bathe wash hygiene clean")},
+        {QStringLiteral("crisis"),
+         QStringLiteral("crisis suicide hotline talk someone help depressed scared")},
+        {QStringLiteral("phone"), QStringLiteral("cell phone discount internet wifi")},
+        {QStringLiteral("mail"), QStringLiteral("mail address post office general delivery")},
+        {QStringLiteral("documents"),
+         QStringLiteral("ID identification birth certificate social security card license")},
     };
     return words.value(dataCategory);
 }

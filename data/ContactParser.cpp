@@ -27,11 +27,13 @@ const QRegularExpression &phoneRegex()
 }
 
 // "Text HOME to 741741", "text a keyword … to …", "text your zip code to …".
-// Groups: keyword or phrase, number.
+// Groups: keyword or phrase, number. The phrase after "a keyword" is at most
+// 200 characters and never ends in a blank (the shortest phrase never does),
+// so a long text without a number is read once, not once per character.
 const QRegularExpression &textToRegex()
 {
     static const QRegularExpression re(
-        QStringLiteral(R"([Tt]ext\s+(?:the\s+word\s+)?([A-Z]{2,10}|a keyword[^0-9]*?|your zip code)\s+to\s+([0-9][0-9-]{3,11}[0-9]))"),
+        QStringLiteral(R"([Tt]ext\s+(?:the\s+word\s+)?([A-Z]{2,10}|a keyword[^0-9]{0,200}?(?<!\s)|your zip code)\s+to\s+([0-9][0-9-]{3,11}[0-9]))"),
         kOptions);
     return re;
 }
@@ -96,13 +98,37 @@ bool isCapitalWord(const QString &word)
                        [](QChar c) { return c >= u'A' && c <= u'Z'; });
 }
 
-// The last clause before a position: the text after the last ";" or ".".
-QString clauseBefore(const QString &text, qsizetype position)
+// The last characters before a position, lowercased: what the rules that
+// look just before a number need, without copying the whole text each time.
+QString tailBefore(const QString &text, qsizetype position, qsizetype length)
 {
-    const QString before = text.left(position);
-    const qsizetype cut = std::max(before.lastIndexOf(u';'), before.lastIndexOf(u'.'));
-    return before.mid(cut + 1).toLower();
+    const qsizetype from = std::max<qsizetype>(0, position - length);
+    return text.mid(from, position - from).toLower();
 }
+
+// Where the last occurrence of a word (any letter case) before a position
+// starts, for positions that only grow: each word is searched once over the
+// whole text, so many numbers in one long clause stay cheap.
+class LastBefore
+{
+public:
+    LastBefore(const QString &text, QStringView word) : m_text(text), m_word(word) {}
+
+    qsizetype at(qsizetype position)
+    {
+        while (m_next >= 0 && m_next + m_word.size() <= position) {
+            m_last = m_next;
+            m_next = m_text.indexOf(m_word, m_next + 1, Qt::CaseInsensitive);
+        }
+        return m_last;
+    }
+
+private:
+    const QString &m_text;
+    QStringView m_word;
+    qsizetype m_last = -1;
+    qsizetype m_next = m_text.indexOf(m_word, 0, Qt::CaseInsensitive);
+};
 
 // The host as the URL text writes it: QUrl lowercases hosts, but a label
 // such as "VeteransCrisisLine.net" reads better as written.
@@ -146,26 +172,29 @@ QList<ContactAction> ContactParser::phones(const QString &text)
     while (shorts.hasNext()) {
         const QRegularExpressionMatch m = shorts.next();
         const QString number = m.captured(1);
-        const QString prefix = text.left(m.capturedStart(1)).toLower();
+        const QString prefix = tailBefore(text, m.capturedStart(1), 13);
         if (prefix.endsWith(u"text ") && !prefix.endsWith(u"call or text "))
             continue; // "Text 988" is a texting line, not a call
         found.append({Kind::Call, QStringLiteral("Call ") + number, QStringLiteral("tel:") + number});
     }
 
+    // The clause of a number: the text after the last ";" or "." before it.
+    LastBefore semicolon(text, u";"), stop(text, u"."), textWord(text, u"text "),
+        callWord(text, u"call"), dialWord(text, u"dial");
     QRegularExpressionMatchIterator numbers = phoneRegex().globalMatch(text);
     while (numbers.hasNext()) {
         const QRegularExpressionMatch m = numbers.next();
         const qsizetype start = m.capturedStart(0);
-        const qsizetype windowStart = std::max<qsizetype>(0, start - 20);
-        const QString window = text.mid(windowStart, start - windowStart).toLower();
+        const QString window = tailBefore(text, start, 20);
         // "call or text 800-…" is also a call, as for the service numbers.
         const bool textOnlyLead = window.endsWith(u"text ") && !window.endsWith(u"call or text ");
         if (window.contains(u"whatsapp") || window.contains(u"tty")
             || window.contains(u"text the same") || textOnlyLead
             || window.contains(u"text a keyword"))
             continue;
-        const QString clause = clauseBefore(text, start);
-        if (clause.contains(u"text ") && !clause.contains(u"call") && !clause.contains(u"dial"))
+        const qsizetype cut = std::max(semicolon.at(start), stop.at(start));
+        const bool saysText = textWord.at(start) > cut;
+        if (saysText && callWord.at(start) <= cut && dialWord.at(start) <= cut)
             continue; // a texting-only number in a clause of its own
         const QString area = m.captured(1);
         const QString exchange = m.captured(2);

@@ -5,8 +5,10 @@
 
 namespace {
 
-// Characters RFC 3986 allows in a URL (unreserved, reserved and "%").
-#define URL_CHAR R"([A-Za-z0-9\-._~:/?#\[\]@!$&'()*+,;=%])"
+// Characters RFC 3986 allows in a URL (unreserved, reserved and "%"), and
+// letters, digits and marks of any script, as in "café.example.org" or
+// "/wiki/Niño": a link cut at such a letter would open another address.
+#define URL_CHAR R"([A-Za-z0-9\-._~:/?#\[\]@!$&'()*+,;=%\p{L}\p{N}\p{M}])"
 #define LABEL R"([A-Za-z0-9](?:[A-Za-z0-9\-]{0,61}[A-Za-z0-9])?)"
 #define PORT_AND_PATH R"((?::[0-9]{1,5})?(?:[/?#])" URL_CHAR "*)?"
 
@@ -42,6 +44,10 @@ const QRegularExpression &linkRegex()
 // opening one inside it ("(see example.org)").
 QString trimTail(QString link)
 {
+    // Bracket counts kept as the tail is cut, so a long tail costs no more
+    // than one pass.
+    qsizetype round = link.count(u'(') - link.count(u')');
+    qsizetype square = link.count(u'[') - link.count(u']');
     for (;;) {
         if (link.isEmpty())
             return link;
@@ -50,12 +56,14 @@ QString trimTail(QString link)
             link.chop(1);
             continue;
         }
-        if (last == u')' && link.count(u'(') < link.count(u')')) {
+        if (last == u')' && round < 0) {
             link.chop(1);
+            ++round;
             continue;
         }
-        if (last == u']' && link.count(u'[') < link.count(u']')) {
+        if (last == u']' && square < 0) {
             link.chop(1);
+            ++square;
             continue;
         }
         return link;

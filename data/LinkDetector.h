@@ -9,7 +9,8 @@
 // Bare addresses count only with a common top-level domain, so words such as
 // "a.m." or "U.S." are never taken for links. Trailing punctuation and an
 // unbalanced closing bracket stay outside the link. A link ends at the first
-// character that may not stand in a URL, including any non-ASCII character.
+// character that may not stand in a URL (blanks, quotation marks, dashes);
+// letters of any script stand in it, so an address is never cut short.
 namespace LinkDetector {
 
 QStringList links(const QString &text);

@@ -18,7 +18,7 @@ bool Listing::isUnconfirmed() const
 
 bool Listing::isSecondary() const
 {
-    return confidence.toLower() == QLatin1String("verified-secondary");
+    return confidence.toLower() == QStringLiteral("verified-secondary");
 }
 
 QString Listing::checkedLabel() const

@@ -35,15 +35,23 @@ QList<AppCategory> nationalTopics(const QString &category)
 {
     using A = AppCategory;
     static const QHash<QString, QList<AppCategory>> topics{
-        {u"benefits"_qs, {A::jobs}},  {u"money"_qs, {A::jobs}},
-        {u"jobs"_qs, {A::jobs}},      {u"crisis"_qs, {A::mental}},
-        {u"documents"_qs, {A::mail}}, {u"mail"_qs, {A::mail}},
-        {u"email"_qs, {A::phones, A::mail}},
-        {u"emergency"_qs, {A::health}}, {u"food"_qs, {A::food}},
-        {u"health"_qs, {A::health}},  {u"housing"_qs, {A::shelter}},
-        {u"legal"_qs, {A::legal}},    {u"library"_qs, {A::phones}},
-        {u"phone"_qs, {A::phones}},   {u"scams"_qs, {A::jobs, A::legal}},
-        {u"showers"_qs, {A::showers}}, {u"vehicle"_qs, {A::vehicle}},
+        {QStringLiteral("benefits"), {A::jobs}},
+        {QStringLiteral("money"), {A::jobs}},
+        {QStringLiteral("jobs"), {A::jobs}},
+        {QStringLiteral("crisis"), {A::mental}},
+        {QStringLiteral("documents"), {A::mail}},
+        {QStringLiteral("mail"), {A::mail}},
+        {QStringLiteral("email"), {A::phones, A::mail}},
+        {QStringLiteral("emergency"), {A::health}},
+        {QStringLiteral("food"), {A::food}},
+        {QStringLiteral("health"), {A::health}},
+        {QStringLiteral("housing"), {A::shelter}},
+        {QStringLiteral("legal"), {A::legal}},
+        {QStringLiteral("library"), {A::phones}},
+        {QStringLiteral("phone"), {A::phones}},
+        {QStringLiteral("scams"), {A::jobs, A::legal}},
+        {QStringLiteral("showers"), {A::showers}},
+        {QStringLiteral("vehicle"), {A::vehicle}},
     };
     return topics.value(category, QList<AppCategory>{A::jobs});
 }
@@ -91,7 +99,7 @@ Listing nationalRow(const CSV::Row &row)
         || name.startsWith(u"Poison Help") || name.startsWith(u"SAMHSA National Helpline");
 
     Listing l;
-    l.uid = u"n:"_qs + StableHash::hex(category + u'|' + name);
+    l.uid = QStringLiteral("n:") + StableHash::hex(category + u'|' + name);
     l.source = SourceFile::national;
     l.dataCategory = category;
     l.categories = topics;
@@ -130,7 +138,7 @@ Listing stateRow(const CSV::Row &row)
     l.linkStatus = cell(row, u"link_status");
 
     const QStringList key{state, category, l.name, l.phone, l.web, l.address, l.eligibility};
-    l.uid = u"s:"_qs + state + u':' + StableHash::hex(key.join(u'|'));
+    l.uid = QStringLiteral("s:") + state + u':' + StableHash::hex(key.join(u'|'));
     return l;
 }
 
@@ -153,13 +161,13 @@ Listing parking(const CSV::Row &row, const QHash<QString, QString> &codes)
     const QStringList key{type, jurisdiction, placeType};
 
     Listing l;
-    l.uid = u"p:"_qs + StableHash::hex(key.join(u'|'));
+    l.uid = QStringLiteral("p:") + StableHash::hex(key.join(u'|'));
     l.source = SourceFile::parking;
     l.state = isState ? codes.value(jurisdiction) : QString();
     l.stateName = isState ? jurisdiction : QString();
-    l.dataCategory = isState ? u"rest_area"_qs : u"camping_rules"_qs;
+    l.dataCategory = isState ? QStringLiteral("rest_area") : QStringLiteral("camping_rules");
     l.categories = {AppCategory::shelter, AppCategory::vehicle};
-    l.name = jurisdiction + u": "_qs + placeType;
+    l.name = jurisdiction + QStringLiteral(": ") + placeType;
     l.summary = cell(row, u"rule_summary");
     l.details = details;
     setProvenance(l, row);
@@ -177,7 +185,7 @@ Listing job(const CSV::Row &row)
     else
         topics = {AppCategory::jobs};
 
-    QList<Detail> details{Detail{u"Kind of work"_qs, type}};
+    QList<Detail> details{Detail{QStringLiteral("Kind of work"), type}};
     const auto add = [&](const char16_t *label, const char16_t *column) {
         addDetail(details, row, label, column);
     };
@@ -192,14 +200,15 @@ Listing job(const CSV::Row &row)
         const QString payURL = cell(row, u"pay_source_url");
         if (!payURL.isEmpty())
             pay.append(payURL);
-        details.append(Detail{u"Pay figures from"_qs, pay.join(u" \u2013 "_qs)});
+        details.append(
+            Detail{QStringLiteral("Pay figures from"), pay.join(QStringLiteral(" \u2013 "))});
     }
     add(u"First steps", u"first_steps");
     add(u"Watch out for", u"red_flags");
 
     const QString name = cell(row, u"name");
     Listing l;
-    l.uid = u"j:"_qs + StableHash::hex(name);
+    l.uid = QStringLiteral("j:") + StableHash::hex(name);
     l.source = SourceFile::jobs;
     l.dataCategory = type;
     l.categories = topics;
@@ -214,7 +223,7 @@ Video video(const CSV::Row &row)
 {
     Video v;
     v.url = cell(row, u"url");
-    v.uid = u"v:"_qs + StableHash::hex(v.url);
+    v.uid = QStringLiteral("v:") + StableHash::hex(v.url);
     v.title = cell(row, u"title");
     v.channel = cell(row, u"channel");
     v.length = cell(row, u"length");

@@ -99,7 +99,9 @@ ReferenceData::Loaded ReferenceData::load(const QString &folder, SourceFile file
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
         throw missing;
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    // Stateless: a file that ends inside a character is an error, not a
+    // sequence waiting for more bytes.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         throw missing;

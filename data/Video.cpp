@@ -12,11 +12,15 @@ QString Video::checkedLabel() const
 QString Video::categoryTitle(const QString &category)
 {
     static const QHash<QString, QString> titles{
-        {u"emergency"_qs, u"Emergencies"_qs}, {u"first_aid"_qs, u"First aid"_qs},
-        {u"everyday"_qs, u"Everyday"_qs},     {u"vehicle"_qs, u"Your vehicle"_qs},
-        {u"jobs"_qs, u"Jobs"_qs},             {u"money"_qs, u"Money"_qs},
-        {u"mental_health"_qs, u"Mental health"_qs}, {u"rights"_qs, u"Your rights"_qs},
-        {u"scams"_qs, u"Scams"_qs},
+        {QStringLiteral("emergency"), QStringLiteral("Emergencies")},
+        {QStringLiteral("first_aid"), QStringLiteral("First aid")},
+        {QStringLiteral("everyday"), QStringLiteral("Everyday")},
+        {QStringLiteral("vehicle"), QStringLiteral("Your vehicle")},
+        {QStringLiteral("jobs"), QStringLiteral("Jobs")},
+        {QStringLiteral("money"), QStringLiteral("Money")},
+        {QStringLiteral("mental_health"), QStringLiteral("Mental health")},
+        {QStringLiteral("rights"), QStringLiteral("Your rights")},
+        {QStringLiteral("scams"), QStringLiteral("Scams")},
     };
     const auto it = titles.constFind(category);
     return it != titles.cend() ? *it : Badges::capitalized(category);
@@ -24,8 +28,9 @@ QString Video::categoryTitle(const QString &category)
 
 const QStringList &Video::categoryOrder()
 {
-    static const QStringList order{u"emergency"_qs, u"first_aid"_qs,     u"everyday"_qs,
-                                   u"vehicle"_qs,   u"jobs"_qs,          u"money"_qs,
-                                   u"mental_health"_qs, u"rights"_qs,    u"scams"_qs};
+    static const QStringList order{
+        QStringLiteral("emergency"),     QStringLiteral("first_aid"), QStringLiteral("everyday"),
+        QStringLiteral("vehicle"),       QStringLiteral("jobs"),      QStringLiteral("money"),
+        QStringLiteral("mental_health"), QStringLiteral("rights"),    QStringLiteral("scams")};
     return order;
 }

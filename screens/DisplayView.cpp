@@ -115,6 +115,9 @@ QWidget *DisplayView::zoomCard()
     m_smaller = new TLButton(QStringLiteral("Smaller"));
     m_actual = new TLButton(QStringLiteral("100%"));
     m_bigger = new TLButton(QStringLiteral("Bigger"));
+    m_smaller->setObjectName(QStringLiteral("zoomSmaller"));
+    m_actual->setObjectName(QStringLiteral("zoomActual"));
+    m_bigger->setObjectName(QStringLiteral("zoomBigger"));
     connect(m_smaller, &QAbstractButton::clicked, this, &MBZoom::zoomOut);
     connect(m_actual, &QAbstractButton::clicked, this, &MBZoom::actualSize);
     connect(m_bigger, &QAbstractButton::clicked, this, &MBZoom::zoomIn);

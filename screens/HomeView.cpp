@@ -32,9 +32,17 @@ HomeView::HomeView(AppModel &model, QWidget *parent) : QWidget(parent), m_model(
     setObjectName(QStringLiteral("homeView"));
     QLabel *footer = tlLabel(footerText(), 11.5, FontWeight::Regular, TLPalette::current().dim);
     footer->setObjectName(QStringLiteral("homeFooter"));
+    // The prompt stays in place and only shows while no state is chosen, so
+    // choosing a state never rebuilds the screen.
+    auto *prompt = new StatePrompt(model);
+    // Only hidden here: showing a widget without a parent would open it as a window.
+    if (!model.stateCode().isEmpty())
+        prompt->hide();
+    connect(&model, &AppModel::stateCodeChanged, prompt,
+            [prompt, &model] { prompt->setVisible(model.stateCode().isEmpty()); });
     auto *page = new Page({
         greeting(),
-        model.stateCode().isEmpty() ? new StatePrompt(model) : nullptr,
+        prompt,
         new TLSectionTitle(QStringLiteral("I need help right now")),
         urgentGrid(),
         overwhelmedCard(),

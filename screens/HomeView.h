@@ -4,7 +4,7 @@
 // to talk to, the twelve help topics as quieter tiles, three starting points
 // and a line on where the information comes from. Every tile and button only
 // navigates (through the model) or opens help; nothing here needs the
-// reference data. The screen host rebuilds it when the state changes.
+// reference data. The state prompt hides itself once a state is chosen.
 
 #include <QList>
 #include <QWidget>

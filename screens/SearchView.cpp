@@ -96,14 +96,16 @@ SearchView::SearchView(AppModel &model, QWidget *parent) : QWidget(parent), m_mo
     setObjectName(QStringLiteral("searchView"));
     const TLPalette palette = TLPalette::current();
 
-    if (!model.stateCode().isEmpty()) {
-        m_allStates = new ToggleBox(
-            mbMenuText(QStringLiteral("Search all states (not just ") + model.stateName() + QLatin1Char(')')));
-        m_allStates->setObjectName(QStringLiteral("searchAllStates"));
-        m_allStates->setFont(tlFont(13));
-        m_allStates->setChecked(model.searchAllStates());
-        connect(m_allStates, &QAbstractButton::toggled, &model, &AppModel::setSearchAllStates);
-    }
+    // The toggle names the chosen state and shows only while one is chosen.
+    m_allStates = new ToggleBox(QString());
+    m_allStates->setObjectName(QStringLiteral("searchAllStates"));
+    m_allStates->setFont(tlFont(13));
+    m_allStates->setChecked(model.searchAllStates());
+    connect(m_allStates, &QAbstractButton::toggled, &model, &AppModel::setSearchAllStates);
+    followState();
+    // Only hidden here: showing a widget without a parent would open it as a window.
+    if (model.stateCode().isEmpty())
+        m_allStates->hide();
     m_count = tlLabel(QString(), 13, FontWeight::Semibold, palette.dim);
     m_count->setObjectName(QStringLiteral("searchCount"));
     m_results = new RowColumn(16);
@@ -124,8 +126,20 @@ SearchView::SearchView(AppModel &model, QWidget *parent) : QWidget(parent), m_mo
 
     connect(&model, &AppModel::searchTextChanged, this, &SearchView::refresh);
     connect(&model, &AppModel::searchAllStatesChanged, this, &SearchView::refresh);
+    connect(&model, &AppModel::stateCodeChanged, this, [this] {
+        followState();
+        refresh();
+    });
     refresh();
     setFocusProxy(m_field);
+}
+
+void SearchView::followState()
+{
+    m_allStates->setText(
+        mbMenuText(QStringLiteral("Search all states (not just ") + m_model.stateName() + QLatin1Char(')')));
+    if (m_allStates->parentWidget())
+        m_allStates->setVisible(!m_model.stateCode().isEmpty());
 }
 
 QWidget *SearchView::fieldRow()

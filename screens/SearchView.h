@@ -56,6 +56,8 @@ protected:
 
 private:
     QWidget *fieldRow();
+    // Shows the all-states toggle, named after the state, while one is chosen.
+    void followState();
     void refresh();
 
     AppModel &m_model;

@@ -2,6 +2,7 @@
 
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBFocusRing.h"
 #include "look/kit/MBZoom.h"
 
 #include <QKeyEvent>
@@ -12,7 +13,8 @@
 #include <cmath>
 
 SegmentedPicker::SegmentedPicker(const QStringList &titles, QWidget *parent)
-    : QWidget(parent), m_titles(titles), m_padX(px(14)), m_padY(px(6)), m_radius(px(8))
+    : QWidget(parent), m_titles(titles), m_padX(px(14)), m_padY(px(6)), m_radius(px(8)),
+      m_zoom(MBZoomScope::current())
 {
     setFont(tlFont(13, FontWeight::Semibold));
     setFocusPolicy(Qt::StrongFocus);
@@ -67,7 +69,7 @@ void SegmentedPicker::paintEvent(QPaintEvent *)
     fill.setColorAt(0, palette.panelTop);
     fill.setColorAt(1, palette.panelBottom);
     p.setBrush(fill);
-    p.setPen(QPen(palette.border, palette.highContrast ? 2 : 1));
+    p.setPen(palette.outlinePen(m_zoom));
     p.drawRoundedRect(track, m_radius, m_radius);
 
     for (int i = 0; i < m_titles.size(); ++i) {
@@ -87,11 +89,8 @@ void SegmentedPicker::paintEvent(QPaintEvent *)
         p.setFont(font());
         p.drawText(seg, Qt::AlignCenter | Qt::TextSingleLine, m_titles.at(i));
     }
-    if (hasFocus()) {
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(palette.accent, 2));
-        p.drawRoundedRect(track.adjusted(1, 1, -1, -1), m_radius, m_radius);
-    }
+    if (hasFocus())
+        MBFocusRing::paint(p, track, m_radius, palette.accent, m_zoom);
 }
 
 void SegmentedPicker::mouseReleaseEvent(QMouseEvent *event)

@@ -39,4 +39,5 @@ private:
     double m_padX;
     double m_padY;
     double m_radius;
+    double m_zoom;
 };

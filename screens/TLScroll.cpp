@@ -2,10 +2,7 @@
 
 #include "screens/TLRender.h"
 
-#include "look/kit/MBZoom.h"
-
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 TLScroll::TLScroll(QWidget *content, QWidget *parent) : QWidget(parent), m_content(content)
@@ -21,6 +18,8 @@ TLScroll::TLScroll(QWidget *content, QWidget *parent) : QWidget(parent), m_conte
     }
 
     m_scroll = new QScrollArea(this);
+    // Its content takes the focus, not the area itself.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -31,13 +30,5 @@ TLScroll::TLScroll(QWidget *content, QWidget *parent) : QWidget(parent), m_conte
     m_scroll->setWidget(content);
     // setWidget() turns the content's background on; the window's shows through.
     content->setAutoFillBackground(false);
-    // A slim bar without arrow buttons, in the colours of the palette.
-    m_scroll->verticalScrollBar()->setStyleSheet(QStringLiteral(
-        "QScrollBar:vertical { background: transparent; width: %1px; margin: 2px 1px 2px 1px; }"
-        "QScrollBar::handle:vertical { background: palette(mid); border-radius: %2px; min-height: %3px; }"
-        "QScrollBar::handle:vertical:hover { background: palette(dark); }"
-        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"
-        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }")
-        .arg(ipx(10)).arg(ipx(4)).arg(ipx(32)));
     layout->addWidget(m_scroll);
 }

@@ -2,6 +2,7 @@
 
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBFocusRing.h"
 #include "look/kit/MBZoom.h"
 
 #include <QPainter>
@@ -11,7 +12,7 @@
 #include <cmath>
 
 ToggleBox::ToggleBox(const QString &text, QWidget *parent)
-    : QAbstractButton(parent), m_box(tlPx(18)), m_gap(px(8))
+    : QAbstractButton(parent), m_box(tlPx(18)), m_gap(px(8)), m_zoom(MBZoomScope::current())
 {
     setText(text);
     setCheckable(true);
@@ -83,11 +84,8 @@ void ToggleBox::paintEvent(QPaintEvent *)
         const double in = line / 2;
         p.drawRoundedRect(box.adjusted(in, in, -in, -in), m_box / 5, m_box / 5);
     }
-    if (hasFocus()) {
-        p.setPen(QPen(palette.accent, 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(box.adjusted(-2, -2, 2, 2), m_box / 4, m_box / 4);
-    }
+    if (hasFocus())
+        MBFocusRing::paint(p, box, m_box / 5, palette.accent, m_zoom, MBFocusRing::Side::Outside);
     p.setPen(palette.text);
     p.setFont(font());
     p.drawText(label.translated(0, 2), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text());

@@ -24,4 +24,5 @@ private:
 
     double m_box;
     double m_gap;
+    double m_zoom;
 };

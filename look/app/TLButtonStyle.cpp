@@ -2,7 +2,9 @@
 
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBFocusRing.h"
 #include "look/kit/MBFont.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
@@ -87,10 +89,16 @@ QColor TLButton::outlineColor() const
 
 double TLButton::outlineWidth() const
 {
-    return (TLPalette::current().highContrast ? 2.0 : 1.0) * m_zoom;
+    return TLPalette::current().outlineWidth(m_zoom);
 }
 
 bool TLButton::hitButton(const QPoint &pos) const { return rect().contains(pos); }
+
+void TLButton::keyPressEvent(QKeyEvent *event)
+{
+    if (!mbClickOnReturn(this, event))
+        QAbstractButton::keyPressEvent(event);
+}
 
 void TLButton::paintEvent(QPaintEvent *)
 {
@@ -109,12 +117,8 @@ void TLButton::paintEvent(QPaintEvent *)
 
     MBPanel::strokeInside(painter, r, radius, QPen(outlineColor(), outlineWidth()));
 
-    if (hasFocus()) {
-        const double inset = 1.5 * m_zoom;
-        const QRectF ring = r.adjusted(inset, inset, -inset, -inset);
-        painter.setPen(QPen(TLPalette::current().accent, 2.0 * m_zoom));
-        painter.drawRoundedRect(ring, ring.height() / 2.0, ring.height() / 2.0);
-    }
+    if (hasFocus())
+        MBFocusRing::paint(painter, r, radius, TLPalette::current().accent, m_zoom);
 
     // Label: optional symbol, then the text, centred as a group.
     const QColor ink = labelColor();

@@ -41,6 +41,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool hitButton(const QPoint &pos) const override;
 
 private:

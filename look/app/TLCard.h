@@ -1,12 +1,12 @@
 #pragma once
 // The card: content padded inside a rounded panel with a gradient, an outline
 // and a soft shadow. It takes all the width offered and grows with its content.
+// The widget is the panel itself, so layouts space cards by their panels; the
+// shadow is painted on the parent, just outside the card.
 
 #include <QWidget>
 
-class QPainter;
 class QVBoxLayout;
-struct TLPalette;
 
 class TLCard : public QWidget
 {
@@ -21,17 +21,19 @@ public:
 
     double padding() const { return m_padding; }
     double radius() const { return m_radius; }
-    // Room kept around the panel for its shadow, in pixels.
+    // How far the shadow reaches outside the card, in pixels.
     QMargins shadowMargins() const;
-    // The panel's rectangle inside the widget.
+    // The panel's rectangle inside the widget: all of it.
     QRectF panelRect() const;
 
 protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // Shadow, fill and outline of the panel.
-    void paintPanel(QPainter &painter, const TLPalette &palette) const;
+    void paintShadow(QPainter &painter, const QRectF &panel) const;
+    void updateShadow(const QRect &geometry);
 
     QVBoxLayout *m_body;
     double m_padding;

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QPalette>
+#include <QPen>
 
 struct TLPalette
 {
@@ -19,6 +20,11 @@ struct TLPalette
     bool highContrast = false;
 
     static TLPalette current();
+
+    // The outline of cards, buttons, pickers and pop-ups: the border colour,
+    // 1 point wide, 2 in high contrast, at `zoom`.
+    double outlineWidth(double zoom) const { return (highContrast ? 2.0 : 1.0) * zoom; }
+    QPen outlinePen(double zoom) const { return QPen(border, outlineWidth(zoom)); }
 
     // A Fusion QPalette for widgets and pop-ups (menus, tool tips) in these colours.
     QPalette qpalette() const;

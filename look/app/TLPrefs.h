@@ -1,5 +1,6 @@
 #pragma once
-// The application's own settings keys.
+// Every settings key the application itself reads or writes, spelled once
+// (the kit's are in look/kit/KitKeys.h).
 
 #include <QString>
 
@@ -8,4 +9,6 @@ inline const QString stateKey = QStringLiteral("tl.state");
 inline const QString textSizeKey = QStringLiteral("tl.textSize");
 inline const QString previousThemeKey = QStringLiteral("tl.previousTheme");
 inline const QString moneyPeriodKey = QStringLiteral("tl.moneyPeriod");
+// The help window's frame, kept between runs.
+inline const QString helpWindowFrameKey = QStringLiteral("TLHelpWindow.frame");
 } // namespace TLPrefs

@@ -3,13 +3,13 @@
 #include "look/app/TLBackground.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLPrefs.h"
+#include "look/app/TLProxyStyle.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MRBYThemes.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleFactory>
 
 TLThemeRoot::TLThemeRoot(Builder build, QWidget *parent)
     : MBRebuildHost({MRBYThemes::key, TLPrefs::textSizeKey}, &TLThemeRoot::identityText, parent)
@@ -28,10 +28,8 @@ void TLThemeRoot::applyApplicationLook()
     auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
     if (!app)
         return;
-    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0) {
-        if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-            QApplication::setStyle(fusion);
-    }
+    if (!qobject_cast<TLProxyStyle *>(QApplication::style()))
+        QApplication::setStyle(new TLProxyStyle);
     QApplication::setPalette(TLPalette::current().qpalette());
 }
 

@@ -15,7 +15,7 @@ public:
     // The identity the content is built under: theme id, "-", text size.
     static QString identityText();
 
-    // Fusion style and the current palette on the application; call once
+    // The application's style and the current palette on the application; call once
     // after the QApplication exists (the root calls it on every build).
     static void applyApplicationLook();
 

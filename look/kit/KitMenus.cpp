@@ -44,7 +44,7 @@ QMenu *addZoomItems(QMenuBar *bar)
 {
     QMenu *view = findMenu(bar, QStringLiteral("View"));
     if (!view)
-        view = bar->addMenu(QStringLiteral("View"));
+        view = bar->addMenu(QStringLiteral("&View"));
     else if (!view->isEmpty())
         view->addSeparator();
     MBZoomCommands::addTo(view);

@@ -3,8 +3,10 @@
 #include "look/kit/MBZoom.h"
 #include "look/kit/Prefs.h"
 
+#include <QApplication>
 #include <QTimer>
 #include <QVBoxLayout>
+
 
 MBRebuildHost::MBRebuildHost(QStringList keys, Builder build, Identity identity, QWidget *parent)
     : QWidget(parent),
@@ -87,14 +89,44 @@ void MBRebuildHost::retire(QLayout *layout, QWidget *old)
     old->deleteLater();
 }
 
+MBRebuildHost::FocusPath MBRebuildHost::focusPath(const QWidget *root)
+{
+    FocusPath path;
+    QWidget *focus = QApplication::focusWidget();
+    if (!root || !focus || !root->isAncestorOf(focus))
+        return path;
+    for (QWidget *w = focus; w != root; w = w->parentWidget())
+        path.prepend({w->parentWidget()->children().indexOf(w), w->metaObject()->className()});
+    return path;
+}
+
+QWidget *MBRebuildHost::follow(QWidget *root, const FocusPath &path)
+{
+    if (path.isEmpty())
+        return nullptr;
+    QObject *at = root;
+    for (const auto &[index, className] : path) {
+        at = at ? at->children().value(index) : nullptr;
+        if (!at || className != at->metaObject()->className())
+            return nullptr;
+    }
+    return qobject_cast<QWidget *>(at);
+}
+
 void MBRebuildHost::rebuildNow()
 {
+    Q_EMIT aboutToRebuild();
     m_pending = false;
     m_identity = currentIdentity();
     QWidget *old = m_content;
+    // A control used from the keyboard keeps the focus across the rebuild
+    // (choosing a text size or zoom with the arrow keys, for instance).
+    const FocusPath focus = focusPath(old);
     m_content = nullptr;
     retire(m_layout, old);
     ++m_rebuilds;
     buildContent();
     Q_EMIT rebuilt();
+    if (QWidget *again = follow(m_content, focus))
+        again->setFocus(Qt::TabFocusReason);
 }

@@ -3,8 +3,11 @@
 // watched settings keys changes the content's identity. The rebuild is
 // scheduled once on the next turn of the event loop, so a widget inside the
 // content may write a watched key from its own signal; the old content goes
-// with deleteLater().
+// with deleteLater(). The widget that had the focus in the old content gives
+// it to the widget at the same place in the new one.
 
+#include <QByteArray>
+#include <QList>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -38,7 +41,17 @@ public:
     // own events are done, so content may be replaced from its own signal.
     static void retire(QLayout *layout, QWidget *old);
 
+    // Where the focus is inside `root`: each step the index among its
+    // parent's children and the class, from `root` down; empty when the
+    // focus is elsewhere. follow() finds the widget at the same place under
+    // a root built afresh by the same builder (null when it is not there).
+    using FocusPath = QList<std::pair<qsizetype, QByteArray>>;
+    static FocusPath focusPath(const QWidget *root);
+    static QWidget *follow(QWidget *root, const FocusPath &path);
+
 Q_SIGNALS:
+    // The old content is about to go.
+    void aboutToRebuild();
     // The new content is in place.
     void rebuilt();
 

@@ -1,6 +1,7 @@
 #include "look/kit/MBSearchField.h"
 
 #include "look/kit/KitFont.h"
+#include "look/kit/MBFocusRing.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBSymbols.h"
@@ -28,7 +29,7 @@ double glyphSize(const QFont &font)
 class ClearButton final : public QAbstractButton
 {
 public:
-    explicit ClearButton(QWidget *parent) : QAbstractButton(parent)
+    explicit ClearButton(QWidget *parent) : QAbstractButton(parent), m_zoom(MBZoomScope::current())
     {
         setCursor(Qt::ArrowCursor);
         setFocusPolicy(Qt::TabFocus);
@@ -54,13 +55,12 @@ protected:
             c = MRBYKitHost::theme().text;
         p.setPen(c);
         p.drawText(rect(), Qt::AlignCenter, MBSymbols::glyph(QStringLiteral("xmark.circle.fill")));
-        if (hasFocus()) {
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setPen(QPen(MRBYKitHost::theme().accent, 1.5));
-            p.setBrush(Qt::NoBrush);
-            p.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
-        }
+        if (hasFocus())
+            MBFocusRing::paint(p, QRectF(rect()), width() / 2.0, MRBYKitHost::theme().accent, m_zoom);
     }
+
+private:
+    double m_zoom;
 };
 
 } // namespace

@@ -8,20 +8,55 @@
 
 namespace MBWindowFrame {
 
-void centre(QWidget *window)
+namespace {
+
+QRect availableFor(const QWidget *window)
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), window->size());
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
+    const QScreen *screen = window->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
 }
+
+} // namespace
+
+QRect fitted(QSize wanted, QSize minimum, const QRect &available, const QMargins &decorations,
+             std::optional<QPoint> at)
+{
+    if (!available.isValid())
+        return QRect(at.value_or(QPoint(0, 0)), wanted.expandedTo(minimum));
+    const QSize room(available.width() - decorations.left() - decorations.right(),
+                     available.height() - decorations.top() - decorations.bottom());
+    const QSize size = wanted.boundedTo(room).expandedTo(minimum);
+    QRect frame(QPoint(0, 0), size.grownBy(decorations));
+    if (at && available.contains(QRect(*at, frame.size())))
+        frame.moveTopLeft(*at);
+    else
+        frame.moveCenter(available.center());
+    return QRect(frame.topLeft() + QPoint(decorations.left(), decorations.top()), size);
+}
+
+void place(QWidget *window, QSize wanted)
+{
+    const QRect r = fitted(wanted, window->minimumSize(), availableFor(window));
+    window->resize(r.size());
+    window->move(r.topLeft() - QPoint(decorationAllowance.left(), decorationAllowance.top()));
+}
+
+void centre(QWidget *window) { place(window, window->size()); }
 
 void restore(QWidget *window, const QString &key)
 {
     const QString saved = Prefs::shared().string(key).value_or(QString());
-    if (saved.isEmpty() || !window->restoreGeometry(QByteArray::fromBase64(saved.toLatin1())))
+    if (saved.isEmpty() || !window->restoreGeometry(QByteArray::fromBase64(saved.toLatin1()))) {
         centre(window);
+        return;
+    }
+    // A frame saved on a larger screen is brought back within this one.
+    const QRect r = fitted(window->size(), window->minimumSize(), availableFor(window),
+                           decorationAllowance, window->pos());
+    window->resize(r.size());
+    window->move(r.topLeft() - QPoint(decorationAllowance.left(), decorationAllowance.top()));
 }
 
 void save(const QWidget *window, const QString &key)

@@ -2,12 +2,14 @@
 // Whole-window zoom: the stored factor under "mrby.zoom", its rules, and the
 // metric helpers through which every size of the look passes.
 
+#include "look/kit/KitKeys.h"
+
 #include <QList>
 #include <QString>
 
 namespace MBZoom {
 
-inline const QString key = QStringLiteral("mrby.zoom");
+inline const QString &key = KitKeys::zoom;
 inline constexpr double min = 0.85;
 inline constexpr double max = 2.0;
 inline constexpr double step = 0.15;

@@ -2,22 +2,41 @@
 
 #include "look/kit/MBZoom.h"
 
-#include <QPointer>
+#include <QEvent>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <cmath>
 
+namespace {
+const char *const kPinned = "mbZoomPinned";
+}
+
 MBZoomHost::MBZoomHost(MBRebuildHost::Builder build, QSizeF minSize, QWidget *parent)
-    : QScrollArea(parent), m_minSize(minSize)
+    : QWidget(parent), m_minSize(minSize)
 {
-    setFrameShape(QFrame::NoFrame);
-    setWidgetResizable(true);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setObjectName(QStringLiteral("zoomHost"));
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_pinnedSlot = new QVBoxLayout;
+    m_pinnedSlot->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(m_pinnedSlot);
+
+    m_scroll = new QScrollArea;
+    m_scroll->setObjectName(QStringLiteral("zoomScroll"));
+    // Its content takes the focus, not the area itself.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The theme root's background shows through.
-    viewport()->setAutoFillBackground(false);
-    setAutoFillBackground(false);
+    m_scroll->viewport()->setAutoFillBackground(false);
+    m_scroll->setAutoFillBackground(false);
+    column->addWidget(m_scroll, 1);
 
     auto builder = [this, build = std::move(build)]() -> QWidget * {
         m_zoom = MBZoom::value();
@@ -26,10 +45,20 @@ MBZoomHost::MBZoomHost(MBRebuildHost::Builder build, QSizeF minSize, QWidget *pa
     };
     auto identity = [] { return QString::number(MBZoom::value(), 'g', 17); };
     m_host = new MBRebuildHost({MBZoom::key}, builder, identity);
+    m_scroll->setWidget(m_host);
+    // setWidget() turns the content's background on; the root's shows through.
     m_host->setAutoFillBackground(false);
-    setWidget(m_host);
+    takePinned();
     applyMinimum();
+    // Focus in the pinned part comes back to the same control, as it does
+    // in the rest of the content.
+    connect(m_host, &MBRebuildHost::aboutToRebuild, this,
+            [this] { m_pinnedFocus = MBRebuildHost::focusPath(m_pinned); });
     connect(m_host, &MBRebuildHost::rebuilt, this, [this] {
+        takePinned();
+        if (QWidget *again = MBRebuildHost::follow(m_pinned, m_pinnedFocus))
+            again->setFocus(Qt::TabFocusReason);
+        m_pinnedFocus.clear();
         applyMinimum();
         scrollHome();
         Q_EMIT zoomApplied(m_zoom);
@@ -37,6 +66,28 @@ MBZoomHost::MBZoomHost(MBRebuildHost::Builder build, QSizeF minSize, QWidget *pa
 }
 
 QWidget *MBZoomHost::content() const { return m_host->content(); }
+
+void MBZoomHost::markPinned(QWidget *widget) { widget->setProperty(kPinned, true); }
+
+void MBZoomHost::takePinned()
+{
+    // The previous content's pinned part goes with it.
+    if (m_pinned)
+        MBRebuildHost::retire(m_pinnedSlot, m_pinned);
+    m_pinned = nullptr;
+    QWidget *content = m_host->content();
+    if (!content)
+        return;
+    for (QWidget *w : content->findChildren<QWidget *>()) {
+        if (!w->property(kPinned).toBool())
+            continue;
+        m_pinnedSlot->addWidget(w);
+        w->installEventFilter(this);
+        w->show();
+        m_pinned = w;
+        return;
+    }
+}
 
 QSizeF MBZoomHost::logicalSize(QSizeF space, QSizeF minSize, double z)
 {
@@ -52,8 +103,10 @@ QSizeF MBZoomHost::logicalSize(QSizeF space, QSizeF minSize, double z)
 
 void MBZoomHost::applyMinimum()
 {
+    // The pinned part takes its share of the minimum height.
+    const int pinnedHeight = m_pinned && !m_pinned->isHidden() ? m_pinned->height() : 0;
     m_host->setMinimumSize(int(std::lround(m_minSize.width() * m_zoom)),
-                           int(std::lround(m_minSize.height() * m_zoom)));
+                           std::max(0, int(std::lround(m_minSize.height() * m_zoom)) - pinnedHeight));
 }
 
 void MBZoomHost::scrollHome()
@@ -61,8 +114,10 @@ void MBZoomHost::scrollHome()
     auto home = [self = QPointer<MBZoomHost>(this)] {
         if (!self)
             return;
-        self->horizontalScrollBar()->setValue(self->horizontalScrollBar()->minimum());
-        self->verticalScrollBar()->setValue(self->verticalScrollBar()->minimum());
+        QScrollBar *h = self->m_scroll->horizontalScrollBar();
+        QScrollBar *v = self->m_scroll->verticalScrollBar();
+        h->setValue(h->minimum());
+        v->setValue(v->minimum());
     };
     home();
     // Layouts settle over a few turns of the event loop; come back home then.
@@ -72,6 +127,13 @@ void MBZoomHost::scrollHome()
 
 void MBZoomHost::resizeEvent(QResizeEvent *event)
 {
-    QScrollArea::resizeEvent(event);
+    QWidget::resizeEvent(event);
     scrollHome();
+}
+
+bool MBZoomHost::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_pinned && event->type() == QEvent::Resize)
+        applyMinimum();
+    return QWidget::eventFilter(watched, event);
 }

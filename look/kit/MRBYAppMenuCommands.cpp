@@ -2,8 +2,7 @@
 
 #include "look/kit/KitMenus.h"
 #include "look/kit/MBFont.h"
-#include "look/kit/MBLinks.h"
-#include "look/kit/MRBYAbout.h"
+#include "look/kit/MRBYAboutCommands.h"
 #include "look/kit/MRBYKitHost.h"
 
 #include <QAction>
@@ -12,10 +11,9 @@
 
 MRBYAppMenuCommands::MRBYAppMenuCommands(QWidget *parent) : QMenu(parent)
 {
-    m_about = addAction(QString());
-    connect(m_about, &QAction::triggered, this, [] { MRBYAbout::show(); });
-    m_website = addAction(QStringLiteral("Marrowby Website"));
-    connect(m_website, &QAction::triggered, this, [] { MBLinks::open(MRBYKitHost::creditURLText()); });
+    const QList<QAction *> about = MRBYAboutCommands::addTo(this);
+    m_about = about.at(0);
+    m_website = about.at(1);
     addSeparator();
     m_quit = KitMenus::addItem(this, QStringLiteral("Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)},
                                &MRBYAppMenuCommands::quit);
@@ -27,8 +25,9 @@ MRBYAppMenuCommands::MRBYAppMenuCommands(QWidget *parent) : QMenu(parent)
 void MRBYAppMenuCommands::refreshTitles()
 {
     const QString name = MRBYKitHost::appName();
-    setTitle(mbMenuText(name));
-    m_about->setText(mbMenuText(QStringLiteral("About ") + name));
+    // Alt and the name's first letter open it, like the other menus.
+    setTitle(QLatin1Char('&') + mbMenuText(name));
+    m_about->setText(MRBYAboutCommands::aboutTitle());
 }
 
 void MRBYAppMenuCommands::quit()

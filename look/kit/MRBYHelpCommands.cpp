@@ -8,12 +8,13 @@
 #include <QAction>
 #include <QKeySequence>
 
-MRBYHelpCommands::MRBYHelpCommands(QWidget *parent) : QMenu(QStringLiteral("Help"), parent)
+MRBYHelpCommands::MRBYHelpCommands(QWidget *parent) : QMenu(QStringLiteral("&Help"), parent)
 {
     m_help = new QAction(this);
     m_help->setShortcuts({QKeySequence(QStringLiteral("Ctrl+?")), QKeySequence(Qt::Key_F1)});
     m_help->setShortcutContext(Qt::ApplicationShortcut);
-    connect(m_help, &QAction::triggered, this, [] {
+    // Its own context: a menu drops every connection of an action it lets go.
+    connect(m_help, &QAction::triggered, m_help, [] {
         if (const MRBYHelp::Opener open = MRBYHelp::opener())
             open(std::nullopt);
     });
@@ -23,13 +24,16 @@ MRBYHelpCommands::MRBYHelpCommands(QWidget *parent) : QMenu(QStringLiteral("Help
 
 void MRBYHelpCommands::rebuild()
 {
+    // The first item stays; everything after it is made afresh.
     for (QAction *a : actions()) {
+        if (a == m_help)
+            continue;
         removeAction(a);
-        if (a != m_help)
-            a->deleteLater();
+        a->deleteLater();
     }
     m_help->setText(mbMenuText(MRBYKitHost::appName() + QStringLiteral(" Help")));
-    addAction(m_help);
+    if (!actions().contains(m_help))
+        addAction(m_help);
     addSeparator();
     for (const MRBYHelpTopic &t : MRBYHelp::allTopics()) {
         QAction *a = addAction(mbMenuText(t.title));

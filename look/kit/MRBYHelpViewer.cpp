@@ -1,7 +1,9 @@
 #include "look/kit/MRBYHelpViewer.h"
 
 #include "look/kit/MBDivider.h"
+#include "look/kit/MBFocusRing.h"
 #include "look/kit/MBFont.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBLicCredit.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBRebuildHost.h"
@@ -63,6 +65,8 @@ QColor onHighlight(const MBKitTheme &k)
 QScrollArea *plainScrollArea(QWidget *parent)
 {
     auto *sa = new QScrollArea(parent);
+    // Its content takes the focus, not the area itself.
+    sa->setFocusPolicy(Qt::NoFocus);
     sa->setFrameShape(QFrame::NoFrame);
     sa->setWidgetResizable(true);
     sa->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -134,6 +138,12 @@ public:
     }
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (!mbClickOnReturn(this, event))
+            QAbstractButton::keyPressEvent(event);
+    }
+
     void paintEvent(QPaintEvent *) override
     {
         const MBKitTheme k = MRBYKitHost::theme();
@@ -146,12 +156,9 @@ protected:
             fill.setAlphaF(m_shown ? 0.8f : 0.08f);
             p.fillPath(MBPanel::shape(r, radius), fill);
         }
-        if (hasFocus()) {
-            // Keyboard users see which row Space would choose.
-            p.setPen(QPen(m_shown ? onHighlight(k) : k.accent, 1.5));
-            p.setBrush(Qt::NoBrush);
-            p.drawRoundedRect(r.adjusted(1, 1, -1, -1), radius - 1, radius - 1);
-        }
+        // Keyboard users see which row Space would choose.
+        if (hasFocus())
+            MBFocusRing::paint(p, r, radius, m_shown ? onHighlight(k) : k.accent, m_zoom);
         p.setPen(m_shown ? onHighlight(k) : k.text);
         p.setFont(font());
         p.drawText(rect().adjusted(m_padX, m_padY, -m_padX, -m_padY),

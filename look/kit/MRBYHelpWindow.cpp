@@ -1,5 +1,6 @@
 #include "look/kit/MRBYHelpWindow.h"
 
+#include "look/kit/KitKeys.h"
 #include "look/kit/MBWindowFrame.h"
 #include "look/kit/MRBYHelp.h"
 #include "look/kit/MRBYHelpViewer.h"
@@ -15,7 +16,7 @@ namespace {
 QPointer<MRBYHelpWindow> g_window;
 }
 
-QString MRBYHelpWindow::frameKey() { return QStringLiteral("mrby.helpWindowFrame"); }
+QString MRBYHelpWindow::frameKey() { return KitKeys::helpWindowFrame; }
 
 MRBYHelpWindow::MRBYHelpWindow() : QWidget(nullptr, Qt::Window)
 {

@@ -6,7 +6,7 @@
 
 #include <QActionGroup>
 
-MRBYThemeCommands::MRBYThemeCommands(QWidget *parent) : QMenu(QStringLiteral("Theme"), parent)
+MRBYThemeCommands::MRBYThemeCommands(QWidget *parent) : QMenu(QStringLiteral("&Theme"), parent)
 {
     rebuild();
     connect(this, &QMenu::aboutToShow, this, &MRBYThemeCommands::rebuild);

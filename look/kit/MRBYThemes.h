@@ -2,6 +2,7 @@
 // The theme registry: six built-in themes plus the ones the application
 // registers, and the current theme under "mrby.theme" (resolved on every read).
 
+#include "look/kit/KitKeys.h"
 #include "look/kit/MRBYTheme.h"
 
 #include <QList>
@@ -9,7 +10,7 @@
 
 namespace MRBYThemes {
 
-inline const QString key = QStringLiteral("mrby.theme");
+inline const QString &key = KitKeys::theme;
 
 const QList<MRBYTheme> &builtIn();
 // builtIn() followed by the registered themes, in registration order.

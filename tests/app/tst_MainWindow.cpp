@@ -14,8 +14,10 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLPrefs.h"
 #include "look/app/TLThemes.h"
+#include "look/kit/MBFont.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBZoom.h"
+#include "look/kit/MBZoomHost.h"
 #include "look/kit/MRBYHelp.h"
 #include "look/kit/Prefs.h"
 #include "pdf/PdfPrint.h"
@@ -23,14 +25,28 @@
 #include "screens/ResourceSheet.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QPrinter>
 #include <QtTest>
+
+// A screen that takes a new argument in place.
+class ArgumentScreen : public QWidget
+{
+    Q_OBJECT
+public:
+    QList<Screen> received;
+public Q_SLOTS:
+    void setScreen(const Screen &screen) { received << screen; }
+};
 
 class tst_MainWindow : public QObject
 {
@@ -41,22 +57,52 @@ private:
     std::unique_ptr<AppModel> m_model;
     QStringList m_opened;
 
-    // The application's window as it starts, shown at 1280 × 880 with the
-    // given zoom; the zoomed content is wider than what shows.
-    std::unique_ptr<QMainWindow> showZoomed(double zoom, MainWindow **main)
+    // The application's window as it starts, shown at `size` with the given
+    // zoom and text size, once its zoom host has built at that zoom.
+    std::unique_ptr<QMainWindow> showZoomed(QSize size, double zoom, MainWindow **main,
+                                            int textSize = 0)
     {
+        Prefs::shared().setInteger(TLPrefs::textSizeKey, textSize);
         MBZoom::setValue(zoom);
         std::unique_ptr<QMainWindow> window(TLSetup::makeMainWindow(*m_model));
-        window->resize(1280, 880);
+        window->resize(size);
         window->show();
-        MainWindow *found = window->findChild<MainWindow *>();
-        if (!found || !QTest::qWaitForWindowExposed(window.get())
-            || !QTest::qWaitFor([found] { return found->hiddenWidth() > 0; }))
+        if (!QTest::qWaitForWindowExposed(window.get()))
             return nullptr;
         QTest::qWait(50);
-        *main = found;
-        return window;
+        *main = window->findChild<MainWindow *>();
+        return *main ? std::move(window) : nullptr;
     }
+    // The widgets Tab stops at, in order, from the window's start.
+    static QList<QWidget *> tabStops(QWidget *window)
+    {
+        QList<QWidget *> stops;
+        for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && w->isEnabled()
+                && !stops.contains(w))
+                stops << w;
+        }
+        return stops;
+    }
+
+    // Stops whose look does not change when they take the focus.
+    static QStringList invisibleStops(QWidget *window)
+    {
+        QStringList out;
+        for (QWidget *w : tabStops(window)) {
+            if (w->hasFocus())
+                window->setFocus();
+            QCoreApplication::processEvents();
+            const QImage before = w->grab().toImage();
+            w->setFocus(Qt::TabFocusReason);
+            QCoreApplication::processEvents();
+            if (w->grab().toImage() == before)
+                out << QString::fromLatin1(w->metaObject()->className()) + u' ' + w->objectName()
+                        + u' ' + w->accessibleName();
+        }
+        return out;
+    }
+
     static int rightEdge(QWidget *w, QWidget *in) { return w->mapTo(in, QPoint(w->width(), 0)).x(); }
 
 private Q_SLOTS:
@@ -131,45 +177,214 @@ private Q_SLOTS:
         TLThemes::setHighContrast(false);
     }
 
-    void zoomedWindowKeepsButtonsInView()
+    // A window smaller than the minimum logical size times the zoom lays the
+    // content out at that size: the zoomed content fills exactly the area
+    // that scrolls, with no empty band, and the emergency bar stays above it.
+    void zoomedContentFillsWhatScrolls_data()
     {
-        // At 150 % the buttons, the note's OK and the page still sit in the
-        // part of the window that shows.
-        m_model->setScreen(Screen::display);
-        MainWindow *main = nullptr;
-        const auto window = showZoomed(1.5, &main);
-        QVERIFY(window);
-        main->emergencyBar()->setNote(EmergencyAction::call988);
-        QTest::qWait(50);
-        const int visible = main->width() - main->hiddenWidth();
-        for (EmergencyButton *b : main->emergencyBar()->buttons())
-            QVERIFY2(rightEdge(b, main) <= visible, qPrintable(b->action().id()));
-        QVERIFY(rightEdge(main->emergencyBar()->okButton(), main) <= visible);
-        auto *display = main->screenHost()->findChild<DisplayView *>();
-        QVERIFY(display);
-        QVERIFY(rightEdge(display->zoomLabel(), main) <= visible);
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<int>("textSize");
+        QTest::newRow("150 % in 1280 x 800") << QSize(1280, 800) << 1.5 << 0;
+        QTest::newRow("200 % in 1280 x 800") << QSize(1280, 800) << 2.0 << 0;
+        QTest::newRow("115 % in 820 x 600, extra large") << QSize(820, 600) << 1.15 << 2;
+        QTest::newRow("200 % in 820 x 560, extra large") << QSize(820, 560) << 2.0 << 2;
     }
 
-    void largestZoomNeverSqueezesButtons()
+    void zoomedContentFillsWhatScrolls()
     {
-        // At 200 % and the largest text the buttons keep their whole size
-        // (titles never cut) and the bar its zoomed paddings; the rest of the
-        // bar is reached by scrolling.
-        Prefs::shared().setInteger(TLPrefs::textSizeKey, 2);
+        QFETCH(QSize, size);
+        QFETCH(double, zoom);
+        QFETCH(int, textSize);
+        m_model->setScreen(Screen::display);
         MainWindow *main = nullptr;
-        const auto window = showZoomed(2.0, &main);
+        const auto window = showZoomed(size, zoom, &main, textSize);
         QVERIFY(window);
-        for (EmergencyButton *b : main->emergencyBar()->buttons())
-            QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->action().id()));
-        const QMargins margins = main->emergencyBar()->layout()->contentsMargins();
-        QCOMPARE(margins.left(), 32);
-        QCOMPARE(margins.top(), 20);
-        // The note wraps, so its OK stays in the part that shows.
-        main->emergencyBar()->setNote(EmergencyAction::call988);
+        auto *host = window->findChild<MBZoomHost *>();
+        QVERIFY(host);
+        QCOMPARE(host->zoom(), zoom);
+        QScrollArea *area = host->scrollArea();
+        const int scrollWidth = area->viewport()->width() + area->horizontalScrollBar()->maximum();
+        QCOMPARE(main->width(), scrollWidth);
+        QCOMPARE(main->width(), int(std::lround(1060 * zoom)));
+        QCOMPARE(rightEdge(main->screenHost(), main), main->width());
+
+        // The bar is pinned above the scrolling area, at the window's width.
+        EmergencyBar *bar = main->emergencyBar();
+        QVERIFY(!main->isAncestorOf(bar));
+        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+        QCOMPARE(bar->mapTo(window.get(), QPoint(0, 0)).y(), host->mapTo(window.get(), QPoint(0, 0)).y());
+        QCOMPARE(bar->width(), host->width());
+        // Its four buttons are whole and inside the window.
+        for (EmergencyButton *b : bar->buttons()) {
+            QCOMPARE(b->size(), b->sizeHint());
+            const QRect r(b->mapTo(window.get(), QPoint(0, 0)), b->size());
+            QVERIFY2(window->rect().contains(r), qPrintable(b->action().id()));
+        }
+        // The note's OK stays in the bar too.
+        bar->setNote(EmergencyAction::call988);
         QTest::qWait(50);
-        QAbstractButton *ok = main->emergencyBar()->okButton();
-        QVERIFY(ok->width() >= ok->sizeHint().width());
-        QVERIFY(rightEdge(ok, main) <= main->width() - main->hiddenWidth());
+        QAbstractButton *ok = bar->okButton();
+        QVERIFY(rightEdge(ok, window.get()) <= window->width());
+    }
+
+    void barGivesWayWithTheGreetingFirst()
+    {
+        EmergencyBar bar;
+        bar.resize(1400, 100);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        QVERIFY(bar.caption()->isVisible());
+        QCOMPARE(bar.buttons().first()->shrink(), 1.0);
+        // Too narrow for the greeting: it goes, the buttons keep their size.
+        const int buttons =
+            bar.buttons().last()->geometry().right() - bar.buttons().first()->geometry().left();
+        bar.resize(2 * 16 + 8 + buttons + bar.caption()->width() / 2, 100);
+        QTRY_VERIFY(!bar.caption()->isVisible());
+        QCOMPARE(bar.buttons().first()->shrink(), 1.0);
+        // Narrower still: the buttons shrink together and stay inside.
+        bar.resize(300, 100);
+        QTRY_VERIFY(bar.buttons().first()->shrink() < 1.0);
+        QTRY_VERIFY(rightEdge(bar.buttons().last(), &bar) <= 300);
+    }
+
+    // Tab goes from the emergency bar to the sidebar to the page, and every
+    // stop shows that it has the focus, in the main and the help window.
+    void keyboardFocusIsVisibleAndInOrder()
+    {
+        m_model->setScreen(Screen::display);
+        MainWindow *main = nullptr;
+        const auto window = showZoomed(QSize(1280, 880), 1.0, &main);
+        QVERIFY(window);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const auto checkOrder = [&] {
+            const QList<QWidget *> stops = tabStops(window.get());
+            QVERIFY(stops.size() > 8);
+            for (int i = 0; i < 4; ++i)
+                QCOMPARE(stops.at(i), main->emergencyBar()->buttons().at(i));
+            QVERIFY(main->sidebar()->isAncestorOf(stops.at(4)));
+            QVERIFY(main->screenHost()->isAncestorOf(stops.last()));
+            int lastSidebar = 0;
+            for (int i = 0; i < stops.size(); ++i) {
+                if (main->sidebar()->isAncestorOf(stops.at(i)))
+                    lastSidebar = i;
+            }
+            for (int i = lastSidebar + 1; i < stops.size(); ++i)
+                QVERIFY(main->screenHost()->isAncestorOf(stops.at(i)));
+        };
+        checkOrder();
+        // The same after moving to another screen and back, and after a zoom.
+        m_model->setScreen(Screen::home);
+        QTRY_VERIFY(!main->screenHost()->findChild<DisplayView *>());
+        m_model->setScreen(Screen::display);
+        QTRY_VERIFY(main->screenHost()->findChild<DisplayView *>());
+        checkOrder();
+        MBZoom::setValue(1.15);
+        QTRY_COMPARE(window->findChild<MBZoomHost *>()->zoom(), 1.15);
+        QTest::qWait(20);
+        main = window->findChild<MainWindow *>();
+        checkOrder();
+        const QStringList unseen = invisibleStops(window.get());
+        QVERIFY2(unseen.isEmpty(), qPrintable(unseen.join(u", ")));
+
+        TLHelpWindow::show(QStringLiteral("start"));
+        QWidget *help = TLHelpWindow::window();
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        const QStringList unseenInHelp = invisibleStops(help);
+        QVERIFY2(unseenInHelp.isEmpty(), qPrintable(unseenInHelp.join(u", ")));
+        help->close();
+    }
+
+    // Choosing a text size or zoom from the keyboard rebuilds the window;
+    // the focus comes back to the control that had it.
+    void focusSurvivesRebuilds()
+    {
+        m_model->setScreen(Screen::display);
+        MainWindow *main = nullptr;
+        const auto window = showZoomed(QSize(1280, 880), 1.0, &main);
+        QVERIFY(window);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto *picker = window->findChild<QWidget *>(QStringLiteral("textSizePicker"));
+        QVERIFY(picker);
+        picker->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(picker, Qt::Key_Right);
+        QTRY_COMPARE(Prefs::shared().integer(TLPrefs::textSizeKey), 1);
+        QTRY_VERIFY(QApplication::focusWidget()
+                    && QApplication::focusWidget()->objectName() == u"textSizePicker"
+                    && QApplication::focusWidget() != picker);
+
+        // The same for a zoom button of the rebuilt page.
+        QTRY_VERIFY(window->findChild<QWidget *>(QStringLiteral("zoomBigger")));
+        auto *bigger = window->findChild<QAbstractButton *>(QStringLiteral("zoomBigger"));
+        bigger->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(bigger, Qt::Key_Space);
+        QTRY_COMPARE(MBZoom::value(), 1.15);
+        QTRY_VERIFY(QApplication::focusWidget()
+                    && QApplication::focusWidget()->objectName() == u"zoomBigger"
+                    && QApplication::focusWidget() != bigger);
+
+        // And for an emergency button, which stands above the zoomed part.
+        auto *call988 = window->findChild<EmergencyButton *>(QStringLiteral("call988"));
+        call988->setFocus(Qt::TabFocusReason);
+        MBZoom::zoomIn();
+        QTRY_COMPARE(window->findChild<MBZoomHost *>()->zoom(), 1.3);
+        QTRY_VERIFY(QApplication::focusWidget()
+                    && QApplication::focusWidget()->objectName() == u"call988"
+                    && QApplication::focusWidget() != call988);
+    }
+
+    // At its minimum size the help window shows the whole viewer and bar:
+    // no part is given less than its own minimum or cut at the window's edge.
+    void helpWindowMinimumHoldsItsParts()
+    {
+        TLHelpWindow::show(QStringLiteral("start"));
+        QWidget *help = TLHelpWindow::window();
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        help->resize(help->minimumSize());
+        QTRY_COMPARE(help->size(), help->minimumSize());
+        QTest::qWait(50);
+        QStringList cut;
+        const auto scrolled = [help](QWidget *w) {
+            for (QWidget *p = w->parentWidget(); p && p != help; p = p->parentWidget())
+                if (qobject_cast<QAbstractScrollArea *>(p))
+                    return true;
+            return false;
+        };
+        for (QWidget *w : help->findChildren<QWidget *>()) {
+            if (!w->isVisible() || w->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored
+                || scrolled(w))
+                continue;
+            const QRect r(w->mapTo(help, QPoint(0, 0)), w->size());
+            const QSize least = w->minimumSizeHint().expandedTo(w->minimumSize());
+            const bool squeezed = least.isValid() && (w->width() < least.width() || w->height() < least.height());
+            if (squeezed || !help->rect().contains(r))
+                cut << QString::fromLatin1(w->metaObject()->className()) + u' ' + w->objectName();
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", ")));
+        for (EmergencyButton *b : help->findChild<EmergencyBar *>()->buttons())
+            QCOMPARE(b->size(), b->sizeHint());
+        help->close();
+    }
+
+    // Return presses a focused emergency button or sidebar row, as Space does.
+    void returnActivatesButtonsAndRows()
+    {
+        MainWindow window(*m_model);
+        window.resize(1060, 800);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        EmergencyButton *call211 = window.emergencyBar()->buttons().last();
+        QTest::keyClick(call211, Qt::Key_Return);
+        QCOMPARE(m_opened, QStringList{"tel:211"});
+        QTest::keyClick(window.emergencyBar()->buttons().first(), Qt::Key_Enter);
+        QCOMPARE(m_opened, (QStringList{"tel:211", "tel:911"}));
+        SidebarRow *myList = window.sidebar()->rows().at(2 + 12);
+        QCOMPARE(myList->title(), QStringLiteral("My List"));
+        QTest::keyClick(myList, Qt::Key_Return);
+        QCOMPARE(m_model->screen(), Screen(Screen::myList));
     }
 
     void hostShowsTheScreenOfTheModel()
@@ -189,11 +404,37 @@ private Q_SLOTS:
         QTRY_COMPARE(host.buildCount(), builds + 2);
         QCOMPARE(host.current()->findChild<QLabel *>(QStringLiteral("placeholderTitle"))->text(),
                  QStringLiteral("Shelter & Parking"));
-
-        // A new state rebuilds the screen too, so state-bound screens follow it.
-        m_model->setStateCode(QStringLiteral("TX"));
+        // A screen without the argument slot is built for its new argument.
+        m_model->setScreen(Screen::forCategory(AppCategory::food));
         QTRY_COMPARE(host.buildCount(), builds + 3);
+        QCOMPARE(host.current()->findChild<QLabel *>(QStringLiteral("placeholderTitle"))->text(),
+                 QStringLiteral("Food"));
+
+        // A new state keeps the screen and what was typed in it: the screen
+        // follows the state itself.
+        m_model->setScreen(Screen::display);
+        QTRY_COMPARE(host.buildCount(), builds + 4);
+        QWidget *display = host.current();
+        auto *typed = new QLineEdit(display);
+        typed->setText(QStringLiteral("my note"));
+        m_model->setStateCode(QStringLiteral("TX"));
+        QTest::qWait(20);
+        QCOMPARE(host.buildCount(), builds + 4);
+        QCOMPARE(host.current(), display);
+        QCOMPARE(typed->text(), QStringLiteral("my note"));
         m_model->setStateCode(QString());
+    }
+
+    // Between two screens of one kind the host keeps the screen and passes
+    // it the new argument; a new kind is built.
+    void hostPassesANewArgument()
+    {
+        ArgumentScreen view;
+        QVERIFY(ScreenHost::passArgument(&view, Screen::forNeed(UrgentNeed::shelter)));
+        QCOMPARE(view.received, (QList<Screen>{Screen::forNeed(UrgentNeed::shelter)}));
+        QWidget plain;
+        QVERIFY(!ScreenHost::passArgument(&plain, Screen::forNeed(UrgentNeed::food)));
+        QVERIFY(!ScreenHost::passArgument(nullptr, Screen::home));
     }
 
     void errorCardWhenDataIsMissing()
@@ -230,8 +471,17 @@ private Q_SLOTS:
         QMenuBar bar;
         AppMenus::install(&bar, *m_model);
         QCOMPARE(bar.actions().size(), 5);
-        QCOMPARE(bar.actions().at(1)->text(), QStringLiteral("File"));
-        QCOMPARE(bar.actions().at(2)->text(), QStringLiteral("View"));
+        // Each menu opens with Alt and a letter of its own; the titles read
+        // as given.
+        QStringList shown;
+        QList<QKeySequence> keys;
+        for (QAction *menu : bar.actions()) {
+            shown << mbShownText(menu->text());
+            const QKeySequence key = QKeySequence::mnemonic(menu->text());
+            QVERIFY2(!key.isEmpty() && !keys.contains(key), qPrintable(menu->text()));
+            keys << key;
+        }
+        QCOMPARE(shown, (QStringList{"MRBY Tenterly", "File", "View", "Theme", "Help"}));
         const auto item = [](QMenu *menu, const QString &text) -> QAction * {
             for (QAction *a : menu->actions())
                 if (a->text() == text)

@@ -7,6 +7,8 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -48,6 +50,37 @@ private Q_SLOTS:
         m_model->setScreen(screen);
         QCOMPARE(sidebar.highlightedTitles(), highlighted);
         QVERIFY(!sidebar.helpRow()->selected());
+    }
+
+    // A row chosen elsewhere (Ctrl+3, Ctrl+4) scrolls into view in a short
+    // sidebar, and back again for a row near the top.
+    void selectedRowScrollsIntoView()
+    {
+        m_model->setScreen(Screen::home);
+        Sidebar sidebar(*m_model);
+        sidebar.resize(250, 400);
+        sidebar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sidebar));
+        auto *area = sidebar.findChild<QScrollArea *>();
+        QVERIFY(area);
+        const auto inView = [&](const QString &title) {
+            for (SidebarRow *row : sidebar.rows()) {
+                if (row->title() == title) {
+                    const QRect r(row->mapTo(area->viewport(), QPoint(0, 0)), row->size());
+                    return area->viewport()->rect().contains(r);
+                }
+            }
+            return false;
+        };
+        // A new sidebar starts at its top.
+        QCOMPARE(area->verticalScrollBar()->value(), 0);
+        QVERIFY(!inView(QStringLiteral("Survival Guide")));
+        for (const auto &[screen, title] : {std::pair{Screen(Screen::guide), QStringLiteral("Survival Guide")},
+                                            std::pair{Screen(Screen::money), QStringLiteral("Money Plan")},
+                                            std::pair{Screen(Screen::home), QStringLiteral("Right now")}}) {
+            m_model->setScreen(screen);
+            QVERIFY2(inView(title), qPrintable(title));
+        }
     }
 
     void clickingRowsSetsScreen()

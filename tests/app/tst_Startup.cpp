@@ -58,6 +58,28 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(SingleInstance::serverName()).fileName().startsWith(QStringLiteral(TL_APP_ID ".")));
     }
 
+    // Without a display the application says in one sentence how to run it,
+    // instead of Qt's abort.
+    void noDisplaySaysWhatToDo()
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TL_EXE_PATH), {});
+        QVERIFY(p.waitForFinished(-1));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        const QString said = QString::fromUtf8(p.readAllStandardError()).trimmed();
+        QVERIFY2(said.contains(u"xvfb-run") && !said.contains(u'\n'), qPrintable(said));
+        // The run modes need no display.
+        p.start(QStringLiteral(TL_EXE_PATH), {QStringLiteral("--selftest")});
+        QVERIFY(p.waitForFinished(-1));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QVERIFY(p.readAllStandardOutput().contains("\nRESULT: "));
+    }
+
     void secondProcessEndsAndRaisesTheFirst()
     {
         // The first instance: wait until it answers on its socket.

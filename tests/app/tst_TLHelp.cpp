@@ -89,8 +89,8 @@ private Q_SLOTS:
 
         int privateOnly = 0;
         for (const Listing &l : data.listings()) {
-            if (l.dataCategory != QLatin1String("rest_area")
-                || !l.publisher.contains(QLatin1String("private compilation")))
+            if (l.dataCategory != QStringLiteral("rest_area")
+                || !l.publisher.contains(QStringLiteral("private compilation")))
                 continue;
             ++privateOnly;
             QVERIFY2(l.isUnconfirmed(), qPrintable(l.name));

@@ -1,6 +1,10 @@
 // Renders the main window in a few looks to <build>/shots/ for a person to
 // look at: the default theme, high contrast at the largest text size, and
-// 150 % zoom, each with a state chosen and the note of "Call 988" shown.
+// 150 % zoom, each with a state chosen and the note of "Call 988" shown; and
+// the window as it first opens, zoomed and scrolled to its far corner, at
+// its smallest with the largest text, the help window at its minimum, and
+// high contrast with a menu open. Run under xvfb-run (QT_QPA_PLATFORM=xcb)
+// for pictures of the whole screen.
 
 #include "app/AppModel.h"
 #include "app/EmergencyBar.h"
@@ -10,12 +14,21 @@
 #include "data/ReferenceData.h"
 #include "look/app/TLPrefs.h"
 #include "look/app/TLThemes.h"
+#include "look/kit/KitMenus.h"
 #include "look/kit/MBZoom.h"
+#include "look/kit/MBZoomHost.h"
 #include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -93,6 +106,107 @@ private Q_SLOTS:
         window->findChild<EmergencyBar *>()->setNote(EmergencyAction::text988);
         QTest::qWait(250);
         QVERIFY(window->grab().save(QStringLiteral(TL_BUILD_DIR "/shots/help-window.png")));
+    }
+
+    // The whole screen: every window and pop-up as drawn.
+    static bool saveScreen(const QString &name)
+    {
+        QCoreApplication::processEvents();
+        QTest::qWait(300);
+        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
+        return !shot.isNull() && shot.save(QStringLiteral(TL_BUILD_DIR "/shots/") + name);
+    }
+
+    void firstStart()
+    {
+        Prefs::shared().clear();
+        AppModel &model = AppModel::shared();
+        model.setScreen(Screen::home);
+        model.setStateCode(QString());
+        QMainWindow *window = TLSetup::makeMainWindow(model);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        // Whole on the screen it opened on (unless that is below the minimum).
+        const QSize free = window->screen()->availableGeometry().size().expandedTo(window->minimumSize());
+        QVERIFY(window->width() <= free.width() && window->height() <= free.height());
+        QVERIFY(saveScreen(QStringLiteral("first-start.png")));
+        delete window;
+    }
+
+    void zoomedToTheFarCorner()
+    {
+        Prefs::shared().clear();
+        MBZoom::setValue(2.0);
+        AppModel &model = AppModel::shared();
+        model.setScreen(Screen::display);
+        QMainWindow *window = TLSetup::makeMainWindow(model);
+        window->resize(1280, 800);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTest::qWait(1700); // past the zoom host's last return home
+        auto *host = window->findChild<MBZoomHost *>();
+        QVERIFY(host);
+        host->scrollArea()->horizontalScrollBar()->setValue(host->scrollArea()->horizontalScrollBar()->maximum());
+        host->scrollArea()->verticalScrollBar()->setValue(host->scrollArea()->verticalScrollBar()->maximum());
+        QTest::qWait(100);
+        QVERIFY(window->grab().save(QStringLiteral(TL_BUILD_DIR "/shots/zoom200-far-corner.png")));
+        delete window;
+        MBZoom::setValue(1.0);
+    }
+
+    void smallestWithLargestText()
+    {
+        Prefs::shared().clear();
+        Prefs::shared().setInteger(TLPrefs::textSizeKey, 2);
+        AppModel &model = AppModel::shared();
+        model.setScreen(Screen::home);
+        QMainWindow *window = TLSetup::makeMainWindow(model);
+        window->resize(820, 560);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTest::qWait(100);
+        QVERIFY(window->grab().save(QStringLiteral(TL_BUILD_DIR "/shots/small-xl.png")));
+        delete window;
+        Prefs::shared().setInteger(TLPrefs::textSizeKey, 0);
+    }
+
+    void helpWindowAtItsMinimum()
+    {
+        Prefs::shared().clear();
+        TLHelpWindow::show(QStringLiteral("start"));
+        QWidget *window = TLHelpWindow::window();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        window->resize(window->minimumSize());
+        QTest::qWait(100);
+        QVERIFY(window->grab().save(QStringLiteral(TL_BUILD_DIR "/shots/help-minimum.png")));
+        window->close();
+    }
+
+    void highContrastMenuOpen()
+    {
+        Prefs::shared().clear();
+        TLThemes::setHighContrast(true);
+        AppModel &model = AppModel::shared();
+        model.setScreen(Screen::display);
+        QMainWindow *window = TLSetup::makeMainWindow(model);
+        window->resize(1100, 700);
+        window->move(0, 0);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QMenu *view = KitMenus::findMenu(window->menuBar(), QStringLiteral("View"));
+        QVERIFY(view);
+        const QRect title = window->menuBar()->actionGeometry(view->menuAction());
+        view->popup(window->menuBar()->mapToGlobal(title.bottomLeft()));
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        if (!saveScreen(QStringLiteral("contrast-menu.png"))) {
+            // Without a screen to grab: the window with the menu drawn over it.
+            QPixmap shot = window->grab();
+            QPainter(&shot).drawPixmap(window->mapFromGlobal(view->pos()), view->grab());
+            QVERIFY(shot.save(QStringLiteral(TL_BUILD_DIR "/shots/contrast-menu.png")));
+        }
+        view->close();
+        delete window;
+        TLThemes::setHighContrast(false);
     }
 
     void errorCard()

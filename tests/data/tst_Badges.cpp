@@ -16,15 +16,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("confidence");
         QTest::addColumn<bool>("unconfirmed");
         QTest::addColumn<bool>("secondary");
-        QTest::newRow("official") << u"verified-official"_qs << false << false;
-        QTest::newRow("official, spaces, case") << u" \tVerified-Official  "_qs << false << false;
-        QTest::newRow("secondary mixed case") << u"Verified-Secondary"_qs << false << true;
-        QTest::newRow("secondary, leading space") << u" verified-secondary"_qs << false << false;
-        QTest::newRow("playable") << u"checked-playable"_qs << false << false;
-        QTest::newRow("verified") << u"verified"_qs << true << false;
+        QTest::newRow("official") << QStringLiteral("verified-official") << false << false;
+        QTest::newRow("official, spaces, case")
+            << QStringLiteral(" \tVerified-Official  ") << false << false;
+        QTest::newRow("secondary mixed case")
+            << QStringLiteral("Verified-Secondary") << false << true;
+        QTest::newRow("secondary, leading space")
+            << QStringLiteral(" verified-secondary") << false << false;
+        QTest::newRow("playable") << QStringLiteral("checked-playable") << false << false;
+        QTest::newRow("verified") << QStringLiteral("verified") << true << false;
         QTest::newRow("empty") << QString() << true << false;
-        QTest::newRow("needs-check") << u"needs-check"_qs << true << false;
-        QTest::newRow("line break is not trimmed") << u"verified-official\n"_qs << true << false;
+        QTest::newRow("needs-check") << QStringLiteral("needs-check") << true << false;
+        QTest::newRow("line break is not trimmed")
+            << QStringLiteral("verified-official\n") << true << false;
     }
 
     void unconfirmed()
@@ -45,18 +49,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("label");
-        const QString none = u"Checked date not listed"_qs;
-        QTest::newRow("iso") << u"2026-10-05"_qs << u"Checked Oct 2026"_qs;
-        QTest::newRow("year and month") << u"2026-10"_qs << u"Checked Oct 2026"_qs;
-        QTest::newRow("short month") << u"2026-1-9"_qs << u"Checked Jan 2026"_qs;
-        QTest::newRow("empty parts dropped") << u"-2026--03-"_qs << u"Checked Mar 2026"_qs;
-        QTest::newRow("december") << u"2025-12-31"_qs << u"Checked Dec 2025"_qs;
-        QTest::newRow("month 13") << u"2026-13-01"_qs << none;
-        QTest::newRow("month 0") << u"2026-00-01"_qs << none;
-        QTest::newRow("bare year") << u"2026"_qs << none;
-        QTest::newRow("slashes") << u"2026/10/05"_qs << none;
+        const QString none = QStringLiteral("Checked date not listed");
+        QTest::newRow("iso") << QStringLiteral("2026-10-05") << QStringLiteral("Checked Oct 2026");
+        QTest::newRow("year and month")
+            << QStringLiteral("2026-10") << QStringLiteral("Checked Oct 2026");
+        QTest::newRow("short month")
+            << QStringLiteral("2026-1-9") << QStringLiteral("Checked Jan 2026");
+        QTest::newRow("empty parts dropped")
+            << QStringLiteral("-2026--03-") << QStringLiteral("Checked Mar 2026");
+        QTest::newRow("december") << QStringLiteral("2025-12-31")
+                                  << QStringLiteral("Checked Dec 2025");
+        QTest::newRow("month 13") << QStringLiteral("2026-13-01") << none;
+        QTest::newRow("month 0") << QStringLiteral("2026-00-01") << none;
+        QTest::newRow("bare year") << QStringLiteral("2026") << none;
+        QTest::newRow("slashes") << QStringLiteral("2026/10/05") << none;
         QTest::newRow("empty") << QString() << none;
-        QTest::newRow("letters") << u"2026-Oct-05"_qs << none;
+        QTest::newRow("letters") << QStringLiteral("2026-Oct-05") << none;
     }
 
     void checkedLabel()
@@ -76,13 +84,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("status");
         QTest::addColumn<int>("note"); // 0 none, 1 blocks checks, 2 did not open
-        QTest::newRow("ok") << u"ok"_qs << 0;
+        QTest::newRow("ok") << QStringLiteral("ok") << 0;
         QTest::newRow("empty") << QString() << 0;
-        QTest::newRow("blocked") << u"blocked-bots (403)"_qs << 1;
-        QTest::newRow("redirect") << u"Redirect-Loop"_qs << 1;
-        QTest::newRow("broken mixed case") << u"Broken 404"_qs << 2;
-        QTest::newRow("no response") << u"no-response"_qs << 2;
-        QTest::newRow("not a prefix") << u" broken"_qs << 0;
+        QTest::newRow("blocked") << QStringLiteral("blocked-bots (403)") << 1;
+        QTest::newRow("redirect") << QStringLiteral("Redirect-Loop") << 1;
+        QTest::newRow("broken mixed case") << QStringLiteral("Broken 404") << 2;
+        QTest::newRow("no response") << QStringLiteral("no-response") << 2;
+        QTest::newRow("not a prefix") << QStringLiteral(" broken") << 0;
     }
 
     void linkNote()
@@ -94,21 +102,22 @@ private Q_SLOTS:
         const std::optional<QString> text = l.linkNote();
         QCOMPARE(text.has_value(), note != 0);
         if (note == 1)
-            QVERIFY(text->startsWith(u"This website blocks automatic checks"_qs));
+            QVERIFY(text->startsWith(QStringLiteral("This website blocks automatic checks")));
         if (note == 2)
-            QCOMPARE(*text, u"This website did not open when we checked it (Dec 2026). "
-                            "Call instead, or search for the name online."_qs);
+            QCOMPARE(*text, QStringLiteral("This website did not open when we checked it (Dec 2026). "
+                                           "Call instead, or search for the name online."));
     }
 
     void groupTitle_data()
     {
         QTest::addColumn<QString>("category");
         QTest::addColumn<QString>("title");
-        QTest::newRow("211") << u"211"_qs << u"211 helplines"_qs;
-        QTest::newRow("food_bank") << u"food_bank"_qs << u"Food banks"_qs;
-        QTest::newRow("camping_rules") << u"camping_rules"_qs << u"Camping and overnight parking rules"_qs;
-        QTest::newRow("wrong case") << u"Food_Bank"_qs << u"Food Bank"_qs;
-        QTest::newRow("shouting") << u"SHOWERS"_qs << u"Showers"_qs;
+        QTest::newRow("211") << QStringLiteral("211") << QStringLiteral("211 helplines");
+        QTest::newRow("food_bank") << QStringLiteral("food_bank") << QStringLiteral("Food banks");
+        QTest::newRow("camping_rules") << QStringLiteral("camping_rules")
+                                       << QStringLiteral("Camping and overnight parking rules");
+        QTest::newRow("wrong case") << QStringLiteral("Food_Bank") << QStringLiteral("Food Bank");
+        QTest::newRow("shouting") << QStringLiteral("SHOWERS") << QStringLiteral("Showers");
         QTest::newRow("empty") << QString() << QString();
     }
 
@@ -121,25 +130,29 @@ private Q_SLOTS:
 
     void labelsAndSearchBody()
     {
-        QCOMPARE(Badges::synonyms(u"Food_bank"_qs), QString());
-        QVERIFY(Badges::synonyms(u"snap_application"_qs).contains(u"food stamps"_qs));
-        QCOMPARE(Video::categoryTitle(u"first_aid"_qs), u"First aid"_qs);
-        QCOMPARE(Video::categoryTitle(u"home_repair"_qs), u"Home_repair"_qs);
+        QCOMPARE(Badges::synonyms(QStringLiteral("Food_bank")), QString());
+        QVERIFY(Badges::synonyms(QStringLiteral("snap_application"))
+                    .contains(QStringLiteral("food stamps")));
+        QCOMPARE(Video::categoryTitle(QStringLiteral("first_aid")), QStringLiteral("First aid"));
+        QCOMPARE(Video::categoryTitle(QStringLiteral("home_repair")),
+                 QStringLiteral("Home_repair"));
 
         Listing l;
-        QCOMPARE(l.sourceLabel(), u"source not listed"_qs);
-        l.name = u"Never in the body"_qs;
-        l.summary = u"S"_qs;
-        l.stateName = u"Oregon"_qs;
-        l.publisher = u"P"_qs;
-        l.dataCategory = u"showers"_qs;
+        QCOMPARE(l.sourceLabel(), QStringLiteral("source not listed"));
+        l.name = QStringLiteral("Never in the body");
+        l.summary = QStringLiteral("S");
+        l.stateName = QStringLiteral("Oregon");
+        l.publisher = QStringLiteral("P");
+        l.dataCategory = QStringLiteral("showers");
         l.categories = {AppCategory::showers, AppCategory::health};
-        l.details = {Detail{u"Time limit"_qs, u"8 hours"_qs}};
-        QCOMPARE(l.sourceLabel(), u"P"_qs);
-        const QStringList parts = l.searchBody().split(u" \n "_qs);
-        for (const QString &part : {u"S"_qs, u"Oregon"_qs, u"P"_qs, u"Showers"_qs,
-                                    u"shower bathe wash hygiene clean"_qs, u"Showers & Hygiene"_qs,
-                                    u"Health"_qs, u"Time limit 8 hours"_qs})
+        l.details = {Detail{QStringLiteral("Time limit"), QStringLiteral("8 hours")}};
+        QCOMPARE(l.sourceLabel(), QStringLiteral("P"));
+        const QStringList parts = l.searchBody().split(QStringLiteral(" \n "));
+        for (const QString &part :
+             {QStringLiteral("S"), QStringLiteral("Oregon"), QStringLiteral("P"),
+              QStringLiteral("Showers"), QStringLiteral("shower bathe wash hygiene clean"),
+              QStringLiteral("Showers & Hygiene"), QStringLiteral("Health"),
+              QStringLiteral("Time limit 8 hours")})
             QVERIFY2(parts.contains(part), qPrintable(part));
         QVERIFY(!l.searchBody().contains(l.name));
     }

@@ -14,32 +14,43 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<QStringList>>("expected");
         QTest::newRow("empty") << QString() << QList<QStringList>{};
-        QTest::newRow("blank lines only") << u"\n\r\n\n"_qs << QList<QStringList>{};
-        QTest::newRow("no final line break") << u"a,b"_qs << QList<QStringList>{{u"a"_qs, u"b"_qs}};
+        QTest::newRow("blank lines only") << QStringLiteral("\n\r\n\n") << QList<QStringList>{};
+        QTest::newRow("no final line break")
+            << QStringLiteral("a,b")
+            << QList<QStringList>{{QStringLiteral("a"), QStringLiteral("b")}};
         QTest::newRow("final line break adds nothing")
-            << u"a,b\n"_qs << QList<QStringList>{{u"a"_qs, u"b"_qs}};
+            << QStringLiteral("a,b\n")
+            << QList<QStringList>{{QStringLiteral("a"), QStringLiteral("b")}};
         QTest::newRow("quoted comma, doubled quote, line break")
-            << u"\"x, \"\"y\"\"\nz\",w\n"_qs << QList<QStringList>{{u"x, \"y\"\nz"_qs, u"w"_qs}};
+            << QStringLiteral("\"x, \"\"y\"\"\nz\",w\n")
+            << QList<QStringList>{{QStringLiteral("x, \"y\"\nz"), QStringLiteral("w")}};
         QTest::newRow("quote in the middle opens quoting")
-            << u"ab\"c,d\"e,f"_qs << QList<QStringList>{{u"abc,de"_qs, u"f"_qs}};
+            << QStringLiteral("ab\"c,d\"e,f")
+            << QList<QStringList>{{QStringLiteral("abc,de"), QStringLiteral("f")}};
         QTest::newRow("carriage return ignored everywhere")
-            << u"a\r,b\rc\r\n"_qs << QList<QStringList>{{u"a"_qs, u"bc"_qs}};
+            << QStringLiteral("a\r,b\rc\r\n")
+            << QList<QStringList>{{QStringLiteral("a"), QStringLiteral("bc")}};
         QTest::newRow("carriage return kept inside quotes")
-            << u"\"a\r\nb\""_qs << QList<QStringList>{{u"a\r\nb"_qs}};
+            << QStringLiteral("\"a\r\nb\"") << QList<QStringList>{{QStringLiteral("a\r\nb")}};
         QTest::newRow("bom only at the start")
-            << u"\uFEFFa,\uFEFFb"_qs << QList<QStringList>{{u"a"_qs, u"\uFEFFb"_qs}};
+            << QStringLiteral("\uFEFFa,\uFEFFb")
+            << QList<QStringList>{{QStringLiteral("a"), QStringLiteral("\uFEFFb")}};
         QTest::newRow("unterminated quote runs to the end")
-            << u"a,\"b\nc,d"_qs << QList<QStringList>{{u"a"_qs, u"b\nc,d"_qs}};
+            << QStringLiteral("a,\"b\nc,d")
+            << QList<QStringList>{{QStringLiteral("a"), QStringLiteral("b\nc,d")}};
         QTest::newRow("quote as last character closes")
-            << u"\"a\""_qs << QList<QStringList>{{u"a"_qs}};
+            << QStringLiteral("\"a\"") << QList<QStringList>{{QStringLiteral("a")}};
         QTest::newRow("empty quoted cell line dropped")
-            << u"a\n\"\"\nb"_qs << QList<QStringList>{{u"a"_qs}, {u"b"_qs}};
+            << QStringLiteral("a\n\"\"\nb")
+            << QList<QStringList>{{QStringLiteral("a")}, {QStringLiteral("b")}};
         QTest::newRow("only commas kept")
-            << u",\n"_qs << QList<QStringList>{{QString(), QString()}};
+            << QStringLiteral(",\n") << QList<QStringList>{{QString(), QString()}};
         QTest::newRow("cells not trimmed")
-            << u" a ,\tb"_qs << QList<QStringList>{{u" a "_qs, u"\tb"_qs}};
+            << QStringLiteral(" a ,\tb")
+            << QList<QStringList>{{QStringLiteral(" a "), QStringLiteral("\tb")}};
         QTest::newRow("surrogate pairs pass through")
-            << u"\U0001F600,\"\U0001F690\""_qs << QList<QStringList>{{u"\U0001F600"_qs, u"\U0001F690"_qs}};
+            << QStringLiteral("\U0001F600,\"\U0001F690\"")
+            << QList<QStringList>{{QStringLiteral("\U0001F600"), QStringLiteral("\U0001F690")}};
     }
 
     void parse()
@@ -56,28 +67,51 @@ private Q_SLOTS:
         QTest::addColumn<Rows>("rows");
         QTest::addColumn<int>("malformed");
 
-        const QStringList ab{u"a"_qs, u"b"_qs};
+        const QStringList ab{QStringLiteral("a"), QStringLiteral("b")};
         QTest::newRow("empty") << QString() << QStringList{} << Rows{} << 0;
-        QTest::newRow("crlf") << u"a,b\r\n1,2\r\n"_qs << ab << Rows{{{u"a"_qs, u"1"_qs}, {u"b"_qs, u"2"_qs}}} << 0;
-        QTest::newRow("lf") << u"a,b\n1,2\n"_qs << ab << Rows{{{u"a"_qs, u"1"_qs}, {u"b"_qs, u"2"_qs}}} << 0;
-        QTest::newRow("bom") << u"\uFEFFa,b\n1,2"_qs << ab
-                             << Rows{{{u"a"_qs, u"1"_qs}, {u"b"_qs, u"2"_qs}}} << 0;
-        QTest::newRow("long row") << u"a,b\n1,2,3"_qs << ab
-                                  << Rows{{{u"a"_qs, u"1"_qs}, {u"b"_qs, u"2"_qs}}} << 1;
-        QTest::newRow("short row") << u"a,b\n1"_qs << ab << Rows{{{u"a"_qs, u"1"_qs}}} << 1;
-        QTest::newRow("blank lines are not rows") << u"a,b\n\n1,2\n\r\n\n"_qs << ab
-                                                  << Rows{{{u"a"_qs, u"1"_qs}, {u"b"_qs, u"2"_qs}}} << 0;
-        QTest::newRow("only a comma") << u"a,b\n,"_qs << ab
-                                      << Rows{{{u"a"_qs, QString()}, {u"b"_qs, QString()}}} << 0;
-        QTest::newRow("trimming") << u" a\t,\tb \n\" 1\n\",2"_qs << ab
-                                  << Rows{{{u"a"_qs, u"1"_qs}, {u"b"_qs, u"2"_qs}}} << 0;
-        QTest::newRow("header keeps line breaks") << u"\"a\n\",b\n1,2"_qs << QStringList{u"a\n"_qs, u"b"_qs}
-                                                  << Rows{{{u"a\n"_qs, u"1"_qs}, {u"b"_qs, u"2"_qs}}} << 0;
-        QTest::newRow("header only") << u"a,b"_qs << ab << Rows{} << 0;
-        QTest::newRow("repeated name") << u"a,a\n1,2"_qs << QStringList{u"a"_qs, u"a"_qs}
-                                       << Rows{{{u"a"_qs, u"2"_qs}}} << 0;
+        QTest::newRow("crlf") << QStringLiteral("a,b\r\n1,2\r\n") << ab
+                              << Rows{{{QStringLiteral("a"), QStringLiteral("1")},
+                                       {QStringLiteral("b"), QStringLiteral("2")}}}
+                              << 0;
+        QTest::newRow("lf") << QStringLiteral("a,b\n1,2\n") << ab
+                            << Rows{{{QStringLiteral("a"), QStringLiteral("1")},
+                                     {QStringLiteral("b"), QStringLiteral("2")}}}
+                            << 0;
+        QTest::newRow("bom") << QStringLiteral("\uFEFFa,b\n1,2") << ab
+                             << Rows{{{QStringLiteral("a"), QStringLiteral("1")},
+                                      {QStringLiteral("b"), QStringLiteral("2")}}}
+                             << 0;
+        QTest::newRow("long row") << QStringLiteral("a,b\n1,2,3") << ab
+                                  << Rows{{{QStringLiteral("a"), QStringLiteral("1")},
+                                           {QStringLiteral("b"), QStringLiteral("2")}}}
+                                  << 1;
+        QTest::newRow("short row") << QStringLiteral("a,b\n1") << ab
+                                   << Rows{{{QStringLiteral("a"), QStringLiteral("1")}}} << 1;
+        QTest::newRow("blank lines are not rows")
+            << QStringLiteral("a,b\n\n1,2\n\r\n\n") << ab
+            << Rows{{{QStringLiteral("a"), QStringLiteral("1")},
+                     {QStringLiteral("b"), QStringLiteral("2")}}}
+            << 0;
+        QTest::newRow("only a comma")
+            << QStringLiteral("a,b\n,") << ab
+            << Rows{{{QStringLiteral("a"), QString()}, {QStringLiteral("b"), QString()}}} << 0;
+        QTest::newRow("trimming") << QStringLiteral(" a\t,\tb \n\" 1\n\",2") << ab
+                                  << Rows{{{QStringLiteral("a"), QStringLiteral("1")},
+                                           {QStringLiteral("b"), QStringLiteral("2")}}}
+                                  << 0;
+        QTest::newRow("header keeps line breaks")
+            << QStringLiteral("\"a\n\",b\n1,2")
+            << QStringList{QStringLiteral("a\n"), QStringLiteral("b")}
+            << Rows{{{QStringLiteral("a\n"), QStringLiteral("1")},
+                     {QStringLiteral("b"), QStringLiteral("2")}}}
+            << 0;
+        QTest::newRow("header only") << QStringLiteral("a,b") << ab << Rows{} << 0;
+        QTest::newRow("repeated name")
+            << QStringLiteral("a,a\n1,2") << QStringList{QStringLiteral("a"), QStringLiteral("a")}
+            << Rows{{{QStringLiteral("a"), QStringLiteral("2")}}} << 0;
         QTest::newRow("unterminated quote is a short row")
-            << u"a,b\n\"1,2\n3,4"_qs << ab << Rows{{{u"a"_qs, u"1,2\n3,4"_qs}}} << 1;
+            << QStringLiteral("a,b\n\"1,2\n3,4") << ab
+            << Rows{{{QStringLiteral("a"), QStringLiteral("1,2\n3,4")}}} << 1;
     }
 
     void table()

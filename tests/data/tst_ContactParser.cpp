@@ -106,6 +106,9 @@ private Q_SLOTS:
         QTest::newRow("web without scheme") << none << none << none << "www.example.org" << QStringList{};
         QTest::newRow("web with a space") << none << none << none << "https://example.org/a b" << QStringList{};
         QTest::newRow("web without host") << none << none << none << "https://" << QStringList{};
+        QTest::newRow("address with a non-ASCII host") << none << "Menu: https://caf\u00e9.example.org/menu"
+            << none << none
+            << QStringList{"web|caf\u00e9.example.org|https://caf\u00e9.example.org/menu"};
         QTest::newRow("nothing") << none << "Walk in, Monday to Friday." << none << none << QStringList{};
     }
 
@@ -143,6 +146,12 @@ private Q_SLOTS:
             << QStringList{"mailto:first.last@state.mi.us"};
         QTest::newRow("not addresses") << "9 a.m. to 5 p.m., U.S. only, 2.5 miles, No.1, e.g. this"
             << QStringList{};
+        QTest::newRow("non-ASCII host kept whole") << "Menu: https://caf\u00e9.example.org/menu."
+            << QStringList{"https://caf\u00e9.example.org/menu"};
+        QTest::newRow("non-ASCII path kept whole") << "https://es.wikipedia.org/wiki/Ni\u00f1o and example.org/Ni\u00f1o"
+            << QStringList{"https://es.wikipedia.org/wiki/Ni\u00f1o", "http://example.org/Ni\u00f1o"};
+        QTest::newRow("bare non-ASCII host: none rather than part")
+            << "caf\u00e9.example.org or www.caf\u00e9.org" << QStringList{};
         QTest::newRow("ends at non-ASCII") << "\u201Cexample.org/path\u201D\u2014or call"
             << QStringList{"http://example.org/path"};
     }
@@ -152,6 +161,31 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QStringList, expected);
         QCOMPARE(LinkDetector::links(text), expected);
+    }
+
+    // Hostile texts of 50,000 characters: the parser's time grows with the
+    // text, never with its square.
+    void longTextsStayFast_data()
+    {
+        QTest::addColumn<QString>("text");
+        const int n = 50000;
+        QTest::newRow("keyword phrase then blanks") << QStringLiteral("Text a keyword") + QString(n, u' ');
+        QTest::newRow("911 repeated") << QStringLiteral("911 ").repeated(n / 4);
+        QTest::newRow("keyword phrases, no number") << QStringLiteral("Text a keyword x ").repeated(n / 17);
+        QTest::newRow("ten-digit numbers in one clause") << QStringLiteral("800-555-0100 ").repeated(n / 13);
+        QTest::newRow("one long word") << QString(n, u'a');
+        QTest::newRow("dotted labels") << QStringLiteral("a.").repeated(n / 2);
+        QTest::newRow("closing brackets") << QStringLiteral("https://example.org/") + QString(n, u')');
+        QTest::newRow("text before many numbers") << QStringLiteral("text ") + QStringLiteral("5 ").repeated(n / 2);
+    }
+
+    void longTextsStayFast()
+    {
+        QFETCH(QString, text);
+        QElapsedTimer timer;
+        timer.start();
+        ContactParser::actions({text, text, text, text});
+        QVERIFY2(timer.elapsed() < 250, qPrintable(QString::number(timer.elapsed()) + " ms"));
     }
 
     void shortHosts()

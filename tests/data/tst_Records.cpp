@@ -15,11 +15,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("empty") << QString() << u"cbf29ce484222325"_qs;
-        QTest::newRow("abc") << u"abc"_qs << u"e71fa2190541574b"_qs;
-        QTest::newRow("a") << u"a"_qs << u"af63dc4c8601ec8c"_qs;
+        QTest::newRow("empty") << QString() << QStringLiteral("cbf29ce484222325");
+        QTest::newRow("abc") << QStringLiteral("abc") << QStringLiteral("e71fa2190541574b");
+        QTest::newRow("a") << QStringLiteral("a") << QStringLiteral("af63dc4c8601ec8c");
         // Decomposed and composed é are different bytes, so different hashes.
-        QTest::newRow("composed") << u"\u00e9"_qs << StableHash::hex(QString::fromUtf8("\xc3\xa9"));
+        QTest::newRow("composed") << QStringLiteral("\u00e9")
+                                  << StableHash::hex(QString::fromUtf8("\xc3\xa9"));
     }
 
     void stableHash()
@@ -27,7 +28,8 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, expected);
         QCOMPARE(StableHash::hex(text), expected);
-        QVERIFY(StableHash::hex(u"e\u0301"_qs) != StableHash::hex(u"\u00e9"_qs));
+        QVERIFY(StableHash::hex(QStringLiteral("e\u0301"))
+                != StableHash::hex(QStringLiteral("\u00e9")));
     }
 
     void hashHasNoLeadingZeros()
@@ -46,31 +48,33 @@ private Q_SLOTS:
     {
         // The names My List and the screens look categories and files up by.
         QCOMPARE(AppCategory::allCases().size(), 12);
-        QCOMPARE(AppCategory::fromRawValue(u"Shelter & Parking"_qs),
+        QCOMPARE(AppCategory::fromRawValue(QStringLiteral("Shelter & Parking")),
                  std::optional<AppCategory>(AppCategory::shelter));
-        QCOMPARE(AppCategory::fromRawValue(u"food"_qs), std::nullopt);
+        QCOMPARE(AppCategory::fromRawValue(QStringLiteral("food")), std::nullopt);
         for (const AppCategory c : AppCategory::allCases())
             QCOMPARE(AppCategory::fromRawValue(c.rawValue()), std::optional<AppCategory>(c));
         QCOMPARE(AppCategory(AppCategory::jobs).videoCategories(),
-                 (QStringList{u"jobs"_qs, u"money"_qs, u"scams"_qs}));
+                 (QStringList{QStringLiteral("jobs"), QStringLiteral("money"),
+                              QStringLiteral("scams")}));
         for (const SourceFile f : SourceFile::allCases())
             QCOMPARE(SourceFile::fromRawValue(f.rawValue()), std::optional<SourceFile>(f));
-        QCOMPARE(SourceFile(SourceFile::parking).fileName(), u"camping_parking_rules.csv"_qs);
-        QCOMPARE(SourceFile::fromRawValue(u"national_resources.csv"_qs), std::nullopt);
+        QCOMPARE(SourceFile(SourceFile::parking).fileName(),
+                 QStringLiteral("camping_parking_rules.csv"));
+        QCOMPARE(SourceFile::fromRawValue(QStringLiteral("national_resources.csv")), std::nullopt);
     }
 
     void equalityAndWithUID()
     {
         Listing a;
-        a.uid = u"n:1"_qs;
-        a.details = {Detail{u"Time limit"_qs, u"8 hours"_qs}};
+        a.uid = QStringLiteral("n:1");
+        a.details = {Detail{QStringLiteral("Time limit"), QStringLiteral("8 hours")}};
         Listing b = a;
         QCOMPARE(qHash(a), qHash(b));
-        b.details.first().value = u"4 hours"_qs;
+        b.details.first().value = QStringLiteral("4 hours");
         QVERIFY(a != b);
-        QCOMPARE(QSet<Listing>({a, a.withUID(u"n:2"_qs)}).size(), 2);
-        const Listing c = a.withUID(u"n:1-2"_qs);
-        QCOMPARE(c.uid, u"n:1-2"_qs);
+        QCOMPARE(QSet<Listing>({a, a.withUID(QStringLiteral("n:2"))}).size(), 2);
+        const Listing c = a.withUID(QStringLiteral("n:1-2"));
+        QCOMPARE(c.uid, QStringLiteral("n:1-2"));
         QCOMPARE(c.withUID(a.uid), a);
     }
 };

@@ -28,6 +28,8 @@ private Q_SLOTS:
                                              << "Missing data file video_library.csv";
         QTest::newRow("jobs not UTF-8") << QStringList{} << "jobs_and_income.csv"
                                         << "Missing data file jobs_and_income.csv";
+        QTest::newRow("jobs cut inside a character") << QStringList{} << "jobs cut"
+                                                     << "Missing data file jobs_and_income.csv";
         QTest::newRow("parking is a folder") << QStringList{} << "camping_parking_rules.csv"
                                              << "Missing data file camping_parking_rules.csv";
     }
@@ -42,6 +44,8 @@ private Q_SLOTS:
             changes[f] = QByteArray();
         if (corrupt == u"jobs_and_income.csv")
             changes[corrupt] = fixture::jobsHeader + "job,Caf\xe9 work,x\n";
+        else if (corrupt == u"jobs cut") // ends in the first two bytes of "€"
+            changes["jobs_and_income.csv"] = fixture::jobsHeader + "job,Work,x\n\xe2\x82";
         else if (!corrupt.isEmpty())
             changes[corrupt] = QByteArray();
         DataFolder folder(changes);

@@ -42,14 +42,17 @@ private Q_SLOTS:
     {
         QScopedPointer<SQLiteDB> db(makeDB());
         QCOMPARE(db->rows(QStringLiteral("SELECT NULL, 42, 2.5, 'é', ?"), {std::nullopt}),
-                 (QList<QStringList>{{QString(), u"42"_qs, u"2.5"_qs, u"é"_qs, QString()}}));
-        QCOMPARE(db->rows(QStringLiteral("SELECT k FROM t WHERE v = ? ORDER BY k"), {u"2"_qs}),
-                 QList<QStringList>{QStringList{u"b"_qs}});
+                 (QList<QStringList>{{QString(), QStringLiteral("42"), QStringLiteral("2.5"),
+                                      QStringLiteral("é"), QString()}}));
+        QCOMPARE(db->rows(QStringLiteral("SELECT k FROM t WHERE v = ? ORDER BY k"),
+                          {QStringLiteral("2")}),
+                 QList<QStringList>{QStringList{QStringLiteral("b")}});
         QVERIFY(db->rows(QStringLiteral("SELECT k FROM t WHERE 0")).isEmpty());
         // Text goes in as text: a numeric-looking value keeps its leading zero.
-        db->run(QStringLiteral("INSERT INTO t VALUES (?, ?)"), {u"z"_qs, u"007"_qs});
+        db->run(QStringLiteral("INSERT INTO t VALUES (?, ?)"),
+                {QStringLiteral("z"), QStringLiteral("007")});
         QCOMPARE(db->rows(QStringLiteral("SELECT v, typeof(v) FROM t WHERE k='z'")),
-                 (QList<QStringList>{{u"007"_qs, u"text"_qs}}));
+                 (QList<QStringList>{{QStringLiteral("007"), QStringLiteral("text")}}));
     }
 
     void textWithNulRoundTrips()
@@ -65,13 +68,15 @@ private Q_SLOTS:
     {
         QScopedPointer<SQLiteDB> db(makeDB());
         // Surplus parameters are ignored.
-        db->run(QStringLiteral("INSERT INTO t VALUES (?, ?)"), {u"d"_qs, u"4"_qs, u"extra"_qs});
+        db->run(QStringLiteral("INSERT INTO t VALUES (?, ?)"),
+                {QStringLiteral("d"), QStringLiteral("4"), QStringLiteral("extra")});
         QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM t")), 4);
         // A query succeeds after its first row.
         db->run(QStringLiteral("SELECT * FROM t"));
         // A broken constraint throws SQLite's message and leaves the connection usable.
         const QString text = failure([&] {
-            db->run(QStringLiteral("INSERT INTO t VALUES (?, ?)"), {u"a"_qs, u"x"_qs});
+            db->run(QStringLiteral("INSERT INTO t VALUES (?, ?)"),
+                    {QStringLiteral("a"), QStringLiteral("x")});
         });
         QVERIFY2(text.contains(QStringLiteral("UNIQUE constraint failed")), qPrintable(text));
         QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM t")), 4);
@@ -82,14 +87,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("operation");
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QString>("fragment");
-        const QString bad = u"SELEC nonsense FROM"_qs, syntax = u"syntax error"_qs;
+        const QString bad = QStringLiteral("SELEC nonsense FROM"),
+                      syntax = QStringLiteral("syntax error");
         QTest::newRow("exec") << 0 << bad << syntax;
         QTest::newRow("run") << 1 << bad << syntax;
         QTest::newRow("rows") << 2 << bad << syntax;
         QTest::newRow("scalar") << 3 << bad << syntax;
         // No statement at all still fails rather than reporting success.
         QTest::newRow("run empty") << 1 << QString() << QString();
-        QTest::newRow("rows comment only") << 2 << u"-- only a comment"_qs << QString();
+        QTest::newRow("rows comment only") << 2 << QStringLiteral("-- only a comment") << QString();
     }
 
     void statementFailures()
@@ -129,20 +135,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("sql");
         QTest::addColumn<qint64>("expected");
-        QTest::newRow("count") << u"SELECT COUNT(*) FROM t"_qs << qint64(3);
-        QTest::newRow("no row") << u"SELECT 5 FROM t WHERE 0"_qs << qint64(0);
-        QTest::newRow("null") << u"SELECT NULL"_qs << qint64(0);
-        QTest::newRow("letters after digits") << u"SELECT '12abc'"_qs << qint64(0);
-        QTest::newRow("decimal") << u"SELECT 2.5"_qs << qint64(0);
-        QTest::newRow("plus seven") << u"SELECT '+7'"_qs << qint64(7);
-        QTest::newRow("minus three") << u"SELECT -3"_qs << qint64(-3);
-        QTest::newRow("lone sign") << u"SELECT '-'"_qs << qint64(0);
-        QTest::newRow("space") << u"SELECT ' 7'"_qs << qint64(0);
-        QTest::newRow("max") << u"SELECT '9223372036854775807'"_qs << qint64(9223372036854775807LL);
-        QTest::newRow("min") << u"SELECT '-9223372036854775808'"_qs
+        QTest::newRow("count") << QStringLiteral("SELECT COUNT(*) FROM t") << qint64(3);
+        QTest::newRow("no row") << QStringLiteral("SELECT 5 FROM t WHERE 0") << qint64(0);
+        QTest::newRow("null") << QStringLiteral("SELECT NULL") << qint64(0);
+        QTest::newRow("letters after digits") << QStringLiteral("SELECT '12abc'") << qint64(0);
+        QTest::newRow("decimal") << QStringLiteral("SELECT 2.5") << qint64(0);
+        QTest::newRow("plus seven") << QStringLiteral("SELECT '+7'") << qint64(7);
+        QTest::newRow("minus three") << QStringLiteral("SELECT -3") << qint64(-3);
+        QTest::newRow("lone sign") << QStringLiteral("SELECT '-'") << qint64(0);
+        QTest::newRow("space") << QStringLiteral("SELECT ' 7'") << qint64(0);
+        QTest::newRow("max") << QStringLiteral("SELECT '9223372036854775807'")
+                             << qint64(9223372036854775807LL);
+        QTest::newRow("min") << QStringLiteral("SELECT '-9223372036854775808'")
                              << std::numeric_limits<qint64>::min();
-        QTest::newRow("overflow") << u"SELECT '9223372036854775808'"_qs << qint64(0);
-        QTest::newRow("arabic digits") << u"SELECT '٣'"_qs << qint64(0);
+        QTest::newRow("overflow") << QStringLiteral("SELECT '9223372036854775808'") << qint64(0);
+        QTest::newRow("arabic digits") << QStringLiteral("SELECT '٣'") << qint64(0);
     }
 
     void scalarRules()
@@ -158,7 +165,8 @@ private Q_SLOTS:
         QScopedPointer<SQLiteDB> db(makeDB());
         db->exec(QStringLiteral("CREATE VIRTUAL TABLE f USING fts5(title, body,\n"
                                 "    tokenize = 'unicode61 remove_diacritics 2');"));
-        db->run(QStringLiteral("INSERT INTO f VALUES (?, ?)"), {u"Café"_qs, u"food bank"_qs});
+        db->run(QStringLiteral("INSERT INTO f VALUES (?, ?)"),
+                {QStringLiteral("Café"), QStringLiteral("food bank")});
         QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM f WHERE f MATCH '\"cafe\"*'")), 1);
     }
 };

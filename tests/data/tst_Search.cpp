@@ -50,10 +50,15 @@ private Q_SLOTS:
         QTest::newRow("blanks only") << " \t\n " << QStringList{};
         QTest::newRow("syntax words") << "\"snap\" (OR) NEAR(x, 2) AND* -not ^col:"
                                       << QStringList{"snap", "or", "near", "x", "2", "and", "not", "col"};
-        QTest::newRow("letters with marks") << u"Café Ñandú"_qs << QStringList{u"café"_qs, u"ñandú"_qs};
-        QTest::newRow("combining mark stays") << u"cafe\u0301!"_qs << QStringList{u"cafe\u0301"_qs};
-        QTest::newRow("emoji separates") << u"food\U0001F34Ebank"_qs << QStringList{"food", "bank"};
-        QTest::newRow("letter beyond BMP") << u"x\U0001D41Ay"_qs << QStringList{u"x\U0001D41Ay"_qs};
+        QTest::newRow("letters with marks")
+            << QStringLiteral("Café Ñandú")
+            << QStringList{QStringLiteral("café"), QStringLiteral("ñandú")};
+        QTest::newRow("combining mark stays")
+            << QStringLiteral("cafe\u0301!") << QStringList{QStringLiteral("cafe\u0301")};
+        QTest::newRow("emoji separates")
+            << QStringLiteral("food\U0001F34Ebank") << QStringList{"food", "bank"};
+        QTest::newRow("letter beyond BMP")
+            << QStringLiteral("x\U0001D41Ay") << QStringList{QStringLiteral("x\U0001D41Ay")};
         QTest::newRow("digits") << "988 / 2-1-1" << QStringList{"988", "2", "1", "1"};
     }
 
@@ -78,7 +83,7 @@ private Q_SLOTS:
         QTest::newRow("only blanks") << "     " << "";
         QTest::newRow("only symbols") << "\"*()-:^+" << "";
         // A token the index reads as no word at all must not spoil the others.
-        QTest::newRow("lone mark") << u"food \u0301"_qs << "food";
+        QTest::newRow("lone mark") << QStringLiteral("food \u0301") << "food";
     }
 
     void oddInputNeverBreaks()

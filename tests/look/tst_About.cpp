@@ -7,6 +7,7 @@
 #include "look/kit/KitFont.h"
 #include "look/kit/MBLinks.h"
 #include "look/kit/MRBYAbout.h"
+#include "look/kit/MRBYAboutCommands.h"
 #include "look/kit/MRBYAppMenuCommands.h"
 #include "look/kit/MRBYKit.h"
 #include "look/kit/MRBYKitHost.h"
@@ -18,6 +19,7 @@
 #include <QDate>
 #include <QLabel>
 #include <QStyleFactory>
+#include <QMenu>
 #include <QtTest>
 
 #include <optional>
@@ -37,7 +39,7 @@ QStringList shownTexts(QWidget *window)
             continue;
         if (auto *l = qobject_cast<QLabel *>(w); l && !l->text().isEmpty())
             out << l->text();
-        else if (w->objectName() == QLatin1String("aboutDivider"))
+        else if (w->objectName() == QStringLiteral("aboutDivider"))
             out << QStringLiteral("---");
     }
     return out;
@@ -142,7 +144,7 @@ private Q_SLOTS:
         MBLinks::setOpener([&](const QString &u) { opened << u; });
         MRBYKitHost::setAppName(QStringLiteral("Road & Rest"));
         MRBYAppMenuCommands menu;
-        QCOMPARE(menu.title(), QStringLiteral("Road && Rest"));
+        QCOMPARE(menu.title(), QStringLiteral("&Road && Rest"));
         QCOMPARE(menu.aboutAction()->text(), QStringLiteral("About Road && Rest"));
         QCOMPARE(menu.actions().indexOf(menu.aboutAction()), 0);
         QCOMPARE(menu.quitAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
@@ -156,6 +158,30 @@ private Q_SLOTS:
         QCOMPARE(MRBYAbout::window()->windowTitle(), QStringLiteral("About Road & Rest"));
         MRBYAbout::window()->close();
         MRBYKitHost::setAppName(QStringLiteral("MRBY Tenterly"));
+    }
+
+    // The kit's About group, for a menu of the application's own.
+    void aboutCommands()
+    {
+        QStringList opened;
+        const MBLinks::Opener previous = MBLinks::opener();
+        MBLinks::setOpener([&](const QString &u) { opened << u; });
+        QMenu menu(QStringLiteral("Extras"));
+        const QList<QAction *> items = MRBYAboutCommands::addTo(&menu);
+        QCOMPARE(menu.actions(), items);
+        QCOMPARE(items.at(0)->text(), QStringLiteral("About MRBY Tenterly"));
+        QCOMPARE(items.at(1)->text(), QStringLiteral("Marrowby Website"));
+        QVERIFY(items.at(0)->shortcuts().isEmpty() && items.at(1)->shortcuts().isEmpty());
+        MRBYKitHost::setAppName(QStringLiteral("Road & Rest"));
+        Q_EMIT menu.aboutToShow();
+        QCOMPARE(items.at(0)->text(), QStringLiteral("About Road && Rest"));
+        items.at(1)->trigger();
+        QCOMPARE(opened, QStringList{MRBYKitHost::creditURLText()});
+        items.at(0)->trigger();
+        QVERIFY(MRBYAbout::window()->isVisible());
+        MRBYAbout::window()->close();
+        MRBYKitHost::setAppName(QStringLiteral("MRBY Tenterly"));
+        MBLinks::setOpener(previous);
     }
 
     void shots()

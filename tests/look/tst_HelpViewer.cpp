@@ -110,7 +110,7 @@ private Q_SLOTS:
         QCOMPARE(v.shownID(), std::optional<QString>(shown));
         QCOMPARE(v.highlightedID(), std::optional<QString>(shown));
         QCOMPARE(v.listedIDs(), (QStringList{"start", "sheet", "unconfirmed", "look", "about"}));
-        if (shown != QLatin1String("look"))
+        if (shown != QStringLiteral("look"))
             return;
         QCOMPARE(v.page()->findChild<QLabel *>(QStringLiteral("helpTitle"))->text(),
                  QStringLiteral("Themes and interface zoom"));
@@ -191,7 +191,7 @@ private Q_SLOTS:
         MBLinks::setOpener([&](const QString &u) { opened << u; });
 
         MRBYHelpCommands menu;
-        QCOMPARE(menu.title(), QStringLiteral("Help"));
+        QCOMPARE(menu.title(), QStringLiteral("&Help"));
         const QList<QAction *> items = menu.actions();
         QCOMPARE(items.size(), 1 + 1 + 5 + 1 + 1);
         QCOMPARE(items[0]->text(), QStringLiteral("MRBY Tenterly Help"));
@@ -214,6 +214,13 @@ private Q_SLOTS:
         QCOMPARE(menu.actions().first(), menu.helpAction());
         QVERIFY(!menu.helpAction()->shortcuts().isEmpty());
         MRBYKitHost::setAppName(QStringLiteral("MRBY Tenterly"));
+
+        // Opening the menu (and closing it) leaves the first item working.
+        asked.clear();
+        Q_EMIT menu.aboutToShow();
+        Q_EMIT menu.aboutToShow();
+        menu.helpAction()->trigger();
+        QCOMPARE(asked, (QList<std::optional<QString>>{std::nullopt}));
 
         MRBYHelp::setOpener(previous);
         MBLinks::setOpener(previousLinks);

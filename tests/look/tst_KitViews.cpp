@@ -6,6 +6,7 @@
 #include "look/kit/MBLinks.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBSearchField.h"
+#include "look/kit/MBWindowFrame.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/MRBYKitHost.h"
 #include "look/kit/Prefs.h"
@@ -22,6 +23,38 @@ class KitViewsTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init() { Prefs::shared().clear(); }
+
+    // A window never opens taller or wider than the screen's free area, and
+    // opens centred in it; a saved frame keeps its place when it still fits.
+    void windowsFitTheScreen_data()
+    {
+        QTest::addColumn<QSize>("wanted");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<std::optional<QPoint>>("at");
+        QTest::addColumn<QRect>("expected");
+        const QRect laptop(0, 0, 1366, 740); // 1366 x 768 less a panel
+        QTest::newRow("default on 1366 x 768") << QSize(1280, 880) << laptop << std::optional<QPoint>()
+                                               << QRect(43, 32, 1280, 708);
+        QTest::newRow("default on a large screen") << QSize(1280, 880) << QRect(0, 0, 1920, 1050)
+                                                   << std::optional<QPoint>() << QRect(320, 101, 1280, 880);
+        QTest::newRow("never below the minimum") << QSize(1280, 880) << QRect(0, 0, 800, 500)
+                                                 << std::optional<QPoint>() << QRect(-10, -14, 820, 560);
+        QTest::newRow("saved place that fits") << QSize(900, 600) << laptop << std::optional(QPoint(10, 20))
+                                               << QRect(10, 52, 900, 600);
+        QTest::newRow("saved frame from a larger screen")
+            << QSize(1800, 1000) << laptop << std::optional(QPoint(50, 50)) << QRect(0, 32, 1366, 708);
+    }
+
+    void windowsFitTheScreen()
+    {
+        QFETCH(QSize, wanted);
+        QFETCH(QRect, available);
+        QFETCH(std::optional<QPoint>, at);
+        QFETCH(QRect, expected);
+        QCOMPARE(MBWindowFrame::fitted(wanted, QSize(820, 560), available,
+                                       MBWindowFrame::decorationAllowance, at),
+                 expected);
+    }
 
     void searchFieldClearButton()
     {

@@ -5,18 +5,23 @@
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
+#include "look/app/TLProxyStyle.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
 #include "look/app/TLThemeRoot.h"
 #include "look/app/TLThemes.h"
 #include "look/kit/MBZoom.h"
+#include "look/kit/MRBYThemeRoot.h"
 #include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -194,6 +199,64 @@ private Q_SLOTS:
         TLStyle::setTextSize(2);
         QCOMPARE(TLBadge(QStringLiteral("x")).textSize(), 18.0);
         QCOMPARE(TLSectionTitle(QStringLiteral("Help by topic")).shownText(), QStringLiteral("HELP BY TOPIC"));
+    }
+
+    // Every scroll bar's thumb stands out from its groove (3:1 or more) in
+    // every theme, in the application's windows and the kit's.
+    void scrollBarsShowInEveryTheme()
+    {
+        const auto ratio = [](const QColor &a, const QColor &b) {
+            return MRBYTheme::RGB::contrast(MRBYTheme::RGB(a.redF(), a.greenF(), a.blueF()),
+                                            MRBYTheme::RGB(b.redF(), b.greenF(), b.blueF()));
+        };
+        for (const MRBYTheme &theme : MRBYThemes::all()) {
+            MRBYThemes::setCurrentID(theme.id);
+            TLThemeRoot::applyApplicationLook();
+            for (const QPalette &palette :
+                 {TLPalette::current().qpalette(), MRBYThemeRoot::kitPalette(theme.kitTheme())}) {
+                const QColor groove = TLProxyStyle::grooveColor(palette);
+                QVERIFY2(ratio(TLProxyStyle::thumbColor(palette), groove) >= 3.0, qPrintable(theme.id));
+            }
+            // Drawn as computed: sample the middle of the thumb and the groove.
+            QScrollBar bar(Qt::Vertical);
+            bar.setRange(0, 100);
+            bar.setPageStep(100);
+            bar.resize(12, 400);
+            const QImage image = bar.grab().toImage();
+            const QColor thumb = image.pixelColor(6, 100);
+            const QColor groove = image.pixelColor(6, 390);
+            QVERIFY2(ratio(thumb, groove) >= 3.0,
+                     qPrintable(theme.id + u' ' + thumb.name() + u' ' + groove.name()));
+        }
+        MRBYThemes::setCurrentID(TLThemes::warmID);
+    }
+
+    // In high contrast a pop-up button and a menu carry the theme's outline
+    // (white on black), which Fusion alone draws in black.
+    void popUpsOutlinedInHighContrast()
+    {
+        MRBYThemes::setCurrentID(TLThemes::highContrastID);
+        TLThemeRoot::applyApplicationLook();
+        const auto bright = [](const QImage &image, QPoint at) {
+            return image.pixelColor(at).lightnessF() > 0.8;
+        };
+        QComboBox combo;
+        combo.addItem(QStringLiteral("Choose your state\u2026"));
+        combo.resize(220, 32);
+        const QImage comboImage = combo.grab().toImage();
+        QVERIFY(bright(comboImage, QPoint(0, 16)));
+        QVERIFY(bright(comboImage, QPoint(110, 0)));
+
+        QMenu menu;
+        menu.addAction(QStringLiteral("Zoom In"));
+        menu.addAction(QStringLiteral("Zoom Out"));
+        menu.ensurePolished();
+        menu.resize(menu.sizeHint());
+        const QImage menuImage = menu.grab().toImage();
+        QVERIFY(bright(menuImage, QPoint(0, menuImage.height() / 2)));
+        QVERIFY(bright(menuImage, QPoint(menuImage.width() - 1, menuImage.height() / 2)));
+        MRBYThemes::setCurrentID(TLThemes::warmID);
+        TLThemeRoot::applyApplicationLook();
     }
 };
 

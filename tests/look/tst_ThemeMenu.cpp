@@ -63,7 +63,7 @@ private Q_SLOTS:
     void listsEveryTheme()
     {
         MRBYThemeCommands menu;
-        QCOMPARE(menu.title(), QStringLiteral("Theme"));
+        QCOMPARE(menu.title(), QStringLiteral("&Theme"));
         QStringList ids;
         for (QAction *a : menu.actions()) {
             ids << a->data().toString();
@@ -103,7 +103,7 @@ private Q_SLOTS:
             Prefs::shared().setString(MRBYThemes::key, stored);
         MRBYThemeCommands menu;
         QCOMPARE(checkedIDs(menu), checked);
-        if (QTest::currentDataTag() == QLatin1String("stored built-in")) {
+        if (QTest::currentDataTag() == QStringLiteral("stored built-in")) {
             menu.adjustSize();
             QVERIFY(lookshots::save(&menu, QStringLiteral("theme-menu")));
         }
@@ -173,7 +173,7 @@ private Q_SLOTS:
             b->addMenu(QStringLiteral("&File"));
             b->addMenu(QStringLiteral("&View"))->addAction(QStringLiteral("Sidebar"));
         });
-        QCOMPARE(texts(bar.actions()), (QStringList{"MRBY Tenterly", "&File", "&View", "Theme", "Help"}));
+        QCOMPARE(texts(bar.actions()), (QStringList{"&MRBY Tenterly", "&File", "&View", "&Theme", "&Help"}));
         QVERIFY(qobject_cast<MRBYAppMenuCommands *>(bar.actions()[0]->menu()));
         QVERIFY(qobject_cast<MRBYThemeCommands *>(bar.actions()[3]->menu()));
         QVERIFY(qobject_cast<MRBYHelpCommands *>(bar.actions()[4]->menu()));
@@ -186,7 +186,7 @@ private Q_SLOTS:
         // Without a View menu of the window's own, one is made.
         QMenuBar plain;
         KitMenus::install(&plain);
-        QCOMPARE(texts(plain.actions()), (QStringList{"MRBY Tenterly", "View", "Theme", "Help"}));
+        QCOMPARE(texts(plain.actions()), (QStringList{"&MRBY Tenterly", "&View", "&Theme", "&Help"}));
     }
 };
 

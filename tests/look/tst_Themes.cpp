@@ -145,7 +145,7 @@ private Q_SLOTS:
         QVERIFY(TLThemes::isHighContrast());
         QCOMPARE(TLThemes::highContrastMenuTitle(), QStringLiteral("Turn Off High Contrast"));
         QCOMPARE(MRBYThemes::current().id, TLThemes::highContrastID);
-        if (remembered == QLatin1String("-"))
+        if (remembered == QStringLiteral("-"))
             Prefs::shared().remove(TLPrefs::previousThemeKey);
         else if (!remembered.isEmpty())
             Prefs::shared().setString(TLPrefs::previousThemeKey, remembered);

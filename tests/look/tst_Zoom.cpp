@@ -10,6 +10,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
+#include <QPointer>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <cmath>
@@ -146,8 +149,8 @@ private Q_SLOTS:
         QCOMPARE(builds, 1);
         QCOMPARE(builtWith, 1.0);
         QCOMPARE(host.content()->height(), 20);
-        QVERIFY(!host.horizontalScrollBar()->isVisible());
-        QVERIFY(!host.verticalScrollBar()->isVisible());
+        QVERIFY(!host.scrollArea()->horizontalScrollBar()->isVisible());
+        QVERIFY(!host.scrollArea()->verticalScrollBar()->isVisible());
 
         MBZoom::setValue(1.5);
         QTRY_COMPARE(builds, 2);
@@ -155,11 +158,11 @@ private Q_SLOTS:
         QCOMPARE(host.zoom(), 1.5);
         QCOMPARE(host.content()->height(), 30);
         QCOMPARE(host.rebuildHost()->minimumSize(), QSize(1590, 1050));
-        QTRY_VERIFY(host.horizontalScrollBar()->maximum() > 0);
-        QVERIFY(host.verticalScrollBar()->maximum() > 0);
-        host.horizontalScrollBar()->setValue(100);
+        QTRY_VERIFY(host.scrollArea()->horizontalScrollBar()->maximum() > 0);
+        QVERIFY(host.scrollArea()->verticalScrollBar()->maximum() > 0);
+        host.scrollArea()->horizontalScrollBar()->setValue(100);
         host.scrollHome();
-        QCOMPARE(host.horizontalScrollBar()->value(), 0);
+        QCOMPARE(host.scrollArea()->horizontalScrollBar()->value(), 0);
 
         // Writing the same value again rebuilds nothing.
         MBZoom::setValue(1.5);
@@ -168,8 +171,50 @@ private Q_SLOTS:
 
         // Exactly minSize × zoom needs no scrolling.
         host.resize(1590, 1050);
-        QTRY_COMPARE(host.horizontalScrollBar()->maximum(), 0);
-        QCOMPARE(host.verticalScrollBar()->maximum(), 0);
+        QTRY_COMPARE(host.scrollArea()->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(host.scrollArea()->verticalScrollBar()->maximum(), 0);
+    }
+
+    // A marked part of the content stands above the scrolling area at the
+    // window's width, and is replaced with the content.
+    void pinnedPartNeverScrolls()
+    {
+        MBZoomHost host(
+            [&] {
+                auto *content = new QWidget;
+                auto *column = new QVBoxLayout(content);
+                auto *bar = new QLabel(QStringLiteral("pinned"), content);
+                bar->setFixedHeight(ipx(40));
+                MBZoomHost::markPinned(bar);
+                column->addWidget(bar);
+                column->addWidget(new QLabel(QStringLiteral("body")));
+                return content;
+            },
+            QSizeF(1060, 700));
+        MBZoom::setValue(1.5);
+        QTRY_COMPARE(host.zoom(), 1.5);
+        host.resize(900, 600);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QWidget *pinned = host.pinned();
+        QVERIFY(pinned);
+        QCOMPARE(pinned->parentWidget(), &host);
+        QCOMPARE(pinned->height(), 60);
+        QCOMPARE(pinned->width(), 900);
+        QScrollArea *area = host.scrollArea();
+        QCOMPARE(area->geometry().top(), 60);
+        // The scrolled part fills exactly what scrolls: minimum × zoom, less
+        // the pinned part's height.
+        QTRY_COMPARE(area->horizontalScrollBar()->maximum() + area->viewport()->width(), 1590);
+        QCOMPARE(area->verticalScrollBar()->maximum() + area->viewport()->height(), 1050 - 60);
+        area->verticalScrollBar()->setValue(200);
+        QCOMPARE(pinned->mapTo(&host, QPoint(0, 0)), QPoint(0, 0));
+
+        const QPointer<QWidget> replaced = pinned;
+        MBZoom::setValue(1.0);
+        QTRY_COMPARE(host.zoom(), 1.0);
+        QTRY_VERIFY(!replaced);
+        QCOMPARE(host.pinned()->height(), 40);
     }
 };
 

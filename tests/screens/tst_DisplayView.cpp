@@ -1,6 +1,7 @@
 #include "app/TLSetup.h"
 #include "look/app/TLPrefs.h"
 #include "look/app/TLThemes.h"
+#include "look/app/TLCard.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
@@ -50,6 +51,34 @@ private Q_SLOTS:
         QCOMPARE(MBZoom::value(), 0.85);
         view.actualSizeButton()->click();
         QCOMPARE(view.zoomLabel()->text(), QStringLiteral("Zoom the whole window: 100%"));
+    }
+
+    // Cards stand 16 points apart and at the column's padding, at any zoom:
+    // the room their shadows take is not counted as spacing.
+    void cardsSpacedByTheirPanels_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("100 %") << 1.0;
+        QTest::newRow("150 %") << 1.5;
+    }
+
+    void cardsSpacedByTheirPanels()
+    {
+        QFETCH(double, zoom);
+        MBZoomScope scope(zoom);
+        DisplayView view;
+        view.resize(int(900 * zoom), int(1200 * zoom));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QList<TLCard *> cards = view.findChildren<TLCard *>();
+        QCOMPARE(cards.size(), 3);
+        std::sort(cards.begin(), cards.end(), [](TLCard *a, TLCard *b) { return a->y() < b->y(); });
+        for (int i = 0; i + 1 < cards.size(); ++i)
+            QCOMPARE(cards[i + 1]->y() - cards[i]->geometry().bottom() - 1, ipx(16));
+        for (TLCard *card : cards) {
+            QCOMPARE(card->x(), ipx(24));
+            QCOMPARE(card->panelRect(), QRectF(card->rect()));
+        }
     }
 
     void zoomLineClampsStoredValue_data()

@@ -138,7 +138,14 @@ private Q_SLOTS:
     void noStateHidesTheSwitch()
     {
         SearchView view(*m_model);
-        QVERIFY(!view.allStatesToggle());
+        QVERIFY(view.allStatesToggle()->isHidden());
+        QVERIFY(!view.allStatesToggle()->isWindow());
+        // A state chosen with the screen open brings the switch, named for it.
+        m_model->setStateCode(QStringLiteral("CO"));
+        QVERIFY(!view.allStatesToggle()->isHidden());
+        QCOMPARE(view.allStatesToggle()->text(), QStringLiteral("Search all states (not just Colorado)"));
+        m_model->setStateCode(QString());
+        QVERIFY(view.allStatesToggle()->isHidden());
     }
 
     void typingKeepsEveryLetterAndTheCursor()
@@ -252,9 +259,17 @@ private Q_SLOTS:
             QCOMPARE(home.topicTiles().size(), 12);
             QCOMPARE(home.topicTiles().at(1)->title(), QStringLiteral("Shelter & Parking"));
         }
-        m_model->setStateCode(QStringLiteral("CO"));
+        // Choosing a state hides the prompt in place; clearing it shows it again.
         HomeView home(*m_model);
-        QVERIFY(!home.findChild<QWidget *>(QStringLiteral("statePrompt")));
+        QWidget *prompt = home.findChild<QWidget *>(QStringLiteral("statePrompt"));
+        QVERIFY(prompt && !prompt->isHidden());
+        m_model->setStateCode(QStringLiteral("CO"));
+        QVERIFY(prompt->isHidden());
+        QCOMPARE(home.findChild<QWidget *>(QStringLiteral("statePrompt")), prompt);
+        m_model->setStateCode(QString());
+        QVERIFY(!prompt->isHidden());
+        // Never a window of its own.
+        QVERIFY(!prompt->isWindow());
     }
 
     void homeNavigates()

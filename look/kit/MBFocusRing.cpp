@@ -1,0 +1,24 @@
+#include "look/kit/MBFocusRing.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+
+namespace MBFocusRing {
+
+void paint(QPainter &painter, const QRectF &shape, double radius, const QColor &color, double zoom,
+           Side side)
+{
+    const double offset = (side == Side::Inside ? 1.5 : -1.5) * zoom;
+    const QRectF ring = shape.adjusted(offset, offset, -offset, -offset);
+    const double r = std::clamp(radius - offset, 0.0, std::min(ring.width(), ring.height()) / 2);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color, 2.0 * zoom));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(ring, r, r);
+    painter.restore();
+}
+
+} // namespace MBFocusRing
