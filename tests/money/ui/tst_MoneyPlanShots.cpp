@@ -11,10 +11,14 @@
 #include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 #include "money/ui/MoneyPlanView.h"
+#include "screens/Page.h"
 #include "screens/TLRender.h"
+#include "screens/TLScroll.h"
 
 #include <QDir>
 #include <QMainWindow>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -67,6 +71,32 @@ private Q_SLOTS:
         const QString path = QStringLiteral(TL_BUILD_DIR "/shots/") + QString::fromLatin1(QTest::currentDataTag())
             + QStringLiteral(".png");
         QVERIFY(window->grab().save(path));
+        delete window;
+    }
+
+    // A long plan, scrolled into its spending card: the card is too tall for
+    // the picture cache and is drawn as it is exposed.
+    void longPlan()
+    {
+        Prefs::shared().setString(MRBYThemes::key, TLThemes::warmID);
+        Prefs::shared().setInteger(TLPrefs::textSizeKey, 0);
+        MBZoom::setValue(1.0);
+        QTemporaryDir dir;
+        std::unique_ptr<AppModel> model = moneyui::makeModel(dir.path(), QStringLiteral(TL_BUILD_DIR "/data"));
+        QVERIFY(model && model->money());
+        for (int i = 0; i < 150; ++i)
+            model->money()->add(MoneyKind::expense, i % 2 ? QStringLiteral("food") : QStringLiteral("fuel"),
+                                QStringLiteral("Line %1").arg(i), 100 + i, MoneyFrequency::week);
+        model->setScreen(Screen::money);
+        QMainWindow *window = TLSetup::makeMainWindow(*model);
+        window->resize(1280, 880);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        auto *page = window->findChild<Page *>();
+        QVERIFY(page && page->scroll()->scrollArea());
+        page->scroll()->scrollArea()->verticalScrollBar()->setValue(4000);
+        QTest::qWait(250);
+        QVERIFY(window->grab().save(QStringLiteral(TL_BUILD_DIR "/shots/money-long.png")));
         delete window;
     }
 
