@@ -1,6 +1,7 @@
 #include "money/ui/MoneyUIFixture.h"
 
 #include "app/TLSetup.h"
+#include "look/app/TLBadge.h"
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLThemes.h"
 #include "look/kit/MRBYTheme.h"
@@ -19,6 +20,8 @@
 #include "money/ui/SavingsBar.h"
 #include "money/ui/SavingsCard.h"
 #include "money/ui/TLField.h"
+#include "money/ui/TipCard.h"
+#include "screens/ContactButtons.h"
 #include "pdf/PdfPrint.h"
 #include "screens/FileReveal.h"
 #include "screens/SaveFile.h"
@@ -545,6 +548,33 @@ private Q_SLOTS:
         m_model->setStateCode(u"CO"_qs);
         QCOMPARE(child<TLSectionTitle>(view, "tipsTitle")->text(), u"Ways to spend less or bring in more in Colorado"_qs);
         QVERIFY(!labelTexts(&view).contains(u"Pick your state to see local phone numbers."_qs));
+        auto *open = child<TLButton>(view, "openTopic");
+        QVERIFY(open);
+        QVERIFY(open->text().startsWith(u"Open "_qs));
+        QTest::mouseClick(open, Qt::LeftButton);
+        QCOMPARE(m_model->screen().value(), Screen::category);
+    }
+
+    void tipCardLimits()
+    {
+        MoneyTip tip{u"t"_qs, u"Title"_qs, u"Text"_qs, {}, std::nullopt};
+        for (int i = 0; i < 6; ++i) {
+            Listing l;
+            l.uid = QString::number(i);
+            l.name = u"Place %1"_qs.arg(i);
+            l.confidence = i == 1 ? u"needs-check"_qs : u"verified-official"_qs;
+            if (i == 0)
+                l.phone = u"Call (303) 555-0101, (303) 555-0102, (303) 555-0103 or (303) 555-0104; text 988"_qs;
+            tip.listings << l;
+        }
+        TipCard card(tip, *m_model);
+        settle();
+        QCOMPARE(card.findChildren<QWidget *>(u"tipListing"_qs).size(), 4);
+        const auto buttons = card.findChildren<ContactButtons *>();
+        QCOMPARE(buttons.size(), 4);
+        QCOMPARE(buttons.first()->actions().size(), 3);
+        QCOMPARE(card.findChildren<TLBadge *>().size(), 1);
+        QVERIFY(!card.findChild<TLButton *>(u"openTopic"_qs));
     }
 };
 
