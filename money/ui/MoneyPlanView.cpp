@@ -209,15 +209,18 @@ QWidget *MoneyPlanView::printCard()
     card->setObjectName(QStringLiteral("printCard"));
     card->body()->setSpacing(ipx(10));
 
-    auto *nameRow = new QHBoxLayout;
-    nameRow->setSpacing(ipx(8));
-    nameRow->addWidget(tlLabel(QStringLiteral("Name on the plan (optional):"), 13, FontWeight::Semibold,
-                               std::nullopt, false),
-                       0, Qt::AlignVCenter);
+    // The editor goes below its label on a narrow window.
+    auto *nameRow = new QWidget;
+    auto *nameFlow = new FlowLayout(nameRow, 8);
+    nameFlow->setContentsMargins(0, 0, 0, 0);
     m_name = new NameEditor(*m_model.money());
-    nameRow->addWidget(m_name, 0, Qt::AlignVCenter);
-    nameRow->addStretch(1);
-    card->body()->addLayout(nameRow);
+    QLabel *nameLabel = tlLabel(QStringLiteral("Name on the plan (optional):"), 13, FontWeight::Semibold,
+                                std::nullopt, false);
+    nameLabel->setMinimumHeight(m_name->sizeHint().height());
+    nameLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    nameFlow->addWidget(nameLabel);
+    nameFlow->addWidget(m_name);
+    card->addWidget(nameRow);
 
     auto *buttons = new QWidget;
     auto *row = new FlowLayout(buttons, 10);

@@ -71,6 +71,13 @@ private Q_SLOTS:
         const QString path = QStringLiteral(TL_BUILD_DIR "/shots/") + QString::fromLatin1(QTest::currentDataTag())
             + QStringLiteral(".png");
         QVERIFY(window->grab().save(path));
+        // And the foot of the page: the tips and the print and save card.
+        auto *page = window->findChild<Page *>();
+        QVERIFY(page && page->scroll()->scrollArea());
+        QScrollBar *bar = page->scroll()->scrollArea()->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        QTest::qWait(100);
+        QVERIFY(window->grab().save(QString(path).replace(QStringLiteral(".png"), QStringLiteral("-end.png"))));
         delete window;
     }
 
@@ -107,7 +114,7 @@ private Q_SLOTS:
         MBZoom::setValue(1.0);
         TLRender::snapshotMode = true;
         QMainWindow *window = TLSetup::makeMainWindow(*m_model);
-        window->resize(1280, 3900);
+        window->resize(1280, 4400);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTest::qWait(250);
