@@ -17,7 +17,7 @@ namespace {
 constexpr int kKeep = 300;
 // The longest a fill-ahead slice keeps the event loop, in milliseconds; the
 // layout of what it made follows in the same turn.
-constexpr int kSliceMs = 6;
+constexpr int kSliceMs = 10;
 }
 
 RowColumn::RowColumn(double spacing, QWidget *parent)
@@ -115,9 +115,12 @@ void RowColumn::extendTo(int limit)
 {
     MBZoomScope scope(m_zoom);
     const int width = std::max(1, this->width());
-    // Asked rather than read: a row just added may not have its height yet.
-    // Layouts keep their answer for the last width, so asking again is cheap.
+    // A row the layout has placed at this width is read; a row just added
+    // is asked. Asking every row again would lay their text out again, and a
+    // selectable label repaints itself when it does.
     const auto height = [width](QWidget *w) {
+        if (w->width() == width && w->testAttribute(Qt::WA_Resized))
+            return w->height();
         return w->hasHeightForWidth() ? w->heightForWidth(width) : w->sizeHint().height();
     };
     int y = 0;
@@ -176,8 +179,14 @@ void RowColumn::fillSlice()
     MBZoomScope scope(m_zoom);
     QElapsedTimer t;
     t.start();
+    // Showing a row lays out every shown ancestor at once; with the column's
+    // layout off, the page is laid out once for the slice instead of once
+    // per row.
+    m_layout->setEnabled(false);
     while (filling() && t.elapsed() < kSliceMs)
         appendNext();
+    m_layout->setEnabled(true);
+    m_layout->invalidate();
     prune();
     scheduleFill();
 }
