@@ -9,6 +9,7 @@
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLThemes.h"
 #include "look/kit/MRBYKit.h"
+#include "look/app/TLStyle.h"
 #include "look/kit/Prefs.h"
 #include "screens/CategoryView.h"
 #include "screens/ListingCard.h"
@@ -18,6 +19,7 @@
 #include "screens/PageHeader.h"
 #include "screens/RowColumn.h"
 #include "screens/SaveButton.h"
+#include "screens/TLLabel.h"
 #include "screens/TLRender.h"
 #include "screens/UrgentView.h"
 #include "screens/VideosView.h"
@@ -421,6 +423,23 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         QTRY_COMPARE(rows->built(), 400);
         QVERIFY(!rows->filling());
+    }
+
+    // Labels remember their heights; a new text, font or wrap is measured anew.
+    void labelHeightFollowsItsText()
+    {
+        QLabel *label = tlLabel(QStringLiteral("short"), 13);
+        const int one = label->heightForWidth(120);
+        QCOMPARE(label->heightForWidth(120), one);
+        label->setText(QStringLiteral("a much longer text that wraps over several lines at this width"));
+        const int many = label->heightForWidth(120);
+        QVERIFY(many > one);
+        QVERIFY(label->heightForWidth(2000) < many);
+        label->setFont(tlFont(26));
+        QVERIFY(label->heightForWidth(120) > many);
+        label->setWordWrap(false);
+        QVERIFY(label->heightForWidth(120) < many);
+        delete label;
     }
 
 private:
