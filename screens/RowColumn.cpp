@@ -186,7 +186,10 @@ void RowColumn::fillSlice()
     while (filling() && t.elapsed() < kSliceMs)
         appendNext();
     m_layout->setEnabled(true);
+    // Placed before anything paints: a row made here stands at the column's
+    // top until its layout places it.
     m_layout->invalidate();
+    m_layout->activate();
     prune();
     scheduleFill();
 }
