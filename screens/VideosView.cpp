@@ -39,8 +39,9 @@ VideosView::VideosView(AppModel &model, QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("videosView"));
     auto *page = new Page({new PageHeader(
         QStringLiteral("play.rectangle.fill"), QStringLiteral("Videos"),
-        QStringLiteral("Short videos from the Red Cross, the American Heart Association, the CDC, SAMHSA and other "
-                       "trusted groups. They open on YouTube, so they need internet."))});
+        // Names the makers of the videos we ship: keep it true of video_library.csv.
+        QStringLiteral("Short videos from USAGov, Denver Health, Gwinnett Medical Center and the University of "
+                       "Nevada, Las Vegas. They open on YouTube, so they need internet."))});
     NetStatus &net = NetStatus::shared();
     m_offline = new TLBadge(QStringLiteral("You are offline. Videos need internet. Everything else in the app "
                                            "still works."),
