@@ -207,11 +207,14 @@ std::optional<int> handle(const QStringList &arguments, QTextStream &out)
             Prefs::shared().setInteger(TLPrefs::textSizeKey, shot.textSize);
             model.setScreen(shot.screen);
             settle();
-            const QImage image = [&model] {
+            QImage image;
+            try {
                 const std::unique_ptr<QWidget> root(
                     new TLThemeRoot([&model]() -> QWidget * { return new MainWindow(model); }));
-                return render(root.get());
-            }();
+                image = render(root.get());
+            } catch (const std::exception &) {
+                // A screen that throws spoils its own shot only: no picture.
+            }
             settle();
             const QString file = shot.name + QStringLiteral(".png");
             const QByteArray png = pngBytes(image);
