@@ -5,6 +5,7 @@
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
+#include "money/ui/MoneyPlanView.h"
 #include "screens/DataCheckedView.h"
 #include "screens/DisplayView.h"
 #include "screens/GuideView.h"
@@ -134,6 +135,9 @@ QWidget *ScreenHost::buildScreen(AppModel &model, const Screen &screen)
         break;
     case Screen::sheet:
         view = new SheetScreen(model);
+        break;
+    case Screen::money:
+        view = new MoneyPlanView(model);
         break;
     default:
         // Screens not part of this build yet show their title only.

@@ -16,40 +16,18 @@
 #include "screens/FileReveal.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
+#include "screens/SaveFile.h"
 #include "screens/TLLabel.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
-
-QString defaultSaveDialog(QWidget *parent, const SheetScreen::SaveRequest &request)
-{
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(request.filter);
-    dialog.setDefaultSuffix(request.suffix);
-    dialog.setDirectory(QFileInfo(request.suggestedPath).absolutePath());
-    dialog.selectFile(QFileInfo(request.suggestedPath).fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().first();
-}
-
-SheetScreen::SaveDialog &saveDialog()
-{
-    static SheetScreen::SaveDialog dialog = defaultSaveDialog;
-    return dialog;
-}
 
 QString filter(SheetScreen::Kind kind)
 {
@@ -61,32 +39,11 @@ QString filter(SheetScreen::Kind kind)
     return QString();
 }
 
-// Whole or nothing: the file is replaced only once every byte is written.
-void writeText(const QString &path, const QString &text)
-{
-    QSaveFile file(path);
-    const QByteArray bytes = text.toUtf8();
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return;
-    const QString reason = file.errorString();
-    throw DBError(reason.isEmpty() ? QStringLiteral("The file could not be written.")
-                                   : QStringLiteral("The file could not be written (") + reason
-                                         + QStringLiteral(")."));
-}
-
-QString startFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(documents).exists() ? documents : QDir::homePath();
-}
-
 } // namespace
 
 SheetScreen::SaveDialog SheetScreen::replaceSaveDialog(SaveDialog dialog)
 {
-    SaveDialog old = saveDialog();
-    saveDialog() = dialog ? std::move(dialog) : SaveDialog(defaultSaveDialog);
-    return old;
+    return SaveFile::replaceDialog(std::move(dialog));
 }
 
 SheetScreen::SheetScreen(AppModel &model, QWidget *parent)
@@ -259,16 +216,16 @@ QWidget *SheetScreen::preview(const ResourceSheet &sheet)
 
 void SheetScreen::save(const ResourceSheet &sheet, Kind kind)
 {
-    const SaveRequest request{QDir(startFolder()).filePath(suggestedName(sheet, kind)), filter(kind),
+    const SaveRequest request{QDir(SaveFile::startFolder()).filePath(suggestedName(sheet, kind)), filter(kind),
                               suffix(kind)};
-    const QString path = saveDialog()(window(), request);
+    const QString path = SaveFile::ask(window(), request);
     if (path.isEmpty())
         return;
     try {
         switch (kind) {
         case Kind::pdf: sheet.writePDF(path); break;
-        case Kind::html: writeText(path, sheet.html()); break;
-        case Kind::text: writeText(path, sheet.plainText()); break;
+        case Kind::html: SaveFile::writeText(path, sheet.html()); break;
+        case Kind::text: SaveFile::writeText(path, sheet.plainText()); break;
         }
         m_message = QStringLiteral("Saved: ") + QFileInfo(path).fileName();
         FileReveal::reveal(path);

@@ -5,6 +5,7 @@
 // built afresh when the state or My List changes; the line stays.
 
 #include "screens/ResourceSheet.h"
+#include "screens/SaveFile.h"
 
 #include <QWidget>
 
@@ -20,16 +21,9 @@ class SheetScreen : public QWidget
 public:
     enum class Kind { pdf, html, text };
 
-    // What the save dialog is asked: a suggested file (folder and name), the
-    // kind's name filter and its suffix. It answers the chosen path, or ""
-    // when the user cancels.
-    struct SaveRequest
-    {
-        QString suggestedPath;
-        QString filter;
-        QString suffix;
-    };
-    using SaveDialog = std::function<QString(QWidget *parent, const SaveRequest &request)>;
+    // The save dialog shared with every other save (screens/SaveFile.h).
+    using SaveRequest = SaveFile::Request;
+    using SaveDialog = SaveFile::Dialog;
     // Replaces the dialog and returns the one it replaced; an empty function
     // restores the default QFileDialog. Tests answer here.
     static SaveDialog replaceSaveDialog(SaveDialog dialog);

@@ -88,22 +88,34 @@ namespace {
 
 // The same picture serves every card of one size and look: drawing the soft
 // shadow is far slower than copying it, and cards are painted again whenever
-// a list around them moves.
-QPixmap cachedPicture(const QString &key, QSize size, qreal dpr,
-                      const std::function<void(QPainter &)> &draw)
+// a list around them moves. A card too large for the cache (a long list)
+// would be drawn into a new picture at every paint and never kept, so it is
+// drawn straight onto the target, where only the exposed part costs.
+void drawCached(QPainter &target, const QPointF &at, const QString &key, QSize size,
+                const std::function<void(QPainter &)> &draw)
 {
+    const qreal dpr = target.device()->devicePixelRatioF();
+    const qint64 bytes = qint64(size.width() * dpr) * qint64(size.height() * dpr) * 4;
+    if (bytes > qint64(QPixmapCache::cacheLimit()) * 1024 / 4) {
+        target.save();
+        target.translate(at);
+        target.setRenderHint(QPainter::Antialiasing);
+        draw(target);
+        target.restore();
+        return;
+    }
     QPixmap picture;
-    if (QPixmapCache::find(key, &picture))
-        return picture;
-    picture = QPixmap((QSizeF(size) * dpr).toSize());
-    picture.setDevicePixelRatio(dpr);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter);
-    painter.end();
-    QPixmapCache::insert(key, picture);
-    return picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = QPixmap((QSizeF(size) * dpr).toSize());
+        picture.setDevicePixelRatio(dpr);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        draw(painter);
+        painter.end();
+        QPixmapCache::insert(key, picture);
+    }
+    target.drawPixmap(at, picture);
 }
 
 } // namespace
@@ -117,7 +129,7 @@ void TLCard::paintShadow(QPainter &painter, const QRectF &panel) const
     const QString key = QStringLiteral("tlcard-shadow:%1x%2@%3:%4:%5:%6")
                             .arg(size.width()).arg(size.height()).arg(dpr).arg(m_zoom).arg(m_radius)
                             .arg(int(light));
-    const QPixmap picture = cachedPicture(key, size, dpr, [&](QPainter &p) {
+    drawCached(painter, panel.topLeft() - QPointF(m.left(), m.top()), key, size, [&](QPainter &p) {
         // Layered rounded shapes, offset 3 down, strongest at the core.
         const QRectF core(QPointF(m.left(), m.top()), panel.size());
         const double alpha = light ? 0.07 : 0.30;
@@ -132,7 +144,6 @@ void TLCard::paintShadow(QPainter &painter, const QRectF &panel) const
             p.drawRoundedRect(r, m_radius + spread, m_radius + spread);
         }
     });
-    painter.drawPixmap(panel.topLeft() - QPointF(m.left(), m.top()), picture);
 }
 
 void TLCard::paintEvent(QPaintEvent *)
@@ -144,7 +155,8 @@ void TLCard::paintEvent(QPaintEvent *)
                             .arg(width()).arg(height()).arg(dpr).arg(m_radius)
                             .arg(p.panelTop.rgba()).arg(p.panelBottom.rgba()).arg(outline.color().rgba())
                             .arg(outline.widthF());
-    const QPixmap picture = cachedPicture(key, size(), dpr, [&](QPainter &painter) {
+    QPainter target(this);
+    drawCached(target, QPointF(0, 0), key, size(), [&](QPainter &painter) {
         const QRectF panel = panelRect();
         painter.setPen(Qt::NoPen);
         QLinearGradient fill(panel.topLeft(), panel.bottomLeft());
@@ -154,5 +166,4 @@ void TLCard::paintEvent(QPaintEvent *)
         painter.drawRoundedRect(panel, m_radius, m_radius);
         MBPanel::strokeInside(painter, panel, m_radius, outline);
     });
-    QPainter(this).drawPixmap(0, 0, picture);
 }

@@ -1,0 +1,64 @@
+#include "money/ui/CashEditor.h"
+
+#include "look/app/TLButtonStyle.h"
+#include "look/app/TLPalette.h"
+#include "look/kit/MBZoom.h"
+#include "money/Money.h"
+#include "money/MoneyActions.h"
+#include "money/MoneyStore.h"
+#include "money/ui/TLField.h"
+#include "pdf/PdfPrint.h"
+#include "screens/TLLabel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+CashEditor::CashEditor(MoneyStore &store, QWidget *parent) : QWidget(parent), m_store(store)
+{
+    const TLPalette palette = TLPalette::current();
+    setObjectName(QStringLiteral("cashEditor"));
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(ipx(10));
+    row->addWidget(tlLabel(QStringLiteral("Money on hand now:"), 14, FontWeight::Bold, std::nullopt, false));
+    m_field = new TLField(QStringLiteral("$0.00"), 140);
+    m_field->setObjectName(QStringLiteral("cashField"));
+    m_field->setText(Money::plain(store.plan().cashOnHandCents));
+    row->addWidget(m_field);
+    m_button = new TLButton(QStringLiteral("Update"), {palette.accent, palette.onAccent, true});
+    m_button->setObjectName(QStringLiteral("cashUpdate"));
+    m_button->setAutoDefault(false);
+    connect(m_button, &QPushButton::clicked, this, &CashEditor::update);
+    row->addWidget(m_button);
+    m_error = tlLabel(QString(), 12, FontWeight::Semibold, TLPalette::red911());
+    m_error->setObjectName(QStringLiteral("cashError"));
+    m_error->hide();
+    row->addWidget(m_error, 1);
+    row->addStretch(0);
+}
+
+QString CashEditor::refusal()
+{
+    return QStringLiteral("Type an amount, like 45 or 45.50.");
+}
+
+QString CashEditor::error() const
+{
+    return m_error->isHidden() ? QString() : m_error->text();
+}
+
+void CashEditor::update()
+{
+    const std::optional<qint64> cents = Money::parse(m_field->text());
+    if (!cents) {
+        m_error->setText(refusal());
+        m_error->show();
+        return;
+    }
+    m_error->clear();
+    m_error->hide();
+    if (MoneyActions::setCash(*cents, m_store))
+        m_field->setText(Money::plain(*cents));
+    else
+        PdfPrint::beep();
+}

@@ -1,0 +1,249 @@
+#include "money/ui/EntriesCard.h"
+
+#include "look/app/TLButtonStyle.h"
+#include "look/app/TLCard.h"
+#include "look/app/TLPalette.h"
+#include "look/app/TLSectionTitle.h"
+#include "look/app/TLStyle.h"
+#include "look/kit/MBDivider.h"
+#include "look/kit/MBRebuildHost.h"
+#include "look/kit/MBSymbolView.h"
+#include "look/kit/MBZoom.h"
+#include "money/Money.h"
+#include "money/MoneyActions.h"
+#include "money/MoneyCategory.h"
+#include "money/MoneyStore.h"
+#include "money/ui/EntryForm.h"
+#include "money/ui/KindBar.h"
+#include "pdf/PdfPrint.h"
+#include "screens/TLLabel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+QString perText(MoneyPeriod period)
+{
+    return period == MoneyPeriod::week ? QStringLiteral("a week") : QStringLiteral("a month");
+}
+
+QWidget *byKind(const MoneyPlan &plan, MoneyPeriod period)
+{
+    const TLPalette palette = TLPalette::current();
+    auto *block = new QWidget;
+    block->setObjectName(QStringLiteral("byKind"));
+    auto *column = new QVBoxLayout(block);
+    column->setContentsMargins(0, ipx(4), 0, 0);
+    column->setSpacing(ipx(5));
+    column->addWidget(tlLabel(QStringLiteral("By kind"), 12, FontWeight::Bold, palette.dim));
+    const QList<MoneyPlan::CategoryTotal> totals = plan.categoryTotals(MoneyKind::expense, period);
+    const qint64 reference = totals.isEmpty() ? 1 : qMax<qint64>(1, totals.first().cents);
+    for (const MoneyPlan::CategoryTotal &t : totals) {
+        auto *row = new QHBoxLayout;
+        row->setSpacing(ipx(8));
+        QLabel *title = tlLabel(t.title, 12.5, FontWeight::Regular, std::nullopt, false);
+        title->setFixedWidth(qRound(tlPx(190)));
+        row->addWidget(title, 0, Qt::AlignVCenter);
+        auto *bar = new KindBar(t.cents, reference);
+        bar->setObjectName(QStringLiteral("kindBar-") + t.id);
+        row->addWidget(bar, 1, Qt::AlignVCenter);
+        QLabel *amount = tlLabel(Money::text(t.cents), 12.5, FontWeight::Semibold, std::nullopt, false);
+        amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        amount->setFixedWidth(qRound(tlPx(100)));
+        row->addWidget(amount, 0, Qt::AlignVCenter);
+        column->addLayout(row);
+    }
+    return block;
+}
+
+// A line's row. Its height for a width is measured once: the rows never
+// change, and a long plan would otherwise measure every label of every row
+// again whenever the page around them is laid out.
+class EntryRow final : public QWidget
+{
+public:
+    explicit EntryRow(QWidget *inner) : m_inner(inner)
+    {
+        inner->setParent(this);
+        QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        policy.setHeightForWidth(true);
+        setSizePolicy(policy);
+    }
+
+    QSize sizeHint() const override { return m_inner->sizeHint(); }
+    QSize minimumSizeHint() const override { return m_inner->minimumSizeHint(); }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override
+    {
+        auto it = m_heights.constFind(width);
+        if (it == m_heights.cend())
+            it = m_heights.insert(width, m_inner->heightForWidth(width));
+        return *it;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *) override { m_inner->setGeometry(rect()); }
+
+private:
+    QWidget *m_inner;
+    mutable QHash<int, int> m_heights;
+};
+
+} // namespace
+
+EntriesCard::EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period, QWidget *parent)
+    : QWidget(parent), m_kind(kind), m_store(store), m_period(period), m_zoom(MBZoomScope::current())
+{
+    const bool income = kind == MoneyKind::income;
+    setObjectName(income ? QStringLiteral("incomeCard") : QStringLiteral("expenseCard"));
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(ipx(10));
+    outer->addWidget(new TLSectionTitle(income ? QStringLiteral("Money coming in") : QStringLiteral("Money going out")));
+    auto *card = new TLCard;
+    outer->addWidget(card);
+    card->body()->setSpacing(ipx(10));
+
+    auto *rows = new QWidget;
+    m_rowsLayout = new QVBoxLayout(rows);
+    m_rowsLayout->setContentsMargins(0, 0, 0, 0);
+    m_rowsLayout->setSpacing(ipx(10));
+    card->addWidget(rows);
+    auto *foot = new QWidget;
+    m_footLayout = new QVBoxLayout(foot);
+    m_footLayout->setContentsMargins(0, 0, 0, 0);
+    card->addWidget(foot);
+    m_form = new EntryForm(kind, store);
+    card->addWidget(m_form);
+    refresh(period);
+}
+
+QString EntriesCard::emptyText(MoneyKind kind)
+{
+    return kind == MoneyKind::income
+        ? QStringLiteral("Nothing yet. Add a job, gig work, benefits or other money that comes in.")
+        : QStringLiteral("Nothing yet. Add what you spend on food, fuel, your phone and more.");
+}
+
+void EntriesCard::refresh(MoneyPeriod period)
+{
+    MBZoomScope scope(m_zoom);
+    const MoneyPlan &plan = m_store.plan();
+    const QList<MoneyEntry> lines = plan.entriesOf(m_kind);
+    const bool periodChanged = !(period == m_period);
+    m_period = period;
+
+    // Rows whose line changed, went away, or show another period go.
+    QHash<QString, Row> kept;
+    for (const MoneyEntry &e : lines) {
+        auto it = m_rows.find(e.id);
+        if (it != m_rows.end() && !periodChanged && it->entry == e) {
+            kept.insert(e.id, *it);
+            m_rows.erase(it);
+        }
+    }
+    for (const Row &gone : std::as_const(m_rows))
+        MBRebuildHost::retire(m_rowsLayout, gone.widget);
+    m_rows = kept;
+    for (int i = 0; i < lines.size(); ++i) {
+        const MoneyEntry &e = lines.at(i);
+        auto it = m_rows.find(e.id);
+        if (it == m_rows.end())
+            it = m_rows.insert(e.id, {e, makeRow(e)});
+        if (m_rowsLayout->indexOf(it->widget) != i) {
+            m_rowsLayout->removeWidget(it->widget);
+            m_rowsLayout->insertWidget(i, it->widget);
+        }
+    }
+    m_rowsLayout->parentWidget()->setVisible(!lines.isEmpty());
+
+    QWidget *old = m_foot;
+    m_foot = nullptr;
+    MBRebuildHost::retire(m_footLayout, old);
+    m_foot = makeFoot(plan, !lines.isEmpty());
+    m_footLayout->addWidget(m_foot);
+}
+
+QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
+{
+    const TLPalette palette = TLPalette::current();
+    auto *block = new QWidget;
+    auto *column = new QVBoxLayout(block);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(ipx(10));
+    auto *row = new QHBoxLayout;
+    row->setSpacing(ipx(12));
+
+    auto *icon = new MBSymbolView(MoneyCategory::icon(entry.kind, entry.category), tlPx(17));
+    icon->setColorSource([] { return TLPalette::current().accent; });
+    icon->setBoxWidth(tlPx(30));
+    row->addWidget(icon, 0, Qt::AlignVCenter);
+
+    auto *text = new QVBoxLayout;
+    text->setSpacing(ipx(2));
+    QLabel *name = tlLabel(entry.displayLabel(), 15, FontWeight::Bold);
+    name->setObjectName(QStringLiteral("entryLabel"));
+    text->addWidget(name);
+    text->addWidget(tlLabel(entry.categoryTitle() + QStringLiteral(" \u00b7 ") + Money::text(entry.cents) + u' '
+                                + entry.frequency.shortText(),
+                            12.5, FontWeight::Regular, palette.dim));
+    row->addLayout(text, 1);
+
+    QLabel *amount = tlLabel(Money::text(MoneyPlan::amount(entry, m_period)), 16, FontWeight::Heavy, std::nullopt,
+                             false);
+    amount->setObjectName(QStringLiteral("entryAmount"));
+    row->addWidget(amount, 0, Qt::AlignVCenter);
+    row->addWidget(tlLabel(m_period == MoneyPeriod::week ? QStringLiteral("/ week") : QStringLiteral("/ month"),
+                           11.5, FontWeight::Regular, palette.dim, false),
+                   0, Qt::AlignVCenter);
+    auto *remove = new TLButton(QStringLiteral("Remove"), {}, QStringLiteral("trash"));
+    remove->setObjectName(QStringLiteral("removeButton"));
+    remove->setToolTip(QStringLiteral("Remove this line"));
+    remove->setAutoDefault(false);
+    const QString id = entry.id;
+    connect(remove, &QPushButton::clicked, this, [this, id] { this->remove(id); });
+    row->addWidget(remove, 0, Qt::AlignVCenter);
+
+    column->addLayout(row);
+    column->addWidget(new MBDivider);
+    auto *shown = new EntryRow(block);
+    shown->setObjectName(QStringLiteral("entryRow"));
+    shown->setProperty("entryId", entry.id);
+    return shown;
+}
+
+QWidget *EntriesCard::makeFoot(const MoneyPlan &plan, bool hasLines)
+{
+    auto *foot = new QWidget;
+    auto *column = new QVBoxLayout(foot);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(ipx(10));
+    const bool income = m_kind == MoneyKind::income;
+    if (!hasLines) {
+        QLabel *empty = tlLabel(emptyText(m_kind), 14);
+        empty->setObjectName(QStringLiteral("emptyText"));
+        column->addWidget(empty);
+        return foot;
+    }
+    auto *total = new QHBoxLayout;
+    total->addWidget(tlLabel(income ? QStringLiteral("Total coming in") : QStringLiteral("Total going out"), 15,
+                             FontWeight::Heavy, std::nullopt, false),
+                     0, Qt::AlignVCenter);
+    total->addStretch(1);
+    QLabel *sum = tlLabel(Money::text(plan.total(m_kind, m_period)) + u' ' + perText(m_period), 17,
+                          FontWeight::Heavy, std::nullopt, false);
+    sum->setObjectName(QStringLiteral("totalText"));
+    total->addWidget(sum, 0, Qt::AlignVCenter);
+    column->addLayout(total);
+    if (!income)
+        column->addWidget(byKind(plan, m_period));
+    return foot;
+}
+
+void EntriesCard::remove(const QString &id)
+{
+    if (!MoneyActions::remove(id, m_store))
+        PdfPrint::beep();
+}

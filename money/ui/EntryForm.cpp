@@ -1,0 +1,142 @@
+#include "money/ui/EntryForm.h"
+
+#include "look/app/TLButtonStyle.h"
+#include "look/app/TLPalette.h"
+#include "look/app/TLStyle.h"
+#include "look/kit/MBDivider.h"
+#include "look/kit/MBSymbols.h"
+#include "look/kit/MBZoom.h"
+#include "money/Money.h"
+#include "money/MoneyActions.h"
+#include "money/MoneyCategory.h"
+#include "money/MoneyStore.h"
+#include "money/ui/MoneyForm.h"
+#include "money/ui/TLField.h"
+#include "pdf/PdfPrint.h"
+#include "screens/SegmentedPicker.h"
+#include "screens/TLLabel.h"
+#include "screens/TLPopUp.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace {
+
+// A category's symbol as a menu icon, in the text colour of the moment.
+QIcon symbolIcon(const QString &name, double size)
+{
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(QSize(qCeil(size), qCeil(size)) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setFont(MBSymbols::font(size * 0.9));
+    painter.setPen(TLPalette::current().text);
+    painter.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, MBSymbols::glyph(name));
+    painter.end();
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+EntryForm::EntryForm(MoneyKind kind, MoneyStore &store, QWidget *parent)
+    : QWidget(parent), m_kind(kind), m_store(store)
+{
+    const TLPalette palette = TLPalette::current();
+    const bool income = kind == MoneyKind::income;
+    setObjectName(income ? QStringLiteral("incomeForm") : QStringLiteral("expenseForm"));
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(ipx(10));
+    column->addWidget(new MBDivider);
+    column->addWidget(tlLabel(income ? QStringLiteral("Add money coming in") : QStringLiteral("Add money going out"),
+                              14, FontWeight::Bold));
+
+    m_category = new TLPopUp;
+    m_category->setObjectName(QStringLiteral("kindPicker"));
+    m_category->setAccessibleName(QStringLiteral("Kind"));
+    m_category->setFont(tlFont(14));
+    const double iconSize = tlPx(16);
+    m_category->setIconSize(QSize(qCeil(iconSize), qCeil(iconSize)));
+    for (const MoneyCategory::Row &row : MoneyCategory::list(kind))
+        m_category->addItem(symbolIcon(row.icon, iconSize), row.title, row.id);
+    m_category->setCurrentIndex(0);
+    m_category->setFixedWidth(qRound(tlPx(230)));
+    m_category->setMinimumHeight(ipx(34));
+
+    m_label = new TLField(income ? QStringLiteral("Kitchen job, deliveries\u2026") : QStringLiteral("Groceries, gas\u2026"),
+                          220);
+    m_label->setObjectName(QStringLiteral("labelField"));
+    m_amount = new TLField(QStringLiteral("$0.00"), 110);
+    m_amount->setObjectName(QStringLiteral("amountField"));
+
+    QStringList titles;
+    for (MoneyFrequency f : MoneyFrequency::allCases())
+        titles << f.title();
+    m_frequency = new SegmentedPicker(titles);
+    m_frequency->setObjectName(QStringLiteral("frequencyPicker"));
+    m_frequency->setAccessibleName(QStringLiteral("How often"));
+    m_frequency->setPreferredWidth(qRound(tlPx(300)));
+    m_frequency->setCurrent(int(MoneyFrequency::allCases().indexOf(MoneyFrequency::week)));
+
+    QWidget *fields = MoneyForm::flow(10);
+    MoneyForm::addColumn(fields, QStringLiteral("Kind"), m_category);
+    MoneyForm::addColumn(fields, QStringLiteral("What is it? (optional)"), m_label);
+    MoneyForm::addColumn(fields, QStringLiteral("Amount"), m_amount);
+    MoneyForm::addColumn(fields, QStringLiteral("How often"), m_frequency);
+    column->addWidget(fields);
+
+    m_button = new TLButton(QStringLiteral("Add"), {palette.accent, palette.onAccent, true},
+                            QStringLiteral("plus.circle.fill"));
+    m_button->setObjectName(QStringLiteral("addButton"));
+    m_button->setAutoDefault(false);
+    connect(m_button, &QPushButton::clicked, this, &EntryForm::add);
+    m_error = tlLabel(QString(), 12, FontWeight::Semibold, TLPalette::red911());
+    m_error->setObjectName(QStringLiteral("addError"));
+    m_error->hide();
+    column->addWidget(MoneyForm::buttonRow(m_button, m_error));
+}
+
+QString EntryForm::refusal()
+{
+    return QStringLiteral("Type an amount more than zero, like 12 or 12.50.");
+}
+
+QString EntryForm::category() const
+{
+    const QString id = m_category->currentData().toString();
+    return id.isEmpty() ? MoneyCategory::list(m_kind).first().id : id;
+}
+
+MoneyFrequency EntryForm::frequency() const
+{
+    const QList<MoneyFrequency> &all = MoneyFrequency::allCases();
+    const int i = m_frequency->current();
+    return i >= 0 && i < all.size() ? all.at(i) : MoneyFrequency::week;
+}
+
+QString EntryForm::error() const
+{
+    return m_error->isHidden() ? QString() : m_error->text();
+}
+
+void EntryForm::add()
+{
+    const std::optional<qint64> cents = Money::parse(m_amount->text());
+    if (!cents || *cents < 1) {
+        m_error->setText(refusal());
+        m_error->show();
+        return;
+    }
+    m_error->clear();
+    m_error->hide();
+    if (MoneyActions::add(m_kind, category(), m_label->text(), *cents, frequency(), m_store)) {
+        m_label->setText(QString());
+        m_amount->setText(QString());
+    } else {
+        PdfPrint::beep();
+    }
+}

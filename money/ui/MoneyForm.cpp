@@ -1,0 +1,45 @@
+#include "money/ui/MoneyForm.h"
+
+#include "look/app/TLPalette.h"
+#include "look/kit/MBZoom.h"
+#include "screens/FlowLayout.h"
+#include "screens/TLLabel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace MoneyForm {
+
+QWidget *flow(double spacing)
+{
+    auto *row = new QWidget;
+    auto *layout = new FlowLayout(row, spacing);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return row;
+}
+
+void addColumn(QWidget *flow, const QString &caption, QWidget *control)
+{
+    auto *column = new QWidget;
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(ipx(3));
+    layout->addWidget(tlLabel(caption, 11.5, FontWeight::Bold, TLPalette::current().dim, false));
+    layout->addWidget(control, 0, Qt::AlignLeft);
+    flow->layout()->addWidget(column);
+}
+
+QWidget *buttonRow(QWidget *button, QLabel *sentence)
+{
+    auto *row = new QWidget;
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(ipx(10));
+    layout->addWidget(button, 0, Qt::AlignVCenter);
+    layout->addWidget(sentence, 1, Qt::AlignVCenter);
+    layout->addStretch(0);
+    return row;
+}
+
+} // namespace MoneyForm

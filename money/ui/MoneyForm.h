@@ -1,0 +1,20 @@
+#pragma once
+// The shared layout of the Money Plan's forms: captioned controls side by
+// side that wrap onto more rows on a narrow card, and the row of a form's
+// button with its refusal sentence.
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace MoneyForm {
+
+// An empty row of form columns, `spacing` points apart.
+QWidget *flow(double spacing);
+// Appends a column: the caption (small, bold, dim) above the control.
+void addColumn(QWidget *flow, const QString &caption, QWidget *control);
+// The button, then the sentence (hidden while empty), at the leading edge.
+QWidget *buttonRow(QWidget *button, QLabel *sentence);
+
+} // namespace MoneyForm

@@ -1,0 +1,336 @@
+#include "money/ui/MoneyPlanView.h"
+
+#include "app/AppModel.h"
+#include "app/StatePrompt.h"
+#include "data/DBError.h"
+#include "look/app/TLButtonStyle.h"
+#include "look/app/TLCard.h"
+#include "look/app/TLPalette.h"
+#include "look/app/TLPrefs.h"
+#include "look/app/TLSectionTitle.h"
+#include "look/app/TLStyle.h"
+#include "look/kit/MBDivider.h"
+#include "look/kit/MBRebuildHost.h"
+#include "look/kit/MBSymbolView.h"
+#include "look/kit/MBZoom.h"
+#include "look/kit/Prefs.h"
+#include "money/Money.h"
+#include "money/MoneyStore.h"
+#include "money/MoneyTips.h"
+#include "money/ui/CashEditor.h"
+#include "money/ui/EntriesCard.h"
+#include "money/ui/MoneyReportPDF.h"
+#include "money/ui/MoneyStat.h"
+#include "money/ui/NameEditor.h"
+#include "money/ui/SavingsCard.h"
+#include "money/ui/TipCard.h"
+#include "screens/FileReveal.h"
+#include "screens/FlowLayout.h"
+#include "screens/Page.h"
+#include "screens/PageHeader.h"
+#include "screens/SaveFile.h"
+#include "screens/SegmentedPicker.h"
+#include "screens/TLLabel.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+QWidget *column(double spacing, QVBoxLayout **layout = nullptr)
+{
+    auto *w = new QWidget;
+    auto *l = new QVBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(ipx(spacing));
+    if (layout)
+        *layout = l;
+    return w;
+}
+
+} // namespace
+
+MoneyPlanView::MoneyPlanView(AppModel &model, QWidget *parent)
+    : QWidget(parent), m_model(model), m_zoom(MBZoomScope::current())
+{
+    setObjectName(QStringLiteral("moneyPlan"));
+    auto *page = new Page({new PageHeader(QStringLiteral("dollarsign.circle.fill"), QStringLiteral("Money Plan"),
+                                          QStringLiteral("Write down what comes in and what goes out. See how long "
+                                                         "your money lasts, and save a little at a time. It stays "
+                                                         "on this computer and works without internet."))});
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page);
+
+    MoneyStore *store = model.money();
+    if (!store) {
+        auto *card = new TLCard;
+        card->setObjectName(QStringLiteral("moneyUnavailable"));
+        card->addWidget(tlLabel(QStringLiteral("The Money Plan could not be opened. The rest of the app still works."),
+                                14));
+        page->addBlock(card);
+        return;
+    }
+    page->addBlock(periodRow());
+    page->addBlock(summaryCard());
+    m_savings = new SavingsCard(*store);
+    page->addBlock(m_savings);
+    m_income = new EntriesCard(MoneyKind::income, *store, period());
+    page->addBlock(m_income);
+    m_expense = new EntriesCard(MoneyKind::expense, *store, period());
+    page->addBlock(m_expense);
+    auto *tips = column(16, &m_tipsLayout);
+    tips->setObjectName(QStringLiteral("tipsSection"));
+    page->addBlock(tips);
+    page->addBlock(new TLSectionTitle(QStringLiteral("Print or save your Money Plan")));
+    page->addBlock(printCard());
+    refreshTips();
+
+    connect(store, &MoneyStore::planChanged, this, &MoneyPlanView::refresh);
+    connect(&model, &AppModel::stateCodeChanged, this, &MoneyPlanView::refreshTips);
+    connect(&Prefs::shared(), &Prefs::changed, this, [this](const QString &key) {
+        if (key == TLPrefs::moneyPeriodKey)
+            refresh();
+    });
+}
+
+MoneyPeriod MoneyPlanView::period()
+{
+    const std::optional<QString> raw = Prefs::shared().string(TLPrefs::moneyPeriodKey);
+    return MoneyPeriod::fromRawValue(raw.value_or(QString())).value_or(MoneyPeriod::week);
+}
+
+QColor MoneyPlanView::runwayColor(std::optional<qint64> days)
+{
+    return days && *days < 30 ? TLPalette::red911() : TLPalette::current().accent;
+}
+
+QString MoneyPlanView::suggestedName(const MoneyReport &report, Kind kind)
+{
+    QString name = report.title();
+    name.replace(QChar(0x2014), u'-').replace(u'/', u'-');
+    return name + (kind == Kind::pdf ? QStringLiteral(".pdf") : QStringLiteral(".csv"));
+}
+
+QWidget *MoneyPlanView::periodRow()
+{
+    auto *row = new QWidget;
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(ipx(12));
+    layout->addWidget(tlLabel(QStringLiteral("Show amounts:"), 15, FontWeight::Bold, std::nullopt, false), 0,
+                      Qt::AlignVCenter);
+    QStringList titles;
+    for (MoneyPeriod p : MoneyPeriod::allCases())
+        titles << p.title();
+    m_periodPicker = new SegmentedPicker(titles);
+    m_periodPicker->setObjectName(QStringLiteral("periodPicker"));
+    m_periodPicker->setAccessibleName(QStringLiteral("Show amounts"));
+    m_periodPicker->setPreferredWidth(ipx(300));
+    m_periodPicker->setMaximumWidth(ipx(300));
+    // An unknown stored value matches no segment until one is picked.
+    const std::optional<QString> raw = Prefs::shared().string(TLPrefs::moneyPeriodKey);
+    const std::optional<MoneyPeriod> stored = raw ? MoneyPeriod::fromRawValue(*raw) : MoneyPeriod::week;
+    m_periodPicker->setCurrent(stored ? int(MoneyPeriod::allCases().indexOf(*stored)) : -1);
+    connect(m_periodPicker, &SegmentedPicker::chosen, this, [](int index) {
+        Prefs::shared().setString(TLPrefs::moneyPeriodKey, MoneyPeriod::allCases().at(index).rawValue());
+    });
+    layout->addWidget(m_periodPicker, 1, Qt::AlignVCenter);
+    layout->addStretch(0);
+    return row;
+}
+
+QWidget *MoneyPlanView::summaryCard()
+{
+    auto *card = new TLCard;
+    card->setObjectName(QStringLiteral("summaryCard"));
+    card->body()->setSpacing(ipx(14));
+    auto *holder = column(0, &m_figuresLayout);
+    card->addWidget(holder);
+    m_figures = summaryFigures();
+    m_figuresLayout->addWidget(m_figures);
+    m_cash = new CashEditor(*m_model.money());
+    card->addWidget(m_cash);
+    return card;
+}
+
+QWidget *MoneyPlanView::summaryFigures()
+{
+    const TLPalette palette = TLPalette::current();
+    const MoneyPlan &plan = m_model.money()->plan();
+    const MoneyPeriod shown = period();
+    QVBoxLayout *layout = nullptr;
+    QWidget *figures = column(14, &layout);
+    figures->setObjectName(QStringLiteral("summaryFigures"));
+
+    auto *tiles = new QHBoxLayout;
+    tiles->setSpacing(ipx(12));
+    const qint64 left = plan.leftOver(shown);
+    const struct { const char16_t *title; qint64 value; QColor color; const char16_t *name; } stats[] = {
+        {u"Coming in", plan.total(MoneyKind::income, shown), TLPalette::green211(), u"statIn"},
+        {u"Going out", plan.total(MoneyKind::expense, shown), TLPalette::blue988(), u"statOut"},
+        {u"Left over", left, MoneyStat::leftOverColor(left), u"statLeft"},
+    };
+    for (const auto &s : stats) {
+        auto *tile = new MoneyStat(QString::fromUtf16(s.title), s.value, shown, s.color);
+        tile->setObjectName(QString::fromUtf16(s.name));
+        tiles->addWidget(tile, 1);
+    }
+    layout->addLayout(tiles);
+    layout->addWidget(new MBDivider);
+
+    auto *runway = new QHBoxLayout;
+    runway->setSpacing(ipx(14));
+    auto *glass = new MBSymbolView(QStringLiteral("hourglass"), tlPx(28));
+    glass->setObjectName(QStringLiteral("hourglass"));
+    const std::optional<qint64> days = plan.runwayDays();
+    glass->setColorSource([days] { return runwayColor(days); });
+    runway->addWidget(glass, 0, Qt::AlignVCenter);
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(ipx(3));
+    texts->addWidget(tlLabel(QStringLiteral("Days until money runs out"), 13, FontWeight::Bold, palette.dim));
+    QLabel *sentence = tlLabel(plan.runwayText(), 22, FontWeight::Heavy);
+    sentence->setObjectName(QStringLiteral("runwayText"));
+    texts->addWidget(sentence);
+    texts->addWidget(tlLabel(QStringLiteral("Based on your money on hand and what comes in and goes out now."), 11.5,
+                             FontWeight::Regular, palette.dim));
+    runway->addLayout(texts, 1);
+    layout->addLayout(runway);
+    return figures;
+}
+
+QWidget *MoneyPlanView::printCard()
+{
+    const TLPalette palette = TLPalette::current();
+    auto *card = new TLCard;
+    card->setObjectName(QStringLiteral("printCard"));
+    card->body()->setSpacing(ipx(10));
+
+    // The editor goes below its label on a narrow window.
+    auto *nameRow = new QWidget;
+    auto *nameFlow = new FlowLayout(nameRow, 8);
+    nameFlow->setContentsMargins(0, 0, 0, 0);
+    m_name = new NameEditor(*m_model.money());
+    QLabel *nameLabel = tlLabel(QStringLiteral("Name on the plan (optional):"), 13, FontWeight::Semibold,
+                                std::nullopt, false);
+    nameLabel->setMinimumHeight(m_name->sizeHint().height());
+    nameLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    nameFlow->addWidget(nameLabel);
+    nameFlow->addWidget(m_name);
+    card->addWidget(nameRow);
+
+    auto *buttons = new QWidget;
+    auto *row = new FlowLayout(buttons, 10);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto *print = new TLButton(QStringLiteral("Print\u2026"), {palette.accent, palette.onAccent, true},
+                               QStringLiteral("printer.fill"));
+    print->setObjectName(QStringLiteral("moneyPrint"));
+    connect(print, &QPushButton::clicked, this, [this] { MoneyReportPDF::printPlan(report()); });
+    auto *pdf = new TLButton(QStringLiteral("Save as PDF\u2026"), {std::nullopt, std::nullopt, true},
+                             QStringLiteral("doc.richtext"));
+    pdf->setObjectName(QStringLiteral("moneySavePDF"));
+    connect(pdf, &QPushButton::clicked, this, [this] { save(Kind::pdf); });
+    auto *csv = new TLButton(QStringLiteral("Save as CSV (spreadsheet)\u2026"), {std::nullopt, std::nullopt, true},
+                             QStringLiteral("tablecells"));
+    csv->setObjectName(QStringLiteral("moneySaveCSV"));
+    connect(csv, &QPushButton::clicked, this, [this] { save(Kind::csv); });
+    for (TLButton *b : {print, pdf, csv}) {
+        b->setAutoDefault(false);
+        row->addWidget(b);
+    }
+    card->addWidget(buttons);
+
+    m_messageLabel = tlLabel(QString(), 12.5, FontWeight::Semibold, palette.dim);
+    m_messageLabel->setObjectName(QStringLiteral("moneyMessage"));
+    m_messageLabel->hide();
+    card->addWidget(m_messageLabel);
+    return card;
+}
+
+MoneyReport MoneyPlanView::report() const
+{
+    return MoneyReport(m_model.money()->plan(), m_model.stateCode(), m_model.data());
+}
+
+void MoneyPlanView::save(Kind kind)
+{
+    const MoneyReport made = report();
+    const SaveFile::Request request{
+        QDir(SaveFile::startFolder()).filePath(suggestedName(made, kind)),
+        kind == Kind::pdf ? QStringLiteral("PDF document (*.pdf)") : QStringLiteral("CSV spreadsheet (*.csv)"),
+        kind == Kind::pdf ? QStringLiteral("pdf") : QStringLiteral("csv")};
+    const QString path = SaveFile::ask(window(), request);
+    if (path.isEmpty())
+        return;
+    try {
+        if (kind == Kind::pdf)
+            MoneyReportPDF::writePDF(made, path);
+        else
+            SaveFile::writeText(path, made.csv());
+        setMessage(QStringLiteral("Saved: ") + QFileInfo(path).fileName());
+        FileReveal::reveal(path);
+    } catch (const DBError &e) {
+        setMessage(QStringLiteral("Could not save: ") + e.description);
+    }
+}
+
+void MoneyPlanView::setMessage(const QString &message)
+{
+    m_message = message;
+    m_messageLabel->setText(message);
+    m_messageLabel->setVisible(!message.isEmpty());
+}
+
+void MoneyPlanView::refresh()
+{
+    if (!m_model.money())
+        return;
+    MBZoomScope scope(m_zoom);
+    const std::optional<QString> raw = Prefs::shared().string(TLPrefs::moneyPeriodKey);
+    const std::optional<MoneyPeriod> stored = raw ? MoneyPeriod::fromRawValue(*raw) : MoneyPeriod::week;
+    m_periodPicker->setCurrent(stored ? int(MoneyPeriod::allCases().indexOf(*stored)) : -1);
+    QWidget *old = m_figures;
+    m_figures = nullptr;
+    MBRebuildHost::retire(m_figuresLayout, old);
+    m_figures = summaryFigures();
+    m_figuresLayout->addWidget(m_figures);
+    m_savings->refresh();
+    m_income->refresh(period());
+    m_expense->refresh(period());
+    refreshTips();
+}
+
+void MoneyPlanView::refreshTips()
+{
+    MoneyStore *store = m_model.money();
+    if (!store)
+        return;
+    MBZoomScope scope(m_zoom);
+    const QList<MoneyTip> tips = MoneyTips::tips(store->plan(), m_model.stateCode(), m_model.data(), 5);
+    if (m_shownTips && *m_shownTips == tips && m_shownState == m_model.stateCode())
+        return;
+    m_shownTips = tips;
+    m_shownState = m_model.stateCode();
+    QWidget *old = m_tips;
+    m_tips = nullptr;
+    MBRebuildHost::retire(m_tipsLayout, old);
+    m_tipsLayout->parentWidget()->setVisible(!tips.isEmpty());
+    if (tips.isEmpty())
+        return;
+    QVBoxLayout *layout = nullptr;
+    m_tips = column(16, &layout);
+    QString title = QStringLiteral("Ways to spend less or bring in more");
+    if (!m_model.stateName().isEmpty())
+        title += QStringLiteral(" in ") + m_model.stateName();
+    auto *heading = new TLSectionTitle(title);
+    heading->setObjectName(QStringLiteral("tipsTitle"));
+    layout->addWidget(heading);
+    if (m_model.stateCode().isEmpty())
+        layout->addWidget(new StatePrompt(m_model));
+    for (const MoneyTip &tip : tips)
+        layout->addWidget(new TipCard(tip, m_model));
+    m_tipsLayout->addWidget(m_tips);
+}

@@ -1,0 +1,66 @@
+#include "screens/SaveFile.h"
+
+#include "data/DBError.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace SaveFile {
+namespace {
+
+QString defaultDialog(QWidget *parent, const Request &request)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.suffix);
+    dialog.setDirectory(QFileInfo(request.suggestedPath).absolutePath());
+    dialog.selectFile(QFileInfo(request.suggestedPath).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+Dialog &dialogFunction()
+{
+    static Dialog dialog = defaultDialog;
+    return dialog;
+}
+
+} // namespace
+
+Dialog replaceDialog(Dialog dialog)
+{
+    Dialog old = dialogFunction();
+    dialogFunction() = dialog ? std::move(dialog) : Dialog(defaultDialog);
+    return old;
+}
+
+QString ask(QWidget *parent, const Request &request)
+{
+    return dialogFunction()(parent, request);
+}
+
+QString startFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+void writeText(const QString &path, const QString &text)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = text.toUtf8();
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return;
+    const QString reason = file.errorString();
+    throw DBError(reason.isEmpty() ? QStringLiteral("The file could not be written.")
+                                   : QStringLiteral("The file could not be written (") + reason
+                                         + QStringLiteral(")."));
+}
+
+} // namespace SaveFile
