@@ -366,6 +366,27 @@ private Q_SLOTS:
         QCOMPARE(SavingsBar::fillWidth(0, 500), 0.0);
     }
 
+    void emptySavingsTrackIsFaint_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::newRow("warm") << TLThemes::warmID;
+        QTest::newRow("ember") << TLThemes::emberID;
+    }
+
+    void emptySavingsTrackIsFaint()
+    {
+        QFETCH(QString, theme);
+        Prefs::shared().setString(MRBYThemes::key, theme);
+        SavingsBar bar(0);
+        bar.resize(200, bar.sizeHint().height());
+        QImage image(bar.size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        bar.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        // The border colour at 0.6 of its own opacity, not a solid grey bar.
+        const int expected = qRound(TLPalette::current().border.alphaF() * 0.6 * 255);
+        QVERIFY(qAbs(image.pixelColor(100, bar.height() / 2).alpha() - expected) <= 1);
+    }
+
     void savedName_data()
     {
         QTest::addColumn<QString>("name");
