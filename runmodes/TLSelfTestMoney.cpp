@@ -1,6 +1,6 @@
 // The self-test's Money Plan section: arithmetic on small plans in memory,
 // amounts read and shown, the plan file across two processes, the example
-// plan and its CSV report, the tips and the help topic.
+// plan and its PDF and CSV report, the tips and the help topic.
 
 #include "runmodes/TLSelfTestSections.h"
 
@@ -16,10 +16,12 @@
 #include "money/MoneyReport.h"
 #include "money/MoneyStore.h"
 #include "money/MoneyTips.h"
+#include "money/ui/MoneyReportPDF.h"
 #include "runmodes/TLMoneyExample.h"
 #include "runmodes/TLTestRun.h"
 
 #include <QFile>
+#include <QPdfDocument>
 #include <QUuid>
 
 #include <memory>
@@ -270,6 +272,93 @@ QString readUtf8(const QString &path)
     return QString::fromUtf8(f.readAll());
 }
 
+struct PdfRead
+{
+    int pages = 0;
+    QString text; // every page's text, line breaks as blanks
+};
+
+// What a PDF file holds as read back by a PDF reader; nothing when it cannot
+// be read.
+PdfRead readPdf(const QString &path)
+{
+    PdfRead read;
+    QPdfDocument pdf;
+    if (pdf.load(path) != QPdfDocument::Error::None)
+        return read;
+    read.pages = pdf.pageCount();
+    QStringList pages;
+    for (int p = 0; p < read.pages; ++p)
+        pages << pdf.getAllText(p).text();
+    read.text = pages.join(QLatin1Char(' '));
+    read.text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    read.text.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return read;
+}
+
+// The pages written, 0 when writing failed.
+int writePdf(const MoneyReport &report, const QString &path)
+{
+    try {
+        return MoneyReportPDF::writePDF(report, path);
+    } catch (...) {
+        return 0;
+    }
+}
+
+bool containsAll(const QString &text, const QStringList &parts)
+{
+    for (const QString &part : parts) {
+        if (!text.contains(part))
+            return false;
+    }
+    return true;
+}
+
+void examplePdfChecks(TLSelfTest::Context &c, const MoneyPlan &x, const MoneyReport &r)
+{
+    TLTestRun &run = c.run;
+    const QString path = c.file(QStringLiteral("Money Plan.pdf"));
+    const int pages = writePdf(r, path);
+    const PdfRead pdf = readPdf(path);
+    run.check(pages > 0 && pdf.pages == pages,
+              QStringLiteral("Money Plan PDF is written (") + QString::number(pages) + QStringLiteral(" pages)"));
+
+    const QString inMonth = Money::text(x.total(K::income, P::month));
+    const QString outMonth = Money::text(x.total(K::expense, P::month));
+    const QString leftMonth = Money::text(x.leftOver(P::month));
+    run.check(containsAll(pdf.text, {Money::text(x.total(K::income, P::week)), inMonth,
+                                     Money::text(x.total(K::expense, P::week)), outMonth, leftMonth,
+                                     QStringLiteral("83 days"), QStringLiteral("$186.40"),
+                                     QStringLiteral("Deposit for a room"), QStringLiteral("14%")}),
+              QStringLiteral("the PDF shows the right totals (in ") + inMonth + QStringLiteral(", out ") + outMonth
+                  + QStringLiteral(", left over ") + leftMonth + QStringLiteral(" a month), 83 days and the goal"));
+    run.check(pdf.text.contains(MoneyReport::footer()), QStringLiteral("the PDF footer credits MRBY with the website"));
+
+    bool foodBank = true;
+    const QList<Listing> banks = c.data.stateListings(QStringLiteral("CO"), QStringLiteral("food_bank"));
+    if (!banks.isEmpty())
+        foodBank = pdf.text.contains(banks.first().name);
+    run.check(pdf.text.contains(QStringLiteral("Spend less on food")) && foodBank,
+              QStringLiteral("the PDF tips use the app's Colorado food banks"));
+}
+
+void emptyPlanCheck(TLSelfTest::Context &c)
+{
+    const MoneyReport r0(MoneyPlan(), QString(), &c.data);
+    const CSV::Table t0 = CSV::table(r0.csv());
+    const int pages = writePdf(r0, c.file(QStringLiteral("empty.pdf")));
+    const auto comingIn = [&] {
+        for (const CSV::Row &row : t0.rows) {
+            if (cellIs(row, QStringLiteral("Category"), QStringLiteral("Coming in")))
+                return cellIs(row, QStringLiteral("Per week"), QStringLiteral("0.00"));
+        }
+        return false;
+    };
+    c.run.check(pages == 1 && t0.malformed == 0 && comingIn(),
+                QStringLiteral("an empty plan still makes a 1-page PDF and a CSV with $0.00 totals"));
+}
+
 void examplePlanChecks(TLSelfTest::Context &c)
 {
     TLTestRun &run = c.run;
@@ -287,6 +376,7 @@ void examplePlanChecks(TLSelfTest::Context &c)
     run.check(QStringLiteral(u"example plan: $13,384 a year in, $14,198 out, $186.40 on hand → 83 days"), [&] {
         return x.yearly(K::income) == 1338400 && x.yearly(K::expense) == 1419800 && is(x.runwayDays(), 83);
     });
+    examplePdfChecks(c, x, r);
 
     const QString csvPath = c.file(QStringLiteral("Money Plan.csv"));
     TLMoneyExample::writeCSV(r, csvPath); // a failed write shows in the checks that read it back
@@ -343,6 +433,7 @@ void examplePlanChecks(TLSelfTest::Context &c)
                       && MoneyReport::csvField(QStringLiteral("a, \"b\"")) == QStringLiteral("\"a, \"\"b\"\"\"")
                       && MoneyReport::csvField(QStringLiteral("-12.30")) == QStringLiteral("-12.30");
               });
+    emptyPlanCheck(c);
 
     const QList<MoneyTip> tips = MoneyTips::tips(x, QStringLiteral("CO"), &c.data);
     QStringList ids;

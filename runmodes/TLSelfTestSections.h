@@ -7,7 +7,8 @@
 namespace TLSelfTest {
 
 // Section 12: the Money Plan's arithmetic, amounts, plan file across a
-// restart, the example plan with its CSV report, the tips and the help topic.
+// restart, the example plan with its PDF and CSV report, the tips and the
+// help topic.
 void moneyPlanChecks(Context &context);
 
 } // namespace TLSelfTest

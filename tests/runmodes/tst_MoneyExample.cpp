@@ -6,6 +6,8 @@
 
 #include <QDate>
 #include <QLocale>
+#include <QPdfDocument>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -13,6 +15,7 @@ namespace {
 
 const QString kOption = QStringLiteral("--tl-money-example");
 const QString kCsv = QStringLiteral("Example Money Plan - Kim T.csv");
+const QString kPdf = QStringLiteral("Example Money Plan - Kim T.pdf");
 const QString kFailed = QStringLiteral("could not write the example plan");
 
 // The lines after the first two, with the runway date counted from today.
@@ -30,6 +33,17 @@ QStringList figureLines()
     };
 }
 
+// The lines with the PDF's page count as "(N pages)"; the count itself
+// follows the text layout.
+QStringList withoutPageCount(const QStringList &lines)
+{
+    static const QRegularExpression count(QStringLiteral(" \\(\\d+ pages?\\)"));
+    QStringList out;
+    for (QString line : lines)
+        out << line.replace(count, QStringLiteral(" (N pages)"));
+    return out;
+}
+
 } // namespace
 
 class tst_MoneyExample : public QObject
@@ -45,16 +59,24 @@ private Q_SLOTS:
         const QString folder = m_dir.filePath(QStringLiteral("new/nested"));
         const QString old = folder + QStringLiteral("/money-plan.sqlite-wal");
         QVERIFY(testsupport::writeFile(old, "left from an earlier run"));
-        const QStringList expected = QStringList{
-            QStringLiteral("wrote money-plan.sqlite, ") + kCsv,
-            QStringLiteral("Example Money Plan - Kim T.pdf not written: the report PDF is not in this build yet"),
-        } + figureLines();
+        const QStringList expected =
+            QStringList{QStringLiteral("wrote money-plan.sqlite, ") + kPdf + QStringLiteral(" (N pages), ") + kCsv}
+            + figureLines();
 
         for (int run = 0; run < 2; ++run) {
             const runbinary::Result r = runbinary::run({QStringLiteral("-x"), kOption, folder, kOption, m_dir.path()});
             QCOMPARE(r.code, 0);
-            QCOMPARE(r.lines(), expected);
+            QCOMPARE(withoutPageCount(r.lines()), expected);
             QCOMPARE(r.err, QByteArray());
+            // The count printed is the count of the file written.
+            QPdfDocument pdf;
+            QCOMPARE(pdf.load(folder + QLatin1Char('/') + kPdf), QPdfDocument::Error::None);
+            QVERIFY(pdf.pageCount() >= 1);
+            QVERIFY(r.lines().first().contains(
+                QStringLiteral(" (%1 page%2), ")
+                    .arg(pdf.pageCount())
+                    .arg(pdf.pageCount() == 1 ? QString() : QStringLiteral("s"))));
+            QVERIFY(pdf.getAllText(0).text().contains(QStringLiteral("Money Plan \u2014 Kim T. (example)")));
         }
         QVERIFY(!QFileInfo::exists(old));
         // Twelve lines after two runs, not twenty-four: every run starts afresh.
@@ -80,7 +102,7 @@ private Q_SLOTS:
         QCOMPARE(r.code, 0);
         QStringList expected = figureLines();
         expected.last() = QStringLiteral("tips: ");
-        QCOMPARE(r.lines().mid(2), expected);
+        QCOMPARE(r.lines().mid(1), expected);
     }
 
     void filesThatCannotBeWritten_data()
@@ -95,7 +117,11 @@ private Q_SLOTS:
             << QStringList{kFailed + QStringLiteral(" (the old money-plan.sqlite could not be removed)")};
         QTest::newRow("CSV cannot be written")
             << QStringLiteral("nocsv") << kCsv
-            << QStringList{QStringLiteral("wrote money-plan.sqlite"), QStringLiteral("could not write ") + kCsv};
+            << QStringList{QStringLiteral("wrote money-plan.sqlite, ") + kPdf + QStringLiteral(" (N pages)"),
+                           QStringLiteral("could not write ") + kCsv};
+        QTest::newRow("PDF cannot be written")
+            << QStringLiteral("nopdf") << kPdf
+            << QStringList{QStringLiteral("wrote money-plan.sqlite, ") + kCsv, QStringLiteral("could not write ") + kPdf};
     }
 
     void filesThatCannotBeWritten()
@@ -109,9 +135,10 @@ private Q_SLOTS:
             QVERIFY(testsupport::writeFile(path + QLatin1Char('/') + blocked + QStringLiteral("/inside"), "x"));
         const runbinary::Result r = runbinary::run({kOption, path});
         QCOMPARE(r.code, 1);
-        QCOMPARE(r.lines().mid(0, lines.size()), lines);
-        QVERIFY(!r.out.contains(QStringLiteral("wrote ") + kCsv));
-        QVERIFY(!r.out.contains(QStringLiteral(", ") + kCsv));
+        QCOMPARE(withoutPageCount(r.lines().mid(0, lines.size())), lines);
+        // The figures still follow a report file that failed.
+        if (lines.first().startsWith(QStringLiteral("wrote ")))
+            QCOMPARE(r.lines().mid(lines.size()), figureLines());
     }
 
     void readOnlyFolder()
