@@ -6,14 +6,18 @@
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
 #include "money/ui/MoneyPlanView.h"
+#include "screens/CategoryView.h"
 #include "screens/DataCheckedView.h"
 #include "screens/DisplayView.h"
 #include "screens/GuideView.h"
 #include "screens/HomeView.h"
+#include "screens/MyListView.h"
 #include "screens/PlaceholderScreen.h"
 #include "screens/SearchView.h"
 #include "screens/SheetScreen.h"
 #include "screens/TLLabel.h"
+#include "screens/UrgentView.h"
+#include "screens/VideosView.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -120,6 +124,18 @@ QWidget *ScreenHost::buildScreen(AppModel &model, const Screen &screen)
     switch (screen.value()) {
     case Screen::home:
         view = new HomeView(model);
+        break;
+    case Screen::urgent:
+        view = new UrgentView(model, *screen.need());
+        break;
+    case Screen::category:
+        view = new CategoryView(model, *screen.topic());
+        break;
+    case Screen::myList:
+        view = new MyListView(model);
+        break;
+    case Screen::videos:
+        view = new VideosView(model);
         break;
     case Screen::search:
         view = new SearchView(model);

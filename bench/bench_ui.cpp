@@ -2,19 +2,22 @@
 // shipped data: (a) typing ten everyday queries letter by letter into the
 // search screen, from the key event to the results painted, with and without
 // a state, and the keystrokes that give the full 150 results; (b) the Food
-// topic page with no state chosen, from navigation to painted, and the same
-// listings as a page of cards; (c) memory: resident with the home screen
+// topic page with no state chosen: from the click to the first screenful
+// painted, how long input waits while the rest is made, and when the page is
+// whole; (c) My List with 50 saved entries, from the click to painted, and
+// what a saved note repaints; (d) memory: resident with the home screen
 // shown, and the peak of the whole run.
-// Usage: bench_ui   (without a display it renders offscreen)
+// Usage: bench_ui [search|topic|mylist]...   (all three when none is named;
+// without a display it renders offscreen)
 
 #include "app/AppModel.h"
-#include "app/ScreenHost.h"
 #include "app/TLSetup.h"
 #include "data/ReferenceData.h"
-#include "look/kit/MBZoom.h"
+#include "data/FavoritesStore.h"
+#include "screens/CategoryView.h"
 #include "screens/ListingCard.h"
-#include "screens/Page.h"
-#include "screens/PageHeader.h"
+#include "screens/MyListView.h"
+#include "screens/NoteEditor.h"
 #include "screens/RowColumn.h"
 #include "screens/SearchView.h"
 
@@ -26,6 +29,8 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPaintEvent>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QWindow>
 
@@ -54,20 +59,76 @@ double procStatus(const char *field)
     return -1;
 }
 
-// Counts paint events anywhere in the application.
+QString rectText(const QRect &r)
+{
+    return QStringLiteral("%1 x %2 at (%3, %4)").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+}
+
+// Counts paint events anywhere in the application; notes when a widget of
+// the watched class first paints, and while tracking, what was painted (in
+// window coordinates) and which listing cards.
 class PaintCounter final : public QObject
 {
 public:
     int paints = 0;
+    QString watch;
+    double firstWatched = -1;
+    QElapsedTimer clock;
+    bool track = false;
+    QRegion painted;
+    QSet<QWidget *> paintedCards;
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *object, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint)
-            ++paints;
+        if (event->type() != QEvent::Paint)
+            return false;
+        ++paints;
+        auto *w = qobject_cast<QWidget *>(object);
+        if (!w)
+            return false;
+        if (!watch.isEmpty() && firstWatched < 0 && object->inherits(qPrintable(watch)))
+            firstWatched = clock.nsecsElapsed() / 1e6;
+        if (track) {
+            const QRegion r = static_cast<QPaintEvent *>(event)->region();
+            painted += r.translated(w->mapTo(w->window(), QPoint(0, 0)));
+            for (QWidget *p = w; p; p = p->parentWidget())
+                if (qobject_cast<ListingCard *>(p))
+                    paintedCards.insert(p);
+        }
         return false;
     }
 };
+
+// A posted event that reposts itself when answered, recording the longest
+// it waited: what a key press would wait while the event loop is busy.
+class Probe final : public QObject
+{
+public:
+    double worst = 0;
+    int answered = 0;
+    void post()
+    {
+        m_sent.start();
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+    }
+
+protected:
+    bool event(QEvent *e) override
+    {
+        if (e->type() != QEvent::User)
+            return QObject::event(e);
+        worst = std::max(worst, m_sent.nsecsElapsed() / 1e6);
+        ++answered;
+        post();
+        return true;
+    }
+
+private:
+    QElapsedTimer m_sent;
+};
+
+
 
 PaintCounter *g_paints = nullptr;
 
@@ -139,7 +200,13 @@ int main(int argc, char **argv)
     line("platform: %s, window 1280 x 880", qPrintable(QGuiApplication::platformName()));
     line("memory with the home screen shown: %.0f MB resident", procStatus("VmRSS:"));
 
+    QStringList parts = QCoreApplication::arguments().mid(1);
+    if (parts.isEmpty())
+        parts = {QStringLiteral("search"), QStringLiteral("topic"), QStringLiteral("mylist")};
+    const QList<Listing> food = model.data()->listings(AppCategory::food);
+
     // (a) Typing into the search screen.
+    if (parts.contains(QStringLiteral("search"))) {
     model.setScreen(Screen::search);
     settle();
     auto *field = window->findChild<QLineEdit *>(QStringLiteral("searchField"));
@@ -195,55 +262,98 @@ int main(int argc, char **argv)
     line("search keystroke with 150 results (%lld keystrokes): median %.1f ms, worst %.1f ms",
          qlonglong(full.ms.size()), full.median(), full.worst());
     model.setSearchText(QString());
+    }
 
-    // (b) The Food topic page with no state chosen.
-    Stats topic;
+    // (b) The Food topic page with no state chosen, from the click to its
+    // first screenful painted, then while the rest is made: how long the
+    // window at most leaves an event waiting (a posted probe stands in for a
+    // key press), and when the page is whole.
+    if (parts.contains(QStringLiteral("topic"))) {
+    Stats firstPaint;
+    Stats whole;
+    Stats waiting;
+    int slices = 0;
+    qsizetype rowCount = 0;
     for (int round = 0; round < 5; ++round) {
         model.setScreen(Screen::home);
         settle();
+        g_paints->watch = QStringLiteral("ListingCard");
+        g_paints->firstWatched = -1;
+        g_paints->clock.start();
+        model.setScreen(Screen::forCategory(AppCategory::food));
+        while (g_paints->firstWatched < 0)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        firstPaint.add(g_paints->firstWatched);
+        auto *view = window->findChild<CategoryView *>();
+        Probe probe;
+        probe.post();
+        while (view->listings()->filling())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        whole.add(g_paints->clock.nsecsElapsed() / 1e6);
+        waiting.add(probe.worst);
+        slices = probe.answered;
+        rowCount = view->listings()->ids().size();
+        g_paints->watch.clear();
+        settle();
+    }
+    line("Food topic, no state (%lld rows): click to first screenful painted: median %.1f ms, worst %.1f ms",
+         qlonglong(rowCount), firstPaint.median(), firstPaint.worst());
+    line("  the rest made in the background: whole page after median %.0f ms; an input event waited at most "
+         "%.1f ms (median of the worst per run; worst %.1f ms; %d events answered in the last run)",
+         whole.median(), waiting.median(), waiting.worst(), slices);
+    }
+
+    // (c) My List with 50 saved entries, from the click to painted; then a
+    // saved note, which must repaint nothing outside its card.
+    if (parts.contains(QStringLiteral("mylist"))) {
+        FavoritesStore &store = *model.favorites();
+        for (const Listing &l : food.mid(0, 50))
+            store.add(l.uid, l.name);
+        Stats open;
+        Stats settled;
+        for (int round = 0; round < 5; ++round) {
+            model.setScreen(Screen::home);
+            settle();
+            g_paints->watch = QStringLiteral("ListingCard");
+            g_paints->firstWatched = -1;
+            g_paints->clock.start();
+            model.setScreen(Screen::myList);
+            while (g_paints->firstWatched < 0)
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+            open.add(g_paints->firstWatched);
+            settle();
+            settled.add(g_paints->clock.nsecsElapsed() / 1e6);
+            g_paints->watch.clear();
+        }
+        line("My List with %lld entries, click to painted: median %.1f ms, worst %.1f ms (settled: median %.0f ms)",
+             qlonglong(store.items().size()), open.median(), open.worst(), settled.median());
+
+        auto *view = window->findChild<MyListView *>();
+        while (view->entries()->filling())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        settle();
+        auto *card = qobject_cast<ListingCard *>(view->entries()->shownRows().constFirst());
+        NoteEditor *editor = card->noteEditor();
+        editor->setText(QStringLiteral("Open Tuesdays. Ask for Maria."));
+        settle();
+        const int made = view->entries()->madeCount();
+        g_paints->track = true;
+        g_paints->painted = QRegion();
+        g_paints->paintedCards.clear();
         QElapsedTimer t;
         t.start();
-        model.setScreen(Screen::forCategory(AppCategory::food));
+        editor->save();
         settle();
-        topic.add(t.nsecsElapsed() / 1e6);
+        const double ms = t.nsecsElapsed() / 1e6;
+        g_paints->track = false;
+        const QRect cardRect(card->mapTo(window, QPoint(0, 0)), card->size());
+        const QRect allowed = cardRect.marginsAdded(card->shadowMargins());
+        line("saving a note: %.1f ms; painted %s, the card %s; listing cards painted: %lld; cards made: %d",
+             ms, qPrintable(rectText(g_paints->painted.boundingRect())), qPrintable(rectText(allowed)),
+             qlonglong(g_paints->paintedCards.size()), view->entries()->madeCount() - made);
+        if (!allowed.contains(g_paints->painted.boundingRect()) || g_paints->paintedCards.size() > 1)
+            line("FAIL: saving a note repainted more than its card");
     }
-    line("Food topic screen, no state, navigation to painted: median %.1f ms, worst %.1f ms", topic.median(),
-         topic.worst());
-
-    // The same listings as cards on one page, as the topic screen shows them.
-    const QList<Listing> food = model.data()->listings(AppCategory::food);
-    auto *host = window->findChild<ScreenHost *>();
-    Stats cards;
-    Stats allCards;
-    for (int round = 0; round < 3; ++round) {
-        for (const bool all : {false, true}) {
-            QElapsedTimer t;
-            t.start();
-            MBZoomScope scope(MBZoom::value());
-            auto *rows = new RowColumn(16);
-            auto *page = new Page({new PageHeader(AppCategory(AppCategory::food).icon(), QStringLiteral("Food"),
-                                                  AppCategory(AppCategory::food).blurb()),
-                                   rows});
-            QList<RowColumn::Row> list;
-            for (const Listing &l : food)
-                list.append({l.uid, [l, &model] { return new ListingCard(l, model.favorites()); }});
-            rows->setRows(list);
-            if (all)
-                rows->buildAll();
-            host->layout()->addWidget(page);
-            host->current()->hide();
-            page->show();
-            settle();
-            (all ? allCards : cards).add(t.nsecsElapsed() / 1e6);
-            host->current()->show();
-            delete page;
-            settle();
-        }
-    }
-    line("%lld Food listing cards on one page, made as the screen needs: median %.1f ms, worst %.1f ms",
-         qlonglong(food.size()), cards.median(), cards.worst());
-    line("the same %lld cards all made at once: median %.1f ms, worst %.1f ms", qlonglong(food.size()),
-         allCards.median(), allCards.worst());
 
     line("peak memory of the run: %.0f MB resident", procStatus("VmHWM:"));
     delete window;

@@ -4,6 +4,8 @@
 #include "screens/TLScroll.h"
 
 #include <QLayout>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -101,4 +103,22 @@ void Page::addBlock(QWidget *block)
         return;
     m_blocks << block;
     m_layout->insertWidget(m_layout->count() - 1, block);
+}
+
+void Page::replaceBlock(QWidget *old, QWidget *now)
+{
+    const int at = m_layout->indexOf(old);
+    const qsizetype i = m_blocks.indexOf(old);
+    if (at < 0 || i < 0 || !now)
+        return;
+    m_layout->insertWidget(at, now);
+    m_blocks[i] = now;
+    old->hide();
+    old->deleteLater();
+}
+
+void Page::scrollToTop()
+{
+    if (QScrollArea *area = m_scroll->scrollArea())
+        area->verticalScrollBar()->setValue(0);
 }

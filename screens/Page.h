@@ -22,6 +22,11 @@ public:
     // Appends a block; a null block is absent and takes no room.
     void addBlock(QWidget *block);
     QList<QWidget *> blocks() const { return m_blocks; }
+    // Puts `now` where `old` stands; `old` goes (later, so a signal of its
+    // own may be the caller).
+    void replaceBlock(QWidget *old, QWidget *now);
+    // Back to the top, as a page that shows something else opens.
+    void scrollToTop();
 
     // The padded column (the blocks' parent) and the scroll around it.
     QWidget *column() const { return m_column; }

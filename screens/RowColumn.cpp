@@ -3,6 +3,7 @@
 #include "look/kit/MBZoom.h"
 #include "screens/TLRender.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -14,6 +15,9 @@
 namespace {
 // Hidden rows kept for reuse beyond those listed now.
 constexpr int kKeep = 300;
+// The longest a fill-ahead slice keeps the event loop, in milliseconds; the
+// layout of what it made follows in the same turn.
+constexpr int kSliceMs = 10;
 }
 
 RowColumn::RowColumn(double spacing, QWidget *parent)
@@ -51,6 +55,12 @@ QScrollArea *RowColumn::scrollArea()
 
 void RowColumn::setRows(QList<Row> rows)
 {
+    QHash<QString, int> seen;
+    for (Row &r : rows) {
+        const int n = ++seen[r.id];
+        if (n > 1)
+            r.id += QLatin1Char('#') + QString::number(n);
+    }
     // The same rows at the top in the same order (a word typed further that
     // finds the same): nothing moves, so nothing is laid out or painted again.
     bool same = m_shown.size() <= rows.size();
@@ -105,32 +115,83 @@ void RowColumn::extendTo(int limit)
 {
     MBZoomScope scope(m_zoom);
     const int width = std::max(1, this->width());
-    // Asked rather than read: a row just added may not have its height yet.
-    // Layouts keep their answer for the last width, so asking again is cheap.
+    // A row the layout has placed at this width is read; a row just added
+    // is asked. Asking every row again would lay their text out again, and a
+    // selectable label repaints itself when it does.
     const auto height = [width](QWidget *w) {
+        if (w->width() == width && w->testAttribute(Qt::WA_Resized))
+            return w->height();
         return w->hasHeightForWidth() ? w->heightForWidth(width) : w->sizeHint().height();
     };
     int y = 0;
     for (QWidget *w : std::as_const(m_shown))
         y += height(w) + m_layout->spacing();
-    while (m_shown.size() < m_rows.size() && y < limit) {
-        const Row &row = m_rows.at(m_shown.size());
-        QWidget *w = m_cache.value(row.id);
-        if (!w) {
-            w = row.make();
-            w->setProperty("rowId", row.id);
-            w->setParent(this);
-            m_cache.insert(row.id, w);
-            m_recent.removeOne(row.id);
-            m_recent.append(row.id);
-            ++m_made;
-        }
-        m_layout->addWidget(w);
-        w->show();
-        m_shown << w;
-        y += height(w) + m_layout->spacing();
-    }
+    while (m_shown.size() < m_rows.size() && y < limit)
+        y += height(appendNext()) + m_layout->spacing();
     prune();
+    scheduleFill();
+}
+
+QWidget *RowColumn::appendNext()
+{
+    const Row &row = m_rows.at(m_shown.size());
+    QWidget *w = m_cache.value(row.id);
+    if (!w) {
+        w = row.make();
+        w->setProperty("rowId", row.id);
+        w->setParent(this);
+        m_cache.insert(row.id, w);
+        m_recent.removeOne(row.id);
+        m_recent.append(row.id);
+        ++m_made;
+    }
+    m_layout->addWidget(w);
+    w->show();
+    m_shown << w;
+    return w;
+}
+
+void RowColumn::setFillAhead(bool on)
+{
+    m_fillAhead = on;
+    scheduleFill();
+}
+
+void RowColumn::scheduleFill()
+{
+    if (!m_fillAhead || m_fillPending || !filling() || !isVisible())
+        return;
+    m_fillPending = true;
+    // A timer rather than a posted call: the window's paint and input events
+    // come first, so the first screenful is painted before the rest is made.
+    QTimer::singleShot(1, this, [self = QPointer<RowColumn>(this)] {
+        if (!self)
+            return;
+        self->m_fillPending = false;
+        self->fillSlice();
+    });
+}
+
+void RowColumn::fillSlice()
+{
+    if (!isVisible())
+        return;
+    MBZoomScope scope(m_zoom);
+    QElapsedTimer t;
+    t.start();
+    // Showing a row lays out every shown ancestor at once; with the column's
+    // layout off, the page is laid out once for the slice instead of once
+    // per row.
+    m_layout->setEnabled(false);
+    while (filling() && t.elapsed() < kSliceMs)
+        appendNext();
+    m_layout->setEnabled(true);
+    // Placed before anything paints: a row made here stands at the column's
+    // top until its layout places it.
+    m_layout->invalidate();
+    m_layout->activate();
+    prune();
+    scheduleFill();
 }
 
 void RowColumn::buildAll() { extendTo(std::numeric_limits<int>::max()); }
@@ -152,6 +213,7 @@ void RowColumn::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     scheduleExtend();
+    scheduleFill();
 }
 
 void RowColumn::prune()

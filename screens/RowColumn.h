@@ -9,6 +9,13 @@
 // and the rest as the user scrolls towards them; without one (snapshot
 // renders) every row is made at once. Rows no longer listed are hidden and
 // kept for a while (the most recent few hundred), then deleted.
+//
+// With fill-ahead on (long pages a person reads through), the rows below are
+// then made in short slices between events, so the first screenful paints at
+// once, the window keeps answering and the whole page is there soon after.
+//
+// Identities should be unique; a repeated one is told apart by its place
+// ("id#2"), so one widget never stands in two places.
 
 #include <QHash>
 #include <QList>
@@ -35,6 +42,11 @@ public:
     explicit RowColumn(double spacing = 16, QWidget *parent = nullptr);
 
     void setRows(QList<Row> rows);
+    // Makes the rows below the screen in slices of a few milliseconds while
+    // the column is shown (never in snapshot mode, which makes all at once).
+    void setFillAhead(bool on);
+    // True while rows are listed that are not made yet.
+    bool filling() const { return m_shown.size() < m_rows.size(); }
     // The identities listed by the last setRows(), in order.
     QStringList ids() const;
     // Rows made and shown for the current list (the first built() of ids()).
@@ -58,6 +70,10 @@ private:
     void extendTo(int limit);
     void extendForView();
     void scheduleExtend();
+    void scheduleFill();
+    void fillSlice();
+    // Makes (or takes back) the next listed row and shows it.
+    QWidget *appendNext();
     void prune();
 
     QList<Row> m_rows;
@@ -68,6 +84,8 @@ private:
     QPointer<QScrollArea> m_scroll;
     bool m_scrollLooked = false;
     bool m_pending = false;
+    bool m_fillAhead = false;
+    bool m_fillPending = false;
     double m_zoom;
     int m_made = 0;
 };

@@ -6,6 +6,7 @@
 
 #include <QLinearGradient>
 #include <QMoveEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
@@ -70,7 +71,10 @@ bool TLCard::event(QEvent *event)
 // The parent paints first, so the shadow lies under the card.
 bool TLCard::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Paint && watched == parentWidget() && isVisible()) {
+    // Only a card whose shadow lies in the painted region paints: a list of
+    // hundreds of cards repaints its parent for every small change.
+    if (event->type() == QEvent::Paint && watched == parentWidget() && isVisible()
+        && static_cast<QPaintEvent *>(event)->region().intersects(geometry().marginsAdded(shadowMargins()))) {
         QPainter painter(parentWidget());
         painter.setRenderHint(QPainter::Antialiasing);
         paintShadow(painter, QRectF(geometry()));

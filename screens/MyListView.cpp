@@ -1,0 +1,121 @@
+#include "screens/MyListView.h"
+
+#include "app/AppModel.h"
+#include "app/MyListActions.h"
+#include "data/FavoritesStore.h"
+#include "data/ReferenceData.h"
+#include "look/app/TLButtonStyle.h"
+#include "look/app/TLCard.h"
+#include "look/app/TLPalette.h"
+#include "look/kit/MBZoom.h"
+#include "screens/ListingCard.h"
+#include "screens/Page.h"
+#include "screens/PageHeader.h"
+#include "screens/RowColumn.h"
+#include "screens/TLLabel.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QVBoxLayout>
+
+namespace {
+
+QWidget *textCard(const QString &text, const QString &name)
+{
+    auto *card = new TLCard;
+    card->setObjectName(name);
+    card->addWidget(tlLabel(text, 14));
+    return card;
+}
+
+} // namespace
+
+QWidget *MyListView::missingCard(const Favorite &entry, FavoritesStore &store)
+{
+    auto *card = new TLCard;
+    card->setObjectName(QStringLiteral("missingEntry"));
+    card->body()->setSpacing(ipx(6));
+    QLabel *name = tlLabel(entry.name, 15, FontWeight::Bold);
+    name->setObjectName(QStringLiteral("missingName"));
+    card->addWidget(name);
+    card->addWidget(
+        tlLabel(QStringLiteral("This listing is no longer in the app's information. Your note is kept."), 12.5));
+    if (!entry.note.isEmpty()) {
+        QLabel *note = tlLabel(QStringLiteral("My note: ") + entry.note, 13);
+        note->setObjectName(QStringLiteral("missingNote"));
+        card->addWidget(note);
+    }
+    auto *remove = new TLButton(QStringLiteral("Remove"));
+    remove->setObjectName(QStringLiteral("removeEntry"));
+    card->body()->addWidget(remove, 0, Qt::AlignLeft);
+    QLabel *failed = tlLabel(QStringLiteral("This could not be taken off My List. Please try again."), 12.5,
+                             FontWeight::Regular, TLPalette::current().dim);
+    failed->setObjectName(QStringLiteral("removeFailed"));
+    failed->hide();
+    card->addWidget(failed);
+    const QString uid = entry.uid;
+    QPointer<FavoritesStore> guard(&store);
+    QObject::connect(remove, &QAbstractButton::clicked, card, [guard, uid, failed] {
+        // On success the store announces the new list and the card goes.
+        if (guard && MyListActions::remove(uid, *guard))
+            return;
+        failed->show();
+        QApplication::beep();
+    });
+    return card;
+}
+
+MyListView::MyListView(AppModel &model, QWidget *parent) : QWidget(parent), m_model(model)
+{
+    setObjectName(QStringLiteral("myListView"));
+    auto *page = new Page({new PageHeader(QStringLiteral("bookmark.fill"), QStringLiteral("My List"),
+                                          QStringLiteral("Places and numbers you saved, with your own notes. It "
+                                                         "stays on this computer. Print it with My Resources "
+                                                         "Sheet."))});
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page);
+
+    FavoritesStore *store = model.favorites();
+    if (!store) {
+        auto *card = new TLCard;
+        card->setObjectName(QStringLiteral("myListError"));
+        m_error = tlLabel(model.myListError(), 14);
+        m_error->setObjectName(QStringLiteral("myListErrorText"));
+        card->addWidget(m_error);
+        page->addBlock(card);
+        return;
+    }
+    m_empty = textCard(QStringLiteral("Nothing saved yet. Click Save on any listing to keep it here."),
+                       QStringLiteral("myListEmpty"));
+    m_entries = new RowColumn(16);
+    m_entries->setObjectName(QStringLiteral("myListEntries"));
+    m_entries->setFillAhead(true);
+    page->addBlock(m_empty);
+    page->addBlock(m_entries);
+    connect(store, &FavoritesStore::itemsChanged, this, &MyListView::refresh);
+    refresh();
+}
+
+void MyListView::refresh()
+{
+    ++m_refreshes;
+    FavoritesStore *store = m_model.favorites();
+    const ReferenceData *data = m_model.data();
+    m_empty->setVisible(store->items().isEmpty());
+    QList<RowColumn::Row> rows;
+    rows.reserve(store->items().size());
+    for (const Favorite &entry : store->items()) {
+        std::optional<Listing> listing = data ? data->listing(entry.uid) : std::nullopt;
+        if (listing) {
+            rows.append({entry.uid, [l = *listing, store] { return new ListingCard(l, store, true); }});
+        } else {
+            // The card shows the saved name and note, so they are part of its key.
+            rows.append({QStringLiteral("missing:") + entry.uid + QLatin1Char('\n') + entry.name
+                             + QLatin1Char('\n') + entry.note,
+                         [entry, store] { return missingCard(entry, *store); }});
+        }
+    }
+    m_entries->setRows(std::move(rows));
+}
