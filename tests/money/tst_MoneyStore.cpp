@@ -1,3 +1,5 @@
+#include "KillTest.h"
+
 #include "data/SQLiteDB.h"
 #include "money/MoneyActions.h"
 #include "money/MoneyStore.h"
@@ -10,9 +12,6 @@ using F = MoneyFrequency;
 using K = MoneyKind;
 
 namespace {
-
-const char *const kChildVariable = "TST_MONEY_CHILD_PATH";
-const QByteArray kSpilled = "spilled";
 
 QStringList labels(const MoneyPlan &plan)
 {
@@ -34,25 +33,9 @@ int childWritesWithoutCommit(const QString &path)
         store.add(K::income, QStringLiteral("job"), QStringLiteral("Shifts"), 10000, F::week);
         store.add(K::expense, QStringLiteral("food"), QStringLiteral("Groceries"), 1400, F::day);
         store.setGoal(QStringLiteral("Room"), 60000, 8500);
-        SQLiteDB db(path);
-        // A tiny page cache makes SQLite write the changed pages into the
-        // file long before the commit, while it writes the filler.
-        db.exec(QStringLiteral("PRAGMA cache_size = 8"));
-        db.exec(QStringLiteral("BEGIN"));
-        db.run(QStringLiteral("UPDATE money_entries SET cents = 1"));
-        db.run(QStringLiteral("DELETE FROM money_entries WHERE kind = 'income'"));
-        db.run(QStringLiteral("UPDATE money_settings SET value = 'lost'"));
-        db.exec(QStringLiteral("CREATE TABLE filler(x TEXT)"));
-        const QString big(200 * 1024, u'x');
-        QElapsedTimer clock;
-        clock.start();
-        for (int i = 0; clock.elapsed() < 60000; ++i) {
-            db.run(QStringLiteral("INSERT INTO filler VALUES (?)"), {i < 20 ? big : QString::number(i)});
-            if (i == 20) {
-                std::fputs("spilled\n", stdout);
-                std::fflush(stdout);
-            }
-        }
+        killtest::writeWithoutCommit(path, {QStringLiteral("UPDATE money_entries SET cents = 1"),
+                                            QStringLiteral("DELETE FROM money_entries WHERE kind = 'income'"),
+                                            QStringLiteral("UPDATE money_settings SET value = 'lost'")});
     } catch (const DBError &e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 2;
@@ -287,28 +270,8 @@ private Q_SLOTS:
 
     void killedMidTransactionKeepsLastCommit()
     {
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(kChildVariable), path());
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(child.waitForStarted());
-
-        QByteArray out;
-        QElapsedTimer clock;
-        clock.start();
-        while (!out.contains(kSpilled) && child.state() == QProcess::Running && clock.elapsed() < 60000) {
-            child.waitForReadyRead(1000);
-            out += child.readAllStandardOutput();
-        }
-        QVERIFY2(out.contains(kSpilled), child.readAllStandardError().constData());
-        // Uncommitted pages are in the file itself now, with a hot journal beside it.
-        QVERIFY(QFileInfo(path()).size() > 2 * 1024 * 1024);
-        QVERIFY(QFileInfo::exists(path() + QStringLiteral("-journal")));
-
-        child.kill(); // SIGKILL: no chance to roll back or close
-        QVERIFY(child.waitForFinished(-1));
-        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        if (!killtest::killWhileWriting(path()))
+            return;
 
         MoneyStore store(path());
         QVERIFY(!QFileInfo::exists(path() + QStringLiteral("-journal"))); // rolled back
@@ -321,16 +284,14 @@ private Q_SLOTS:
         QCOMPARE(plan.goalName, QStringLiteral("Room"));
         QCOMPARE(plan.goalCents, 60000);
         QCOMPARE(plan.savedCents, 8500);
-        SQLiteDB db(path());
-        QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'filler'")), 0);
-        QCOMPARE(db.rows(QStringLiteral("PRAGMA integrity_check")), (QList<SQLiteDB::Row>{QStringList{QStringLiteral("ok")}}));
+        killtest::checkRolledBack(path());
     }
 };
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsSet(kChildVariable))
-        return childWritesWithoutCommit(qEnvironmentVariable(kChildVariable));
+    if (qEnvironmentVariableIsSet(killtest::childVariable))
+        return childWritesWithoutCommit(qEnvironmentVariable(killtest::childVariable));
     QCoreApplication app(argc, argv);
     tst_MoneyStore test;
     return QTest::qExec(&test, argc, argv);
