@@ -98,12 +98,7 @@ inline bool writeDataFolder(const QString &folder)
         "state,Colorado,Highway rest areas,Allowed,8 hours,No,,Rest only,https://example.org/j,CDOT,2026-10-01,verified-secondary\n";
     const QByteArray jobs = "name,type,what_it_is,source_url,publisher,retrieved_at,confidence\n";
     const QByteArray videos = "url,title,channel,length,topic,category,note,retrieved_at\n";
-    using testsupport::writeFile;
-    return writeFile(folder + QStringLiteral("/national_resources.csv"), national)
-        && writeFile(folder + QStringLiteral("/state_resources.csv"), state)
-        && writeFile(folder + QStringLiteral("/camping_parking_rules.csv"), parking)
-        && writeFile(folder + QStringLiteral("/jobs_and_income.csv"), jobs)
-        && writeFile(folder + QStringLiteral("/video_library.csv"), videos);
+    return testsupport::writeDataFiles(folder, national, state, parking, jobs, videos);
 }
 
 } // namespace moneyfixture
