@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test, then the
-# application's own self-test, offscreen, with temporary settings, data and
-# runtime folders and a fixed time zone.
+# application's own self-test and one snapshot run, offscreen, with temporary
+# settings, data and runtime folders and a fixed time zone.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps
@@ -34,3 +34,14 @@ if [ "$status" -ne 1 ]; then
   exit 1
 fi
 echo "tenterly --selftest with TL_SELFTEST_MUTATE=badge: fails as expected"
+
+# Snapshot mode: fifteen pictures and the sheet PDF into a temporary folder.
+snapshot_rc=0
+snapshot_out=$(TZ=UTC ./build/tenterly --tl-snapshot "$tmp/snapshot") || snapshot_rc=$?
+snapshot_pngs=$(grep -cE '^wrote [0-9]{2}-[a-z0-9-]+\.png 1280x[0-9]+$' <<<"$snapshot_out" || true)
+if [[ $snapshot_rc -ne 0 || $snapshot_pngs -ne 15 ]] || ! grep -qx 'wrote 14-sheet-CA.pdf (1 page)' <<<"$snapshot_out"; then
+    printf '%s\n' "$snapshot_out"
+    echo "snapshot mode: expected fifteen pictures, the sheet PDF and exit 0 (exit $snapshot_rc)" >&2
+    exit 1
+fi
+echo "snapshot mode: fifteen pictures and the sheet PDF written"

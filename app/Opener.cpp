@@ -1,27 +1,25 @@
 #include "app/Opener.h"
 
+#include "data/Replaceable.h"
+
 #include <QDesktopServices>
 
 namespace {
-Opener::Function &current()
+Replaceable<Opener::Function> &current()
 {
-    static Opener::Function function = &Opener::openWithDesktop;
+    static Replaceable<Opener::Function> function(&Opener::openWithDesktop);
     return function;
 }
 } // namespace
 
 void Opener::open(const QString &url)
 {
-    // A copy, so a function that replaces itself while running stays alive.
-    const Function function = current();
-    function(url);
+    current()(url);
 }
 
 Opener::Function Opener::replace(Function function)
 {
-    Function previous = std::move(current());
-    current() = function ? std::move(function) : Function(&Opener::openWithDesktop);
-    return previous;
+    return current().replace(std::move(function));
 }
 
 void Opener::openWithDesktop(const QString &url)

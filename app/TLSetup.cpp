@@ -79,11 +79,13 @@ namespace TLSetup {
 
 bool wantsHeadlessRunMode(const QStringList &arguments)
 {
-    // The example mode runs only with a folder after its option; without one
-    // the application starts, and its window must be seen.
-    const qsizetype example = arguments.indexOf(kMoneyExample);
-    return arguments.contains(kSelfTest) || arguments.contains(kSnapshot)
-        || (example >= 0 && example + 1 < arguments.size());
+    // The snapshot and example modes run only with a folder after their
+    // option; without one the application starts, and its window must be seen.
+    const auto withFolder = [&arguments](const QString &option) {
+        const qsizetype at = arguments.indexOf(option);
+        return at >= 0 && at + 1 < arguments.size();
+    };
+    return arguments.contains(kSelfTest) || withFolder(kSnapshot) || withFolder(kMoneyExample);
 }
 
 void prepareEnvironment(const QStringList &arguments)

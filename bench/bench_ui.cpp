@@ -78,6 +78,20 @@ public:
     QRegion painted;
     QSet<QWidget *> paintedCards;
 
+    // Starts the clock, shows `screen` and waits until a widget of class
+    // `watched` first paints; the milliseconds that took. The watch stays on
+    // until cleared.
+    double timeToFirstPaint(AppModel &model, const Screen &screen, const QString &watched)
+    {
+        watch = watched;
+        firstWatched = -1;
+        clock.start();
+        model.setScreen(screen);
+        while (firstWatched < 0)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        return firstWatched;
+    }
+
 protected:
     bool eventFilter(QObject *object, QEvent *event) override
     {
@@ -277,13 +291,8 @@ int main(int argc, char **argv)
     for (int round = 0; round < 5; ++round) {
         model.setScreen(Screen::home);
         settle();
-        g_paints->watch = QStringLiteral("ListingCard");
-        g_paints->firstWatched = -1;
-        g_paints->clock.start();
-        model.setScreen(Screen::forCategory(AppCategory::food));
-        while (g_paints->firstWatched < 0)
-            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-        firstPaint.add(g_paints->firstWatched);
+        firstPaint.add(g_paints->timeToFirstPaint(model, Screen::forCategory(AppCategory::food),
+                                                  QStringLiteral("ListingCard")));
         auto *view = window->findChild<CategoryView *>();
         Probe probe;
         probe.post();
@@ -314,13 +323,7 @@ int main(int argc, char **argv)
         for (int round = 0; round < 5; ++round) {
             model.setScreen(Screen::home);
             settle();
-            g_paints->watch = QStringLiteral("ListingCard");
-            g_paints->firstWatched = -1;
-            g_paints->clock.start();
-            model.setScreen(Screen::myList);
-            while (g_paints->firstWatched < 0)
-                QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-            open.add(g_paints->firstWatched);
+            open.add(g_paints->timeToFirstPaint(model, Screen::myList, QStringLiteral("ListingCard")));
             settle();
             settled.add(g_paints->clock.nsecsElapsed() / 1e6);
             g_paints->watch.clear();

@@ -18,3 +18,16 @@ QFont PdfParagraph::font(double size, QFont::Weight weight, bool italic)
     f.setKerning(true);
     return f;
 }
+
+PdfParagraph PdfParagraph::tight(const QString &text, double size, QFont::Weight weight, const QColor &color,
+                                 double spaceAfter)
+{
+    PdfParagraph p;
+    p.text = text;
+    p.size = size;
+    p.weight = weight;
+    p.color = color;
+    p.spaceAfter = spaceAfter;
+    p.lineHeight = 1.2;
+    return p;
+}

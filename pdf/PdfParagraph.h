@@ -22,4 +22,10 @@ struct PdfParagraph
     // lacks), at this paragraph's size, weight and slant.
     QFont font() const;
     static QFont font(double size, QFont::Weight weight = QFont::Normal, bool italic = false);
+
+    // A paragraph with lines 1.2 em apart, the height every printed page was
+    // designed with: Noto Sans's own 1.36 em would push a full resources
+    // sheet, or an empty money plan with its tips, onto a second page.
+    static PdfParagraph tight(const QString &text, double size, QFont::Weight weight, const QColor &color,
+                              double spaceAfter = 0);
 };

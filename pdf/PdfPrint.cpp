@@ -1,5 +1,7 @@
 #include "pdf/PdfPrint.h"
 
+#include "data/Replaceable.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QPrintDialog>
@@ -14,9 +16,9 @@ bool defaultDialog(QPrinter &printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-Dialog &dialogFunction()
+Replaceable<Dialog> &dialogFunction()
 {
-    static Dialog function = defaultDialog;
+    static Replaceable<Dialog> function(defaultDialog);
     return function;
 }
 
@@ -25,9 +27,9 @@ void defaultBeep()
     QApplication::beep();
 }
 
-Beep &beepFunction()
+Replaceable<Beep> &beepFunction()
 {
-    static Beep function = defaultBeep;
+    static Replaceable<Beep> function(defaultBeep);
     return function;
 }
 
@@ -35,16 +37,12 @@ Beep &beepFunction()
 
 Dialog replaceDialog(Dialog dialog)
 {
-    Dialog old = dialogFunction();
-    dialogFunction() = dialog ? std::move(dialog) : Dialog(defaultDialog);
-    return old;
+    return dialogFunction().replace(std::move(dialog));
 }
 
 Beep replaceBeep(Beep beep)
 {
-    Beep old = beepFunction();
-    beepFunction() = beep ? std::move(beep) : Beep(defaultBeep);
-    return old;
+    return beepFunction().replace(std::move(beep));
 }
 
 bool runDialog(QPrinter &printer)

@@ -2,6 +2,7 @@
 
 #include "runmodes/TLMoneyExample.h"
 #include "runmodes/TLSelfTest.h"
+#include "runmodes/TLSnapshot.h"
 
 #include <QTextStream>
 
@@ -17,14 +18,8 @@ std::optional<QString> argumentAfter(const QStringList &arguments, const QString
 
 std::optional<int> dispatch(const QStringList &arguments, QTextStream &out)
 {
-    // The snapshot mode is not in this build. It still ends the process: its
-    // option made the platform offscreen, where a started window would never
-    // be seen or closed.
-    if (arguments.contains(QStringLiteral("--tl-snapshot"))) {
-        out << QStringLiteral("snapshot mode not available in this build\n");
-        out.flush();
-        return 2;
-    }
+    if (const std::optional<int> code = TLSnapshot::handle(arguments, out))
+        return code;
     if (const std::optional<int> code = TLMoneyExample::handle(arguments, out))
         return code;
     if (arguments.contains(QStringLiteral("--selftest")))

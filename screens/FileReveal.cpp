@@ -1,6 +1,7 @@
 #include "screens/FileReveal.h"
 
 #include "app/Opener.h"
+#include "data/Replaceable.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -12,9 +13,9 @@
 namespace FileReveal {
 namespace {
 
-Function &current()
+Replaceable<Function> &current()
 {
-    static Function function = revealWithDesktop;
+    static Replaceable<Function> function(revealWithDesktop);
     return function;
 }
 
@@ -28,9 +29,7 @@ void openFolder(const QString &path)
 
 Function replace(Function function)
 {
-    Function old = current();
-    current() = function ? std::move(function) : Function(revealWithDesktop);
-    return old;
+    return current().replace(std::move(function));
 }
 
 void reveal(const QString &path)

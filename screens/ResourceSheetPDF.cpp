@@ -15,16 +15,8 @@ const QColor badgeBrown = QColor::fromRgbF(0.54f, 0.29f, 0.0f);
 PdfParagraph run(const QString &text, double size, QFont::Weight weight, const QColor &color,
                  double spaceAfter = 0, bool italic = false)
 {
-    PdfParagraph p;
-    p.text = text;
-    p.size = size;
-    p.weight = weight;
+    PdfParagraph p = PdfParagraph::tight(text, size, weight, color, spaceAfter);
     p.italic = italic;
-    p.color = color;
-    p.spaceAfter = spaceAfter;
-    // Noto Sans sets its lines 1.36 em apart; the sheet keeps the tighter
-    // 1.2 em it was designed with, so a full sheet still fits on one page.
-    p.lineHeight = 1.2;
     p.lineSpacing = 0.5;
     return p;
 }

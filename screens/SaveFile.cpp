@@ -1,6 +1,7 @@
 #include "screens/SaveFile.h"
 
 #include "data/DBError.h"
+#include "data/Replaceable.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -25,9 +26,9 @@ QString defaultDialog(QWidget *parent, const Request &request)
     return dialog.selectedFiles().first();
 }
 
-Dialog &dialogFunction()
+Replaceable<Dialog> &dialogFunction()
 {
-    static Dialog dialog = defaultDialog;
+    static Replaceable<Dialog> dialog(defaultDialog);
     return dialog;
 }
 
@@ -35,9 +36,7 @@ Dialog &dialogFunction()
 
 Dialog replaceDialog(Dialog dialog)
 {
-    Dialog old = dialogFunction();
-    dialogFunction() = dialog ? std::move(dialog) : Dialog(defaultDialog);
-    return old;
+    return dialogFunction().replace(std::move(dialog));
 }
 
 QString ask(QWidget *parent, const Request &request)

@@ -22,4 +22,15 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
     return f.write(bytes) == bytes.size();
 }
 
+// Writes the five files of a data folder; returns false on the first failure.
+inline bool writeDataFiles(const QString &folder, const QByteArray &national, const QByteArray &state,
+                           const QByteArray &parking, const QByteArray &jobs, const QByteArray &videos)
+{
+    return writeFile(folder + QStringLiteral("/national_resources.csv"), national)
+        && writeFile(folder + QStringLiteral("/state_resources.csv"), state)
+        && writeFile(folder + QStringLiteral("/camping_parking_rules.csv"), parking)
+        && writeFile(folder + QStringLiteral("/jobs_and_income.csv"), jobs)
+        && writeFile(folder + QStringLiteral("/video_library.csv"), videos);
+}
+
 } // namespace testsupport

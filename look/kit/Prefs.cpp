@@ -76,6 +76,13 @@ void Prefs::setNumber(const QString &key, double value)
     Q_EMIT changed(key);
 }
 
+void Prefs::setValue(const QString &key, const QVariant &value)
+{
+    m_settings.setValue(key, value);
+    m_settings.sync();
+    Q_EMIT changed(key);
+}
+
 void Prefs::remove(const QString &key)
 {
     m_settings.remove(key);

@@ -30,6 +30,8 @@ public:
     void setString(const QString &key, const QString &value);
     void setInteger(const QString &key, int value);
     void setNumber(const QString &key, double value);
+    // Stores a value exactly as value() returned it (putting a key back).
+    void setValue(const QString &key, const QVariant &value);
     void remove(const QString &key);
 
     // Removes every key (tests start from an empty store).

@@ -30,16 +30,7 @@ const QString dot = QStringLiteral(" \u00b7 ");
 PdfParagraph para(const QString &text, double size, QFont::Weight weight, const QColor &color,
                   double spaceAfter = 0, double indent = 0)
 {
-    PdfParagraph p;
-    p.text = text;
-    p.size = size;
-    p.weight = weight;
-    p.color = color;
-    p.spaceAfter = spaceAfter;
-    // Noto Sans sets its lines 1.36 em apart; the report keeps the tighter
-    // 1.2 em it was designed with, so an empty plan with its tips still fits
-    // on one page.
-    p.lineHeight = 1.2;
+    PdfParagraph p = PdfParagraph::tight(text, size, weight, color, spaceAfter);
     p.lineSpacing = 1;
     p.indent = indent;
     return p;

@@ -44,8 +44,9 @@ void SavingsBar::paintEvent(QPaintEvent *)
     painter.setPen(Qt::NoPen);
     const QRectF track(0, 0, width(), m_height);
     const double radius = m_height / 2.0;
+    // The border colour is translucent itself: the track dims it further.
     QColor trackColor = palette.border;
-    trackColor.setAlphaF(0.6f);
+    trackColor.setAlphaF(trackColor.alphaF() * 0.6f);
     painter.setBrush(trackColor);
     painter.drawRoundedRect(track, radius, radius);
     const double fill = fillWidth(m_percent, track.width());

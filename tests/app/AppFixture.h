@@ -57,12 +57,7 @@ inline bool writeDataFolder(const QString &folder)
     const QByteArray videos =
         "url,title,channel,length,topic,category,note,retrieved_at\n"
         "https://www.youtube.com/watch?v=abcdefghijk,CPR basics,Red Cross,3:00,CPR,first_aid,,2026-10-01\n";
-    using testsupport::writeFile;
-    return writeFile(folder + QStringLiteral("/national_resources.csv"), national)
-        && writeFile(folder + QStringLiteral("/state_resources.csv"), state)
-        && writeFile(folder + QStringLiteral("/camping_parking_rules.csv"), parking)
-        && writeFile(folder + QStringLiteral("/jobs_and_income.csv"), jobs)
-        && writeFile(folder + QStringLiteral("/video_library.csv"), videos);
+    return testsupport::writeDataFiles(folder, national, state, parking, jobs, videos);
 }
 
 // The folder written under dir/data and a model on it, My List beside it.

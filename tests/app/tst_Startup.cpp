@@ -21,6 +21,9 @@ private Q_SLOTS:
         QVERIFY(TLSetup::wantsHeadlessRunMode({"x", "--tl-snapshot", "/tmp/s"}));
         QVERIFY(TLSetup::wantsHeadlessRunMode({"x", "--tl-money-example", "/tmp/m"}));
         QVERIFY(!TLSetup::wantsHeadlessRunMode({"x"}));
+        // Without a folder these modes do not run: the window starts.
+        QVERIFY(!TLSetup::wantsHeadlessRunMode({"x", "--tl-snapshot"}));
+        QVERIFY(!TLSetup::wantsHeadlessRunMode({"x", "--tl-money-example"}));
         qunsetenv("QT_QPA_PLATFORM");
         TLSetup::prepareEnvironment({"x"});
         QVERIFY(qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"));

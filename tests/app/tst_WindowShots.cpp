@@ -6,6 +6,8 @@
 // high contrast with a menu open. Run under xvfb-run (QT_QPA_PLATFORM=xcb)
 // for pictures of the whole screen.
 
+#include "Shots.h"
+
 #include "app/AppModel.h"
 #include "app/EmergencyBar.h"
 #include "app/MainWindow.h"
@@ -20,7 +22,6 @@
 #include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenu>
@@ -41,7 +42,6 @@ private Q_SLOTS:
     {
         Prefs::shared().clear();
         TLSetup::configure();
-        QVERIFY(QDir().mkpath(QStringLiteral(TL_BUILD_DIR "/shots")));
     }
 
     void shots_data()
@@ -71,27 +71,21 @@ private Q_SLOTS:
         QFETCH(int, screen);
         QFETCH(QSize, size);
 
-        Prefs::shared().setString(MRBYThemes::key, theme);
-        Prefs::shared().setInteger(TLPrefs::textSizeKey, textSize);
-        MBZoom::setValue(zoom);
+        shots::setLook(theme, textSize, zoom);
         AppModel &model = AppModel::shared();
         if (model.data() && !model.data()->states().isEmpty())
             model.setStateCode(QStringLiteral("CO"));
         model.setScreen(Screen::Case(screen));
 
         QMainWindow *window = TLSetup::makeMainWindow(model);
-        window->resize(size);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(shots::show(window, size));
         QTest::qWait(50);
         auto *bar = window->findChild<EmergencyBar *>();
         QVERIFY(bar);
         bar->setNote(EmergencyAction::call988);
         QTest::qWait(250);
 
-        const QString path = QStringLiteral(TL_BUILD_DIR "/shots/") + QString::fromLatin1(QTest::currentDataTag())
-            + QStringLiteral(".png");
-        QVERIFY(window->grab().save(path));
+        QVERIFY(shots::save(window));
         delete window;
     }
 
@@ -105,7 +99,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(window));
         window->findChild<EmergencyBar *>()->setNote(EmergencyAction::text988);
         QTest::qWait(250);
-        QVERIFY(window->grab().save(QStringLiteral(TL_BUILD_DIR "/shots/help-window.png")));
+        QVERIFY(shots::save(window, QStringLiteral("help-window")));
     }
 
     // The whole screen: every window and pop-up as drawn.
@@ -114,7 +108,7 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QTest::qWait(300);
         const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
-        return !shot.isNull() && shot.save(QStringLiteral(TL_BUILD_DIR "/shots/") + name);
+        return !shot.isNull() && shot.save(shots::dir() + name);
     }
 
     void firstStart()
@@ -140,16 +134,14 @@ private Q_SLOTS:
         AppModel &model = AppModel::shared();
         model.setScreen(Screen::display);
         QMainWindow *window = TLSetup::makeMainWindow(model);
-        window->resize(1280, 800);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(shots::show(window, QSize(1280, 800)));
         QTest::qWait(1700); // past the zoom host's last return home
         auto *host = window->findChild<MBZoomHost *>();
         QVERIFY(host);
         host->scrollArea()->horizontalScrollBar()->setValue(host->scrollArea()->horizontalScrollBar()->maximum());
         host->scrollArea()->verticalScrollBar()->setValue(host->scrollArea()->verticalScrollBar()->maximum());
         QTest::qWait(100);
-        QVERIFY(window->grab().save(QStringLiteral(TL_BUILD_DIR "/shots/zoom200-far-corner.png")));
+        QVERIFY(shots::save(window, QStringLiteral("zoom200-far-corner")));
         delete window;
         MBZoom::setValue(1.0);
     }
@@ -161,11 +153,9 @@ private Q_SLOTS:
         AppModel &model = AppModel::shared();
         model.setScreen(Screen::home);
         QMainWindow *window = TLSetup::makeMainWindow(model);
-        window->resize(820, 560);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(shots::show(window, QSize(820, 560)));
         QTest::qWait(100);
-        QVERIFY(window->grab().save(QStringLiteral(TL_BUILD_DIR "/shots/small-xl.png")));
+        QVERIFY(shots::save(window, QStringLiteral("small-xl")));
         delete window;
         Prefs::shared().setInteger(TLPrefs::textSizeKey, 0);
     }
@@ -178,7 +168,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(window));
         window->resize(window->minimumSize());
         QTest::qWait(100);
-        QVERIFY(window->grab().save(QStringLiteral(TL_BUILD_DIR "/shots/help-minimum.png")));
+        QVERIFY(shots::save(window, QStringLiteral("help-minimum")));
         window->close();
     }
 
@@ -202,7 +192,7 @@ private Q_SLOTS:
             // Without a screen to grab: the window with the menu drawn over it.
             QPixmap shot = window->grab();
             QPainter(&shot).drawPixmap(window->mapFromGlobal(view->pos()), view->grab());
-            QVERIFY(shot.save(QStringLiteral(TL_BUILD_DIR "/shots/contrast-menu.png")));
+            QVERIFY(shot.save(shots::dir() + QStringLiteral("contrast-menu.png")));
         }
         view->close();
         delete window;
@@ -218,7 +208,7 @@ private Q_SLOTS:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTest::qWait(250);
-        QVERIFY(window->grab().save(QStringLiteral(TL_BUILD_DIR "/shots/error-card.png")));
+        QVERIFY(shots::save(window, QStringLiteral("error-card")));
         delete window;
     }
 };

@@ -1,3 +1,5 @@
+#include "KillTest.h"
+
 #include "data/FavoritesStore.h"
 #include "data/SQLiteDB.h"
 
@@ -6,9 +8,6 @@
 #include <cstdio>
 
 namespace {
-
-const char *const kChildVariable = "TST_FAVORITES_CHILD_PATH";
-const QByteArray kSpilled = "spilled";
 
 QStringList uids(const QList<Favorite> &items)
 {
@@ -29,26 +28,9 @@ int childWritesWithoutCommit(const QString &path)
             store.add(QString::fromLatin1(uid), QStringLiteral("Name of ") + QString::fromLatin1(uid));
             store.setNote(QString::fromLatin1(uid), QStringLiteral("note ") + QString::fromLatin1(uid));
         }
-        SQLiteDB db(path);
-        // A tiny page cache makes SQLite write the changed My List pages into
-        // the file long before the commit, while it writes the filler.
-        db.exec(QStringLiteral("PRAGMA cache_size = 8"));
-        db.exec(QStringLiteral("BEGIN"));
-        db.run(QStringLiteral("UPDATE favorites SET note = 'changed'"));
-        db.run(QStringLiteral("DELETE FROM favorites WHERE uid = 'kept-2'"));
-        db.run(QStringLiteral("INSERT INTO favorites VALUES ('lost', 'Lost', '', '1')"));
-        db.exec(QStringLiteral("CREATE TABLE filler(x TEXT)"));
-        const QString big(200 * 1024, u'x');
-        QElapsedTimer clock;
-        clock.start();
-        for (int i = 0; clock.elapsed() < 60000; ++i) {
-            db.run(QStringLiteral("INSERT INTO filler VALUES (?)"),
-                   {i < 20 ? big : QString::number(i)});
-            if (i == 20) {
-                std::fputs("spilled\n", stdout);
-                std::fflush(stdout);
-            }
-        }
+        killtest::writeWithoutCommit(path, {QStringLiteral("UPDATE favorites SET note = 'changed'"),
+                                            QStringLiteral("DELETE FROM favorites WHERE uid = 'kept-2'"),
+                                            QStringLiteral("INSERT INTO favorites VALUES ('lost', 'Lost', '', '1')")});
     } catch (const DBError &e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 2;
@@ -167,45 +149,22 @@ private Q_SLOTS:
 
     void killedMidTransactionKeepsLastCommit()
     {
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(kChildVariable), path());
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(child.waitForStarted());
-
-        QByteArray out;
-        QElapsedTimer clock;
-        clock.start();
-        while (!out.contains(kSpilled) && child.state() == QProcess::Running && clock.elapsed() < 60000) {
-            child.waitForReadyRead(1000);
-            out += child.readAllStandardOutput();
-        }
-        QVERIFY2(out.contains(kSpilled), child.readAllStandardError().constData());
-        // Uncommitted pages are in the file itself now, with a hot journal beside it.
-        QVERIFY(QFileInfo(path()).size() > 2 * 1024 * 1024);
-        QVERIFY(QFileInfo::exists(path() + QStringLiteral("-journal")));
-
-        child.kill(); // SIGKILL: no chance to roll back or close
-        QVERIFY(child.waitForFinished(-1));
-        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        if (!killtest::killWhileWriting(path()))
+            return;
 
         FavoritesStore store(path());
         QCOMPARE(uids(store.items()), (QStringList{"kept-1", "kept-2", "kept-3"}));
         QVERIFY(!QFileInfo::exists(path() + QStringLiteral("-journal"))); // rolled back
         for (const Favorite &f : store.items())
             QCOMPARE(f.note, QStringLiteral("note ") + f.uid);
-        SQLiteDB db(path());
-        QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'filler'")), 0);
-        QCOMPARE(db.rows(QStringLiteral("PRAGMA integrity_check")),
-                 (QList<SQLiteDB::Row>{QStringList{QStringLiteral("ok")}}));
+        killtest::checkRolledBack(path());
     }
 };
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsSet(kChildVariable))
-        return childWritesWithoutCommit(qEnvironmentVariable(kChildVariable));
+    if (qEnvironmentVariableIsSet(killtest::childVariable))
+        return childWritesWithoutCommit(qEnvironmentVariable(killtest::childVariable));
     QCoreApplication app(argc, argv);
     tst_FavoritesStore test;
     return QTest::qExec(&test, argc, argv);

@@ -41,21 +41,21 @@ inline MoneyPlan example()
 {
     using F = MoneyFrequency;
     MoneyPlan p = plan({
-        income(u"job"_qs, 10000, F::week, u"Dishwasher shifts (part-time)"_qs),
-        income(u"gig"_qs, 9000, F::week, u"Food delivery"_qs),
-        income(u"benefits"_qs, 29200, F::month, u"SNAP (food money on EBT)"_qs),
-        expense(u"food"_qs, 1400, F::day, u"Groceries and meals"_qs),
-        expense(u"fuel"_qs, 7000, F::week, u"Gas"_qs),
-        expense(u"phone"_qs, 3000, F::month, u"Prepaid phone plan"_qs),
-        expense(u"storage"_qs, 6500, F::month, u"Small storage unit"_qs),
-        expense(u"laundry"_qs, 900, F::week, u"Laundromat"_qs),
-        expense(u"hygiene"_qs, 1500, F::month, u"Gym membership (showers)"_qs),
-        expense(u"campsite"_qs, 2500, F::week, u"Campground fees"_qs),
-        expense(u"vehicle"_qs, 11000, F::month, u"Car insurance"_qs),
-        expense(u"other"_qs, 2000, F::week, u"Toiletries and small things"_qs),
+        income(QStringLiteral("job"), 10000, F::week, QStringLiteral("Dishwasher shifts (part-time)")),
+        income(QStringLiteral("gig"), 9000, F::week, QStringLiteral("Food delivery")),
+        income(QStringLiteral("benefits"), 29200, F::month, QStringLiteral("SNAP (food money on EBT)")),
+        expense(QStringLiteral("food"), 1400, F::day, QStringLiteral("Groceries and meals")),
+        expense(QStringLiteral("fuel"), 7000, F::week, QStringLiteral("Gas")),
+        expense(QStringLiteral("phone"), 3000, F::month, QStringLiteral("Prepaid phone plan")),
+        expense(QStringLiteral("storage"), 6500, F::month, QStringLiteral("Small storage unit")),
+        expense(QStringLiteral("laundry"), 900, F::week, QStringLiteral("Laundromat")),
+        expense(QStringLiteral("hygiene"), 1500, F::month, QStringLiteral("Gym membership (showers)")),
+        expense(QStringLiteral("campsite"), 2500, F::week, QStringLiteral("Campground fees")),
+        expense(QStringLiteral("vehicle"), 11000, F::month, QStringLiteral("Car insurance")),
+        expense(QStringLiteral("other"), 2000, F::week, QStringLiteral("Toiletries and small things")),
     }, 18640);
-    p.name = u"Kim T. (example)"_qs;
-    p.goalName = u"Deposit for a room"_qs;
+    p.name = QStringLiteral("Kim T. (example)");
+    p.goalName = QStringLiteral("Deposit for a room");
     p.goalCents = 60000;
     p.savedCents = 8500;
     return p;
@@ -98,12 +98,7 @@ inline bool writeDataFolder(const QString &folder)
         "state,Colorado,Highway rest areas,Allowed,8 hours,No,,Rest only,https://example.org/j,CDOT,2026-10-01,verified-secondary\n";
     const QByteArray jobs = "name,type,what_it_is,source_url,publisher,retrieved_at,confidence\n";
     const QByteArray videos = "url,title,channel,length,topic,category,note,retrieved_at\n";
-    using testsupport::writeFile;
-    return writeFile(folder + u"/national_resources.csv"_qs, national)
-        && writeFile(folder + u"/state_resources.csv"_qs, state)
-        && writeFile(folder + u"/camping_parking_rules.csv"_qs, parking)
-        && writeFile(folder + u"/jobs_and_income.csv"_qs, jobs)
-        && writeFile(folder + u"/video_library.csv"_qs, videos);
+    return testsupport::writeDataFiles(folder, national, state, parking, jobs, videos);
 }
 
 } // namespace moneyfixture

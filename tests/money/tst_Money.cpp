@@ -52,7 +52,7 @@ private Q_SLOTS:
             const QString text = QString::fromUtf16(typed);
             QTest::newRow(qPrintable(QStringLiteral("\"%1\"").arg(text))) << text << cents;
         }
-        QTest::newRow("inner NUL") << (u"12"_qs + QChar(0) + u"3"_qs) << qint64(-1);
+        QTest::newRow("inner NUL") << (QStringLiteral("12") + QChar(0) + QStringLiteral("3")) << qint64(-1);
     }
     void parse()
     {
@@ -67,21 +67,21 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("cents");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("plain");
-        QTest::newRow("zero") << qint64(0) << u"$0.00"_qs << u"0.00"_qs;
-        QTest::newRow("cents") << qint64(5) << u"$0.05"_qs << u"0.05"_qs;
-        QTest::newRow("minus cents") << qint64(-5) << u"-$0.05"_qs << u"-0.05"_qs;
-        QTest::newRow("minus one") << qint64(-1) << u"-$0.01"_qs << u"-0.01"_qs;
-        QTest::newRow("dollar") << qint64(100) << u"$1.00"_qs << u"1.00"_qs;
-        QTest::newRow("no comma yet") << qint64(99999) << u"$999.99"_qs << u"999.99"_qs;
-        QTest::newRow("first comma") << qint64(100000) << u"$1,000.00"_qs << u"1000.00"_qs;
-        QTest::newRow("grouped") << qint64(123456) << u"$1,234.56"_qs << u"1234.56"_qs;
-        QTest::newRow("negative") << qint64(-123456) << u"-$1,234.56"_qs << u"-1234.56"_qs;
-        QTest::newRow("million") << qint64(100000000) << u"$1,000,000.00"_qs << u"1000000.00"_qs;
-        QTest::newRow("largest typed") << qint64(99999999999) << u"$999,999,999.99"_qs << u"999999999.99"_qs;
-        QTest::newRow("123,456,789") << qint64(12345678900) << u"$123,456,789.00"_qs << u"123456789.00"_qs;
-        QTest::newRow("largest") << kMax << u"$92,233,720,368,547,758.07"_qs << u"92233720368547758.07"_qs;
-        QTest::newRow("most negative") << kMin << u"-$92,233,720,368,547,758.08"_qs
-                                       << u"-92233720368547758.08"_qs;
+        QTest::newRow("zero") << qint64(0) << QStringLiteral("$0.00") << QStringLiteral("0.00");
+        QTest::newRow("cents") << qint64(5) << QStringLiteral("$0.05") << QStringLiteral("0.05");
+        QTest::newRow("minus cents") << qint64(-5) << QStringLiteral("-$0.05") << QStringLiteral("-0.05");
+        QTest::newRow("minus one") << qint64(-1) << QStringLiteral("-$0.01") << QStringLiteral("-0.01");
+        QTest::newRow("dollar") << qint64(100) << QStringLiteral("$1.00") << QStringLiteral("1.00");
+        QTest::newRow("no comma yet") << qint64(99999) << QStringLiteral("$999.99") << QStringLiteral("999.99");
+        QTest::newRow("first comma") << qint64(100000) << QStringLiteral("$1,000.00") << QStringLiteral("1000.00");
+        QTest::newRow("grouped") << qint64(123456) << QStringLiteral("$1,234.56") << QStringLiteral("1234.56");
+        QTest::newRow("negative") << qint64(-123456) << QStringLiteral("-$1,234.56") << QStringLiteral("-1234.56");
+        QTest::newRow("million") << qint64(100000000) << QStringLiteral("$1,000,000.00") << QStringLiteral("1000000.00");
+        QTest::newRow("largest typed") << qint64(99999999999) << QStringLiteral("$999,999,999.99") << QStringLiteral("999999999.99");
+        QTest::newRow("123,456,789") << qint64(12345678900) << QStringLiteral("$123,456,789.00") << QStringLiteral("123456789.00");
+        QTest::newRow("largest") << kMax << QStringLiteral("$92,233,720,368,547,758.07") << QStringLiteral("92233720368547758.07");
+        QTest::newRow("most negative") << kMin << QStringLiteral("-$92,233,720,368,547,758.08")
+                                       << QStringLiteral("-92233720368547758.08");
     }
     void format()
     {

@@ -22,7 +22,7 @@ constexpr qint64 kMin = std::numeric_limits<qint64>::min();
 // A runway of one day from the given local time, on any plan.
 MoneyPlan oneDayRunway()
 {
-    return plan({expense(u"food"_qs, 2000, F::day)}, 2000);
+    return plan({expense(QStringLiteral("food"), 2000, F::day)}, 2000);
 }
 
 QDateTime denver(int y, int m, int d, int h, int min)
@@ -39,18 +39,18 @@ class tst_MoneyPlan : public QObject
 private Q_SLOTS:
     void lookups()
     {
-        QCOMPARE(MoneyCategory::title(K::income, u"other"_qs), u"Other income"_qs);
-        QCOMPARE(MoneyCategory::title(K::expense, u"other"_qs), u"Other"_qs);
-        QCOMPARE(MoneyCategory::title(K::income, u"food"_qs), u"Other"_qs);
-        QCOMPARE(MoneyCategory::icon(K::expense, u"Food"_qs), u"circle.fill"_qs);
-        QCOMPARE(MoneyPeriod::fromRawValue(u"day"_qs), std::nullopt);
-        QCOMPARE(MoneyKind::fromRawValue(u"Income"_qs), std::nullopt);
-        QCOMPARE(MoneyFrequency::fromRawValue(u"year"_qs), std::nullopt);
+        QCOMPARE(MoneyCategory::title(K::income, QStringLiteral("other")), QStringLiteral("Other income"));
+        QCOMPARE(MoneyCategory::title(K::expense, QStringLiteral("other")), QStringLiteral("Other"));
+        QCOMPARE(MoneyCategory::title(K::income, QStringLiteral("food")), QStringLiteral("Other"));
+        QCOMPARE(MoneyCategory::icon(K::expense, QStringLiteral("Food")), QStringLiteral("circle.fill"));
+        QCOMPARE(MoneyPeriod::fromRawValue(QStringLiteral("day")), std::nullopt);
+        QCOMPARE(MoneyKind::fromRawValue(QStringLiteral("Income")), std::nullopt);
+        QCOMPARE(MoneyFrequency::fromRawValue(QStringLiteral("year")), std::nullopt);
 
-        MoneyEntry e = expense(u"laundry"_qs, 900, F::week);
-        QCOMPARE(e.displayLabel(), u"Laundry"_qs);
-        e.label = u" Wash & dry "_qs;
-        QCOMPARE(e.displayLabel(), u" Wash & dry "_qs);
+        MoneyEntry e = expense(QStringLiteral("laundry"), 900, F::week);
+        QCOMPARE(e.displayLabel(), QStringLiteral("Laundry"));
+        e.label = QStringLiteral(" Wash & dry ");
+        QCOMPARE(e.displayLabel(), QStringLiteral(" Wash & dry "));
         MoneyEntry later = e;
         later.added = 1;
         QVERIFY(!(e == later));
@@ -61,17 +61,17 @@ private Q_SLOTS:
     {
         const MoneyPlan p = example();
         const auto line = [&](const QString &head, P period) {
-            return head + u": in "_qs + Money::text(p.total(K::income, period)) + u" out "_qs
-                + Money::text(p.total(K::expense, period)) + u" left "_qs + Money::text(p.leftOver(period));
+            return head + QStringLiteral(": in ") + Money::text(p.total(K::income, period)) + QStringLiteral(" out ")
+                + Money::text(p.total(K::expense, period)) + QStringLiteral(" left ") + Money::text(p.leftOver(period));
         };
-        QCOMPARE(line(u"week"_qs, P::week), u"week: in $257.38 out $273.03 left -$15.65"_qs);
-        QCOMPARE(line(u"month"_qs, P::month), u"month: in $1,115.33 out $1,183.16 left -$67.83"_qs);
+        QCOMPARE(line(QStringLiteral("week"), P::week), QStringLiteral("week: in $257.38 out $273.03 left -$15.65"));
+        QCOMPARE(line(QStringLiteral("month"), P::month), QStringLiteral("month: in $1,115.33 out $1,183.16 left -$67.83"));
         QCOMPARE(p.yearly(K::income), 1338400);
         QCOMPARE(p.yearly(K::expense), 1419800);
         QCOMPARE(p.runwayDays(), std::optional<qint64>(83));
         QCOMPARE(p.savingsPercent(), 14);
         QCOMPARE(p.savingsText(),
-                 u"$85.00 of $600.00 saved (14%). $515.00 to go. Even a few dollars a week helps."_qs);
+                 QStringLiteral("$85.00 of $600.00 saved (14%). $515.00 to go. Even a few dollars a week helps."));
 
         QStringList ids;
         QList<qint64> cents;
@@ -79,8 +79,8 @@ private Q_SLOTS:
             ids << item.id;
             cents << item.cents;
         }
-        QCOMPARE(ids, (QStringList{u"food"_qs, u"fuel"_qs, u"vehicle"_qs, u"campsite"_qs, u"other"_qs,
-                                   u"storage"_qs, u"laundry"_qs, u"phone"_qs, u"hygiene"_qs}));
+        QCOMPARE(ids, (QStringList{QStringLiteral("food"), QStringLiteral("fuel"), QStringLiteral("vehicle"), QStringLiteral("campsite"), QStringLiteral("other"),
+                                   QStringLiteral("storage"), QStringLiteral("laundry"), QStringLiteral("phone"), QStringLiteral("hygiene")}));
         QCOMPARE(cents, (QList<qint64>{9827, 7000, 2538, 2500, 2000, 1500, 900, 692, 346}));
     }
 
@@ -103,7 +103,7 @@ private Q_SLOTS:
         QFETCH(int, frequency);
         QFETCH(qint64, week);
         QFETCH(qint64, month);
-        const MoneyPlan p = plan({expense(u"other"_qs, cents, F::Case(frequency))});
+        const MoneyPlan p = plan({expense(QStringLiteral("other"), cents, F::Case(frequency))});
         QCOMPARE(p.total(K::expense, P::week), week);
         QCOMPARE(p.total(K::expense, P::month), month);
         QCOMPARE(p.leftOver(P::month), -month);
@@ -112,9 +112,9 @@ private Q_SLOTS:
 
     void linesAddUpToTotals()
     {
-        const MoneyPlan m = plan({income(u"gig"_qs, 9000, F::week), income(u"benefits"_qs, 29200, F::month),
-                                  expense(u"food"_qs, 1400, F::day), expense(u"fuel"_qs, 7000, F::week),
-                                  expense(u"vehicle"_qs, 11000, F::month)},
+        const MoneyPlan m = plan({income(QStringLiteral("gig"), 9000, F::week), income(QStringLiteral("benefits"), 29200, F::month),
+                                  expense(QStringLiteral("food"), 1400, F::day), expense(QStringLiteral("fuel"), 7000, F::week),
+                                  expense(QStringLiteral("vehicle"), 11000, F::month)},
                                  50000);
         for (const P period : MoneyPeriod::allCases()) {
             for (const K kind : MoneyKind::allCases()) {
@@ -135,13 +135,13 @@ private Q_SLOTS:
     {
         // Equal totals keep table order; an id outside the table is in no item
         // but in the total; a category whose lines add up to 0 is still listed.
-        const MoneyPlan p = plan({expense(u"storage"_qs, 500, F::week), expense(u"phone"_qs, 500, F::week),
-                                  expense(u"campground"_qs, 900, F::week), expense(u"vehicle"_qs, 0, F::week),
-                                  income(u"food"_qs, 100, F::week)});
+        const MoneyPlan p = plan({expense(QStringLiteral("storage"), 500, F::week), expense(QStringLiteral("phone"), 500, F::week),
+                                  expense(QStringLiteral("campground"), 900, F::week), expense(QStringLiteral("vehicle"), 0, F::week),
+                                  income(QStringLiteral("food"), 100, F::week)});
         QCOMPARE(p.categoryTotals(K::expense, P::week),
-                 (QList<MoneyPlan::CategoryTotal>{{u"phone"_qs, u"Phone"_qs, 500},
-                                                  {u"storage"_qs, u"Storage"_qs, 500},
-                                                  {u"vehicle"_qs, u"Vehicle"_qs, 0}}));
+                 (QList<MoneyPlan::CategoryTotal>{{QStringLiteral("phone"), QStringLiteral("Phone"), 500},
+                                                  {QStringLiteral("storage"), QStringLiteral("Storage"), 500},
+                                                  {QStringLiteral("vehicle"), QStringLiteral("Vehicle"), 0}}));
         QCOMPARE(p.total(K::expense, P::week), 1900);
         QVERIFY(p.categoryTotals(K::income, P::week).isEmpty());
         QVERIFY(MoneyPlan().categoryTotals(K::expense, P::month).isEmpty());
@@ -152,26 +152,26 @@ private Q_SLOTS:
         QTest::addColumn<MoneyPlan>("plan");
         QTest::addColumn<qint64>("days"); // -1: none
         QTest::addColumn<QString>("text");
-        const QString prompt = u"Add what comes in and goes out to see this."_qs;
-        const QString lasts = u"Your money does not run out at this pace."_qs;
-        const QString broke = u"0 days. You are spending more than comes in, and there is no money on hand."_qs;
-        const auto f20 = [](qint64 cash) { return plan({expense(u"food"_qs, 2000, F::day)}, cash); };
+        const QString prompt = QStringLiteral("Add what comes in and goes out to see this.");
+        const QString lasts = QStringLiteral("Your money does not run out at this pace.");
+        const QString broke = QStringLiteral("0 days. You are spending more than comes in, and there is no money on hand.");
+        const auto f20 = [](qint64 cash) { return plan({expense(QStringLiteral("food"), 2000, F::day)}, cash); };
         QTest::newRow("no entries") << MoneyPlan() << qint64(-1) << prompt;
         QTest::newRow("cash, no entries") << plan({}, 5000) << qint64(-1) << prompt;
-        QTest::newRow("only income") << plan({income(u"job"_qs, 10000, F::week)}) << qint64(-1) << lasts;
+        QTest::newRow("only income") << plan({income(QStringLiteral("job"), 10000, F::week)}) << qint64(-1) << lasts;
         QTest::newRow("income equals spending")
-            << plan({income(u"job"_qs, 5000, F::week), expense(u"food"_qs, 5000, F::week)}, 100) << qint64(-1)
+            << plan({income(QStringLiteral("job"), 5000, F::week), expense(QStringLiteral("food"), 5000, F::week)}, 100) << qint64(-1)
             << lasts;
         QTest::newRow("nothing on hand") << f20(0) << qint64(0) << broke;
         QTest::newRow("less than nothing on hand") << f20(-500) << qint64(0) << broke;
         QTest::newRow("$19.99 at $20 a day")
             << f20(1999) << qint64(0)
-            << u"0 days. You are spending more than comes in, and the money on hand will not last a full day."_qs;
-        QTest::newRow("$20.00 at $20 a day") << f20(2000) << qint64(1) << u"1 day (around Jan 2, 2026)"_qs;
-        QTest::newRow("$300 at $20 a day") << f20(30000) << qint64(15) << u"15 days (around Jan 16, 2026)"_qs;
-        QTest::newRow("example") << example() << qint64(83) << u"83 days (around Mar 25, 2026)"_qs;
-        QTest::newRow("one cent a year, most cash") << plan({expense(u"food"_qs, 1, F::month),
-                                                             income(u"job"_qs, 1, F::month)}, kMax)
+            << QStringLiteral("0 days. You are spending more than comes in, and the money on hand will not last a full day.");
+        QTest::newRow("$20.00 at $20 a day") << f20(2000) << qint64(1) << QStringLiteral("1 day (around Jan 2, 2026)");
+        QTest::newRow("$300 at $20 a day") << f20(30000) << qint64(15) << QStringLiteral("15 days (around Jan 16, 2026)");
+        QTest::newRow("example") << example() << qint64(83) << QStringLiteral("83 days (around Mar 25, 2026)");
+        QTest::newRow("one cent a year, most cash") << plan({expense(QStringLiteral("food"), 1, F::month),
+                                                             income(QStringLiteral("job"), 1, F::month)}, kMax)
                                                     << qint64(-1) << lasts;
     }
     void runway()
@@ -191,10 +191,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         // Mountain time: a day of 23 hours on Mar 8 and of 25 hours on Nov 1,
         // 2026. Adding 86400 seconds would land on the wrong day.
-        QTest::newRow("spring forward") << denver(2026, 3, 7, 23, 30) << u"1 day (around Mar 8, 2026)"_qs;
-        QTest::newRow("fall back") << denver(2026, 11, 1, 0, 30) << u"1 day (around Nov 2, 2026)"_qs;
+        QTest::newRow("spring forward") << denver(2026, 3, 7, 23, 30) << QStringLiteral("1 day (around Mar 8, 2026)");
+        QTest::newRow("fall back") << denver(2026, 11, 1, 0, 30) << QStringLiteral("1 day (around Nov 2, 2026)");
         QTest::newRow("from UTC, shown in local time")
-            << QDateTime(QDate(2026, 3, 8), QTime(6, 30), Qt::UTC) << u"1 day (around Mar 8, 2026)"_qs;
+            << QDateTime(QDate(2026, 3, 8), QTime(6, 30), Qt::UTC) << QStringLiteral("1 day (around Mar 8, 2026)");
     }
     void runwayDateAcrossDaylightSaving()
     {
@@ -223,40 +223,40 @@ private Q_SLOTS:
             p.savedCents = saved;
             return p;
         };
-        const QString noGoal = u"No savings goal yet."_qs;
-        const QString helps = u" to go. Even a few dollars a week helps."_qs;
+        const QString noGoal = QStringLiteral("No savings goal yet.");
+        const QString helps = QStringLiteral(" to go. Even a few dollars a week helps.");
         QTest::newRow("no goal") << goal(0, 500) << 0 << false << qint64(0) << qint64(-1) << noGoal;
         QTest::newRow("a quarter") << goal(20000, 5000) << 25 << false << qint64(15000) << qint64(-1)
-                                   << u"$50.00 of $200.00 saved (25%). $150.00"_qs + helps;
-        QTest::newRow("3.75 weeks round up") << goal(20000, 5000, {income(u"job"_qs, 4000, F::week)}) << 25
+                                   << QStringLiteral("$50.00 of $200.00 saved (25%). $150.00") + helps;
+        QTest::newRow("3.75 weeks round up") << goal(20000, 5000, {income(QStringLiteral("job"), 4000, F::week)}) << 25
                                              << false << qint64(15000) << qint64(4)
-                                             << u"$50.00 of $200.00 saved (25%). About 4 weeks to go if you "
-                                                u"save what is left over each week."_qs;
-        QTest::newRow("101 at 50 a week") << goal(101, 0, {income(u"job"_qs, 50, F::week)}) << 0 << false
+                                             << QStringLiteral("$50.00 of $200.00 saved (25%). About 4 weeks to go if you "
+                                                "save what is left over each week.");
+        QTest::newRow("101 at 50 a week") << goal(101, 0, {income(QStringLiteral("job"), 50, F::week)}) << 0 << false
                                           << qint64(101) << qint64(3)
-                                          << u"$0.00 of $1.01 saved (0%). About 3 weeks to go if you save "
-                                             u"what is left over each week."_qs;
+                                          << QStringLiteral("$0.00 of $1.01 saved (0%). About 3 weeks to go if you save "
+                                             "what is left over each week.");
         QTest::newRow("exactly") << goal(20000, 20000) << 100 << true << qint64(0) << qint64(-1)
-                                 << u"$200.00 of $200.00 saved (100%). Goal reached. Well done."_qs;
+                                 << QStringLiteral("$200.00 of $200.00 saved (100%). Goal reached. Well done.");
         QTest::newRow("more than the goal") << goal(20000, 25000) << 100 << true << qint64(0) << qint64(-1)
-                                            << u"$250.00 of $200.00 saved (100%). Goal reached. Well done."_qs;
+                                            << QStringLiteral("$250.00 of $200.00 saved (100%). Goal reached. Well done.");
         QTest::newRow("one cent short is 99%") << goal(20000, 19999) << 99 << false << qint64(1) << qint64(-1)
-                                               << u"$199.99 of $200.00 saved (99%). $0.01"_qs + helps;
-        QTest::newRow("nothing left over") << goal(20000, 0, {expense(u"food"_qs, 4000, F::week)}) << 0 << false
+                                               << QStringLiteral("$199.99 of $200.00 saved (99%). $0.01") + helps;
+        QTest::newRow("nothing left over") << goal(20000, 0, {expense(QStringLiteral("food"), 4000, F::week)}) << 0 << false
                                            << qint64(20000) << qint64(-1)
-                                           << u"$0.00 of $200.00 saved (0%). $200.00"_qs + helps;
+                                           << QStringLiteral("$0.00 of $200.00 saved (0%). $200.00") + helps;
         QTest::newRow("negative saved counts as 0") << goal(20000, -500) << 0 << false << qint64(20000)
-                                                    << qint64(-1) << u"$0.00 of $200.00 saved (0%). $200.00"_qs + helps;
+                                                    << qint64(-1) << QStringLiteral("$0.00 of $200.00 saved (0%). $200.00") + helps;
         QTest::newRow("most saved, least goal") << goal(1, kMax) << 100 << true << qint64(0) << qint64(-1)
-                                                << u"$92,233,720,368,547,758.07 of $0.01 saved (100%). Goal "
-                                                   u"reached. Well done."_qs;
+                                                << QStringLiteral("$92,233,720,368,547,758.07 of $0.01 saved (100%). Goal "
+                                                   "reached. Well done.");
         QTest::newRow("largest goal, most negative saved")
             << goal(kMax, kMin) << 0 << false << kMax << qint64(-1)
-            << u"$0.00 of $92,233,720,368,547,758.07 saved (0%). $92,233,720,368,547,758.07"_qs + helps;
+            << QStringLiteral("$0.00 of $92,233,720,368,547,758.07 saved (0%). $92,233,720,368,547,758.07") + helps;
         QTest::newRow("largest goal, tiny weekly saving")
-            << goal(kMax, 0, {income(u"job"_qs, 1, F::week)}) << 0 << false << kMax << kMax
-            << u"$0.00 of $92,233,720,368,547,758.07 saved (0%). About 9223372036854775807 weeks to go if "
-               u"you save what is left over each week."_qs;
+            << goal(kMax, 0, {income(QStringLiteral("job"), 1, F::week)}) << 0 << false << kMax << kMax
+            << QStringLiteral("$0.00 of $92,233,720,368,547,758.07 saved (0%). About 9223372036854775807 weeks to go if "
+               "you save what is left over each week.");
     }
     void savings()
     {
@@ -275,8 +275,8 @@ private Q_SLOTS:
 
     void figuresStickAtTheLimits()
     {
-        const MoneyPlan huge = plan({expense(u"food"_qs, kMax, F::day), expense(u"food"_qs, kMax, F::day),
-                                     income(u"job"_qs, kMin, F::day)},
+        const MoneyPlan huge = plan({expense(QStringLiteral("food"), kMax, F::day), expense(QStringLiteral("food"), kMax, F::day),
+                                     income(QStringLiteral("job"), kMin, F::day)},
                                     kMax);
         QCOMPARE(huge.entries.first().yearlyCents(), kMax);
         QCOMPARE(huge.entries.last().yearlyCents(), kMin);
@@ -292,13 +292,13 @@ private Q_SLOTS:
 
         // Twelve cents a year against all the cash: more days than 64 bits hold,
         // and no calendar date that far; the sentence falls back to today.
-        const MoneyPlan slow = plan({expense(u"food"_qs, 2, F::month), income(u"job"_qs, 1, F::month)}, kMax);
+        const MoneyPlan slow = plan({expense(QStringLiteral("food"), 2, F::month), income(QStringLiteral("job"), 1, F::month)}, kMax);
         QCOMPARE(slow.runwayDays(), std::optional<qint64>(kMax));
         const QDateTime now = denver(2026, 1, 1, 12, 0);
-        QCOMPARE(slow.runwayText(now), u"9223372036854775807 days (around Jan 1, 2026)"_qs);
+        QCOMPARE(slow.runwayText(now), QStringLiteral("9223372036854775807 days (around Jan 1, 2026)"));
 
         // The most cash that can be typed at one cent a day: a date far out.
-        const MoneyPlan typed = plan({expense(u"food"_qs, 1, F::day)}, 99999999999);
+        const MoneyPlan typed = plan({expense(QStringLiteral("food"), 1, F::day)}, 99999999999);
         QCOMPARE(typed.runwayDays(), std::optional<qint64>(99999999999));
         QVERIFY(typed.runwayDate(now).has_value());
     }

@@ -78,17 +78,17 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QVERIFY(writeDataFolder(m_dir.filePath(u"data"_qs)));
-        m_data = std::make_unique<ReferenceData>(m_dir.filePath(u"data"_qs));
+        QVERIFY(writeDataFolder(m_dir.filePath(QStringLiteral("data"))));
+        m_data = std::make_unique<ReferenceData>(m_dir.filePath(QStringLiteral("data")));
     }
 
     void exampleCSV()
     {
-        const MoneyReport report(example(), u"CO"_qs, m_data.get(), kNow);
+        const MoneyReport report(example(), QStringLiteral("CO"), m_data.get(), kNow);
         QCOMPARE(report.csv(), kExampleCSV);
-        QCOMPARE(report.stateName, u"Colorado"_qs);
+        QCOMPARE(report.stateName, QStringLiteral("Colorado"));
         QCOMPARE(report.tips.size(), 5);
-        QCOMPARE(report.title(), u"Money Plan \u2014 Kim T. (example)"_qs);
+        QCOMPARE(report.title(), QStringLiteral("Money Plan \u2014 Kim T. (example)"));
     }
 
     void emptyPlanCSV()
@@ -96,7 +96,7 @@ private Q_SLOTS:
         const MoneyReport report(MoneyPlan(), QString(), m_data.get(), kNow);
         QCOMPARE(report.csv(), kEmptyCSV);
         QCOMPARE(report.stateName, QString());
-        QCOMPARE(report.title(), u"Money Plan"_qs);
+        QCOMPARE(report.title(), QStringLiteral("Money Plan"));
     }
 
     void csvIsTheSameInAnyLocale()
@@ -104,18 +104,18 @@ private Q_SLOTS:
         // A locale whose decimal mark is a comma, made for this test.
         QTemporaryDir locales;
         QProcess make;
-        make.start(u"localedef"_qs, {u"-i"_qs, u"de_DE"_qs, u"-f"_qs, u"UTF-8"_qs,
-                                     locales.filePath(u"de_DE.UTF-8"_qs)});
+        make.start(QStringLiteral("localedef"), {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"), QStringLiteral("UTF-8"),
+                                     locales.filePath(QStringLiteral("de_DE.UTF-8"))});
         if (!make.waitForFinished(-1) || make.exitCode() != 0)
             QSKIP("localedef cannot make a German locale here");
         qputenv("LOCPATH", locales.path().toUtf8());
         QVERIFY(std::setlocale(LC_ALL, "de_DE.UTF-8"));
         QCOMPARE(std::strtod("1,5", nullptr), 1.5); // the comma locale took hold
 
-        const MoneyReport report(example(), u"CO"_qs, m_data.get(), kNow);
+        const MoneyReport report(example(), QStringLiteral("CO"), m_data.get(), kNow);
         const QString csv = report.csv();
-        QCOMPARE(MoneyReport::csvField(u"-12.50"_qs), u"-12.50"_qs);
-        QCOMPARE(MoneyReport::csvField(u"-12,50"_qs), u"\"'-12,50\""_qs);
+        QCOMPARE(MoneyReport::csvField(QStringLiteral("-12.50")), QStringLiteral("-12.50"));
+        QCOMPARE(MoneyReport::csvField(QStringLiteral("-12,50")), QStringLiteral("\"'-12,50\""));
         std::setlocale(LC_ALL, "C");
         qunsetenv("LOCPATH");
         QCOMPARE(csv, kExampleCSV);
@@ -125,19 +125,19 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("cell");
         QTest::addColumn<QString>("escaped");
-        QTest::newRow("formula") << u"=SUM(A1)"_qs << u"'=SUM(A1)"_qs;
-        QTest::newRow("negative amount") << u"-12.30"_qs << u"-12.30"_qs;
-        QTest::newRow("plus exponent") << u"+1e3"_qs << u"+1e3"_qs;
-        QTest::newRow("infinity word") << u"-inf"_qs << u"-inf"_qs;
-        QTest::newRow("minus a word") << u"-abc"_qs << u"'-abc"_qs;
-        QTest::newRow("number and a blank") << u"-12.30 "_qs << u"'-12.30 "_qs;
-        QTest::newRow("bare minus") << u"-"_qs << u"'-"_qs;
-        QTest::newRow("at sign with comma") << u"@x,y"_qs << u"\"'@x,y\""_qs;
-        QTest::newRow("comma decimal") << u"-1,5"_qs << u"\"'-1,5\""_qs;
-        QTest::newRow("quote") << u"a, \"b\""_qs << u"\"a, \"\"b\"\"\""_qs;
-        QTest::newRow("line feed") << u"a\nb"_qs << u"\"a\nb\""_qs;
-        QTest::newRow("blank first") << u" -5"_qs << u" -5"_qs;
-        QTest::newRow("inner NUL after a sign") << (u"-1"_qs + QChar(0)) << (u"'-1"_qs + QChar(0));
+        QTest::newRow("formula") << QStringLiteral("=SUM(A1)") << QStringLiteral("'=SUM(A1)");
+        QTest::newRow("negative amount") << QStringLiteral("-12.30") << QStringLiteral("-12.30");
+        QTest::newRow("plus exponent") << QStringLiteral("+1e3") << QStringLiteral("+1e3");
+        QTest::newRow("infinity word") << QStringLiteral("-inf") << QStringLiteral("-inf");
+        QTest::newRow("minus a word") << QStringLiteral("-abc") << QStringLiteral("'-abc");
+        QTest::newRow("number and a blank") << QStringLiteral("-12.30 ") << QStringLiteral("'-12.30 ");
+        QTest::newRow("bare minus") << QStringLiteral("-") << QStringLiteral("'-");
+        QTest::newRow("at sign with comma") << QStringLiteral("@x,y") << QStringLiteral("\"'@x,y\"");
+        QTest::newRow("comma decimal") << QStringLiteral("-1,5") << QStringLiteral("\"'-1,5\"");
+        QTest::newRow("quote") << QStringLiteral("a, \"b\"") << QStringLiteral("\"a, \"\"b\"\"\"");
+        QTest::newRow("line feed") << QStringLiteral("a\nb") << QStringLiteral("\"a\nb\"");
+        QTest::newRow("blank first") << QStringLiteral(" -5") << QStringLiteral(" -5");
+        QTest::newRow("inner NUL after a sign") << (QStringLiteral("-1") + QChar(0)) << (QStringLiteral("'-1") + QChar(0));
         QTest::newRow("empty") << QString() << QString();
     }
     void csvField()
@@ -149,29 +149,29 @@ private Q_SLOTS:
 
     void entryRowsAndLines()
     {
-        MoneyPlan p = plan({expense(u"food"_qs, 1400, F::day, u"=HYPERLINK(\"x\")"_qs),
-                            expense(u"campground"_qs, 7000, F::week, u"-5"_qs),
-                            income(u"gig"_qs, 1, F::month, u"@home, \"late\""_qs)},
+        MoneyPlan p = plan({expense(QStringLiteral("food"), 1400, F::day, QStringLiteral("=HYPERLINK(\"x\")")),
+                            expense(QStringLiteral("campground"), 7000, F::week, QStringLiteral("-5")),
+                            income(QStringLiteral("gig"), 1, F::month, QStringLiteral("@home, \"late\""))},
                            100);
-        p.name = u"Kim"_qs;
-        const MoneyReport report(p, u"ZZ"_qs, nullptr, kNow);
-        QCOMPARE(report.stateName, u"ZZ"_qs);
+        p.name = QStringLiteral("Kim");
+        const MoneyReport report(p, QStringLiteral("ZZ"), nullptr, kNow);
+        QCOMPARE(report.stateName, QStringLiteral("ZZ"));
         QVERIFY(report.tips.isEmpty());
         const QStringList lines = report.csv().split(u'\n');
         QCOMPARE(lines.size(), 11 + 3 + 1 + 1); // one category with a title, the last line empty
-        QCOMPARE(lines.at(1), u"Income,income,Gig work,\"'@home, \"\"late\"\"\",0.01,Each month,0.00,0.01"_qs);
-        QCOMPARE(lines.at(2), u"Spending,expense,Food,\"'=HYPERLINK(\"\"x\"\")\",14.00,Each day,98.27,425.83"_qs);
-        QCOMPARE(lines.at(3), u"Spending,expense,Other,-5,70.00,Each week,70.00,303.33"_qs);
+        QCOMPARE(lines.at(1), QStringLiteral("Income,income,Gig work,\"'@home, \"\"late\"\"\",0.01,Each month,0.00,0.01"));
+        QCOMPARE(lines.at(2), QStringLiteral("Spending,expense,Food,\"'=HYPERLINK(\"\"x\"\")\",14.00,Each day,98.27,425.83"));
+        QCOMPARE(lines.at(3), QStringLiteral("Spending,expense,Other,-5,70.00,Each week,70.00,303.33"));
         // The unknown category counts in the total but in no spending-by-kind row.
-        QCOMPARE(lines.at(4), u"Spending by kind,expense,Food,,,,98.27,425.83"_qs);
-        QCOMPARE(lines.at(6), u"Totals,,Going out,,,,168.27,729.16"_qs);
-        QCOMPARE(lines.at(13), u"Made,,\"December 7, 2026\",Money Plan \u2014 Kim,,,,"_qs);
+        QCOMPARE(lines.at(4), QStringLiteral("Spending by kind,expense,Food,,,,98.27,425.83"));
+        QCOMPARE(lines.at(6), QStringLiteral("Totals,,Going out,,,,168.27,729.16"));
+        QCOMPARE(lines.at(13), QStringLiteral("Made,,\"December 7, 2026\",Money Plan \u2014 Kim,,,,"));
 
-        QCOMPARE(MoneyReport::entryLine(p.entries.at(0)), u"$14.00 a day = $98.27 a week \u00b7 $425.83 a month"_qs);
-        QCOMPARE(MoneyReport::entryLine(p.entries.at(1)), u"$70.00 a week = $70.00 a week \u00b7 $303.33 a month"_qs);
-        QCOMPARE(MoneyReport::entryLine(p.entries.at(2)), u"$0.01 a month = $0.00 a week \u00b7 $0.01 a month"_qs);
+        QCOMPARE(MoneyReport::entryLine(p.entries.at(0)), QStringLiteral("$14.00 a day = $98.27 a week \u00b7 $425.83 a month"));
+        QCOMPARE(MoneyReport::entryLine(p.entries.at(1)), QStringLiteral("$70.00 a week = $70.00 a week \u00b7 $303.33 a month"));
+        QCOMPARE(MoneyReport::entryLine(p.entries.at(2)), QStringLiteral("$0.01 a month = $0.00 a week \u00b7 $0.01 a month"));
         QCOMPARE(MoneyReport(p, QString(), nullptr, kNow).stateName, QString());
-        QCOMPARE(MoneyReport(p, u"ZZ"_qs, m_data.get(), kNow).stateName, u"ZZ"_qs);
+        QCOMPARE(MoneyReport(p, QStringLiteral("ZZ"), m_data.get(), kNow).stateName, QStringLiteral("ZZ"));
     }
 
     void savingsCells_data()
@@ -180,9 +180,9 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("saved");
         QTest::addColumn<QString>("savedCell");
         QTest::addColumn<QString>("percentCell");
-        QTest::newRow("more than the goal") << qint64(50000) << qint64(70000) << u"700.00"_qs << u"100%"_qs;
-        QTest::newRow("no goal") << qint64(0) << qint64(70000) << u"700.00"_qs << u"0%"_qs;
-        QTest::newRow("negative saved") << qint64(50000) << qint64(-100) << u"0.00"_qs << u"0%"_qs;
+        QTest::newRow("more than the goal") << qint64(50000) << qint64(70000) << QStringLiteral("700.00") << QStringLiteral("100%");
+        QTest::newRow("no goal") << qint64(0) << qint64(70000) << QStringLiteral("700.00") << QStringLiteral("0%");
+        QTest::newRow("negative saved") << qint64(50000) << qint64(-100) << QStringLiteral("0.00") << QStringLiteral("0%");
     }
     void savingsCells()
     {
@@ -194,7 +194,7 @@ private Q_SLOTS:
         p.goalCents = goal;
         p.savedCents = saved;
         const QList<QStringList> rows = MoneyReport(p, QString(), nullptr, kNow).csvRows();
-        QCOMPARE(rows.at(7).at(2), u"Saved so far"_qs);
+        QCOMPARE(rows.at(7).at(2), QStringLiteral("Saved so far"));
         QCOMPARE(rows.at(7).at(4), savedCell);
         QCOMPARE(rows.at(8).at(4), percentCell);
         for (const QStringList &row : rows)

@@ -64,34 +64,34 @@ private Q_SLOTS:
         QTest::addColumn<MoneyPlan>("plan");
         QTest::addColumn<int>("limit");
         QTest::addColumn<QStringList>("expected");
-        const QStringList defaults{u"food"_qs, u"income"_qs, u"hygiene"_qs, u"phone"_qs};
+        const QStringList defaults{QStringLiteral("food"), QStringLiteral("income"), QStringLiteral("hygiene"), QStringLiteral("phone")};
         QTest::newRow("empty plan: defaults, income second") << MoneyPlan() << 5 << defaults;
         QTest::newRow("only other spending: defaults")
-            << plan({expense(u"other"_qs, 5000, F::week)}) << 5 << defaults;
+            << plan({expense(QStringLiteral("other"), 5000, F::week)}) << 5 << defaults;
         QTest::newRow("food a day beats fuel a week")
-            << plan({expense(u"fuel"_qs, 7000, F::week), expense(u"food"_qs, 1400, F::day)}) << 5
-            << QStringList{u"food"_qs, u"income"_qs, u"fuel"_qs};
+            << plan({expense(QStringLiteral("fuel"), 7000, F::week), expense(QStringLiteral("food"), 1400, F::day)}) << 5
+            << QStringList{QStringLiteral("food"), QStringLiteral("income"), QStringLiteral("fuel")};
         QTest::newRow("equal totals keep table order")
-            << plan({expense(u"storage"_qs, 500, F::week), expense(u"phone"_qs, 500, F::week)}) << 5
-            << QStringList{u"phone"_qs, u"income"_qs, u"storage"_qs};
+            << plan({expense(QStringLiteral("storage"), 500, F::week), expense(QStringLiteral("phone"), 500, F::week)}) << 5
+            << QStringList{QStringLiteral("phone"), QStringLiteral("income"), QStringLiteral("storage")};
 
-        const QStringList fiveLargest{u"vehicle"_qs, u"campsite"_qs, u"hygiene"_qs, u"laundry"_qs,
-                                      u"storage"_qs};
+        const QStringList fiveLargest{QStringLiteral("vehicle"), QStringLiteral("campsite"), QStringLiteral("hygiene"), QStringLiteral("laundry"),
+                                      QStringLiteral("storage")};
         QTest::newRow("benefits and money left over: no income tip")
-            << plan(eightCategories() << income(u"benefits"_qs, 3600, F::month)) << 5 << fiveLargest;
+            << plan(eightCategories() << income(QStringLiteral("benefits"), 3600, F::month)) << 5 << fiveLargest;
         QTest::newRow("one cent a month short: income tip second")
-            << plan(eightCategories() << income(u"benefits"_qs, 3599, F::month)) << 5
-            << QStringList{u"vehicle"_qs, u"income"_qs, u"campsite"_qs, u"hygiene"_qs, u"laundry"_qs};
+            << plan(eightCategories() << income(QStringLiteral("benefits"), 3599, F::month)) << 5
+            << QStringList{QStringLiteral("vehicle"), QStringLiteral("income"), QStringLiteral("campsite"), QStringLiteral("hygiene"), QStringLiteral("laundry")};
         QTest::newRow("benefits worth nothing: income tip")
-            << plan({expense(u"food"_qs, 100, F::week), income(u"benefits"_qs, 0, F::week)}) << 5
-            << QStringList{u"food"_qs, u"income"_qs};
+            << plan({expense(QStringLiteral("food"), 100, F::week), income(QStringLiteral("benefits"), 0, F::week)}) << 5
+            << QStringList{QStringLiteral("food"), QStringLiteral("income")};
         QTest::newRow("income but no benefits line: income tip")
-            << plan({expense(u"food"_qs, 100, F::week), income(u"job"_qs, 90000, F::week)}) << 5
-            << QStringList{u"food"_qs, u"income"_qs};
+            << plan({expense(QStringLiteral("food"), 100, F::week), income(QStringLiteral("job"), 90000, F::week)}) << 5
+            << QStringList{QStringLiteral("food"), QStringLiteral("income")};
         QTest::newRow("limit 9 gives all nine")
             << plan(eightCategories()) << 9
-            << QStringList{u"vehicle"_qs, u"income"_qs, u"campsite"_qs, u"hygiene"_qs, u"laundry"_qs,
-                           u"storage"_qs, u"phone"_qs, u"fuel"_qs, u"food"_qs};
+            << QStringList{QStringLiteral("vehicle"), QStringLiteral("income"), QStringLiteral("campsite"), QStringLiteral("hygiene"), QStringLiteral("laundry"),
+                           QStringLiteral("storage"), QStringLiteral("phone"), QStringLiteral("fuel"), QStringLiteral("food")};
         QTest::newRow("limit 0") << plan(eightCategories()) << 0 << QStringList();
     }
     void order()
@@ -99,11 +99,11 @@ private Q_SLOTS:
         QFETCH(MoneyPlan, plan);
         QFETCH(int, limit);
         QFETCH(QStringList, expected);
-        const QList<MoneyTip> tips = MoneyTips::tips(plan, u"CO"_qs, m_data.get(), limit);
+        const QList<MoneyTip> tips = MoneyTips::tips(plan, QStringLiteral("CO"), m_data.get(), limit);
         QCOMPARE(ids(tips), expected);
         for (const MoneyTip &t : tips)
             QVERIFY(t.topic.has_value());
-        QVERIFY(MoneyTips::tips(plan, u"CO"_qs, nullptr, limit).isEmpty());
+        QVERIFY(MoneyTips::tips(plan, QStringLiteral("CO"), nullptr, limit).isEmpty());
     }
 
     void listings_data()
@@ -112,28 +112,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("state");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("topic");
-        QTest::newRow("food, CO") << u"food"_qs << u"CO"_qs
-            << QStringList{u"CO food bank one"_qs, u"CO food bank two"_qs, u"CO SNAP"_qs, u"SNAP (food stamps)"_qs,
-                           u"WIC"_qs, u"USDA National Hunger Hotline"_qs}
+        QTest::newRow("food, CO") << QStringLiteral("food") << QStringLiteral("CO")
+            << QStringList{QStringLiteral("CO food bank one"), QStringLiteral("CO food bank two"), QStringLiteral("CO SNAP"), QStringLiteral("SNAP (food stamps)"),
+                           QStringLiteral("WIC"), QStringLiteral("USDA National Hunger Hotline")}
             << int(AppCategory::food);
-        QTest::newRow("food, no state") << u"food"_qs << QString()
-            << QStringList{u"SNAP (food stamps)"_qs, u"WIC"_qs, u"USDA National Hunger Hotline"_qs}
+        QTest::newRow("food, no state") << QStringLiteral("food") << QString()
+            << QStringList{QStringLiteral("SNAP (food stamps)"), QStringLiteral("WIC"), QStringLiteral("USDA National Hunger Hotline")}
             << int(AppCategory::food);
-        QTest::newRow("campsite, CO") << u"campsite"_qs << u"CO"_qs
-            << QStringList{u"CO CoC"_qs, u"HUD Find Shelter"_qs, u"Colorado: Highway rest areas"_qs}
+        QTest::newRow("campsite, CO") << QStringLiteral("campsite") << QStringLiteral("CO")
+            << QStringList{QStringLiteral("CO CoC"), QStringLiteral("HUD Find Shelter"), QStringLiteral("Colorado: Highway rest areas")}
             << int(AppCategory::shelter);
-        QTest::newRow("vehicle, CA") << u"vehicle"_qs << u"CA"_qs
-            << QStringList{u"No national car-repair program"_qs,
-                           u"California Consumer Assistance Program (smog repair)"_qs, u"Modest Needs"_qs,
-                           u"CA 211"_qs}
+        QTest::newRow("vehicle, CA") << QStringLiteral("vehicle") << QStringLiteral("CA")
+            << QStringList{QStringLiteral("No national car-repair program"),
+                           QStringLiteral("California Consumer Assistance Program (smog repair)"), QStringLiteral("Modest Needs"),
+                           QStringLiteral("CA 211")}
             << int(AppCategory::vehicle);
-        QTest::newRow("vehicle, lower-case ca") << u"vehicle"_qs << u"ca"_qs
-            << QStringList{u"No national car-repair program"_qs, u"Modest Needs"_qs} << int(AppCategory::vehicle);
-        QTest::newRow("income, CO") << u"income"_qs << u"CO"_qs
-            << QStringList{u"USAGov Benefit Finder"_qs, u"CO UI"_qs, u"IRS VITA free tax help"_qs, u"CO SNAP"_qs}
+        QTest::newRow("vehicle, lower-case ca") << QStringLiteral("vehicle") << QStringLiteral("ca")
+            << QStringList{QStringLiteral("No national car-repair program"), QStringLiteral("Modest Needs")} << int(AppCategory::vehicle);
+        QTest::newRow("income, CO") << QStringLiteral("income") << QStringLiteral("CO")
+            << QStringList{QStringLiteral("USAGov Benefit Finder"), QStringLiteral("CO UI"), QStringLiteral("IRS VITA free tax help"), QStringLiteral("CO SNAP")}
             << int(AppCategory::jobs);
-        QTest::newRow("income, TX: only the nationwide rows") << u"income"_qs << u"TX"_qs
-            << QStringList{u"USAGov Benefit Finder"_qs, u"IRS VITA free tax help"_qs} << int(AppCategory::jobs);
+        QTest::newRow("income, TX: only the nationwide rows") << QStringLiteral("income") << QStringLiteral("TX")
+            << QStringList{QStringLiteral("USAGov Benefit Finder"), QStringLiteral("IRS VITA free tax help")} << int(AppCategory::jobs);
     }
     void listings()
     {
@@ -155,16 +155,16 @@ private Q_SLOTS:
 
     void exampleWithShippedData()
     {
-        const ReferenceData shipped(testsupport::sourceDir() + u"/resources/data"_qs);
-        const QList<MoneyTip> tips = MoneyTips::tips(example(), u"CO"_qs, &shipped);
+        const ReferenceData shipped(testsupport::sourceDir() + QStringLiteral("/resources/data"));
+        const QList<MoneyTip> tips = MoneyTips::tips(example(), QStringLiteral("CO"), &shipped);
         QStringList titles;
         for (const MoneyTip &t : tips) {
             titles << t.title;
             QVERIFY2(!t.listings.isEmpty(), qPrintable(t.id));
         }
-        QCOMPARE(titles.join(u" | "_qs), u"Spend less on food | Bring in more money | Spend less on gas and bus "
-                                        u"fare | Car repair costs | Spend less on a place to stay"_qs);
-        QCOMPARE(tips.at(1).listings.first().name, u"USAGov Benefit Finder"_qs);
+        QCOMPARE(titles.join(QStringLiteral(" | ")), QStringLiteral("Spend less on food | Bring in more money | Spend less on gas and bus "
+                                        "fare | Car repair costs | Spend less on a place to stay"));
+        QCOMPARE(tips.at(1).listings.first().name, QStringLiteral("USAGov Benefit Finder"));
     }
 };
 

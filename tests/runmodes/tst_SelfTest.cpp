@@ -106,17 +106,6 @@ private Q_SLOTS:
             QCOMPARE(*found, value);
     }
 
-    void snapshotNotBuiltYet()
-    {
-        QString text;
-        QTextStream out(&text);
-        // Snapshot comes first; it never starts an offscreen window nobody can close.
-        const std::optional<int> code = TLRunModes::dispatch({"x", "--selftest", "--tl-snapshot", "/tmp/s"}, out);
-        QCOMPARE(code.value_or(-1), 2);
-        QCOMPARE(text, QStringLiteral("snapshot mode not available in this build\n"));
-        QVERIFY(!TLRunModes::dispatch({"x", "--selftests", "--verbose"}, out));
-    }
-
     void selfTestRunsWithoutADisplay()
     {
         QTemporaryDir tmp;

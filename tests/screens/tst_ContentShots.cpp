@@ -3,25 +3,21 @@
 // and high contrast at the largest text size. Each render checks that
 // nothing on the page runs past its right edge.
 
+#include "Shots.h"
+
 #include "app/AppModel.h"
 #include "app/ScreenHost.h"
 #include "app/TLSetup.h"
 #include "data/FavoritesStore.h"
 #include "data/ReferenceData.h"
-#include "look/app/TLPrefs.h"
 #include "look/app/TLThemes.h"
-#include "look/kit/MBZoom.h"
-#include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 #include "screens/NoteEditor.h"
 #include "screens/Page.h"
 #include "screens/ListingCard.h"
 #include "screens/TLScroll.h"
 
-#include <QDir>
 #include <QMainWindow>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -36,7 +32,6 @@ private Q_SLOTS:
         TLSetup::configure();
         AppModel &model = AppModel::shared();
         QVERIFY(model.data() && model.favorites());
-        QVERIFY(QDir().mkpath(QStringLiteral(TL_BUILD_DIR "/shots")));
         // My List: two of Colorado's listings with a note on one, and an
         // entry the data no longer holds.
         FavoritesStore &store = *model.favorites();
@@ -90,9 +85,7 @@ private Q_SLOTS:
         QFETCH(QSize, size);
         QFETCH(bool, end);
 
-        Prefs::shared().setString(MRBYThemes::key, theme);
-        Prefs::shared().setInteger(TLPrefs::textSizeKey, textSize);
-        MBZoom::setValue(1.0);
+        shots::setLook(theme, textSize, 1.0);
         AppModel &model = AppModel::shared();
         model.setStateCode(state);
         Screen wanted = Screen::home;
@@ -111,35 +104,25 @@ private Q_SLOTS:
         model.setScreen(wanted);
 
         QMainWindow *window = TLSetup::makeMainWindow(model);
-        window->resize(size);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(shots::show(window, size));
         QTest::qWait(300);
         auto *host = window->findChild<ScreenHost *>();
         QVERIFY(host && host->current());
         QVERIFY(!host->current()->findChild<QWidget *>(QStringLiteral("placeholderTitle")));
         const auto *page = host->current()->findChild<Page *>();
         QVERIFY(page);
-        const int right = page->column()->width();
-        for (QWidget *w : page->column()->findChildren<QWidget *>()) {
-            if (!w->isVisible() || w->parentWidget() != page->column())
-                continue;
-            QVERIFY2(w->geometry().right() < right,
-                     qPrintable(w->objectName() + QStringLiteral(" runs past the page")));
-        }
+        const QString cut = shots::runsPastPage(page);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut));
         if (screen == QLatin1String("myList")) {
             // A draft being typed, to see the editor in use.
             const auto editors = page->findChildren<NoteEditor *>();
             QVERIFY(!editors.isEmpty());
         }
         if (end) {
-            QScrollBar *bar = page->scroll()->scrollArea()->verticalScrollBar();
-            bar->setValue(bar->maximum());
+            shots::scrollToEnd(page);
             QTest::qWait(100);
         }
-        const QString path = QStringLiteral(TL_BUILD_DIR "/shots/") + QString::fromLatin1(QTest::currentDataTag())
-                             + QStringLiteral(".png");
-        QVERIFY(window->grab().save(path));
+        QVERIFY(shots::save(window));
         delete window;
     }
 };

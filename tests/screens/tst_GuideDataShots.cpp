@@ -3,13 +3,12 @@
 // high contrast at the largest text size, at the normal and the smallest
 // window size.
 
+#include "Shots.h"
+
 #include "app/AppModel.h"
 #include "app/TLSetup.h"
 #include "data/ReferenceData.h"
-#include "look/app/TLPrefs.h"
 #include "look/app/TLThemes.h"
-#include "look/kit/MBZoom.h"
-#include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 
 #include "screens/DataCheckedView.h"
@@ -17,10 +16,7 @@
 #include "screens/Page.h"
 #include "screens/TLScroll.h"
 
-#include <QDir>
 #include <QMainWindow>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QtTest>
 
 class tst_GuideDataShots : public QObject
@@ -32,7 +28,6 @@ private Q_SLOTS:
     {
         Prefs::shared().clear();
         TLSetup::configure();
-        QVERIFY(QDir().mkpath(QStringLiteral(TL_BUILD_DIR "/shots")));
     }
 
     void shots_data()
@@ -69,9 +64,7 @@ private Q_SLOTS:
         QFETCH(QSize, size);
         QFETCH(bool, bottom);
 
-        Prefs::shared().setString(MRBYThemes::key, theme);
-        Prefs::shared().setInteger(TLPrefs::textSizeKey, textSize);
-        MBZoom::setValue(1.0);
+        shots::setLook(theme, textSize, 1.0);
         AppModel &model = AppModel::shared();
         if (model.data() && !model.data()->states().isEmpty())
             model.setStateCode(QStringLiteral("CO"));
@@ -79,9 +72,7 @@ private Q_SLOTS:
         model.setScreen(Screen::Case(screen));
 
         QMainWindow *window = TLSetup::makeMainWindow(model);
-        window->resize(size);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(shots::show(window, size));
         QTest::qWait(250);
         // The screen host shows the real screens, not stand-ins.
         if (screen == Screen::guide)
@@ -89,15 +80,11 @@ private Q_SLOTS:
         else
             QVERIFY(window->findChild<DataCheckedView *>());
         if (bottom) {
-            for (Page *page : window->findChildren<Page *>()) {
-                QScrollBar *bar = page->scroll()->scrollArea()->verticalScrollBar();
-                bar->setValue(bar->maximum());
-            }
+            for (Page *page : window->findChildren<Page *>())
+                shots::scrollToEnd(page);
             QTest::qWait(50);
         }
-        const QString path = QStringLiteral(TL_BUILD_DIR "/shots/") + QString::fromLatin1(QTest::currentDataTag())
-                             + QStringLiteral(".png");
-        QVERIFY(window->grab().save(path));
+        QVERIFY(shots::save(window));
         delete window;
     }
 };

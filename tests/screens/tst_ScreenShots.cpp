@@ -3,23 +3,19 @@
 // the smallest window, and search with results. Each render also checks that
 // nothing on the page is cut off at the right edge.
 
+#include "Shots.h"
+
 #include "app/AppModel.h"
 #include "app/ScreenHost.h"
 #include "app/TLSetup.h"
 #include "data/ReferenceData.h"
-#include "look/app/TLPrefs.h"
 #include "look/app/TLThemes.h"
-#include "look/kit/MBZoom.h"
-#include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 #include "screens/Page.h"
 #include "screens/TLScroll.h"
 #include "screens/Tile.h"
 
-#include <QDir>
 #include <QMainWindow>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QtTest>
 
 class tst_ScreenShots : public QObject
@@ -32,7 +28,6 @@ private Q_SLOTS:
         Prefs::shared().clear();
         TLSetup::configure();
         QVERIFY(AppModel::shared().data());
-        QVERIFY(QDir().mkpath(QStringLiteral(TL_BUILD_DIR "/shots")));
     }
 
     void shots_data()
@@ -73,9 +68,7 @@ private Q_SLOTS:
         QFETCH(QSize, size);
         QFETCH(bool, end);
 
-        Prefs::shared().setString(MRBYThemes::key, theme);
-        Prefs::shared().setInteger(TLPrefs::textSizeKey, textSize);
-        MBZoom::setValue(zoom);
+        shots::setLook(theme, textSize, zoom);
         AppModel &model = AppModel::shared();
         model.setStateCode(state);
         model.setSearchText(query);
@@ -83,9 +76,7 @@ private Q_SLOTS:
         model.setScreen(Screen::Case(screen));
 
         QMainWindow *window = TLSetup::makeMainWindow(model);
-        window->resize(size);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(shots::show(window, size));
         QTest::qWait(300);
 
         // Nothing on the page reaches past the page's right edge.
@@ -93,26 +84,18 @@ private Q_SLOTS:
         QVERIFY(host && host->current());
         const auto *page = host->current()->findChild<Page *>();
         QVERIFY(page);
-        const int right = page->column()->width();
-        for (QWidget *w : page->column()->findChildren<QWidget *>()) {
-            if (!w->isVisible() || w->parentWidget() != page->column())
-                continue;
-            QVERIFY2(w->geometry().right() < right,
-                     qPrintable(w->objectName() + QStringLiteral(" runs past the page")));
-        }
+        const QString cut = shots::runsPastPage(page);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut));
         for (Tile *tile : page->findChildren<Tile *>()) {
             QVERIFY2(tile->height() >= tile->heightForWidth(tile->width()),
                      qPrintable(tile->title() + QStringLiteral(" is cut")));
         }
 
         if (end) {
-            page->scroll()->scrollArea()->verticalScrollBar()->setValue(
-                page->scroll()->scrollArea()->verticalScrollBar()->maximum());
+            shots::scrollToEnd(page);
             QTest::qWait(100);
         }
-        const QString path = QStringLiteral(TL_BUILD_DIR "/shots/") + QString::fromLatin1(QTest::currentDataTag())
-            + QStringLiteral(".png");
-        QVERIFY(window->grab().save(path));
+        QVERIFY(shots::save(window));
         delete window;
         model.setSearchText(QString());
     }

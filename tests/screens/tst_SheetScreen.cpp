@@ -1,3 +1,5 @@
+#include "Shots.h"
+
 #include "app/AppFixture.h"
 
 #include "app/AppModel.h"
@@ -254,16 +256,12 @@ private Q_SLOTS:
         TLSetup::configure();
         shipped.setScreen(Screen::sheet);
         std::unique_ptr<QMainWindow> window(TLSetup::makeMainWindow(shipped));
-        window->resize(size);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(shots::show(window.get(), size));
         QTest::qWait(100);
         QVERIFY(window->findChild<SheetScreen *>());
-        QVERIFY(QDir().mkpath(testsupport::buildDir() + QStringLiteral("/shots")));
-        const QString name = QString::fromLatin1(QTest::currentDataTag());
-        QVERIFY(window->grab().save(testsupport::buildDir() + QStringLiteral("/shots/") + name + QStringLiteral(".png")));
+        QVERIFY(shots::save(window.get()));
         QVERIFY(ResourceSheet::build(QStringLiteral("CO"), *shipped.data(), shipped.favorites()->items())
-                    .writePDF(testsupport::buildDir() + QStringLiteral("/shots/sheet-colorado.pdf"))
+                    .writePDF(shots::dir() + QStringLiteral("sheet-colorado.pdf"))
                 == 1);
         TLRender::snapshotMode = false;
     }

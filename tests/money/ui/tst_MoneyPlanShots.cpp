@@ -2,20 +2,18 @@
 // <build>/shots/ for a person to look at: the window in the default theme, in
 // the evening theme at large text and at 200 % zoom, and the whole page.
 
+#include "Shots.h"
+
 #include "money/ui/MoneyUIFixture.h"
 
 #include "app/TLSetup.h"
-#include "look/app/TLPrefs.h"
 #include "look/app/TLThemes.h"
-#include "look/kit/MBZoom.h"
-#include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 #include "money/ui/MoneyPlanView.h"
 #include "screens/Page.h"
 #include "screens/TLRender.h"
 #include "screens/TLScroll.h"
 
-#include <QDir>
 #include <QMainWindow>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -35,7 +33,6 @@ private Q_SLOTS:
     {
         Prefs::shared().clear();
         TLSetup::configure();
-        QVERIFY(QDir().mkpath(QStringLiteral(TL_BUILD_DIR "/shots")));
         m_model = moneyui::makeModel(m_dir.path(), QStringLiteral(TL_BUILD_DIR "/data"));
         QVERIFY(m_model && m_model->data() && m_model->money());
         moneyui::fillExample(*m_model->money());
@@ -59,25 +56,18 @@ private Q_SLOTS:
         QFETCH(QString, theme);
         QFETCH(int, textSize);
         QFETCH(double, zoom);
-        Prefs::shared().setString(MRBYThemes::key, theme);
-        Prefs::shared().setInteger(TLPrefs::textSizeKey, textSize);
-        MBZoom::setValue(zoom);
+        shots::setLook(theme, textSize, zoom);
         QMainWindow *window = TLSetup::makeMainWindow(*m_model);
-        window->resize(1280, 880);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(shots::show(window, QSize(1280, 880)));
         QTest::qWait(250);
         QVERIFY(window->findChild<MoneyPlanView *>());
-        const QString path = QStringLiteral(TL_BUILD_DIR "/shots/") + QString::fromLatin1(QTest::currentDataTag())
-            + QStringLiteral(".png");
-        QVERIFY(window->grab().save(path));
+        QVERIFY(shots::save(window));
         // And the foot of the page: the tips and the print and save card.
         auto *page = window->findChild<Page *>();
         QVERIFY(page && page->scroll()->scrollArea());
-        QScrollBar *bar = page->scroll()->scrollArea()->verticalScrollBar();
-        bar->setValue(bar->maximum());
+        shots::scrollToEnd(page);
         QTest::qWait(100);
-        QVERIFY(window->grab().save(QString(path).replace(QStringLiteral(".png"), QStringLiteral("-end.png"))));
+        QVERIFY(shots::save(window, QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral("-end")));
         delete window;
     }
 
@@ -85,9 +75,7 @@ private Q_SLOTS:
     // the picture cache and is drawn as it is exposed.
     void longPlan()
     {
-        Prefs::shared().setString(MRBYThemes::key, TLThemes::warmID);
-        Prefs::shared().setInteger(TLPrefs::textSizeKey, 0);
-        MBZoom::setValue(1.0);
+        shots::setLook(TLThemes::warmID, 0, 1.0);
         QTemporaryDir dir;
         std::unique_ptr<AppModel> model = moneyui::makeModel(dir.path(), QStringLiteral(TL_BUILD_DIR "/data"));
         QVERIFY(model && model->money());
@@ -96,29 +84,23 @@ private Q_SLOTS:
                                 QStringLiteral("Line %1").arg(i), 100 + i, MoneyFrequency::week);
         model->setScreen(Screen::money);
         QMainWindow *window = TLSetup::makeMainWindow(*model);
-        window->resize(1280, 880);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(shots::show(window, QSize(1280, 880)));
         auto *page = window->findChild<Page *>();
         QVERIFY(page && page->scroll()->scrollArea());
         page->scroll()->scrollArea()->verticalScrollBar()->setValue(4000);
         QTest::qWait(250);
-        QVERIFY(window->grab().save(QStringLiteral(TL_BUILD_DIR "/shots/money-long.png")));
+        QVERIFY(shots::save(window, QStringLiteral("money-long")));
         delete window;
     }
 
     void wholePage()
     {
-        Prefs::shared().setString(MRBYThemes::key, TLThemes::warmID);
-        Prefs::shared().setInteger(TLPrefs::textSizeKey, 0);
-        MBZoom::setValue(1.0);
+        shots::setLook(TLThemes::warmID, 0, 1.0);
         TLRender::snapshotMode = true;
         QMainWindow *window = TLSetup::makeMainWindow(*m_model);
-        window->resize(1280, 4400);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(shots::show(window, QSize(1280, 4400)));
         QTest::qWait(250);
-        QVERIFY(window->grab().save(QStringLiteral(TL_BUILD_DIR "/shots/money-page.png")));
+        QVERIFY(shots::save(window, QStringLiteral("money-page")));
         delete window;
         TLRender::snapshotMode = false;
     }

@@ -120,13 +120,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<qint64>("stored"); // -1: refused
         QTest::addColumn<QString>("shown");
-        QTest::newRow("whole") << u"45"_qs << qint64(4500) << u"45.00"_qs;
-        QTest::newRow("dollars and comma") << u"$1,250.5"_qs << qint64(125050) << u"1250.50"_qs;
-        QTest::newRow("zero") << u"0"_qs << qint64(0) << u"0.00"_qs;
+        QTest::newRow("whole") << QStringLiteral("45") << qint64(4500) << QStringLiteral("45.00");
+        QTest::newRow("dollars and comma") << QStringLiteral("$1,250.5") << qint64(125050) << QStringLiteral("1250.50");
+        QTest::newRow("zero") << QStringLiteral("0") << qint64(0) << QStringLiteral("0.00");
         QTest::newRow("empty") << QString() << qint64(-1) << QString();
-        QTest::newRow("minus") << u"-"_qs << qint64(-1) << u"-"_qs;
-        QTest::newRow("letters") << u"lots"_qs << qint64(-1) << u"lots"_qs;
-        QTest::newRow("three decimals") << u"1.234"_qs << qint64(-1) << u"1.234"_qs;
+        QTest::newRow("minus") << QStringLiteral("-") << qint64(-1) << QStringLiteral("-");
+        QTest::newRow("letters") << QStringLiteral("lots") << qint64(-1) << QStringLiteral("lots");
+        QTest::newRow("three decimals") << QStringLiteral("1.234") << qint64(-1) << QStringLiteral("1.234");
     }
 
     void cashCommit()
@@ -136,7 +136,7 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         store().setCash(777);
         CashEditor editor(store());
-        QCOMPARE(editor.field()->text(), u"7.77"_qs);
+        QCOMPARE(editor.field()->text(), QStringLiteral("7.77"));
         type(editor.field(), typed);
         // Return in the field stores nothing.
         QTest::keyClick(editor.field()->lineEdit(), Qt::Key_Return);
@@ -145,10 +145,10 @@ private Q_SLOTS:
         QCOMPARE(editor.field()->text(), shown);
         QCOMPARE(m_beeps, 0);
         if (stored < 0) {
-            QCOMPARE(editor.error(), u"Type an amount, like 45 or 45.50."_qs);
+            QCOMPARE(editor.error(), QStringLiteral("Type an amount, like 45 or 45.50."));
             QCOMPARE(store().plan().cashOnHandCents, qint64(777));
             // A valid amount takes the sentence away.
-            type(editor.field(), u"5"_qs);
+            type(editor.field(), QStringLiteral("5"));
             editor.update();
             QCOMPARE(editor.error(), QString());
         } else {
@@ -159,15 +159,15 @@ private Q_SLOTS:
 
     void nameCommit()
     {
-        store().setName(u"Sam"_qs);
+        store().setName(QStringLiteral("Sam"));
         NameEditor editor(store());
-        QCOMPARE(editor.field()->text(), u"Sam"_qs);
-        type(editor.field(), u"  Jo  "_qs);
+        QCOMPARE(editor.field()->text(), QStringLiteral("Sam"));
+        type(editor.field(), QStringLiteral("  Jo  "));
         QTest::keyClick(editor.field()->lineEdit(), Qt::Key_Return);
-        QCOMPARE(store().plan().name, u"Sam"_qs);
+        QCOMPARE(store().plan().name, QStringLiteral("Sam"));
         editor.save();
-        QCOMPARE(store().plan().name, u"Jo"_qs);
-        QCOMPARE(editor.field()->text(), u"  Jo  "_qs);
+        QCOMPARE(store().plan().name, QStringLiteral("Jo"));
+        QCOMPARE(editor.field()->text(), QStringLiteral("  Jo  "));
         type(editor.field(), QString());
         editor.save();
         QCOMPARE(store().plan().name, QString());
@@ -181,11 +181,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("refused");
         QTest::addColumn<qint64>("goalCents");
         QTest::addColumn<qint64>("savedCents");
-        QTest::newRow("both") << u"600"_qs << u"85"_qs << false << qint64(60000) << qint64(8500);
+        QTest::newRow("both") << QStringLiteral("600") << QStringLiteral("85") << false << qint64(60000) << qint64(8500);
         QTest::newRow("both empty") << QString() << QString() << false << qint64(0) << qint64(0);
-        QTest::newRow("spaces") << u"  "_qs << u"1"_qs << true << qint64(100) << qint64(50);
-        QTest::newRow("bad saved") << u"5"_qs << u"x"_qs << true << qint64(100) << qint64(50);
-        QTest::newRow("both bad") << u"x"_qs << u"y"_qs << true << qint64(100) << qint64(50);
+        QTest::newRow("spaces") << QStringLiteral("  ") << QStringLiteral("1") << true << qint64(100) << qint64(50);
+        QTest::newRow("bad saved") << QStringLiteral("5") << QStringLiteral("x") << true << qint64(100) << qint64(50);
+        QTest::newRow("both bad") << QStringLiteral("x") << QStringLiteral("y") << true << qint64(100) << qint64(50);
     }
 
     void goalCommit()
@@ -195,37 +195,37 @@ private Q_SLOTS:
         QFETCH(bool, refused);
         QFETCH(qint64, goalCents);
         QFETCH(qint64, savedCents);
-        store().setGoal(u"Old"_qs, 100, 50);
+        store().setGoal(QStringLiteral("Old"), 100, 50);
         SavingsCard card(store());
-        QCOMPARE(card.goalField()->text(), u"1.00"_qs);
-        QCOMPARE(card.savedField()->text(), u"0.50"_qs);
-        type(card.nameField(), u"Room"_qs);
+        QCOMPARE(card.goalField()->text(), QStringLiteral("1.00"));
+        QCOMPARE(card.savedField()->text(), QStringLiteral("0.50"));
+        type(card.nameField(), QStringLiteral("Room"));
         type(card.goalField(), goal);
         type(card.savedField(), saved);
         QTest::mouseClick(card.button(), Qt::LeftButton);
-        QCOMPARE(card.error(), refused ? u"Type amounts like 300 or 25.50."_qs : QString());
+        QCOMPARE(card.error(), refused ? QStringLiteral("Type amounts like 300 or 25.50.") : QString());
         QCOMPARE(store().plan().goalCents, goalCents);
         QCOMPARE(store().plan().savedCents, savedCents);
         QCOMPARE(m_beeps, 0);
         // The fields keep what was typed; the heading and bar follow the plan.
         QCOMPARE(card.goalField()->text(), goal);
         card.refresh();
-        QCOMPARE(card.heading(), refused ? u"Savings goal: Old"_qs : u"Savings goal: Room"_qs);
+        QCOMPARE(card.heading(), refused ? QStringLiteral("Savings goal: Old") : QStringLiteral("Savings goal: Room"));
         QCOMPARE(card.bar()->percent(), store().plan().savingsPercent());
     }
 
     void savingsCardStart()
     {
         SavingsCard card(store());
-        QCOMPARE(card.heading(), u"Savings goal"_qs);
-        QCOMPARE(card.sentence(), u"No savings goal yet."_qs);
+        QCOMPARE(card.heading(), QStringLiteral("Savings goal"));
+        QCOMPARE(card.sentence(), QStringLiteral("No savings goal yet."));
         QCOMPARE(card.goalField()->text(), QString());
         QCOMPARE(card.bar()->percent(), 0);
-        QCOMPARE(card.bar()->accessibleName(), u"Savings 0 percent"_qs);
-        store().setGoal(u"Deposit"_qs, 60000, 8500);
+        QCOMPARE(card.bar()->accessibleName(), QStringLiteral("Savings 0 percent"));
+        store().setGoal(QStringLiteral("Deposit"), 60000, 8500);
         card.refresh();
         QCOMPARE(card.bar()->percent(), 14);
-        QCOMPARE(card.bar()->accessibleName(), u"Savings 14 percent"_qs);
+        QCOMPARE(card.bar()->accessibleName(), QStringLiteral("Savings 14 percent"));
     }
 
     void addForm_data()
@@ -233,13 +233,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("amount");
         QTest::addColumn<qint64>("stored"); // -1: refused
         QTest::newRow("empty") << QString() << qint64(-1);
-        QTest::newRow("zero") << u"0"_qs << qint64(-1);
-        QTest::newRow("zero cents") << u"0.00"_qs << qint64(-1);
-        QTest::newRow("three decimals") << u"12.345"_qs << qint64(-1);
-        QTest::newRow("two points") << u"12.3.4"_qs << qint64(-1);
-        QTest::newRow("comma is thousands") << u"12,50"_qs << qint64(125000);
-        QTest::newRow("dollar") << u"$12.5"_qs << qint64(1250);
-        QTest::newRow("one cent") << u"0.01"_qs << qint64(1);
+        QTest::newRow("zero") << QStringLiteral("0") << qint64(-1);
+        QTest::newRow("zero cents") << QStringLiteral("0.00") << qint64(-1);
+        QTest::newRow("three decimals") << QStringLiteral("12.345") << qint64(-1);
+        QTest::newRow("two points") << QStringLiteral("12.3.4") << qint64(-1);
+        QTest::newRow("comma is thousands") << QStringLiteral("12,50") << qint64(125000);
+        QTest::newRow("dollar") << QStringLiteral("$12.5") << qint64(1250);
+        QTest::newRow("one cent") << QStringLiteral("0.01") << qint64(1);
     }
 
     void addForm()
@@ -247,21 +247,21 @@ private Q_SLOTS:
         QFETCH(QString, amount);
         QFETCH(qint64, stored);
         EntryForm form(MoneyKind::expense, store());
-        QCOMPARE(form.category(), u"food"_qs);
-        QCOMPARE(form.kindPicker()->currentText(), u"Food"_qs);
+        QCOMPARE(form.category(), QStringLiteral("food"));
+        QCOMPARE(form.kindPicker()->currentText(), QStringLiteral("Food"));
         QCOMPARE(form.frequency(), MoneyFrequency::week);
         form.kindPicker()->setCurrentIndex(1);
         form.frequencyPicker()->setCurrent(2);
-        type(form.labelField(), u"Gas"_qs);
+        type(form.labelField(), QStringLiteral("Gas"));
         type(form.amountField(), amount);
         QTest::keyClick(form.amountField()->lineEdit(), Qt::Key_Return);
         QVERIFY(store().plan().entries.isEmpty());
         QTest::mouseClick(form.button(), Qt::LeftButton);
         QCOMPARE(m_beeps, 0);
         if (stored < 0) {
-            QCOMPARE(form.error(), u"Type an amount more than zero, like 12 or 12.50."_qs);
+            QCOMPARE(form.error(), QStringLiteral("Type an amount more than zero, like 12 or 12.50."));
             QVERIFY(store().plan().entries.isEmpty());
-            QCOMPARE(form.labelField()->text(), u"Gas"_qs);
+            QCOMPARE(form.labelField()->text(), QStringLiteral("Gas"));
             QCOMPARE(form.amountField()->text(), amount);
             return;
         }
@@ -269,46 +269,46 @@ private Q_SLOTS:
         QCOMPARE(store().plan().entries.size(), 1);
         const MoneyEntry e = store().plan().entries.first();
         QCOMPARE(e.cents, stored);
-        QCOMPARE(e.category, u"fuel"_qs);
-        QCOMPARE(e.label, u"Gas"_qs);
+        QCOMPARE(e.category, QStringLiteral("fuel"));
+        QCOMPARE(e.label, QStringLiteral("Gas"));
         QCOMPARE(e.frequency, MoneyFrequency::month);
         QCOMPARE(form.labelField()->text(), QString());
         QCOMPARE(form.amountField()->text(), QString());
-        QCOMPARE(form.category(), u"fuel"_qs);
+        QCOMPARE(form.category(), QStringLiteral("fuel"));
         QCOMPARE(form.frequency(), MoneyFrequency::month);
     }
 
     void incomeFormStartsOnJob()
     {
         EntryForm form(MoneyKind::income, store());
-        QCOMPARE(form.kindPicker()->currentText(), u"Job"_qs);
+        QCOMPARE(form.kindPicker()->currentText(), QStringLiteral("Job"));
         QCOMPARE(form.kindPicker()->count(), 4);
-        QCOMPARE(form.labelField()->lineEdit()->placeholderText(), u"Kitchen job, deliveries\u2026"_qs);
+        QCOMPARE(form.labelField()->lineEdit()->placeholderText(), QStringLiteral("Kitchen job, deliveries\u2026"));
     }
 
     void periodIsKept()
     {
-        store().add(MoneyKind::expense, u"food"_qs, QString(), 1400, MoneyFrequency::day);
+        store().add(MoneyKind::expense, QStringLiteral("food"), QString(), 1400, MoneyFrequency::day);
         {
             MoneyPlanView view(*m_model);
             auto *picker = child<SegmentedPicker>(view, "periodPicker");
             QCOMPARE(picker->current(), 0);
-            QCOMPARE(child<QLabel>(*child<MoneyStat>(view, "statOut"), "statAmount")->text(), u"$98.27"_qs);
+            QCOMPARE(child<QLabel>(*child<MoneyStat>(view, "statOut"), "statAmount")->text(), QStringLiteral("$98.27"));
             QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(picker->width() * 3 / 4, picker->height() / 2));
-            QCOMPARE(Prefs::shared().string(TLPrefs::moneyPeriodKey), std::optional<QString>(u"month"_qs));
-            QCOMPARE(child<QLabel>(*child<MoneyStat>(view, "statOut"), "statAmount")->text(), u"$425.83"_qs);
-            QVERIFY(labelTexts(&view).contains(u"each month"_qs));
-            QVERIFY(!labelTexts(&view).contains(u"each week"_qs));
-            QVERIFY(labelTexts(child<EntriesCard>(view, "expenseCard")).contains(u"/ month"_qs));
+            QCOMPARE(Prefs::shared().string(TLPrefs::moneyPeriodKey), std::optional<QString>(QStringLiteral("month")));
+            QCOMPARE(child<QLabel>(*child<MoneyStat>(view, "statOut"), "statAmount")->text(), QStringLiteral("$425.83"));
+            QVERIFY(labelTexts(&view).contains(QStringLiteral("each month")));
+            QVERIFY(!labelTexts(&view).contains(QStringLiteral("each week")));
+            QVERIFY(labelTexts(child<EntriesCard>(view, "expenseCard")).contains(QStringLiteral("/ month")));
         }
         // A new screen (the next start) shows the month again.
         MoneyPlanView again(*m_model);
         QCOMPARE(child<SegmentedPicker>(again, "periodPicker")->current(), 1);
         // An unknown value shows weekly amounts and no chosen segment.
-        Prefs::shared().setString(TLPrefs::moneyPeriodKey, u"fortnight"_qs);
+        Prefs::shared().setString(TLPrefs::moneyPeriodKey, QStringLiteral("fortnight"));
         QCOMPARE(MoneyPlanView::period(), MoneyPeriod::week);
         QCOMPARE(child<SegmentedPicker>(again, "periodPicker")->current(), -1);
-        QCOMPARE(child<QLabel>(*child<MoneyStat>(again, "statOut"), "statAmount")->text(), u"$98.27"_qs);
+        QCOMPARE(child<QLabel>(*child<MoneyStat>(again, "statOut"), "statAmount")->text(), QStringLiteral("$98.27"));
     }
 
     void colours()
@@ -325,12 +325,12 @@ private Q_SLOTS:
         // On the screen: an empty plan is green with the accent hourglass.
         MoneyPlanView view(*m_model);
         QCOMPARE(child<MoneyStat>(view, "statLeft")->color(), TLPalette::green211());
-        QCOMPARE(child<QLabel>(view, "runwayText")->text(), u"Add what comes in and goes out to see this."_qs);
+        QCOMPARE(child<QLabel>(view, "runwayText")->text(), QStringLiteral("Add what comes in and goes out to see this."));
         // One cent a month is no cent a week: still green.
-        store().add(MoneyKind::expense, u"food"_qs, QString(), 1, MoneyFrequency::month);
+        store().add(MoneyKind::expense, QStringLiteral("food"), QString(), 1, MoneyFrequency::month);
         QCOMPARE(child<MoneyStat>(view, "statLeft")->color(), TLPalette::green211());
-        store().add(MoneyKind::expense, u"food"_qs, QString(), 100, MoneyFrequency::month);
-        QCOMPARE(child<QLabel>(*child<MoneyStat>(view, "statLeft"), "statAmount")->text(), u"-$0.23"_qs);
+        store().add(MoneyKind::expense, QStringLiteral("food"), QString(), 100, MoneyFrequency::month);
+        QCOMPARE(child<QLabel>(*child<MoneyStat>(view, "statLeft"), "statAmount")->text(), QStringLiteral("-$0.23"));
         QCOMPARE(child<MoneyStat>(view, "statLeft")->color(), TLPalette::red911());
     }
 
@@ -342,14 +342,14 @@ private Q_SLOTS:
             Prefs::shared().setString(MRBYThemes::key, theme);
             const TLPalette palette = TLPalette::current();
             for (const QColor &tint : {TLPalette::green211(), TLPalette::blue988(), TLPalette::red911()}) {
-                const QColor shown = MoneyStat(u"t"_qs, 0, MoneyPeriod::week, tint).amountColor();
+                const QColor shown = MoneyStat(QStringLiteral("t"), 0, MoneyPeriod::week, tint).amountColor();
                 QVERIFY2(MRBYTheme::RGB::contrast(rgb(shown), rgb(palette.panelTop)) >= 3.0, qPrintable(theme));
                 if (palette.isLight)
                     QCOMPARE(shown, tint);
             }
         }
         Prefs::shared().setString(MRBYThemes::key, TLThemes::highContrastID);
-        QCOMPARE(MoneyStat(u"t"_qs, 0, MoneyPeriod::week, TLPalette::blue988()).amountColor(),
+        QCOMPARE(MoneyStat(QStringLiteral("t"), 0, MoneyPeriod::week, TLPalette::blue988()).amountColor(),
                  TLPalette::current().text);
     }
 
@@ -366,15 +366,36 @@ private Q_SLOTS:
         QCOMPARE(SavingsBar::fillWidth(0, 500), 0.0);
     }
 
+    void emptySavingsTrackIsFaint_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::newRow("warm") << TLThemes::warmID;
+        QTest::newRow("ember") << TLThemes::emberID;
+    }
+
+    void emptySavingsTrackIsFaint()
+    {
+        QFETCH(QString, theme);
+        Prefs::shared().setString(MRBYThemes::key, theme);
+        SavingsBar bar(0);
+        bar.resize(200, bar.sizeHint().height());
+        QImage image(bar.size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        bar.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        // The border colour at 0.6 of its own opacity, not a solid grey bar.
+        const int expected = qRound(TLPalette::current().border.alphaF() * 0.6 * 255);
+        QVERIFY(qAbs(image.pixelColor(100, bar.height() / 2).alpha() - expected) <= 1);
+    }
+
     void savedName_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("named") << u"Sam"_qs << int(MoneyPlanView::Kind::pdf) << u"Money Plan - Sam.pdf"_qs;
-        QTest::newRow("unnamed") << QString() << int(MoneyPlanView::Kind::csv) << u"Money Plan.csv"_qs;
-        QTest::newRow("slash and dash") << u"a/b \u2014 c"_qs << int(MoneyPlanView::Kind::pdf)
-                                        << u"Money Plan - a-b - c.pdf"_qs;
+        QTest::newRow("named") << QStringLiteral("Sam") << int(MoneyPlanView::Kind::pdf) << QStringLiteral("Money Plan - Sam.pdf");
+        QTest::newRow("unnamed") << QString() << int(MoneyPlanView::Kind::csv) << QStringLiteral("Money Plan.csv");
+        QTest::newRow("slash and dash") << QStringLiteral("a/b \u2014 c") << int(MoneyPlanView::Kind::pdf)
+                                        << QStringLiteral("Money Plan - a-b - c.pdf");
     }
 
     void savedName()
@@ -396,71 +417,71 @@ private Q_SLOTS:
         auto *name = child<NameEditor>(view, "nameEditor");
         auto *savings = child<SavingsCard>(view, "savingsCard");
         auto *form = child<EntriesCard>(view, "expenseCard")->form();
-        type(cash->field(), u"12"_qs);
-        type(name->field(), u"New name"_qs);
-        type(savings->goalField(), u"999"_qs);
-        type(form->labelField(), u"Half typed"_qs);
-        type(form->amountField(), u"3"_qs);
+        type(cash->field(), QStringLiteral("12"));
+        type(name->field(), QStringLiteral("New name"));
+        type(savings->goalField(), QStringLiteral("999"));
+        type(form->labelField(), QStringLiteral("Half typed"));
+        type(form->amountField(), QStringLiteral("3"));
         form->frequencyPicker()->setCurrent(0);
         form->amountField()->setFocus();
 
         const auto unchanged = [&] {
-            QCOMPARE(cash->field()->text(), u"12"_qs);
-            QCOMPARE(name->field()->text(), u"New name"_qs);
-            QCOMPARE(savings->goalField()->text(), u"999"_qs);
-            QCOMPARE(form->labelField()->text(), u"Half typed"_qs);
-            QCOMPARE(form->amountField()->text(), u"3"_qs);
+            QCOMPARE(cash->field()->text(), QStringLiteral("12"));
+            QCOMPARE(name->field()->text(), QStringLiteral("New name"));
+            QCOMPARE(savings->goalField()->text(), QStringLiteral("999"));
+            QCOMPARE(form->labelField()->text(), QStringLiteral("Half typed"));
+            QCOMPARE(form->amountField()->text(), QStringLiteral("3"));
             QCOMPARE(form->frequency(), MoneyFrequency::day);
         };
         // A plan change from elsewhere, a period change and a state change.
-        store().add(MoneyKind::income, u"gig"_qs, u"Tips"_qs, 500, MoneyFrequency::week);
+        store().add(MoneyKind::income, QStringLiteral("gig"), QStringLiteral("Tips"), 500, MoneyFrequency::week);
         QCoreApplication::processEvents();
         unchanged();
-        QVERIFY(labelTexts(child<EntriesCard>(view, "incomeCard")).contains(u"Tips"_qs));
-        Prefs::shared().setString(TLPrefs::moneyPeriodKey, u"month"_qs);
+        QVERIFY(labelTexts(child<EntriesCard>(view, "incomeCard")).contains(QStringLiteral("Tips")));
+        Prefs::shared().setString(TLPrefs::moneyPeriodKey, QStringLiteral("month"));
         unchanged();
-        m_model->setStateCode(u"CO"_qs);
+        m_model->setStateCode(QStringLiteral("CO"));
         QCoreApplication::processEvents();
         unchanged();
-        QCOMPARE(child<TLSectionTitle>(view, "tipsTitle")->text(), u"Ways to spend less or bring in more in Colorado"_qs);
+        QCOMPARE(child<TLSectionTitle>(view, "tipsTitle")->text(), QStringLiteral("Ways to spend less or bring in more in Colorado"));
         // Adding a line on the other card leaves this form as it was.
         auto *incomeForm = child<EntriesCard>(view, "incomeCard")->form();
-        type(incomeForm->amountField(), u"20"_qs);
+        type(incomeForm->amountField(), QStringLiteral("20"));
         incomeForm->add();
         unchanged();
     }
 
     void linesAndRemove()
     {
-        store().add(MoneyKind::expense, u"food"_qs, QString(), 1400, MoneyFrequency::day);
-        store().add(MoneyKind::expense, u"nope"_qs, u"<b>bold</b>"_qs, 100, MoneyFrequency::week);
+        store().add(MoneyKind::expense, QStringLiteral("food"), QString(), 1400, MoneyFrequency::day);
+        store().add(MoneyKind::expense, QStringLiteral("nope"), QStringLiteral("<b>bold</b>"), 100, MoneyFrequency::week);
         MoneyPlanView view(*m_model);
         auto *card = child<EntriesCard>(view, "expenseCard");
         QStringList texts = labelTexts(card);
-        QVERIFY(texts.contains(u"Food"_qs));
-        QVERIFY(texts.contains(u"Food \u00b7 $14.00 a day"_qs));
-        QVERIFY(texts.contains(u"Other \u00b7 $1.00 a week"_qs));
-        QVERIFY(texts.contains(u"$273.03 a week"_qs.replace(u"273.03"_qs, u"99.27"_qs)));
-        for (const QLabel *l : card->findChildren<QLabel *>(u"entryLabel"_qs))
+        QVERIFY(texts.contains(QStringLiteral("Food")));
+        QVERIFY(texts.contains(QStringLiteral("Food \u00b7 $14.00 a day")));
+        QVERIFY(texts.contains(QStringLiteral("Other \u00b7 $1.00 a week")));
+        QVERIFY(texts.contains(QStringLiteral("$273.03 a week").replace(QStringLiteral("273.03"), QStringLiteral("99.27"))));
+        for (const QLabel *l : card->findChildren<QLabel *>(QStringLiteral("entryLabel")))
             QCOMPARE(l->textFormat(), Qt::PlainText);
-        QVERIFY(texts.contains(u"<b>bold</b>"_qs));
-        store().setGoal(u"<i>room</i>"_qs, 100, 0);
+        QVERIFY(texts.contains(QStringLiteral("<b>bold</b>")));
+        store().setGoal(QStringLiteral("<i>room</i>"), 100, 0);
         const auto *heading = child<QLabel>(view, "savingsHeading");
-        QCOMPARE(heading->text(), u"Savings goal: <i>room</i>"_qs);
+        QCOMPARE(heading->text(), QStringLiteral("Savings goal: <i>room</i>"));
         QCOMPARE(heading->textFormat(), Qt::PlainText);
         // Only table categories get a bar.
-        QVERIFY(card->findChild<KindBar *>(u"kindBar-food"_qs));
+        QVERIFY(card->findChild<KindBar *>(QStringLiteral("kindBar-food")));
         QCOMPARE(card->findChildren<KindBar *>().size(), 1);
         QVERIFY(labelTexts(child<EntriesCard>(view, "incomeCard")).contains(EntriesCard::emptyText(MoneyKind::income)));
-        QVERIFY(!child<EntriesCard>(view, "incomeCard")->findChild<QWidget *>(u"byKind"_qs));
+        QVERIFY(!child<EntriesCard>(view, "incomeCard")->findChild<QWidget *>(QStringLiteral("byKind")));
 
-        const auto removes = card->findChildren<TLButton *>(u"removeButton"_qs);
+        const auto removes = card->findChildren<TLButton *>(QStringLiteral("removeButton"));
         QCOMPARE(removes.size(), 2);
-        QCOMPARE(removes.first()->toolTip(), u"Remove this line"_qs);
+        QCOMPARE(removes.first()->toolTip(), QStringLiteral("Remove this line"));
         QTest::mouseClick(removes.first(), Qt::LeftButton);
         QCoreApplication::processEvents();
         QCOMPARE(store().plan().entries.size(), 1);
-        QCOMPARE(store().plan().entries.first().label, u"<b>bold</b>"_qs);
+        QCOMPARE(store().plan().entries.first().label, QStringLiteral("<b>bold</b>"));
         QCOMPARE(m_beeps, 0);
     }
 
@@ -489,51 +510,51 @@ private Q_SLOTS:
     void saveFiles()
     {
         moneyui::fillExample(store());
-        m_model->setStateCode(u"CO"_qs);
+        m_model->setStateCode(QStringLiteral("CO"));
         MoneyPlanView view(*m_model);
-        m_answer = m_dir->filePath(u"plan.pdf"_qs);
+        m_answer = m_dir->filePath(QStringLiteral("plan.pdf"));
         QTest::mouseClick(child<TLButton>(view, "moneySavePDF"), Qt::LeftButton);
         QCOMPARE(m_requests.size(), 1);
-        QCOMPARE(QFileInfo(m_requests.first().suggestedPath).fileName(), u"Money Plan - Kim T. (example).pdf"_qs);
-        QCOMPARE(view.message(), u"Saved: plan.pdf"_qs);
-        QCOMPARE(child<QLabel>(view, "moneyMessage")->text(), u"Saved: plan.pdf"_qs);
+        QCOMPARE(QFileInfo(m_requests.first().suggestedPath).fileName(), QStringLiteral("Money Plan - Kim T. (example).pdf"));
+        QCOMPARE(view.message(), QStringLiteral("Saved: plan.pdf"));
+        QCOMPARE(child<QLabel>(view, "moneyMessage")->text(), QStringLiteral("Saved: plan.pdf"));
         QCOMPARE(m_revealed, QStringList{m_answer});
         QPdfDocument pdf;
         QCOMPARE(pdf.load(m_answer), QPdfDocument::Error::None);
-        QVERIFY(pdf.getAllText(0).text().contains(u"$1,115.33"_qs));
+        QVERIFY(pdf.getAllText(0).text().contains(QStringLiteral("$1,115.33")));
 
-        m_answer = m_dir->filePath(u"plan.csv"_qs);
+        m_answer = m_dir->filePath(QStringLiteral("plan.csv"));
         view.save(MoneyPlanView::Kind::csv);
-        QCOMPARE(view.message(), u"Saved: plan.csv"_qs);
+        QCOMPARE(view.message(), QStringLiteral("Saved: plan.csv"));
         QFile csv(m_answer);
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(csv.readAll());
-        QVERIFY(text.startsWith(u"Section,Type,Category,Description,Amount,How often,Per week,Per month\n"_qs));
-        QVERIFY(text.contains(u"Totals,,Left over,,,,-15.65,-67.83\n"_qs));
+        QVERIFY(text.startsWith(QStringLiteral("Section,Type,Category,Description,Amount,How often,Per week,Per month\n")));
+        QVERIFY(text.contains(QStringLiteral("Totals,,Left over,,,,-15.65,-67.83\n")));
 
         // A cancelled dialog keeps the line; a failed write says why and reveals nothing.
         m_answer.clear();
         view.save(MoneyPlanView::Kind::pdf);
-        QCOMPARE(view.message(), u"Saved: plan.csv"_qs);
-        m_answer = m_dir->filePath(u"no/such/folder/plan.pdf"_qs);
+        QCOMPARE(view.message(), QStringLiteral("Saved: plan.csv"));
+        m_answer = m_dir->filePath(QStringLiteral("no/such/folder/plan.pdf"));
         view.save(MoneyPlanView::Kind::pdf);
-        QCOMPARE(view.message(), u"Could not save: Could not create the PDF file."_qs);
-        m_answer = m_dir->filePath(u"no/such/folder/plan.csv"_qs);
+        QCOMPARE(view.message(), QStringLiteral("Could not save: Could not create the PDF file."));
+        m_answer = m_dir->filePath(QStringLiteral("no/such/folder/plan.csv"));
         view.save(MoneyPlanView::Kind::csv);
-        QVERIFY(view.message().startsWith(u"Could not save: The file could not be written"_qs));
+        QVERIFY(view.message().startsWith(QStringLiteral("Could not save: The file could not be written")));
         QCOMPARE(m_revealed.size(), 2);
     }
 
     void storeMissing()
     {
-        QVERIFY(testsupport::writeFile(m_dir->filePath(u"file"_qs), "x"));
-        AppModel broken(m_dir->filePath(u"data"_qs), m_dir->filePath(u"list.sqlite"_qs),
-                        m_dir->filePath(u"file/money.sqlite"_qs));
+        QVERIFY(testsupport::writeFile(m_dir->filePath(QStringLiteral("file")), "x"));
+        AppModel broken(m_dir->filePath(QStringLiteral("data")), m_dir->filePath(QStringLiteral("list.sqlite")),
+                        m_dir->filePath(QStringLiteral("file/money.sqlite")));
         QVERIFY(!broken.money());
         MoneyPlanView view(broken);
         QVERIFY(child<QWidget>(view, "moneyUnavailable"));
         QVERIFY(labelTexts(&view).contains(
-            u"The Money Plan could not be opened. The rest of the app still works."_qs));
+            QStringLiteral("The Money Plan could not be opened. The rest of the app still works.")));
         QVERIFY(!child<QWidget>(view, "summaryCard"));
     }
 
@@ -542,39 +563,39 @@ private Q_SLOTS:
         MoneyPlanView view(*m_model);
         auto *title = child<TLSectionTitle>(view, "tipsTitle");
         QVERIFY(title);
-        QCOMPARE(title->text(), u"Ways to spend less or bring in more"_qs);
-        QVERIFY(view.findChild<QWidget *>(u"tipsSection"_qs)->findChild<QWidget *>(u"statePrompt"_qs)
-                || labelTexts(&view).contains(u"Pick your state to see local phone numbers."_qs));
-        m_model->setStateCode(u"CO"_qs);
-        QCOMPARE(child<TLSectionTitle>(view, "tipsTitle")->text(), u"Ways to spend less or bring in more in Colorado"_qs);
-        QVERIFY(!labelTexts(&view).contains(u"Pick your state to see local phone numbers."_qs));
+        QCOMPARE(title->text(), QStringLiteral("Ways to spend less or bring in more"));
+        QVERIFY(view.findChild<QWidget *>(QStringLiteral("tipsSection"))->findChild<QWidget *>(QStringLiteral("statePrompt"))
+                || labelTexts(&view).contains(QStringLiteral("Pick your state to see local phone numbers.")));
+        m_model->setStateCode(QStringLiteral("CO"));
+        QCOMPARE(child<TLSectionTitle>(view, "tipsTitle")->text(), QStringLiteral("Ways to spend less or bring in more in Colorado"));
+        QVERIFY(!labelTexts(&view).contains(QStringLiteral("Pick your state to see local phone numbers.")));
         auto *open = child<TLButton>(view, "openTopic");
         QVERIFY(open);
-        QVERIFY(open->text().startsWith(u"Open "_qs));
+        QVERIFY(open->text().startsWith(QStringLiteral("Open ")));
         QTest::mouseClick(open, Qt::LeftButton);
         QCOMPARE(m_model->screen().value(), Screen::category);
     }
 
     void tipCardLimits()
     {
-        MoneyTip tip{u"t"_qs, u"Title"_qs, u"Text"_qs, {}, std::nullopt};
+        MoneyTip tip{QStringLiteral("t"), QStringLiteral("Title"), QStringLiteral("Text"), {}, std::nullopt};
         for (int i = 0; i < 6; ++i) {
             Listing l;
             l.uid = QString::number(i);
-            l.name = u"Place %1"_qs.arg(i);
-            l.confidence = i == 1 ? u"needs-check"_qs : u"verified-official"_qs;
+            l.name = QStringLiteral("Place %1").arg(i);
+            l.confidence = i == 1 ? QStringLiteral("needs-check") : QStringLiteral("verified-official");
             if (i == 0)
-                l.phone = u"Call (303) 555-0101, (303) 555-0102, (303) 555-0103 or (303) 555-0104; text 988"_qs;
+                l.phone = QStringLiteral("Call (303) 555-0101, (303) 555-0102, (303) 555-0103 or (303) 555-0104; text 988");
             tip.listings << l;
         }
         TipCard card(tip, *m_model);
         settle();
-        QCOMPARE(card.findChildren<QWidget *>(u"tipListing"_qs).size(), 4);
+        QCOMPARE(card.findChildren<QWidget *>(QStringLiteral("tipListing")).size(), 4);
         const auto buttons = card.findChildren<ContactButtons *>();
         QCOMPARE(buttons.size(), 4);
         QCOMPARE(buttons.first()->actions().size(), 3);
         QCOMPARE(card.findChildren<TLBadge *>().size(), 1);
-        QVERIFY(!card.findChild<TLButton *>(u"openTopic"_qs));
+        QVERIFY(!card.findChild<TLButton *>(QStringLiteral("openTopic")));
     }
 };
 
