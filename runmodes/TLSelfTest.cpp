@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QPdfDocument>
 #include <QTextStream>
 #include <QUuid>
 
@@ -149,6 +150,21 @@ int run(QTextStream &out)
         runSection(section, context);
     }
     return run.finish();
+}
+
+PdfRead readPdf(const QString &path)
+{
+    PdfRead read;
+    QPdfDocument pdf;
+    if (pdf.load(path) != QPdfDocument::Error::None)
+        return read;
+    read.opened = true;
+    read.pages = pdf.pageCount();
+    for (int p = 0; p < read.pages; ++p)
+        read.text += pdf.getAllText(p).text() + QLatin1Char(' ');
+    // A phrase may wrap where a column ends.
+    read.text = read.text.simplified();
+    return read;
 }
 
 } // namespace TLSelfTest

@@ -21,7 +21,6 @@
 #include "runmodes/TLTestRun.h"
 
 #include <QFile>
-#include <QPdfDocument>
 #include <QUuid>
 
 #include <memory>
@@ -31,6 +30,8 @@ namespace {
 using K = MoneyKind;
 using F = MoneyFrequency;
 using P = MoneyPeriod;
+using TLSelfTest::PdfRead;
+using TLSelfTest::readPdf;
 
 MoneyEntry entry(MoneyKind kind, const char *category, qint64 cents, MoneyFrequency frequency)
 {
@@ -270,30 +271,6 @@ QString readUtf8(const QString &path)
     if (!f.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(f.readAll());
-}
-
-struct PdfRead
-{
-    int pages = 0;
-    QString text; // every page's text, line breaks as blanks
-};
-
-// What a PDF file holds as read back by a PDF reader; nothing when it cannot
-// be read.
-PdfRead readPdf(const QString &path)
-{
-    PdfRead read;
-    QPdfDocument pdf;
-    if (pdf.load(path) != QPdfDocument::Error::None)
-        return read;
-    read.pages = pdf.pageCount();
-    QStringList pages;
-    for (int p = 0; p < read.pages; ++p)
-        pages << pdf.getAllText(p).text();
-    read.text = pages.join(QLatin1Char(' '));
-    read.text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    read.text.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return read;
 }
 
 // The pages written, 0 when writing failed.

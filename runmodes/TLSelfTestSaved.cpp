@@ -17,7 +17,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QPdfDocument>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -27,6 +26,8 @@
 namespace {
 
 using TLSelfTest::quotedList;
+using TLSelfTest::PdfRead;
+using TLSelfTest::readPdf;
 
 const QString kMorningNote = QStringLiteral("Call first thing in the morning");
 
@@ -67,28 +68,6 @@ QString readUtf8(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return decodeUtf8(file.readAll());
-}
-
-struct PdfRead
-{
-    bool opened = false;
-    int pages = 0;
-    QString text; // every page, line breaks and runs of blanks as one blank
-};
-
-PdfRead readPdf(const QString &path)
-{
-    PdfRead read;
-    QPdfDocument pdf;
-    if (pdf.load(path) != QPdfDocument::Error::None)
-        return read;
-    read.opened = true;
-    read.pages = pdf.pageCount();
-    for (int p = 0; p < read.pages; ++p)
-        read.text += pdf.getAllText(p).text() + QLatin1Char(' ');
-    // A phrase may wrap where a column ends.
-    read.text = read.text.simplified();
-    return read;
 }
 
 // The sheet's page count, or 0 when it could not be written.

@@ -33,6 +33,17 @@ void helpChecks(Context &context);
 QString cprVideosMissing();
 QString failedWebsitesMissing();
 
+// A PDF file as a reader sees it: whether it opened, its pages, and every
+// page's text with line breaks and runs of blanks as one blank (a phrase may
+// wrap where a column ends).
+struct PdfRead
+{
+    bool opened = false;
+    int pages = 0;
+    QString text;
+};
+PdfRead readPdf(const QString &path);
+
 // ["a", "b"]: texts in a check name.
 QString quotedList(const QStringList &texts);
 
