@@ -105,8 +105,7 @@ void CategoryView::setScreen(const Screen &screen)
     PageHeader *header = headerFor(m_topic);
     m_page->replaceBlock(m_header, header);
     m_header = header;
-    m_prompt->setVisible(asksForState(m_topic) && m_model.stateCode().isEmpty());
-    refresh();
+    followState();
     m_page->scrollToTop();
 }
 

@@ -13,8 +13,8 @@
 #include "screens/PageHeader.h"
 #include "screens/RowColumn.h"
 #include "screens/TLLabel.h"
+#include "pdf/PdfPrint.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QVBoxLayout>
@@ -61,7 +61,7 @@ QWidget *MyListView::missingCard(const Favorite &entry, FavoritesStore &store)
         if (guard && MyListActions::remove(uid, *guard))
             return;
         failed->show();
-        QApplication::beep();
+        PdfPrint::beep();
     });
     return card;
 }

@@ -2,8 +2,8 @@
 
 #include "app/MyListActions.h"
 #include "data/FavoritesStore.h"
+#include "pdf/PdfPrint.h"
 
-#include <QApplication>
 
 SaveButton::SaveButton(const Listing &listing, FavoritesStore &store, QWidget *parent)
     : TLButton(QStringLiteral("Save"), TLButtonStyle{}, QStringLiteral("bookmark"), parent),
@@ -23,7 +23,7 @@ void SaveButton::toggle()
     const bool ok = saved() ? MyListActions::remove(m_listing.uid, m_store)
                             : MyListActions::add(m_listing, m_store);
     if (!ok)
-        QApplication::beep();
+        PdfPrint::beep();
 }
 
 void SaveButton::relabel()

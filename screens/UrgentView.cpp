@@ -52,10 +52,7 @@ UrgentView::UrgentView(AppModel &model, UrgentNeed need, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_page);
 
-    connect(&model, &AppModel::stateCodeChanged, this, [this] {
-        m_prompt->setVisible(asksForState(m_need) && m_model.stateCode().isEmpty());
-        refresh();
-    });
+    connect(&model, &AppModel::stateCodeChanged, this, &UrgentView::followState);
     refresh();
 }
 
@@ -94,9 +91,14 @@ void UrgentView::setScreen(const Screen &screen)
     m_page->replaceBlock(m_header, header);
     m_header = header;
     m_medical->setVisible(m_need == UrgentNeed::medical);
+    followState();
+    m_page->scrollToTop();
+}
+
+void UrgentView::followState()
+{
     m_prompt->setVisible(asksForState(m_need) && m_model.stateCode().isEmpty());
     refresh();
-    m_page->scrollToTop();
 }
 
 void UrgentView::refresh()

@@ -43,6 +43,9 @@ public Q_SLOTS:
     void setScreen(const Screen &screen);
 
 private:
+    // Shows the state prompt when the need asks for a state and none is
+    // chosen, and works out the listings again.
+    void followState();
     QWidget *makeMedicalCard();
     void refresh();
 
