@@ -29,7 +29,7 @@ struct Context
     QString file(const QString &name) const { return workFolder + QLatin1Char('/') + name; }
 };
 
-// One section: its title and its checks; no checks when this build lacks it.
+// One section: its title and its checks.
 struct Section
 {
     QString title;
