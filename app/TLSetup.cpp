@@ -12,6 +12,7 @@
 #include "look/app/TLThemeRoot.h"
 #include "look/app/TLThemes.h"
 #include "look/kit/MBWindowFrame.h"
+#include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoomHost.h"
 #include "look/kit/MRBYAbout.h"
 #include "look/kit/MRBYHelp.h"
@@ -110,6 +111,7 @@ QStringList aboutLines()
 
 void configureLook()
 {
+    MBSymbols::preferTrueTypeFile();
     // Before anything reads the current theme.
     MRBYThemes::setDefaultID(TLThemes::warmID);
     MRBYKit::install(TLInfo::appName, TLHelp::topics(), TLThemes::extras());

@@ -1,4 +1,5 @@
 #include "app/TLSetup.h"
+#include "look/kit/FontWarmup.h"
 #include "runmodes/TLRunModes.h"
 #include "runmodes/TLSelfTest.h"
 
@@ -22,7 +23,9 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    FontWarmup fonts;
     QApplication app(argc, argv);
+    fonts.wait();
     QApplication::setApplicationName(QStringLiteral("Tenterly"));
     QApplication::setApplicationVersion(QStringLiteral(TL_APP_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Marrowby"));

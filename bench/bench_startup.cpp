@@ -7,6 +7,7 @@
 
 #include "app/AppModel.h"
 #include "app/TLSetup.h"
+#include "look/kit/FontWarmup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -53,7 +54,9 @@ private:
 // screen painted and the time until the data is there too.
 int startOnce(int argc, char **argv, QElapsedTimer &clock)
 {
+    FontWarmup fonts;
     QApplication app(argc, argv);
+    fonts.wait();
     std::setlocale(LC_NUMERIC, "C");
     TLSetup::configureLook();
     PaintClock paint(clock);

@@ -3,6 +3,7 @@
 #include "look/app/TLPalette.h"
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBPanel.h"
+#include "look/kit/MBSymbols.h"
 #include "look/kit/MRBYTheme.h"
 
 #include <QPainter>
@@ -139,4 +140,11 @@ void TLProxyStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *o
     QProxyStyle::drawPrimitive(element, option, painter, widget);
     if (element == PE_FrameMenu || element == PE_PanelMenu)
         outlineInHighContrast(painter, QRectF(option->rect), 0.0);
+}
+
+QIcon TLProxyStyle::standardIcon(StandardPixmap pixmap, const QStyleOption *option, const QWidget *widget) const
+{
+    if (pixmap == SP_ToolBarHorizontalExtensionButton || pixmap == SP_ToolBarVerticalExtensionButton)
+        return MBSymbols::icon(QStringLiteral("chevron.right.2"), [] { return TLPalette::current().text; });
+    return QProxyStyle::standardIcon(pixmap, option, widget);
 }

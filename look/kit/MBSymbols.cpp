@@ -2,7 +2,11 @@
 
 #include "look/kit/KitFont.h"
 
+#include <QFile>
+#include <QFontDatabase>
 #include <QHash>
+#include <QIconEngine>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -29,6 +33,7 @@ const QHash<QString, char16_t> &table()
         {QStringLiteral("checkmark.seal.fill"), 0xef76},         // verified
         {QStringLiteral("chevron.down"), 0xe5cf},                // expand_more
         {QStringLiteral("chevron.right"), 0xe5cc},               // chevron_right
+        {QStringLiteral("chevron.right.2"), 0xeac9},             // keyboard_double_arrow_right
         {QStringLiteral("circle.fill"), 0xef4a},                 // circle
         {QStringLiteral("cross.case.fill"), 0xf109},             // medical_services
         {QStringLiteral("doc.plaintext"), 0xe873},               // description
@@ -81,6 +86,48 @@ const QHash<QString, char16_t> &table()
     return t;
 }
 
+class SymbolIconEngine final : public QIconEngine
+{
+public:
+    SymbolIconEngine(QString glyph, std::function<QColor()> color)
+        : m_glyph(std::move(glyph)), m_color(std::move(color))
+    {
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        const double side = std::min(rect.width(), rect.height());
+        painter->save();
+        painter->setFont(font(side * 0.9));
+        painter->setPen(m_color ? m_color() : QColor(Qt::black));
+        painter->drawText(QRectF(rect), Qt::AlignCenter, m_glyph);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    // `size` counts device pixels; the glyph is laid out in logical ones.
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        QPixmap pixmap(size);
+        pixmap.setDevicePixelRatio(scale);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        paint(&painter, QRect(QPoint(0, 0), (QSizeF(size) / scale).toSize()), mode, state);
+        return pixmap;
+    }
+
+    QIconEngine *clone() const override { return new SymbolIconEngine(m_glyph, m_color); }
+
+private:
+    QString m_glyph;
+    std::function<QColor()> m_color;
+};
+
 } // namespace
 
 char16_t codePoint(const QString &name) { return table().value(name, 0); }
@@ -98,7 +145,26 @@ QStringList names()
     return list;
 }
 
+QIcon icon(const QString &name, std::function<QColor()> color)
+{
+    return QIcon(new SymbolIconEngine(glyph(name), std::move(color)));
+}
+
 QString family() { return QStringLiteral("Material Icons"); }
+
+void preferTrueTypeFile()
+{
+    // The same family also ships as WOFF2, and fontconfig may list that copy
+    // last, so Qt would unpack the whole compressed font at start. The copy
+    // added here is the one Qt uses.
+    static const QString kTrueType =
+        QStringLiteral("/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf");
+    if (!QFile::exists(kTrueType))
+        return;
+    // Only a font added after the system's fonts are listed takes their place.
+    if (QFontDatabase::families().contains(family()))
+        QFontDatabase::addApplicationFont(kTrueType);
+}
 
 QFont font(double px)
 {

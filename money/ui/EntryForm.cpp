@@ -17,30 +17,9 @@
 #include "screens/TLLabel.h"
 #include "screens/TLPopUp.h"
 
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
-#include <QPainter>
 #include <QVBoxLayout>
-
-namespace {
-
-// A category's symbol as a menu icon, in the text colour of the moment.
-QIcon symbolIcon(const QString &name, double size)
-{
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(QSize(qCeil(size), qCeil(size)) * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setFont(MBSymbols::font(size * 0.9));
-    painter.setPen(TLPalette::current().text);
-    painter.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, MBSymbols::glyph(name));
-    painter.end();
-    return QIcon(pixmap);
-}
-
-} // namespace
 
 EntryForm::EntryForm(MoneyKind kind, MoneyStore &store, QWidget *parent)
     : QWidget(parent), m_kind(kind), m_store(store)
@@ -61,8 +40,9 @@ EntryForm::EntryForm(MoneyKind kind, MoneyStore &store, QWidget *parent)
     m_category->setFont(tlFont(14));
     const double iconSize = tlPx(16);
     m_category->setIconSize(QSize(qCeil(iconSize), qCeil(iconSize)));
+    const auto ink = [] { return TLPalette::current().text; };
     for (const MoneyCategory::Row &row : MoneyCategory::list(kind))
-        m_category->addItem(symbolIcon(row.icon, iconSize), row.title, row.id);
+        m_category->addItem(MBSymbols::icon(row.icon, ink), row.title, row.id);
     m_category->setCurrentIndex(0);
     m_category->setFixedWidth(qRound(tlPx(230)));
     m_category->setMinimumHeight(ipx(34));

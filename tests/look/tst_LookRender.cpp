@@ -21,6 +21,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -257,6 +259,39 @@ private Q_SLOTS:
         QVERIFY(bright(menuImage, QPoint(menuImage.width() - 1, menuImage.height() / 2)));
         MRBYThemes::setCurrentID(TLThemes::warmID);
         TLThemeRoot::applyApplicationLook();
+    }
+
+    // A menu bar too narrow for its menus shows its overflow button with a
+    // symbol in the current theme's text colour, also after a theme change.
+    void menuBarOverflowButton()
+    {
+        TLThemeRoot::applyApplicationLook();
+        QMenuBar bar;
+        for (const char *title : {"File", "View", "Theme", "Help", "More", "Other"})
+            bar.addMenu(QString::fromLatin1(title));
+        bar.resize(90, bar.sizeHint().height());
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        auto *overflow = bar.findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
+        QVERIFY(overflow);
+        QVERIFY(overflow->isVisible());
+        for (const QString &theme : {TLThemes::warmID, TLThemes::highContrastID}) {
+            MRBYThemes::setCurrentID(theme);
+            const QImage image =
+                overflow->icon().pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32);
+            // Thin strokes stay partly transparent: the most opaque pixel
+            // carries the colour.
+            QRgb strongest = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (qAlpha(image.pixel(x, y)) > qAlpha(strongest))
+                        strongest = image.pixel(x, y);
+            const QColor ink = TLPalette::current().text;
+            const bool inked = qAlpha(strongest) > 128 && std::abs(qRed(strongest) - ink.red()) <= 2
+                && std::abs(qGreen(strongest) - ink.green()) <= 2 && std::abs(qBlue(strongest) - ink.blue()) <= 2;
+            QVERIFY2(inked, qPrintable(theme));
+        }
+        MRBYThemes::setCurrentID(TLThemes::warmID);
     }
 };
 

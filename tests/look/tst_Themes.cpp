@@ -244,6 +244,47 @@ private Q_SLOTS:
             QVERIFY2(raw.supportsCharacter(QChar(MBSymbols::codePoint(name))), qPrintable(name));
         QVERIFY(MBSymbols::glyph(QStringLiteral("no.such.symbol")).isEmpty());
     }
+
+    // Runs after the test above: from here on the icons come from the
+    // TrueType copy, which must hold every symbol of the table too.
+    void symbolsExistInTrueTypeCopy()
+    {
+        MBSymbols::preferTrueTypeFile();
+        MBSymbols::preferTrueTypeFile(); // a second call changes nothing
+        const QRawFont raw = QRawFont::fromFont(MBSymbols::font(24));
+        QVERIFY(raw.isValid());
+        QCOMPARE(raw.familyName(), MBSymbols::family());
+        for (const QString &name : MBSymbols::names())
+            QVERIFY2(raw.supportsCharacter(QChar(MBSymbols::codePoint(name))), qPrintable(name));
+    }
+
+    // A symbol icon takes its colour when it is drawn, so a theme change
+    // after it was made still shows; an unknown name draws nothing.
+    void symbolIconColourAndScale()
+    {
+        QColor colour(200, 0, 0);
+        const QIcon icon = MBSymbols::icon(QStringLiteral("phone.fill"), [&colour] { return colour; });
+        const auto inks = [](const QPixmap &pixmap) {
+            QSet<QRgb> found;
+            const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (qAlpha(image.pixel(x, y)) == 255)
+                        found.insert(image.pixel(x, y));
+            return found;
+        };
+        QCOMPARE(inks(icon.pixmap(QSize(24, 24))), QSet<QRgb>{qRgb(200, 0, 0)});
+        colour = QColor(0, 0, 180);
+        QCOMPARE(inks(icon.pixmap(QSize(24, 24))), QSet<QRgb>{qRgb(0, 0, 180)});
+
+        const QPixmap sharp = icon.pixmap(QSize(24, 24), 2.0);
+        QCOMPARE(sharp.size(), QSize(48, 48));
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        QVERIFY(!inks(sharp).isEmpty());
+
+        const QIcon unknown = MBSymbols::icon(QStringLiteral("no.such.symbol"), [] { return QColor(Qt::black); });
+        QVERIFY(inks(unknown.pixmap(QSize(24, 24))).isEmpty());
+    }
 };
 
 QTEST_MAIN(ThemesTest)
