@@ -6,6 +6,7 @@
 #include "app/NetStatus.h"
 #include "app/Opener.h"
 #include "app/SingleInstance.h"
+#include "app/TLAccessible.h"
 #include "app/TLHelp.h"
 #include "app/TLHelpWindow.h"
 #include "app/TLInfo.h"
@@ -112,6 +113,7 @@ QStringList aboutLines()
 void configureLook()
 {
     MBSymbols::preferTrueTypeFile();
+    TLAccessible::install();
     // Before anything reads the current theme.
     MRBYThemes::setDefaultID(TLThemes::warmID);
     MRBYKit::install(TLInfo::appName, TLHelp::topics(), TLThemes::extras());

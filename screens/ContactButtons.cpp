@@ -55,7 +55,12 @@ void ContactButtons::setOnline(bool online)
     if (online == m_online)
         return;
     m_online = online;
-    for (qsizetype i = 0; i < m_buttons.size(); ++i)
-        if (m_actions.at(i).kind == ContactAction::Kind::Web)
-            m_buttons.at(i)->setText(mbMenuText(label(m_actions.at(i), online)));
+    for (qsizetype i = 0; i < m_buttons.size(); ++i) {
+        if (m_actions.at(i).kind != ContactAction::Kind::Web)
+            continue;
+        // The name a screen reader hears changes with the label.
+        const QString text = label(m_actions.at(i), online);
+        m_buttons.at(i)->setText(mbMenuText(text));
+        m_buttons.at(i)->setAccessibleName(text);
+    }
 }

@@ -121,6 +121,8 @@ ListingCard::ListingCard(const Listing &l, FavoritesStore *store, bool showNote,
         m_badge = new TLBadge(Badges::secondaryText, TLPalette::slateBadge(), QStringLiteral("newspaper.fill"));
     if (m_badge)
         body()->addWidget(m_badge);
+    // A screen reader entering the card hears the listing and its warning.
+    setAccessibleName(m_badge ? l.name + QStringLiteral(", ") + m_badge->text() : l.name);
 
     if (!l.summary.isEmpty()) {
         QLabel *summary = tlLabel(l.summary, 13.5);
@@ -209,6 +211,7 @@ ListingCard::ListingCard(const Listing &l, FavoritesStore *store, bool showNote,
     m_report = new PlainButton(QStringLiteral("flag"), QStringLiteral("Report a problem"), 11.5, palette.dim);
     m_report->setObjectName(QStringLiteral("reportProblem"));
     m_report->setToolTip(QStringLiteral("Email MRBY if this listing is wrong"));
+    m_report->setAccessibleName(m_report->text() + QStringLiteral(", ") + l.name);
     connect(m_report, &QAbstractButton::clicked, this, [this] { Opener::open(ReportLink::mailto(&m_listing)); });
     footer->addWidget(m_report);
     body()->addLayout(footer);

@@ -11,6 +11,9 @@
 // Every text is shown as it stands (a name holding "<b>" shows "<b>"). Phone
 // numbers and web addresses reach the user only as contact buttons.
 //
+// A screen reader hears the card as a group named after the listing, with
+// its trust badge; Save and "Report a problem" carry the listing's name.
+//
 // The card is built once and then follows its sources in place: the Save
 // button and the note editor follow the store, the web buttons the network.
 // A draft in an open note editor survives any change of the store.

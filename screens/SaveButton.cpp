@@ -32,5 +32,6 @@ void SaveButton::relabel()
     setText(on ? QStringLiteral("Saved") : QStringLiteral("Save"));
     setSymbol(on ? QStringLiteral("bookmark.fill") : QStringLiteral("bookmark"));
     setToolTip(on ? QStringLiteral("Remove from My List") : QStringLiteral("Save to My List"));
-    setAccessibleName(text());
+    // A screen reader hears whose button it is: "Save, <listing name>".
+    setAccessibleName(text() + QStringLiteral(", ") + m_listing.name);
 }

@@ -2,7 +2,8 @@
 // Puts a listing on My List or takes it off. It reads "Saved" (bookmark.fill,
 // tooltip "Remove from My List") while the store holds the listing, else
 // "Save" (bookmark, "Save to My List"), and relabels itself whenever the
-// store publishes, so every card of the same listing changes together.
+// store publishes, so every card of the same listing changes together. A
+// screen reader hears the label and the listing's name ("Save, <name>").
 //
 // A press asks the store at that moment whether the listing is saved, so a
 // press that comes after another view's change never does the opposite of

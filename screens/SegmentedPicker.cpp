@@ -5,9 +5,11 @@
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBZoom.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -24,8 +26,19 @@ SegmentedPicker::SegmentedPicker(const QStringList &titles, QWidget *parent)
 
 void SegmentedPicker::setCurrent(int index)
 {
+    const int before = m_current;
     m_current = (index >= 0 && index < m_titles.size()) ? index : -1;
     update();
+    if (m_current != before)
+        announceChange(before);
+}
+
+void SegmentedPicker::choose(int index)
+{
+    if (index < 0 || index >= m_titles.size())
+        return;
+    setCurrent(index);
+    Q_EMIT chosen(index);
 }
 
 void SegmentedPicker::setPreferredWidth(int width)
@@ -117,4 +130,42 @@ void SegmentedPicker::keyPressEvent(QKeyEvent *event)
         setCurrent(next);
         Q_EMIT chosen(next);
     }
+}
+
+void SegmentedPicker::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    // Qt announces the picker itself after this; the chosen option then
+    // takes the screen reader's focus, so the person hears what is chosen.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus())
+            announceFocus();
+    });
+}
+
+void SegmentedPicker::announceChange(int before)
+{
+    // Only a listening tool needs the events (and the option interfaces).
+    if (!QAccessible::isActive())
+        return;
+    QAccessible::State checked;
+    checked.checked = true;
+    for (int option : {before, m_current}) {
+        if (option < 0)
+            continue;
+        QAccessibleStateChangeEvent event(this, checked);
+        event.setChild(option);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (hasFocus())
+        announceFocus();
+}
+
+void SegmentedPicker::announceFocus()
+{
+    if (m_current < 0 || !QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(m_current);
+    QAccessible::updateAccessibility(&event);
 }

@@ -1,5 +1,7 @@
 #pragma once
-// Three (or more) segments of which at most one is chosen.
+// Three (or more) segments of which at most one is chosen. A screen reader
+// sees a group of radio buttons: option i is the picker's accessible child i
+// (app/TLAccessible), the chosen one checked.
 
 #include <QStringList>
 #include <QWidget>
@@ -14,6 +16,11 @@ public:
     // -1 when no segment is chosen.
     int current() const { return m_current; }
     void setCurrent(int index);
+    // What a click on a segment does (a screen reader's press): chooses it
+    // and says so (chosen).
+    void choose(int index);
+    // Where segment `index` is painted, in the picker's coordinates.
+    QRectF segmentRect(int index) const;
 
     // The width the picker likes to have (it still shrinks to fit its titles).
     void setPreferredWidth(int width);
@@ -29,9 +36,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
-    QRectF segmentRect(int index) const;
+    void announceChange(int before);
+    void announceFocus();
 
     QStringList m_titles;
     int m_current = -1;

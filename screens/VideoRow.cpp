@@ -59,6 +59,8 @@ VideoRow::VideoRow(const Video &video, QWidget *parent) : TLCard(parent, 12), m_
     m_play = new TLButton(VideoActions::label(true), TLButtonStyle{palette.accent, palette.onAccent, false},
                           QStringLiteral("play.fill"));
     m_play->setObjectName(QStringLiteral("playVideo"));
+    m_play->setAccessibleName(VideoActions::label(true) + QStringLiteral(", ") + video.title);
+    setAccessibleName(video.title);
     connect(m_play, &QAbstractButton::clicked, this, [this] { VideoActions::play(m_video, true); });
     m_offline = new TLBadge(VideoActions::offlineLabel, TLPalette::slateBadge(), QStringLiteral("wifi.slash"));
     m_offline->setObjectName(QStringLiteral("videoOffline"));

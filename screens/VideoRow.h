@@ -3,7 +3,8 @@
 // with the play symbol, the title, a line of channel · length · topic, the
 // note when there is one, the check line with its source, and at the right a
 // "Play on YouTube" button, or the "Needs internet" badge while offline. The
-// row follows NetStatus::shared() and swaps the two in place.
+// row follows NetStatus::shared() and swaps the two in place. A screen
+// reader hears the row and its play button named after the video.
 
 #include "data/Video.h"
 

@@ -12,6 +12,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 
 CashEditor::CashEditor(MoneyStore &store, QWidget *parent) : QWidget(parent), m_store(store)
 {
@@ -23,6 +24,7 @@ CashEditor::CashEditor(MoneyStore &store, QWidget *parent) : QWidget(parent), m_
     row->addWidget(tlLabel(QStringLiteral("Money on hand now:"), 14, FontWeight::Bold, std::nullopt, false));
     m_field = new TLField(QStringLiteral("$0.00"), 140);
     m_field->setObjectName(QStringLiteral("cashField"));
+    m_field->lineEdit()->setAccessibleName(QStringLiteral("Money on hand now"));
     m_field->setText(Money::plain(store.plan().cashOnHandCents));
     row->addWidget(m_field);
     m_button = new TLButton(QStringLiteral("Update"), {palette.accent, palette.onAccent, true});

@@ -36,7 +36,6 @@ EntryForm::EntryForm(MoneyKind kind, MoneyStore &store, QWidget *parent)
 
     m_category = new TLPopUp;
     m_category->setObjectName(QStringLiteral("kindPicker"));
-    m_category->setAccessibleName(QStringLiteral("Kind"));
     m_category->setFont(tlFont(14));
     const double iconSize = tlPx(16);
     m_category->setIconSize(QSize(qCeil(iconSize), qCeil(iconSize)));
@@ -58,7 +57,6 @@ EntryForm::EntryForm(MoneyKind kind, MoneyStore &store, QWidget *parent)
         titles << f.title();
     m_frequency = new SegmentedPicker(titles);
     m_frequency->setObjectName(QStringLiteral("frequencyPicker"));
-    m_frequency->setAccessibleName(QStringLiteral("How often"));
     m_frequency->setPreferredWidth(qRound(tlPx(300)));
     m_frequency->setCurrent(int(MoneyFrequency::allCases().indexOf(MoneyFrequency::week)));
 

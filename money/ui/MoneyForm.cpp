@@ -27,6 +27,8 @@ void addColumn(QWidget *flow, const QString &caption, QWidget *control)
     layout->setSpacing(ipx(3));
     layout->addWidget(tlLabel(caption, 11.5, FontWeight::Bold, TLPalette::current().dim, false));
     layout->addWidget(control, 0, Qt::AlignLeft);
+    // A screen reader names the control (the edit inside a field) by its caption.
+    (control->focusProxy() ? control->focusProxy() : control)->setAccessibleName(caption);
     flow->layout()->addWidget(column);
 }
 

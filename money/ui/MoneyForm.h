@@ -12,7 +12,8 @@ namespace MoneyForm {
 
 // An empty row of form columns, `spacing` points apart.
 QWidget *flow(double spacing);
-// Appends a column: the caption (small, bold, dim) above the control.
+// Appends a column: the caption (small, bold, dim) above the control, which
+// takes the caption as its accessible name.
 void addColumn(QWidget *flow, const QString &caption, QWidget *control);
 // The button, then the sentence (hidden while empty), at the leading edge.
 QWidget *buttonRow(QWidget *button, QLabel *sentence);

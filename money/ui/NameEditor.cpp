@@ -8,6 +8,7 @@
 #include "pdf/PdfPrint.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
 
 NameEditor::NameEditor(MoneyStore &store, QWidget *parent) : QWidget(parent), m_store(store)
 {
@@ -17,6 +18,8 @@ NameEditor::NameEditor(MoneyStore &store, QWidget *parent) : QWidget(parent), m_
     row->setSpacing(ipx(8));
     m_field = new TLField(QStringLiteral("Your name or a nickname"), 240);
     m_field->setObjectName(QStringLiteral("nameField"));
+    // Named by the label the print card shows before the editor.
+    m_field->lineEdit()->setAccessibleName(QStringLiteral("Name on the plan (optional)"));
     m_field->setText(store.plan().name);
     row->addWidget(m_field);
     m_button = new TLButton(QStringLiteral("Save name"));

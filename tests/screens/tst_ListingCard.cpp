@@ -18,6 +18,7 @@
 #include "screens/SaveButton.h"
 #include "screens/VideoRow.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -215,12 +216,16 @@ private Q_SLOTS:
         NetStatus::shared().report(QNetworkInformation::Reachability::Disconnected);
         QVERIFY(web->text().endsWith(QStringLiteral(" (needs internet)")));
         QVERIFY(!call->text().contains(QStringLiteral("internet")));
+        // A screen reader hears the label as shown.
+        QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(web);
+        QVERIFY(heard->text(QAccessible::Name).endsWith(QStringLiteral(" (needs internet)")));
         // Offline, a web button still opens its address; the same button relabels in place.
         web->click();
         QCOMPARE(m_opened, QStringList{QStringLiteral("https://example.org/food")});
         NetStatus::shared().report(QNetworkInformation::Reachability::Online);
         QCOMPARE(buttons->buttons().at(1), web);
         QVERIFY(!web->text().contains(QStringLiteral("internet")));
+        QVERIFY(!heard->text(QAccessible::Name).contains(QStringLiteral("internet")));
     }
 
     void noContactsNoRow()
@@ -246,6 +251,8 @@ private Q_SLOTS:
         QCOMPARE(m_store->note(l.uid), QString());
         QCOMPARE(b.saveButton()->text(), QStringLiteral("Saved"));
         QCOMPARE(b.saveButton()->toolTip(), QStringLiteral("Remove from My List"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(b.saveButton())->text(QAccessible::Name),
+                 QStringLiteral("Saved, ") + l.name);
         QVERIFY(a.noteEditor());
         QVERIFY(!b.noteEditor());
         // A press reads the store now: after another card removed it, "Saved"
