@@ -1,5 +1,7 @@
 #include "data/FavoritesStore.h"
 
+#include "data/StoreFile.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -26,9 +28,12 @@ QString FavoritesStore::defaultURL()
 FavoritesStore::FavoritesStore(const QString &url, QObject *parent)
     : QObject(parent), m_url(url), m_db(url)
 {
-    m_db.exec(QStringLiteral(
-        "CREATE TABLE IF NOT EXISTS favorites(uid TEXT PRIMARY KEY, name TEXT NOT NULL, "
-        "note TEXT NOT NULL DEFAULT '', added REAL NOT NULL)"));
+    claimStoreFile(m_db,
+                   QStringLiteral("CREATE TABLE IF NOT EXISTS favorites(uid TEXT PRIMARY KEY, name TEXT NOT NULL, "
+                                  "note TEXT NOT NULL DEFAULT '', added REAL NOT NULL)"),
+                   {{QStringLiteral("favorites"),
+                     {QStringLiteral("uid"), QStringLiteral("name"), QStringLiteral("note"), QStringLiteral("added")}}},
+                   QStringLiteral("the file is not a My List file"));
     reload();
 }
 

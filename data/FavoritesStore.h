@@ -25,7 +25,9 @@ public:
     static QString defaultURL();
 
     // Opens or creates the file and its table, then loads the list.
-    // Throws DBError ("SQLite open failed: …" when the file cannot be opened).
+    // Throws DBError ("SQLite open failed: …" when the file cannot be opened;
+    // "the file is not a My List file", leaving it untouched, when it holds
+    // other tables).
     explicit FavoritesStore(const QString &url = defaultURL(), QObject *parent = nullptr);
 
     // Re-reads every entry, oldest first. Never throws: when the read fails

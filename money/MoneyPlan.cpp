@@ -5,6 +5,7 @@
 #include "money/WideCents.h"
 
 #include <QLocale>
+#include <QTimeZone>
 
 #include <algorithm>
 
@@ -115,18 +116,61 @@ std::optional<qint64> MoneyPlan::runwayDays() const
     return saturate(Wide(cashOnHandCents) * 365 / burn);
 }
 
+namespace {
+
+// The moment on the clock it is counted on: its own time zone when it was
+// given in one, else local time.
+QDateTime onOwnClock(const QDateTime &moment)
+{
+    return moment.timeSpec() == Qt::TimeZone ? moment : moment.toLocalTime();
+}
+
+QDateTime onClockOf(const QDateTime &clock, const QDate &date, const QTime &time)
+{
+    return clock.timeSpec() == Qt::TimeZone ? QDateTime(date, time, clock.timeZone())
+                                            : QDateTime(date, time, Qt::LocalTime);
+}
+
+// `date` at `time` on the clock; when the clocks skip that time (they spring
+// forward), the first minute after the skip, which is still that day.
+QDateTime sameDayAt(const QDateTime &clock, const QDate &date, const QTime &time)
+{
+    QDateTime moment = onClockOf(clock, date, time);
+    for (QTime t = time; !moment.isValid();) {
+        const QTime next = t.addSecs(60);
+        if (next < t)
+            break; // the skip runs to the end of the day
+        t = next;
+        moment = onClockOf(clock, date, t);
+    }
+    if (moment.isValid())
+        return moment;
+    const auto startOf = [&](const QDate &day) {
+        return clock.timeSpec() == Qt::TimeZone ? day.startOfDay(clock.timeZone()) : day.startOfDay(Qt::LocalTime);
+    };
+    // A day the zone left out altogether (a move across the date line) ends
+    // where the next one starts.
+    moment = startOf(date);
+    return moment.isValid() ? moment : startOf(date.addDays(1));
+}
+
+} // namespace
+
 std::optional<QDateTime> MoneyPlan::runwayDate(const QDateTime &from) const
 {
     const std::optional<qint64> days = runwayDays();
     if (!days)
         return std::nullopt;
-    // Calendar days on the local date, the time of day kept; QDate reports
-    // a sum beyond its range as invalid, where QDateTime::addDays wraps.
-    const QDateTime local = from.toLocalTime();
-    const QDate date = local.date().addDays(*days);
+    // Calendar days on the date of that clock, the time of day kept; QDate
+    // reports a sum beyond its range as invalid, where QDateTime::addDays wraps.
+    const QDateTime start = onOwnClock(from);
+    const QDate date = start.date().addDays(*days);
     if (!date.isValid())
         return std::nullopt;
-    return QDateTime(date, local.time(), Qt::LocalTime);
+    const QDateTime end = sameDayAt(start, date, start.time());
+    if (!end.isValid())
+        return std::nullopt;
+    return end;
 }
 
 QString MoneyPlan::runwayText(const QDateTime &now) const
@@ -142,7 +186,7 @@ QString MoneyPlan::runwayText(const QDateTime &now) const
             ? QStringLiteral("0 days. You are spending more than comes in, and the money on hand will not last a full day.")
             : QStringLiteral("0 days. You are spending more than comes in, and there is no money on hand.");
     }
-    const QDateTime date = runwayDate(now).value_or(now.toLocalTime());
+    const QDateTime date = runwayDate(now).value_or(onOwnClock(now));
     // The C locale's month names: fixed English whatever the user's locale.
     return plural(*days, QStringLiteral("day")) + QStringLiteral(" (around ")
         + QLocale::c().toString(date.date(), u"MMM d, yyyy") + u')';

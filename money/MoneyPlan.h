@@ -50,9 +50,11 @@ struct MoneyPlan
     // Whole days the money on hand lasts at the yearly burn; none when
     // nothing burns (income covers spending), 0 with nothing on hand.
     std::optional<qint64> runwayDays() const;
-    // from plus that many calendar days in local time (a day across a
-    // daylight-saving change is still one day); none without a runway or
-    // when the calendar has no such date.
+    // from plus that many calendar days, counted in from's own time zone
+    // when it has one, else in local time (a day across a daylight-saving
+    // change is still one day). The time of day is kept; on a day whose
+    // clocks skip it, the first minute after the skip: always a valid
+    // moment. None without a runway or when the calendar has no such date.
     std::optional<QDateTime> runwayDate(const QDateTime &from) const;
     // One sentence: "83 days (around Jan 5, 2027)", or why there is no date.
     QString runwayText(const QDateTime &now = QDateTime::currentDateTime()) const;

@@ -1,5 +1,6 @@
 #include "money/MoneyReport.h"
 
+#include "data/LineBreaks.h"
 #include "data/ReferenceData.h"
 #include "money/Money.h"
 #include "money/MoneyCategory.h"
@@ -140,8 +141,10 @@ QString MoneyReport::csv() const
     for (const QStringList &row : csvRows()) {
         QStringList cells;
         cells.reserve(row.size());
+        // A label or name typed on several lines stays on several lines
+        // in its cell, whatever breaks it was typed with.
         for (const QString &cell : row)
-            cells << csvField(cell);
+            cells << csvField(normalizedLineBreaks(cell));
         out += cells.join(u',') + u'\n';
     }
     return out;

@@ -1,6 +1,7 @@
 #include "money/MoneyStore.h"
 
 #include "data/FavoritesStore.h"
+#include "data/StoreFile.h"
 #include "data/WholeNumber.h"
 
 #include <QHash>
@@ -55,7 +56,12 @@ QString MoneyStore::defaultURL()
 MoneyStore::MoneyStore(const QString &url, QObject *parent)
     : QObject(parent), m_url(url), m_db(url)
 {
-    m_db.exec(kSchema);
+    claimStoreFile(m_db, kSchema,
+                   {{QStringLiteral("money_entries"),
+                     {QStringLiteral("id"), QStringLiteral("kind"), QStringLiteral("category"), QStringLiteral("label"),
+                      QStringLiteral("cents"), QStringLiteral("frequency"), QStringLiteral("added")}},
+                    {QStringLiteral("money_settings"), {QStringLiteral("key"), QStringLiteral("value")}}},
+                   QStringLiteral("the file is not a Money Plan file"));
     // Unlike a later reload, a first read that fails is an error: an
     // unreadable file must not pass for an empty plan.
     read();

@@ -25,7 +25,8 @@ public:
 
     // Opens or creates the file and its tables, then reads the plan. Throws
     // DBError when the file cannot be opened, prepared or read ("SQLite open
-    // failed: …", "file is not a database", …).
+    // failed: …", "file is not a database", …), and "the file is not a Money
+    // Plan file", leaving it untouched, when it holds other tables.
     explicit MoneyStore(const QString &url = defaultURL(), QObject *parent = nullptr);
 
     // Re-reads the whole file. Never throws: when the read fails the plan

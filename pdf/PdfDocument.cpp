@@ -1,6 +1,7 @@
 #include "pdf/PdfDocument.h"
 
 #include "data/DBError.h"
+#include "data/LineBreaks.h"
 #include "pdf/PdfPrint.h"
 
 #include <QBuffer>
@@ -21,6 +22,13 @@ void setUpWriter(QPdfWriter &writer, const QSizeF &pageSize)
     writer.setResolution(72);
     writer.setPageLayout(QPageLayout(QPageSize(pageSize, QPageSize::Point, QString(), QPageSize::ExactMatch),
                                      QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+}
+
+// QTextLayout breaks a line only at U+2028: every break typed into the text
+// becomes one, so a note on two lines is printed on two lines.
+QString withHardBreaks(const QString &text)
+{
+    return normalizedLineBreaks(text).replace(u'\n', QChar::LineSeparator);
 }
 
 QTextOption textOption()
@@ -59,7 +67,7 @@ void PdfDocument::layOut(const QList<PdfParagraph> &text)
     QList<FlowLine> flowLines;
     for (int p = 0; p < text.size(); ++p) {
         const PdfParagraph &para = text.at(p);
-        auto layout = std::make_unique<QTextLayout>(para.text, para.font(), m_device.get());
+        auto layout = std::make_unique<QTextLayout>(withHardBreaks(para.text), para.font(), m_device.get());
         layout->setTextOption(textOption());
         layout->beginLayout();
         QList<FlowLine> own;

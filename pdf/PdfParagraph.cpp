@@ -16,6 +16,11 @@ QFont PdfParagraph::font(double size, QFont::Weight weight, bool italic)
     f.setWeight(weight);
     f.setItalic(italic);
     f.setKerning(true);
+    // Letter spacing that is set, even to the natural 100 %, makes Qt's
+    // shaper leave out ligatures, so "fi" is written as "f" and "i" and a
+    // reader copying or searching the PDF finds the words as they were
+    // written, not U+FB01. Widths and kerning stay as they were.
+    f.setLetterSpacing(QFont::PercentageSpacing, 100);
     return f;
 }
 

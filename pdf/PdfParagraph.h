@@ -8,7 +8,7 @@
 
 struct PdfParagraph
 {
-    QString text;                    // without a line break; "" is an empty line
+    QString text;                    // each line break in it starts a new line; "" is an empty line
     double size = 10;                // font size
     QFont::Weight weight = QFont::Normal;
     bool italic = false;

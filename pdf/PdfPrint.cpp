@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTextBoundaryFinder>
 
 namespace PdfPrint {
 namespace {
@@ -31,6 +32,33 @@ Replaceable<Beep> &beepFunction()
 {
     static Replaceable<Beep> function(defaultBeep);
     return function;
+}
+
+// The longest file name, in bytes, that the usual Linux file systems take.
+constexpr qsizetype maxNameBytes = 255;
+// A dot this close to the end starts the extension, which a shortened name keeps.
+constexpr qsizetype maxExtension = 8;
+
+// The name cut, between whole characters (a letter with its accents, an
+// emoji with its joiners), until it fits with its extension.
+QString fitted(const QString &name)
+{
+    if (name.toUtf8().size() <= maxNameBytes)
+        return name;
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString extension = dot > 0 && name.size() - dot <= maxExtension ? name.mid(dot) : QString();
+    const QString stem = name.left(name.size() - extension.size());
+    const qsizetype room = maxNameBytes - extension.toUtf8().size();
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, stem);
+    qsizetype end = 0;
+    qsizetype bytes = 0;
+    for (qsizetype next = characters.toNextBoundary(); next > 0; next = characters.toNextBoundary()) {
+        bytes += QStringView(stem).sliced(end, next - end).toUtf8().size();
+        if (bytes > room)
+            break;
+        end = next;
+    }
+    return (end > 0 ? stem.left(end) : QStringLiteral("-")) + extension;
 }
 
 } // namespace
@@ -59,9 +87,12 @@ QString safeFileName(const QString &name)
 {
     QString safe = name;
     for (QChar &c : safe) {
-        if (c == u'/' || c.category() == QChar::Other_Control)
+        const QChar::Category kind = c.category();
+        if (c == u'/' || kind == QChar::Other_Control || kind == QChar::Separator_Line
+            || kind == QChar::Separator_Paragraph)
             c = u'-';
     }
+    safe = fitted(safe);
     // A name alone must name a file inside the folder, never the folder or its parent.
     if (safe.isEmpty() || safe == QLatin1String(".") || safe == QLatin1String(".."))
         safe = QStringLiteral("-");

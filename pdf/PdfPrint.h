@@ -23,8 +23,10 @@ Beep replaceBeep(Beep beep);
 bool runDialog(QPrinter &printer);
 void beep();
 
-// A file name with "/" and control characters replaced by "-", so a name
-// made from data cannot leave the folder it is meant for.
+// A file name with "/", control characters and line breaks replaced by "-",
+// so a name made from data cannot leave the folder it is meant for, and
+// shortened before its extension to at most 255 bytes of UTF-8, so a file
+// of any plan or state name can be written.
 QString safeFileName(const QString &name);
 // The file of that (made safe) name in the system's temporary folder.
 QString tempPath(const QString &fileName);

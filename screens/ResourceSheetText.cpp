@@ -2,16 +2,19 @@
 #include "screens/ResourceSheet.h"
 
 #include "data/Badges.h"
+#include "data/LineBreaks.h"
 
 namespace {
 
-// Only these three: quotes stay as they are (the page never puts text in attributes).
+// Only these three: quotes stay as they are (the page never puts text in
+// attributes). A line break typed into a note shows as one on the page.
 QString escaped(const QString &text)
 {
-    QString out = text;
+    QString out = normalizedLineBreaks(text);
     out.replace(u'&', QStringLiteral("&amp;"));
     out.replace(u'<', QStringLiteral("&lt;"));
     out.replace(u'>', QStringLiteral("&gt;"));
+    out.replace(u'\n', QStringLiteral("<br>"));
     return out;
 }
 
@@ -48,7 +51,8 @@ QString ResourceSheet::plainText() const
         out << QString();
     }
     out << footer();
-    return out.join(u'\n');
+    // A note typed on several lines keeps them, whatever breaks it was typed with.
+    return normalizedLineBreaks(out.join(u'\n'));
 }
 
 QString ResourceSheet::html() const

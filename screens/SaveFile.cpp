@@ -7,7 +7,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 namespace SaveFile {
 namespace {
@@ -32,6 +31,13 @@ Replaceable<Dialog> &dialogFunction()
     return dialog;
 }
 
+// Where the last file chosen in this session went; "" before the first.
+QString &lastFolder()
+{
+    static QString folder;
+    return folder;
+}
+
 } // namespace
 
 Dialog replaceDialog(Dialog dialog)
@@ -41,13 +47,16 @@ Dialog replaceDialog(Dialog dialog)
 
 QString ask(QWidget *parent, const Request &request)
 {
-    return dialogFunction()(parent, request);
+    const QString path = dialogFunction()(parent, request);
+    if (!path.isEmpty())
+        lastFolder() = QFileInfo(path).absolutePath();
+    return path;
 }
 
 QString startFolder()
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(documents).exists() ? documents : QDir::homePath();
+    const QString last = lastFolder();
+    return !last.isEmpty() && QDir(last).exists() ? last : QDir::homePath();
 }
 
 void writeText(const QString &path, const QString &text)

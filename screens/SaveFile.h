@@ -25,9 +25,12 @@ using Dialog = std::function<QString(QWidget *parent, const Request &request)>;
 // Replaces the dialog and returns the one it replaced; an empty function
 // restores the default QFileDialog.
 Dialog replaceDialog(Dialog dialog);
+// Runs the dialog; a chosen path's folder becomes the start folder.
 QString ask(QWidget *parent, const Request &request);
 
-// The documents folder, else the home folder.
+// Where every save dialog starts: the folder of the file last chosen in
+// this session, whatever was saved there, or the home folder before the
+// first save (or when that folder is gone).
 QString startFolder();
 
 // Writes `text` as UTF-8 through QSaveFile: the file is replaced only once

@@ -136,6 +136,32 @@ def replace_once(text, old, new, where):
 
 
 # --------------------------------------------------------------------------
+# Agency cells of the state-programs table written as a sentence, not as a
+# name: "Run by " + the cell would garble them. Each is reworded here with the
+# same facts; a source cell that no longer reads as given stops the build.
+
+AGENCY_WORDING = {
+    "FL medicaid": ("Florida DCF determines eligibility; Agency for Health Care Administration runs Medicaid",
+                    "Agency for Health Care Administration; eligibility by Florida DCF"),
+}
+
+# A verb that shows an agency cell is a sentence (see AGENCY_WORDING).
+AGENCY_SENTENCE_RE = re.compile(r"\b(determines|runs|administers|handles|manages|operates|oversees|decides)\b")
+
+
+def agency_name(cell, key):
+    """The agency as it follows "Run by "."""
+    if key in AGENCY_WORDING:
+        was, now = AGENCY_WORDING[key]
+        if cell != was:
+            raise SystemExit("%s: agency cell changed, check AGENCY_WORDING: %r" % (key, cell))
+        return now
+    if AGENCY_SENTENCE_RE.search(cell):
+        raise SystemExit("%s: agency cell reads as a sentence, add it to AGENCY_WORDING: %r" % (key, cell))
+    return cell
+
+
+# --------------------------------------------------------------------------
 # Facts read while this script was written (stored public pages, read on
 # BUILD_READ_DATE). Each fills a gap the source tables leave open.
 
@@ -303,7 +329,7 @@ def program_row(r, route, notes):
     over = READ_DURING_BUILD.get("%s %s" % (code, kind), {})
     phone = over.get("phone", r["phone"])
     web = over.get("web", clean(r["web"]))
-    agency = clean(over.get("agency", r["agency"]))
+    agency = agency_name(clean(over.get("agency", r["agency"])), "%s %s" % (code, kind))
     name = short_name(with_state(clean(r["name"]), code, sname))
     if kind == "211":
         what = "Referrals to local help with food, shelter, bills and health care: dial 2-1-1."

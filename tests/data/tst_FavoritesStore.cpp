@@ -1,3 +1,4 @@
+#include "ForeignFile.h"
 #include "KillTest.h"
 
 #include "data/FavoritesStore.h"
@@ -113,6 +114,37 @@ private Q_SLOTS:
         } catch (const DBError &e) {
             QVERIFY2(e.description.startsWith(QStringLiteral("SQLite open failed: ")), e.what());
         }
+    }
+
+    void foreignFileIsLeftAsItWas_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("favorites of another layout")
+            << QStringLiteral("CREATE TABLE favorites(id INTEGER PRIMARY KEY, url TEXT);"
+                              "INSERT INTO favorites VALUES (1, 'https://example.org');");
+        QTest::newRow("a Money Plan file")
+            << QStringLiteral("CREATE TABLE money_entries(id TEXT PRIMARY KEY, kind TEXT, category TEXT, label TEXT, "
+                              "cents INTEGER, frequency TEXT, added REAL);"
+                              "CREATE TABLE money_settings(key TEXT PRIMARY KEY, value TEXT);"
+                              "INSERT INTO money_settings VALUES ('cash', '500');");
+        QTest::newRow("someone else's tables")
+            << QStringLiteral("CREATE TABLE contacts(name TEXT, phone TEXT);"
+                              "INSERT INTO contacts VALUES ('Rosa', '303-555-1234');");
+    }
+    void foreignFileIsLeftAsItWas()
+    {
+        QFETCH(QString, sql);
+        foreignfile::checkRefused<FavoritesStore>(m_dir->filePath(QStringLiteral("foreign")), sql,
+                                                  QStringLiteral("the file is not a My List file"));
+    }
+
+    void ownFileWithAnExtraColumnOpens()
+    {
+        const QString ours = m_dir->filePath(QStringLiteral("ours.sqlite"));
+        foreignfile::make(ours, QStringLiteral("CREATE TABLE favorites(uid TEXT PRIMARY KEY, name TEXT, note TEXT, "
+                                               "added REAL, colour TEXT);"
+                                               "INSERT INTO favorites VALUES ('a', 'A', 'n', 1, 'red');"));
+        QCOMPARE(uids(FavoritesStore(ours).items()), QStringList{"a"});
     }
 
     void failedWriteKeepsItems()

@@ -4,6 +4,7 @@
 #include "money/MoneyCategory.h"
 #include "money/MoneyPlan.h"
 
+#include <QTimeZone>
 #include <QtTest>
 
 #include <ctime>
@@ -207,6 +208,60 @@ private Q_SLOTS:
         const QDateTime date = *p.runwayDate(from);
         QCOMPARE(date.time(), from.toLocalTime().time());
         QCOMPARE(date.date(), from.toLocalTime().date().addDays(1));
+    }
+
+    void runwayEndsOnTheCalendarDayInEveryZone_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QDate>("change"); // a day whose clocks change
+        QTest::newRow("Denver, spring forward") << QByteArray("America/Denver") << QDate(2027, 3, 14);
+        QTest::newRow("Denver, fall back") << QByteArray("America/Denver") << QDate(2026, 11, 1);
+        QTest::newRow("London, spring forward") << QByteArray("Europe/London") << QDate(2027, 3, 28);
+        QTest::newRow("London, fall back") << QByteArray("Europe/London") << QDate(2026, 10, 25);
+        // Half an hour forward at 2:00 and back at 2:00.
+        QTest::newRow("Lord Howe, spring forward") << QByteArray("Australia/Lord_Howe") << QDate(2026, 10, 4);
+        QTest::newRow("Lord Howe, fall back") << QByteArray("Australia/Lord_Howe") << QDate(2027, 4, 4);
+    }
+    void runwayEndsOnTheCalendarDayInEveryZone()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QDate, change);
+        const QTimeZone tz(zone);
+        QVERIFY(tz.isValid());
+        QVERIFY(tz.offsetFromUtc(change.startOfDay(tz)) != tz.offsetFromUtc(change.endOfDay(tz)));
+        for (const qint64 days : {qint64(1), qint64(83)}) {
+            // $1 a day against `days` dollars.
+            const MoneyPlan p = plan({expense(QStringLiteral("food"), 100, F::day)}, 100 * days);
+            QCOMPARE(p.runwayDays(), std::optional<qint64>(days));
+            const QString around = QLocale::c().toString(change, u"MMM d, yyyy");
+            // Every start time of the day, five minutes apart.
+            for (int minute = 0; minute < 24 * 60; minute += 5) {
+                const QTime time = QTime(0, 0).addSecs(minute * 60);
+                const QDateTime from(change.addDays(-days), time, tz);
+                const std::optional<QDateTime> end = p.runwayDate(from);
+                QVERIFY(end && end->isValid());
+                QCOMPARE(end->date(), change);
+                QCOMPARE(end->timeZone(), tz);
+                // The time of day is kept, or, where the clocks skip it, comes right after.
+                if (QDateTime(change, time, tz).isValid())
+                    QCOMPARE(end->time(), time);
+                else
+                    QVERIFY(end->time() > time && end->time() <= time.addSecs(3600));
+                QVERIFY(p.runwayText(from).endsWith(QStringLiteral(" (around ") + around + u')'));
+            }
+        }
+    }
+
+    void runwayDateOnLocalSpringForward()
+    {
+        // Local time is Mountain time: 83 days from Dec 21, 2:30 is Mar 14,
+        // 2027, whose clocks go from 2:00 straight to 3:00.
+        const QDateTime from(QDate(2026, 12, 21), QTime(2, 30), Qt::LocalTime);
+        const std::optional<QDateTime> end = example().runwayDate(from);
+        QVERIFY(end && end->isValid());
+        QCOMPARE(end->date(), QDate(2027, 3, 14));
+        QCOMPARE(end->time(), QTime(3, 0));
+        QCOMPARE(example().runwayText(from), QStringLiteral("83 days (around Mar 14, 2027)"));
     }
 
     void savings_data()

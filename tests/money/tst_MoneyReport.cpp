@@ -1,5 +1,6 @@
 #include "MoneyFixture.h"
 
+#include "data/CSV.h"
 #include "data/ReferenceData.h"
 #include "money/MoneyReport.h"
 
@@ -172,6 +173,27 @@ private Q_SLOTS:
         QCOMPARE(MoneyReport::entryLine(p.entries.at(2)), QStringLiteral("$0.01 a month = $0.00 a week \u00b7 $0.01 a month"));
         QCOMPARE(MoneyReport(p, QString(), nullptr, kNow).stateName, QString());
         QCOMPARE(MoneyReport(p, QStringLiteral("ZZ"), m_data.get(), kNow).stateName, QStringLiteral("ZZ"));
+    }
+
+    void typedLineBreaksStayInTheirCells_data()
+    {
+        QTest::addColumn<QString>("br");
+        QTest::newRow("CR LF") << QStringLiteral("\r\n");
+        QTest::newRow("CR") << QStringLiteral("\r");
+        QTest::newRow("line separator") << QStringLiteral("\u2028");
+    }
+    void typedLineBreaksStayInTheirCells()
+    {
+        QFETCH(QString, br);
+        MoneyPlan p = plan({expense(QStringLiteral("food"), 100, F::day, QStringLiteral("Bring ID") + br + QStringLiteral("ask for Rosa"))});
+        p.name = QStringLiteral("Kim") + br + QStringLiteral("Sam");
+        p.goalName = QStringLiteral("Room") + br + QStringLiteral("deposit");
+        // Read back by the CSV reader, as a spreadsheet would: every break is a line feed in its cell.
+        const QList<QStringList> rows = CSV::parse(MoneyReport(p, QString(), nullptr, kNow).csv());
+        QCOMPARE(rows.size(), 13);
+        QCOMPARE(rows.at(1).at(3), QStringLiteral("Bring ID\nask for Rosa"));
+        QCOMPARE(rows.at(8).at(3), QStringLiteral("Room\ndeposit"));
+        QCOMPARE(rows.at(11).at(3), QStringLiteral("Money Plan \u2014 Kim\nSam"));
     }
 
     void savingsCells_data()

@@ -1,3 +1,4 @@
+#include "ForeignFile.h"
 #include "KillTest.h"
 
 #include "data/SQLiteDB.h"
@@ -167,10 +168,50 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(4096, 'x')) == 4096);
         f.close();
         QCOMPARE(openError(junk), QStringLiteral("file is not a database"));
-        // A file whose table has another layout cannot pass for an empty plan.
-        const QString other = folder + QStringLiteral("/other.sqlite");
-        SQLiteDB(other).exec(QStringLiteral("CREATE TABLE money_entries(id TEXT PRIMARY KEY, amount REAL)"));
-        QCOMPARE(openError(other), QStringLiteral("no such column: kind"));
+    }
+
+    void foreignFileIsLeftAsItWas_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("entries of another layout")
+            << QStringLiteral("CREATE TABLE money_entries(id TEXT PRIMARY KEY, amount REAL);"
+                              "INSERT INTO money_entries VALUES ('a', 12.5);");
+        QTest::newRow("settings of another layout, entries ours")
+            << QStringLiteral("CREATE TABLE money_entries(id, kind, category, label, cents, frequency, added);"
+                              "CREATE TABLE money_settings(name TEXT, value TEXT);");
+        QTest::newRow("a My List file")
+            << QStringLiteral("CREATE TABLE favorites(uid TEXT PRIMARY KEY, name TEXT, note TEXT, added REAL);"
+                              "INSERT INTO favorites VALUES ('s:CO:1', 'Shelter', 'Bring ID', 1);");
+        QTest::newRow("someone else's tables")
+            << QStringLiteral("CREATE TABLE photos(path TEXT, taken REAL); CREATE INDEX by_date ON photos(taken);"
+                              "INSERT INTO photos VALUES ('/a.jpg', 3);");
+        QTest::newRow("only a view") << QStringLiteral("CREATE VIEW money_entries AS SELECT 1 AS id;");
+    }
+    void foreignFileIsLeftAsItWas()
+    {
+        QFETCH(QString, sql);
+        foreignfile::checkRefused<MoneyStore>(m_dir->filePath(QStringLiteral("foreign")), sql,
+                                              QStringLiteral("the file is not a Money Plan file"));
+    }
+
+    void ownFilesStillOpen()
+    {
+        // An empty file, and a file with our entries (and a column of its own)
+        // but no settings table yet: both are ours and get what they lack.
+        const QString empty = m_dir->filePath(QStringLiteral("empty.sqlite"));
+        QVERIFY(QFile(empty).open(QIODevice::WriteOnly));
+        MoneyStore(empty).setCash(500);
+        QCOMPARE(MoneyStore(empty).plan().cashOnHandCents, 500);
+
+        const QString older = m_dir->filePath(QStringLiteral("older.sqlite"));
+        foreignfile::make(older, QStringLiteral(
+            "CREATE TABLE money_entries(id TEXT PRIMARY KEY, kind TEXT, category TEXT, label TEXT, cents INTEGER, "
+            "frequency TEXT, added REAL, colour TEXT);"
+            "INSERT INTO money_entries VALUES ('A', 'expense', 'food', 'Bread', 300, 'week', 1, 'red');"));
+        MoneyStore store(older);
+        QCOMPARE(labels(store.plan()), QStringList{QStringLiteral("Bread")});
+        store.setName(QStringLiteral("Kim"));
+        QCOMPARE(MoneyStore(older).plan().name, QStringLiteral("Kim"));
     }
 
     void failedWriteKeepsPlan()

@@ -197,7 +197,20 @@ private Q_SLOTS:
         QTest::newRow("plain") << QStringLiteral("My Resources - Colorado.pdf") << QStringLiteral("My Resources - Colorado.pdf");
         QTest::newRow("slashes") << QStringLiteral("../../etc/x.pdf") << QStringLiteral("..-..-etc-x.pdf");
         QTest::newRow("control") << QStringLiteral("a\nb\tc\u0001.pdf") << QStringLiteral("a-b-c-.pdf");
+        QTest::newRow("line breaks") << QStringLiteral("a\u2028b\u2029c\r\nd.pdf") << QStringLiteral("a-b-c--d.pdf");
         QTest::newRow("dots alone") << QStringLiteral("..") << QStringLiteral("-");
+        // At most 255 bytes of UTF-8, cut before the extension between whole characters.
+        QTest::newRow("300 letters") << QString(300, u'a') + QStringLiteral(".pdf")
+                                     << QString(251, u'a') + QStringLiteral(".pdf");
+        QTest::newRow("two-byte letters") << QString(200, u'\u00e9') + QStringLiteral(".pdf")
+                                          << QString(125, u'\u00e9') + QStringLiteral(".pdf");
+        QTest::newRow("accents stay on their letters") << QStringLiteral("e\u0301").repeated(100) + QStringLiteral(".pdf")
+                                                       << QStringLiteral("e\u0301").repeated(83) + QStringLiteral(".pdf");
+        QTest::newRow("emoji stay whole") << QStringLiteral("\U0001F469\u200D\U0001F467").repeated(30) + QStringLiteral(".pdf")
+                                          << QStringLiteral("\U0001F469\u200D\U0001F467").repeated(22) + QStringLiteral(".pdf");
+        QTest::newRow("no extension") << QString(300, u'b') << QString(255, u'b');
+        QTest::newRow("exactly 255 bytes") << QString(251, u'c') + QStringLiteral(".pdf")
+                                           << QString(251, u'c') + QStringLiteral(".pdf");
         QTest::newRow("empty") << QString() << QStringLiteral("-");
     }
 
@@ -206,6 +219,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, safe);
         QCOMPARE(PdfPrint::safeFileName(name), safe);
+        QVERIFY(safe.toUtf8().size() <= 255);
         QCOMPARE(QFileInfo(PdfPrint::tempPath(name)).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
     }
 };

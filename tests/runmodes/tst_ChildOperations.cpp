@@ -107,7 +107,7 @@ private Q_SLOTS:
         QTest::newRow("write refused by the file") << kFavWrite << QStringLiteral("refuses.sqlite") << 4;
         QTest::newRow("money write, cannot open") << kMoneyWrite << QStringLiteral("plain.txt/x.sqlite") << 3;
         QTest::newRow("money read, cannot open") << kMoneyRead << QStringLiteral("plain.txt/x.sqlite") << 3;
-        QTest::newRow("money write refused by the file") << kMoneyWrite << QStringLiteral("refuses.sqlite") << 4;
+        QTest::newRow("money write refused by the file") << kMoneyWrite << QStringLiteral("refuses-money.sqlite") << 4;
     }
 
     void exitCodes()
@@ -117,15 +117,20 @@ private Q_SLOTS:
         QFETCH(int, code);
         QVERIFY(testsupport::writeFile(m_dir.filePath(QStringLiteral("plain.txt")), "x"));
         {
-            // Every insert into this file fails, as a full disk would.
+            // Every insert into these files fails, as a full disk would.
             const QString refuses = m_dir.filePath(QStringLiteral("refuses.sqlite"));
+            const QString refusesMoney = m_dir.filePath(QStringLiteral("refuses-money.sqlite"));
             FavoritesStore favorites(refuses);
-            MoneyStore money(refuses);
-            SQLiteDB db(refuses);
-            for (const char *table : {"favorites", "money_entries", "money_settings"})
-                db.exec(QStringLiteral("CREATE TRIGGER IF NOT EXISTS no_insert_%1 BEFORE INSERT ON %1 "
-                                       "BEGIN SELECT RAISE(ABORT, 'disk full'); END")
-                            .arg(QString::fromLatin1(table)));
+            MoneyStore money(refusesMoney);
+            for (const auto &[file, tables] : {std::pair(refuses, QStringList{QStringLiteral("favorites")}),
+                                               std::pair(refusesMoney, QStringList{QStringLiteral("money_entries"),
+                                                                                   QStringLiteral("money_settings")})}) {
+                SQLiteDB db(file);
+                for (const QString &table : tables)
+                    db.exec(QStringLiteral("CREATE TRIGGER IF NOT EXISTS no_insert_%1 BEFORE INSERT ON %1 "
+                                           "BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+                                .arg(table));
+            }
         }
         const runbinary::Result r = runbinary::run({option, m_dir.filePath(file)});
         QCOMPARE(r.code, code);

@@ -1,13 +1,17 @@
+#include "PdfText.h"
 #include "SheetFixture.h"
 
 #include "data/DBError.h"
 #include "data/Favorite.h"
 #include "data/ReferenceData.h"
+#include "pdf/PdfPrint.h"
 #include "screens/ResourceSheet.h"
 
 #include <QPdfDocument>
 #include <QPdfSelection>
+#include <QPrinter>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtTest>
 
 namespace {
@@ -65,6 +69,22 @@ QString pdfText(const QString &path, int *pages = nullptr)
         text += pdf.getAllText(p).text() + u' ';
     // Lines wrap where the column ends.
     return text.simplified();
+}
+
+// The sheet printed to a PDF file and read back; "" when printing beeped.
+QString printedText(const ResourceSheet &sheet, const QString &path)
+{
+    return pdftext::printToFile([&] { sheet.printSheet(); }, path) == 0 ? pdftext::read(path) : QString();
+}
+
+// Whether `lines` holds `run` as consecutive lines.
+bool hasRun(const QStringList &lines, const QStringList &run)
+{
+    for (qsizetype i = 0; i + run.size() <= lines.size(); ++i) {
+        if (lines.mid(i, run.size()) == run)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -243,6 +263,82 @@ private Q_SLOTS:
         QCOMPARE(pdf.metaData(QPdfDocument::MetaDataField::Title).toString(), sheet.title());
         QCOMPARE(pdf.metaData(QPdfDocument::MetaDataField::Creator).toString(),
                  QStringLiteral("MRBY Tenterly (Marrowby)"));
+    }
+
+    void typedLineBreaksReachEveryOutput_data()
+    {
+        QTest::addColumn<QString>("br");
+        QTest::newRow("LF") << QStringLiteral("\n");
+        QTest::newRow("CR LF") << QStringLiteral("\r\n");
+        QTest::newRow("CR") << QStringLiteral("\r");
+        QTest::newRow("line separator") << QStringLiteral("\u2028");
+        QTest::newRow("paragraph separator") << QStringLiteral("\u2029");
+    }
+    void typedLineBreaksReachEveryOutput()
+    {
+        QFETCH(QString, br);
+        const QList<Favorite> favorites{
+            {uidOf(QStringLiteral("Colorado 211")), QStringLiteral("Colorado 211"),
+             QStringLiteral("Call 303-555-1234") + br + QStringLiteral("9 am to 5 pm"), 1},
+            {QStringLiteral("s:CO:gone"), QStringLiteral("Old shelter") + br + QStringLiteral("on 5th"),
+             QStringLiteral("Bring ID") + br + QStringLiteral("ask for Rosa") + br + QStringLiteral("after 6"), 2}};
+        const ResourceSheet sheet = ResourceSheet::build(QStringLiteral("CO"), *m_data, favorites);
+        const QStringList phone{QStringLiteral("My note: Call 303-555-1234"), QStringLiteral("9 am to 5 pm")};
+        const QStringList rosa{QStringLiteral("My note: Bring ID"), QStringLiteral("ask for Rosa"),
+                               QStringLiteral("after 6")};
+        const QStringList name{QStringLiteral("Old shelter"), QStringLiteral("on 5th")};
+
+        const QStringList text = sheet.plainText().split(u'\n');
+        QVERIFY(hasRun(text, {QStringLiteral("  ") + phone[0], phone[1]}));
+        QVERIFY(hasRun(text, {QStringLiteral("  ") + rosa[0], rosa[1], rosa[2]}));
+        QVERIFY(hasRun(text, {QStringLiteral("\u2022 ") + name[0], name[1]}));
+        QVERIFY(!sheet.plainText().contains(u'\r'));
+
+        const QString html = sheet.html();
+        QVERIFY(html.contains(QStringLiteral("My note: Call 303-555-1234<br>9 am to 5 pm")));
+        QVERIFY(html.contains(QStringLiteral("My note: Bring ID<br>ask for Rosa<br>after 6")));
+        // Another reader of the page sees the lines.
+        QTextDocument page;
+        page.setHtml(html);
+        const QStringList shown = page.toPlainText().replace(QChar::LineSeparator, u'\n').split(u'\n');
+        QVERIFY(hasRun(shown, phone));
+        QVERIFY(hasRun(shown, rosa));
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+        QCOMPARE(sheet.writePDF(pdf), 1);
+        for (const QString &read : {pdftext::read(pdf), printedText(sheet, dir.filePath(QStringLiteral("printed.pdf")))}) {
+            const QStringList lines = pdftext::lines(read);
+            QVERIFY2(hasRun(lines, phone), qPrintable(read));
+            QVERIFY2(hasRun(lines, rosa), qPrintable(read));
+            QVERIFY2(hasRun(lines, name), qPrintable(read));
+        }
+    }
+
+    void pdfTextReadsBackAsLaidOut()
+    {
+        // The California sheet holds "fire", "benefitscal.com" and more pairs
+        // a font joins into one ligature glyph.
+        const ReferenceData shipped(testsupport::sourceDir() + QStringLiteral("/resources/data"));
+        QList<Favorite> saved;
+        for (const Listing &l : shipped.listings()) {
+            if (l.state == QStringLiteral("CA") && saved.size() < 2)
+                saved.append({l.uid, l.name, QStringLiteral("Ask at the office about the waffle fund\nflat tire?"),
+                              double(saved.size())});
+        }
+        const ResourceSheet sheet = ResourceSheet::build(QStringLiteral("CA"), shipped, saved);
+        QString laidOut;
+        for (const PdfParagraph &p : sheet.paragraphs())
+            laidOut += p.text;
+        QVERIFY(laidOut.contains(QStringLiteral("benefitscal.com")));
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+        QCOMPARE(sheet.writePDF(pdf), 1);
+        for (const QString &read : {pdftext::read(pdf), printedText(sheet, dir.filePath(QStringLiteral("printed.pdf")))}) {
+            QVERIFY(!read.isEmpty());
+            QVERIFY2(!pdftext::hasLigatures(read), qPrintable(read));
+            QCOMPARE(pdftext::squeezed(read), pdftext::squeezed(laidOut));
+        }
     }
 
     void pdfIntoAReadOnlyFolderLeavesNothing()

@@ -1,3 +1,4 @@
+#include "PdfText.h"
 #include "Shots.h"
 
 #include "app/AppFixture.h"
@@ -21,6 +22,7 @@
 #include <QPdfDocument>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtTest>
 
 namespace {
@@ -91,6 +93,8 @@ private Q_SLOTS:
         QCOMPARE(m_requests.size(), 1);
         QCOMPARE(QFileInfo(m_requests.first().suggestedPath).fileName(), QStringLiteral("My Resources.txt"));
         QCOMPARE(m_requests.first().suffix, QStringLiteral("txt"));
+        // Nothing was saved yet in this session: the home folder.
+        QCOMPARE(QFileInfo(m_requests.first().suggestedPath).absolutePath(), QDir::homePath());
     }
 
     void stateChosen()
@@ -145,6 +149,47 @@ private Q_SLOTS:
         } else {
             QCOMPARE(QString::fromUtf8(bytes), sheet.plainText());
         }
+    }
+
+    void typedLinesAndEachSaveStartsWhereTheLastWent()
+    {
+        // A two-line note, saved by keyboard into a folder of the person's choice.
+        const Listing snap = m_model->data()->stateListings(QStringLiteral("CO"), QStringLiteral("snap_application")).first();
+        m_model->favorites()->add(snap.uid, snap.name);
+        m_model->favorites()->setNote(snap.uid, QStringLiteral("Call 303-555-1234\r\n9 am to 5 pm"));
+        SheetScreen screen(*m_model);
+        screen.resize(1000, 900);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        const QString folder = m_dir.filePath(QStringLiteral("chosen"));
+        QVERIFY(QDir().mkpath(folder));
+        const auto press = [&](const char *button, const QString &answer) {
+            m_answer = answer;
+            screen.findChild<QAbstractButton *>(QLatin1String(button))->setFocus(Qt::TabFocusReason);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(button));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        };
+        press("sheetSaveHTMLButton", folder + QStringLiteral("/sheet.html"));
+        QCOMPARE(screen.message(), QStringLiteral("Saved: sheet.html"));
+        press("sheetSaveTextButton", folder + QStringLiteral("/sheet.txt"));
+        press("sheetSavePDFButton", folder + QStringLiteral("/sheet.pdf"));
+        QCOMPARE(screen.message(), QStringLiteral("Saved: sheet.pdf"));
+        QCOMPARE(m_requests.size(), 3);
+        for (const SheetScreen::SaveRequest &r : m_requests.mid(1))
+            QCOMPARE(QFileInfo(r.suggestedPath).absolutePath(), folder);
+
+        // Each file read back by a reader other than the writer shows the two lines.
+        const QStringList lines{QStringLiteral("My note: Call 303-555-1234"), QStringLiteral("9 am to 5 pm")};
+        QFile html(folder + QStringLiteral("/sheet.html"));
+        QVERIFY(html.open(QIODevice::ReadOnly));
+        QTextDocument page;
+        page.setHtml(QString::fromUtf8(html.readAll()));
+        QVERIFY(page.toPlainText().replace(QChar::LineSeparator, u'\n').contains(lines.join(u'\n')));
+        QFile text(folder + QStringLiteral("/sheet.txt"));
+        QVERIFY(text.open(QIODevice::ReadOnly | QIODevice::Text));
+        QVERIFY(QString::fromUtf8(text.readAll()).contains(QStringLiteral("  ") + lines.join(u'\n')));
+        QVERIFY(pdftext::read(folder + QStringLiteral("/sheet.pdf")).contains(lines.join(u'\n')));
+        m_model->favorites()->remove(snap.uid);
     }
 
     void cancelLeavesEverything()

@@ -516,6 +516,8 @@ private Q_SLOTS:
         QTest::mouseClick(child<TLButton>(view, "moneySavePDF"), Qt::LeftButton);
         QCOMPARE(m_requests.size(), 1);
         QCOMPARE(QFileInfo(m_requests.first().suggestedPath).fileName(), QStringLiteral("Money Plan - Kim T. (example).pdf"));
+        // The session's first save starts in the home folder.
+        QCOMPARE(QFileInfo(m_requests.first().suggestedPath).absolutePath(), QDir::homePath());
         QCOMPARE(view.message(), QStringLiteral("Saved: plan.pdf"));
         QCOMPARE(child<QLabel>(view, "moneyMessage")->text(), QStringLiteral("Saved: plan.pdf"));
         QCOMPARE(m_revealed, QStringList{m_answer});
@@ -526,6 +528,8 @@ private Q_SLOTS:
         m_answer = m_dir->filePath(QStringLiteral("plan.csv"));
         view.save(MoneyPlanView::Kind::csv);
         QCOMPARE(view.message(), QStringLiteral("Saved: plan.csv"));
+        // The next one starts where the last went.
+        QCOMPARE(QFileInfo(m_requests.last().suggestedPath).absolutePath(), m_dir->path());
         QFile csv(m_answer);
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(csv.readAll());

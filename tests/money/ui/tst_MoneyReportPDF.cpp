@@ -1,3 +1,4 @@
+#include "PdfText.h"
 #include "money/MoneyFixture.h"
 
 #include "data/DBError.h"
@@ -66,6 +67,11 @@ MoneyPlan longPlan(int n)
     return plan(lines);
 }
 
+int printTo(const MoneyReport &report, const QString &path)
+{
+    return pdftext::printToFile([&] { MoneyReportPDF::printPlan(report); }, path);
+}
+
 } // namespace
 
 class tst_MoneyReportPDF : public QObject
@@ -103,6 +109,76 @@ private Q_SLOTS:
         }
         QCOMPARE(r.title, report.title());
         QCOMPARE(r.creator, QStringLiteral("MRBY Tenterly (Marrowby)"));
+    }
+
+    void typedLinesAndLettersReadBackAsLaidOut()
+    {
+        MoneyPlan p = example();
+        p.name = QStringLiteral("Kim\nand Sam");
+        p.goalName = QStringLiteral("Deposit\r\nfor a room");
+        p.entries << expense(QStringLiteral("other"), 500, MoneyFrequency::week,
+                             QStringLiteral("Office fire fund\u2028flat tire"));
+        const MoneyReport report(p, QStringLiteral("CO"), m_data.get(), madeAt);
+        const QString pdf = m_dir.filePath(QStringLiteral("lines.pdf"));
+        const int pages = MoneyReportPDF::writePDF(report, pdf);
+        QString laidOut;
+        for (const PdfParagraph &para : MoneyReportPDF::paragraphs(report))
+            laidOut += para.text;
+        const QString printed = m_dir.filePath(QStringLiteral("lines-printed.pdf"));
+        QCOMPARE(printTo(report, printed), 0);
+        for (const QString &read : {pdftext::read(pdf), pdftext::read(printed)}) {
+            QVERIFY2(!pdftext::hasLigatures(read), qPrintable(read));
+            // Each page ends with its footer line, drawn after the text.
+            const QStringList pageTexts = read.split(u'\f', Qt::SkipEmptyParts);
+            QCOMPARE(pageTexts.size(), pages);
+            QString text;
+            for (int i = 0; i < pages; ++i) {
+                const QString page = pdftext::squeezed(pageTexts.at(i));
+                const QString foot = pdftext::squeezed(MoneyReportPDF::footerLine(i + 1, pages));
+                QVERIFY2(page.endsWith(foot), qPrintable(page));
+                text += page.chopped(foot.size());
+            }
+            QCOMPARE(text, pdftext::squeezed(laidOut));
+            // Blanks come back as one.
+            const QStringList lines = pdftext::lines(read).replaceInStrings(
+                QRegularExpression(QStringLiteral(" +")), QStringLiteral(" "));
+            for (const QStringList &run : {QStringList{QStringLiteral("Money Plan \u2014 Kim"), QStringLiteral("and Sam")},
+                                           QStringList{QStringLiteral("Deposit"), QStringLiteral("for a room")},
+                                           QStringList{QStringLiteral("Office fire fund"), QStringLiteral("flat tire (Other)")}})
+                QVERIFY2(lines.indexOf(run[0]) >= 0 && lines.value(lines.indexOf(run[0]) + 1) == run[1],
+                         qPrintable(run.join(u'/')));
+        }
+    }
+
+    void anyNameTheFieldTakesPrints_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("readable"); // every letter in the PDF fonts
+        QTest::newRow("300 letters") << QString(300, u'a') << true;
+        QTest::newRow("300 two-byte letters") << QString(300, u'\u00e9') << true;
+        QTest::newRow("letters with accents and emoji")
+            << QStringLiteral("e\u0301\U0001F469\u200D\U0001F469\u200D\U0001F467 ").repeated(40) << false;
+    }
+    void anyNameTheFieldTakesPrints()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, readable);
+        MoneyPlan p;
+        p.name = name;
+        const MoneyReport report(p, QString(), nullptr, madeAt);
+        const QString printed = m_dir.filePath(QStringLiteral("long-printed.pdf"));
+        QFile::remove(printed);
+        QCOMPARE(printTo(report, printed), 0);
+        const QString read = pdftext::read(printed);
+        QVERIFY(read.contains(QStringLiteral("Money Plan")));
+        QVERIFY(!readable || pdftext::squeezed(read).contains(pdftext::squeezed(name)));
+        // The print file itself, its name cut between whole characters.
+        const QString file = PdfPrint::tempPath(MoneyReportPDF::printFileName(report));
+        QVERIFY(QFile::exists(file));
+        const QString fileName = QFileInfo(file).fileName();
+        QVERIFY(fileName.toUtf8().size() <= 255);
+        QVERIFY(fileName.endsWith(QStringLiteral(".pdf")));
+        QVERIFY(MoneyReportPDF::printFileName(report).startsWith(fileName.chopped(4)));
     }
 
     void threePagesHaveThreeFooters()
