@@ -1,7 +1,7 @@
 // Result rows as a person meets them in the real window on the shipped data:
 // after every change of query, switch, state, page or My List, each visible
 // row is a current one at its laid-out place and clear of the others; Tab
-// visits only those, top to bottom.
+// visits only those, top to bottom; Ctrl+F reaches the search field.
 
 #include "Shots.h"
 #include "TestSupport.h"
@@ -361,6 +361,25 @@ private Q_SLOTS:
         }
         QCOMPARE(QApplication::focusWidget(), rows);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(m_opened.isEmpty());
+    }
+
+    // Ctrl+F from Home, and again from a card while Search shows: the field
+    // has the cursor, its text selected, so typing replaces it.
+    void ctrlFPutsTheCursorInTheField()
+    {
+        showWindow(Screen::home, "");
+        QVERIFY(m_window->isActiveWindow());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("searchField"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("food"));
+        auto *rows = m_window->findChild<RowColumn *>(QStringLiteral("searchResults"));
+        QTRY_VERIFY(rows->built() > 0);
+        qobject_cast<ListingCard *>(rows->shownRows().first())->reportButton()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("searchField"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("shower"));
+        QCOMPARE(m_model->searchText(), QStringLiteral("shower"));
         QVERIFY(m_opened.isEmpty());
     }
 };
