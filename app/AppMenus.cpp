@@ -13,6 +13,7 @@
 #include "look/kit/Prefs.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -26,8 +27,16 @@ QMenu *addFileMenu(QMenuBar *bar, AppModel &model)
     const auto go = [m](Screen screen) { return [m, screen] { m->setScreen(screen); }; };
 
     using KitMenus::addItem;
+    // Search already shown is not built again, so the field is given the
+    // keyboard here; a new Search screen takes it when it first shows.
     addItem(file, QStringLiteral("Search Everything"), {QKeySequence(Qt::CTRL | Qt::Key_F)},
-            go(Screen::search));
+            [m, menus = QPointer<QMenuBar>(bar)] {
+                m->setScreen(Screen::search);
+                auto *field = menus ? menus->window()->findChild<QLineEdit *>(QStringLiteral("searchField"))
+                                    : nullptr;
+                if (field && field->isVisible())
+                    field->setFocus(Qt::ShortcutFocusReason);
+            });
     addItem(file, QStringLiteral("Right Now (Home)"), {QKeySequence(Qt::CTRL | Qt::Key_1)},
             go(Screen::home));
     addItem(file, QStringLiteral("My List"), {QKeySequence(Qt::CTRL | Qt::Key_2)}, go(Screen::myList));

@@ -3,14 +3,17 @@
 #include "look/kit/MBZoom.h"
 #include "screens/TLRender.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSet>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <limits>
+#include <utility>
 
 namespace {
 // Hidden rows kept for reuse beyond those listed now.
@@ -26,6 +29,10 @@ RowColumn::RowColumn(double spacing, QWidget *parent)
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(ipx(spacing));
+    // Room the rows do not fill (the page has not yet taken the column's
+    // new height after a shorter list) goes below them: a row shared it out
+    // would stand thousands of pixels tall.
+    m_layout->addStretch(1);
 }
 
 QStringList RowColumn::ids() const
@@ -72,21 +79,52 @@ void RowColumn::setRows(QList<Row> rows)
         return;
     }
     // Take every row out of the layout; the widgets stay for reuse.
-    while (QLayoutItem *item = m_layout->takeAt(0))
-        delete item;
-    QSet<QString> listed;
-    for (const Row &r : rows)
-        listed.insert(r.id);
-    for (QWidget *w : std::as_const(m_shown))
-        if (!listed.contains(w->property("rowId").toString()))
-            w->hide();
-    m_shown.clear();
+    while (m_layout->count() > 1)
+        delete m_layout->takeAt(0);
+    const QList<QWidget *> before = std::exchange(m_shown, {});
     m_rows = std::move(rows);
     for (const Row &r : std::as_const(m_rows)) {
         m_recent.removeOne(r.id);
         m_recent.append(r.id);
     }
     extendForView();
+    // A row no longer listed, or listed further down than is made now, would
+    // stay at its old place over the new rows, its buttons live: it goes.
+    // The focus in it (its own button pressed) moves to the row now in its
+    // place; Qt would pass it down the window's chain, round to "Call 911".
+    const QSet<QWidget *> placed(m_shown.cbegin(), m_shown.cend());
+    QWidget *focus = QApplication::focusWidget();
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        QWidget *w = before.at(i);
+        if (placed.contains(w))
+            continue;
+        if (focus && w->isAncestorOf(focus))
+            focusNear(i);
+        w->hide();
+    }
+}
+
+void RowColumn::focusNear(qsizetype index)
+{
+    const auto take = [this](qsizetype i) {
+        QWidget *row = m_shown.at(i);
+        for (QWidget *stop : tabStops(row)) {
+            if (stop->isVisibleTo(row) && stop->isEnabled()) {
+                stop->setFocus(Qt::OtherFocusReason);
+                return true;
+            }
+        }
+        return false;
+    };
+    const qsizetype n = m_shown.size();
+    for (qsizetype i = index; i < n; ++i)
+        if (take(i))
+            return;
+    for (qsizetype i = std::min(index, n) - 1; i >= 0; --i)
+        if (take(i))
+            return;
+    // No control left in the column: the focus stays with the column.
+    setFocus(Qt::OtherFocusReason);
 }
 
 void RowColumn::extendForView()
@@ -126,8 +164,10 @@ void RowColumn::extendTo(int limit)
     int y = 0;
     for (QWidget *w : std::as_const(m_shown))
         y += height(w) + m_layout->spacing();
+    const qsizetype from = m_shown.size();
     while (m_shown.size() < m_rows.size() && y < limit)
         y += height(appendNext()) + m_layout->spacing();
+    orderTabs(from);
     prune();
     scheduleFill();
 }
@@ -145,7 +185,7 @@ QWidget *RowColumn::appendNext()
         m_recent.append(row.id);
         ++m_made;
     }
-    m_layout->addWidget(w);
+    m_layout->insertWidget(m_layout->count() - 1, w);
     w->show();
     m_shown << w;
     return w;
@@ -183,9 +223,11 @@ void RowColumn::fillSlice()
     // layout off, the page is laid out once for the slice instead of once
     // per row.
     m_layout->setEnabled(false);
+    const qsizetype from = m_shown.size();
     while (filling() && t.elapsed() < kSliceMs)
         appendNext();
     m_layout->setEnabled(true);
+    orderTabs(from);
     // Placed before anything paints: a row made here stands at the column's
     // top until its layout places it.
     m_layout->invalidate();
@@ -195,6 +237,46 @@ void RowColumn::fillSlice()
 }
 
 void RowColumn::buildAll() { extendTo(std::numeric_limits<int>::max()); }
+
+QList<QWidget *> RowColumn::tabStops(QWidget *row)
+{
+    const auto stops = [](QWidget *w) { return (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy(); };
+    QList<QWidget *> out;
+    if (stops(row))
+        out << row;
+    // In the order the row was built, which is its order top to bottom.
+    for (QWidget *w : row->findChildren<QWidget *>())
+        if (stops(w))
+            out << w;
+    return out;
+}
+
+void RowColumn::orderTabs(qsizetype from)
+{
+    if (from >= m_shown.size())
+        return;
+    QWidget *previous = nullptr;
+    for (qsizetype i = from - 1; i >= 0 && !previous; --i) {
+        const QList<QWidget *> above = tabStops(m_shown.at(i));
+        if (!above.isEmpty())
+            previous = above.last();
+    }
+    // Above the first row, Tab comes from what precedes the column itself;
+    // Qt links only widgets that take the focus, so the column does so for
+    // the moment.
+    const Qt::FocusPolicy policy = focusPolicy();
+    if (!previous) {
+        previous = this;
+        setFocusPolicy(Qt::TabFocus);
+    }
+    for (qsizetype i = from; i < m_shown.size(); ++i) {
+        for (QWidget *w : tabStops(m_shown.at(i))) {
+            QWidget::setTabOrder(previous, w);
+            previous = w;
+        }
+    }
+    setFocusPolicy(policy);
+}
 
 void RowColumn::scheduleExtend()
 {

@@ -7,8 +7,11 @@
 //
 // Inside a scroll area, rows are made down to two screens below what shows
 // and the rest as the user scrolls towards them; without one (snapshot
-// renders) every row is made at once. Rows no longer listed are hidden and
-// kept for a while (the most recent few hundred), then deleted.
+// renders) every row is made at once. Only rows in the layout show: a row
+// no longer listed, or listed below what is made for the new list, is
+// hidden (so it takes no clicks and no focus) and kept for a while (the most
+// recent few hundred), then deleted. Tab goes through the rows as they are
+// laid out, also through rows made earlier for another list.
 //
 // With fill-ahead on (long pages a person reads through), the rows below are
 // then made in short slices between events, so the first screenful paints at
@@ -74,6 +77,15 @@ private:
     void fillSlice();
     // Makes (or takes back) the next listed row and shows it.
     QWidget *appendNext();
+    // The widgets of a row that Tab stops at, in the row's order.
+    static QList<QWidget *> tabStops(QWidget *row);
+    // Links the Tab stops of the rows from `from` on after those above them,
+    // so Tab follows the column down also through rows made earlier for
+    // another list (a widget keeps its place in the window's chain).
+    void orderTabs(qsizetype from);
+    // Gives the focus to the first control of the row at `index`, else of
+    // the nearest row below, else above, else to the column.
+    void focusNear(qsizetype index);
     void prune();
 
     QList<Row> m_rows;

@@ -3,6 +3,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBFocusRing.h"
+#include "look/kit/MBFont.h"
 #include "look/kit/MBZoom.h"
 
 #include <QPainter>
@@ -24,18 +25,20 @@ ToggleBox::ToggleBox(const QString &text, QWidget *parent)
     setSizePolicy(policy);
 }
 
+QString ToggleBox::shownText() const { return mbShownText(text()); }
+
 QRect ToggleBox::textRect(int width) const
 {
     const int x = int(std::ceil(2 + m_box + m_gap));
     const QRect bounds = fontMetrics().boundingRect(QRect(x, 0, std::max(1, width - x - 2), 100000),
-                                                    Qt::TextWordWrap | Qt::AlignLeft, text());
+                                                    Qt::TextWordWrap | Qt::AlignLeft, shownText());
     return QRect(x, 0, std::max(1, width - x - 2), bounds.height());
 }
 
 QSize ToggleBox::sizeHint() const
 {
     const QFontMetricsF fm(font());
-    const double w = 2 + m_box + m_gap + fm.horizontalAdvance(text()) + 4;
+    const double w = 2 + m_box + m_gap + fm.horizontalAdvance(shownText()) + 4;
     const double h = std::max(m_box, fm.height()) + 4;
     return QSize(int(std::ceil(w)), int(std::ceil(h)));
 }
@@ -45,7 +48,7 @@ QSize ToggleBox::minimumSizeHint() const
     // Room for the box and the longest word.
     const QFontMetricsF fm(font());
     double word = 0;
-    for (const QString &w : text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+    for (const QString &w : shownText().split(QLatin1Char(' '), Qt::SkipEmptyParts))
         word = std::max(word, fm.horizontalAdvance(w));
     return QSize(int(std::ceil(2 + m_box + m_gap + word + 4)), sizeHint().height());
 }
@@ -88,5 +91,5 @@ void ToggleBox::paintEvent(QPaintEvent *)
         MBFocusRing::paint(p, box, m_box / 5, palette.accent, m_zoom, MBFocusRing::Side::Outside);
     p.setPen(palette.text);
     p.setFont(font());
-    p.drawText(label.translated(0, 2), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text());
+    p.drawText(label.translated(0, 2), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, shownText());
 }

@@ -1,6 +1,6 @@
 #pragma once
 // A check box drawn large and in the palette's colours, so it reads in every
-// theme and at every text size.
+// theme and at every text size. Its text is a button's: "&&" shows one "&".
 
 #include <QAbstractButton>
 
@@ -20,6 +20,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QString shownText() const;
     QRect textRect(int width) const;
 
     double m_box;

@@ -18,6 +18,7 @@
 #include "screens/ToggleBox.h"
 #include "screens/VideoRow.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -146,6 +147,51 @@ private Q_SLOTS:
         QCOMPARE(view.allStatesToggle()->text(), QStringLiteral("Search all states (not just Colorado)"));
         m_model->setStateCode(QString());
         QVERIFY(view.allStatesToggle()->isHidden());
+    }
+
+    // A state named with "&" shows it once in the switch, to the eye (the
+    // painted text is as much wider than with "Colorado" as the names are)
+    // and to a screen reader.
+    void switchShowsAnAmpersandOnce()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("data"));
+        QVERIFY(appfixture::writeDataFolder(folder));
+        QFile states(folder + QStringLiteral("/state_resources.csv"));
+        QVERIFY(states.open(QIODevice::Append));
+        states.write("TT,Trinidad & Tobago,211,TT 211,Help,211,,,,,,,https://example.org/tt,United Way,"
+                     "2026-10-01,verified-official,ok\n");
+        states.close();
+        AppModel model(folder, dir.filePath(QStringLiteral("list.sqlite")));
+        model.setStateCode(QStringLiteral("TT"));
+        QCOMPARE(model.stateName(), QStringLiteral("Trinidad & Tobago"));
+        SearchView view(model);
+        view.resize(1000, 500);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        ToggleBox *toggle = view.allStatesToggle();
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(toggle);
+        QVERIFY(reader);
+        QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Search all states (not just Trinidad & Tobago)"));
+        // The rightmost painted column of the switch.
+        const auto inkEnd = [toggle] {
+            const QImage image = toggle->grab().toImage();
+            const QRgb background = image.pixel(image.width() - 1, 0);
+            int end = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) != background)
+                        end = std::max(end, x);
+            return end;
+        };
+        const int withAmpersand = inkEnd();
+        model.setStateCode(QStringLiteral("CO"));
+        const int withColorado = inkEnd();
+        const QFontMetrics fm(toggle->font());
+        const int wider = fm.horizontalAdvance(QStringLiteral("Trinidad & Tobago"))
+            - fm.horizontalAdvance(QStringLiteral("Colorado"));
+        QVERIFY2(std::abs(withAmpersand - withColorado - wider) <= 2,
+                 qPrintable(QStringLiteral("%1 != %2").arg(withAmpersand - withColorado).arg(wider)));
     }
 
     void typingKeepsEveryLetterAndTheCursor()

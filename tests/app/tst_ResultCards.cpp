@@ -1,0 +1,388 @@
+// Result rows as a person meets them in the real window on the shipped data:
+// after every change of query, switch, state, page or My List, each visible
+// row is a current one at its laid-out place and clear of the others; Tab
+// visits only those, top to bottom; Ctrl+F reaches the search field.
+
+#include "Shots.h"
+#include "TestSupport.h"
+
+#include "app/AppModel.h"
+#include "app/Opener.h"
+#include "app/TLSetup.h"
+#include "data/FavoritesStore.h"
+#include "data/ReferenceData.h"
+#include "look/kit/Prefs.h"
+#include "screens/CategoryView.h"
+#include "screens/ListingCard.h"
+#include "screens/PlainButton.h"
+#include "screens/RowColumn.h"
+#include "screens/SaveButton.h"
+#include "screens/SearchView.h"
+#include "screens/TopicLists.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QMainWindow>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+using Ids = std::function<QStringList()>;
+
+QScrollArea *scrollAround(QWidget *w)
+{
+    while ((w = w->parentWidget()) && !qobject_cast<QScrollArea *>(w)) {
+    }
+    return qobject_cast<QScrollArea *>(w);
+}
+
+QWidget *rowOf(const RowColumn *column, QWidget *w)
+{
+    for (; w && w->parentWidget(); w = w->parentWidget())
+        if (w->parentWidget() == column)
+            return w;
+    return nullptr;
+}
+
+// What a row stands for: a card its listing, any other row its identity.
+QString shownId(QWidget *row)
+{
+    auto *card = qobject_cast<ListingCard *>(row);
+    return card ? card->listing().uid : row->property("rowId").toString();
+}
+
+// What is wrong with the rows on screen, "" when nothing: from the top, the
+// visible rows must be the first of `current`, placed by the column's layout
+// at their own height (with `bounds`, inside the column), none overlapping
+// the one above.
+QString wrongRows(const RowColumn *column, const QStringList &current, bool bounds)
+{
+    QList<QWidget *> shown;
+    for (QWidget *w : column->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (w->isVisible())
+            shown << w;
+    std::sort(shown.begin(), shown.end(), [](QWidget *a, QWidget *b) { return a->y() < b->y(); });
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        QWidget *w = shown.at(i);
+        if (current.value(i) != shownId(w))
+            return QStringLiteral("row %1 shows \"%2\", listed \"%3\"").arg(i).arg(shownId(w), current.value(i));
+        if (column->layout()->indexOf(w) < 0 || (bounds && !column->rect().contains(w->geometry())))
+            return QStringLiteral("row %1 is not where the layout puts it").arg(i);
+        if (w->hasHeightForWidth()
+            && w->height() > std::max({w->heightForWidth(w->width()), w->minimumHeight(), w->minimumSizeHint().height()}) + 1)
+            return QStringLiteral("row %1 is stretched to %2 pixels").arg(i).arg(w->height());
+        if (i > 0 && w->geometry().intersects(shown.at(i - 1)->geometry()))
+            return QStringLiteral("rows %1 and %2 overlap").arg(i - 1).arg(i);
+    }
+    return QString();
+}
+
+// Presses Tab until the focus has passed through the column; what is wrong
+// with a stop in it ("" when nothing): it must be visible, in a current row,
+// and not above the stop before it (a footer's link and button stand side by
+// side). `stops` counts the stops in the column.
+QString walkTabs(const RowColumn *column, const QStringList &current, int *stops)
+{
+    *stops = 0;
+    int lastTop = -1;
+    for (int n = 0; n < 2000; ++n) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *w = QApplication::focusWidget();
+        QWidget *row = rowOf(column, w);
+        if (!row && *stops > 0)
+            return QString();
+        if (!row)
+            continue;
+        ++*stops;
+        const QString where = w->objectName() + QStringLiteral(" in \"") + shownId(row) + u'"';
+        if (!w->isVisible() || !current.contains(shownId(row)))
+            return QStringLiteral("Tab stopped on a left-over ") + where;
+        const int top = w->mapTo(column, QPoint(0, 0)).y();
+        if (top + w->height() / 2 < lastTop)
+            return QStringLiteral("Tab went up to ") + where;
+        lastTop = top;
+    }
+    return QStringLiteral("Tab never left the column");
+}
+
+} // namespace
+
+class tst_ResultCards : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<AppModel> m_model;
+    std::unique_ptr<QMainWindow> m_window;
+    QStringList m_opened;
+
+    RowColumn *showWindow(const Screen &screen, const char *column)
+    {
+        m_model->setScreen(screen);
+        m_window.reset(TLSetup::makeMainWindow(*m_model));
+        m_window->resize(1366, 768);
+        m_window->show();
+        m_window->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_window.get()))
+            return nullptr;
+        QTest::qWait(20);
+        return m_window->findChild<RowColumn *>(QLatin1String(column));
+    }
+
+    QStringList searchIds() const
+    {
+        QStringList ids;
+        for (const SearchHit &hit : SearchView::hits(*m_model))
+            ids << hit.id();
+        return ids;
+    }
+
+    QStringList pageIds(const Screen &screen) const
+    {
+        QStringList ids;
+        if (const std::optional<UrgentNeed> need = screen.need(); need && screen.value() == Screen::urgent) {
+            for (const Listing &l : m_model->listings(*need))
+                ids << l.uid;
+            return ids;
+        }
+        const TopicLists lists = TopicLists::forTopic(m_model->data(), *screen.topic(), m_model->stateCode());
+        for (const RowColumn::Row &r : CategoryView::rows(lists, m_model->stateName(), m_model->favorites()))
+            ids << r.id;
+        return ids;
+    }
+
+    // Checks the rows once the window has laid out and painted. Rows just
+    // made below the view may reach past the column's bottom until the page
+    // takes the column's new height.
+    static QString settled(const RowColumn *rows, const QStringList &current)
+    {
+        QTest::qWait(5);
+        const QString wrong = wrongRows(rows, current, false);
+        for (int n = 0; wrong.isEmpty() && n < 50 && !wrongRows(rows, current, true).isEmpty(); ++n)
+            QTest::qWait(10);
+        return wrong.isEmpty() ? wrongRows(rows, current, true) : wrong;
+    }
+
+    // Search with `state` chosen, each query typed key by key into the
+    // focused field (after Ctrl+A when marked "\1"), the rows checked after
+    // every key; null when a check failed.
+    RowColumn *typeQueries(const QString &state, const QStringList &queries)
+    {
+        m_model->setStateCode(state);
+        RowColumn *rows = showWindow(Screen::search, "searchResults");
+        if (!rows || QApplication::focusWidget()->objectName() != u"searchField")
+            return nullptr;
+        for (QString query : queries) {
+            if (query.startsWith(u'\1')) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+                query.remove(0, 1);
+            }
+            for (const QChar c : query) {
+                QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+                if (const QString wrong = settled(rows, searchIds()); !wrong.isEmpty()) {
+                    qWarning("%s: %s", qPrintable(m_model->searchText()), qPrintable(wrong));
+                    return nullptr;
+                }
+            }
+        }
+        return rows;
+    }
+
+    void check(const RowColumn *rows, const Ids &current, const QString &step = QString())
+    {
+        const QString wrong = settled(rows, current());
+        QVERIFY2(wrong.isEmpty(), qPrintable(step + u' ' + wrong));
+    }
+
+    // Drags the scroll bar down a page at a time, checking at each.
+    void scrollThrough(RowColumn *rows, const Ids &current)
+    {
+        QScrollBar *bar = scrollAround(rows)->verticalScrollBar();
+        while (bar->value() < bar->maximum()) {
+            bar->setValue(bar->value() + bar->pageStep());
+            check(rows, current, QStringLiteral("scrolled to %1:").arg(bar->value()));
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        const QString data = testsupport::sourceDir() + QStringLiteral("/resources/data");
+        Prefs::shared().clear();
+        TLSetup::configureLook();
+        m_model = std::make_unique<AppModel>(data, m_dir.filePath(QStringLiteral("list.sqlite")),
+                                             m_dir.filePath(QStringLiteral("money.sqlite")));
+        QVERIFY(m_model->data() && m_model->favorites());
+        Opener::replace([this](const QString &url) { m_opened << url; });
+    }
+
+    void init()
+    {
+        m_model->setStateCode(QString());
+        m_model->setSearchText(QString());
+        m_model->setSearchAllStates(false);
+        m_opened.clear();
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    // Pictures of each, at the top and scrolled to the end, under shots/.
+    void searchShowsOnlyCurrentRows_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QStringList>("queries");
+        QTest::newRow("search-shower-food-bank") << QString() << QStringList{"shower", "\1food bank"};
+        QTest::newRow("search-CO-food-health") << "CO" << QStringList{"food", "\1health"};
+        QTest::newRow("search-chapter-water") << QString() << QStringList{"chapter water"};
+        QTest::newRow("search-OH-snap-988-shelter") << "OH" << QStringList{"snap", "\1988", "\1shelter"};
+    }
+
+    void searchShowsOnlyCurrentRows()
+    {
+        QFETCH(QString, state);
+        QFETCH(QStringList, queries);
+        RowColumn *rows = typeQueries(state, queries);
+        QVERIFY(rows && rows->built() > 0);
+        QVERIFY(shots::save(m_window.get()));
+        scrollThrough(rows, [this] { return searchIds(); });
+        QVERIFY(shots::save(m_window.get(), QLatin1String(QTest::currentDataTag()) + QStringLiteral("-end")));
+    }
+
+    // The all-states switch, pressed with Space, and new states change the
+    // rows under a query that stays.
+    void switchAndStateShowOnlyCurrentRows()
+    {
+        RowColumn *rows = typeQueries(QStringLiteral("CO"), {QStringLiteral("food")});
+        QVERIFY(rows);
+        const Ids ids = [this] { return searchIds(); };
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("searchAllStates"));
+        for (bool on : {true, false, true}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QCOMPARE(m_model->searchAllStates(), on);
+            check(rows, ids);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        for (const char *code : {"TX", "OH", "", "CO"}) {
+            m_model->setStateCode(QLatin1String(code));
+            check(rows, ids, QLatin1String(code));
+        }
+        scrollThrough(rows, ids);
+    }
+
+    // Each pair finds some rows of its first query again, in another order.
+    void tabVisitsOnlyCurrentRowsInOrder_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QStringList>("queries");
+        QTest::newRow("shower") << QString() << QStringList{"shower"};
+        QTest::newRow("Colorado: food, then food bank") << "CO" << QStringList{"food", " bank"};
+        QTest::newRow("mental health, then 988") << QString() << QStringList{"mental health", "\1988"};
+        QTest::newRow("van, then rest area") << QString() << QStringList{"van", "\1rest area"};
+    }
+
+    void tabVisitsOnlyCurrentRowsInOrder()
+    {
+        QFETCH(QString, state);
+        QFETCH(QStringList, queries);
+        RowColumn *rows = typeQueries(state, queries);
+        QVERIFY(rows);
+        int stops = 0;
+        const QString wrong = walkTabs(rows, searchIds(), &stops);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        QVERIFY(stops >= rows->built());
+    }
+
+    // Topic and urgent pages keep their cards from one topic or need to the
+    // next and across states; Tab still goes down the page.
+    void pagesShowOnlyCurrentRows()
+    {
+        using N = UrgentNeed;
+        using T = AppCategory;
+        const std::pair<Screen, const char *> steps[] = {
+            {Screen::forCategory(T::food), "CO"},    {Screen::forCategory(T::shelter), "CO"},
+            {Screen::forCategory(T::food), "TX"},    {Screen::forCategory(T::health), "TX"},
+            {Screen::forNeed(N::food), "CO"},        {Screen::forNeed(N::shelter), "CO"},
+            {Screen::forNeed(N::shelter), "TX"},     {Screen::forCategory(T::food), "CO"},
+        };
+        QVERIFY(showWindow(Screen::forCategory(T::food), "topicListings"));
+        RowColumn *rows = nullptr;
+        for (const auto &[screen, state] : steps) {
+            m_model->setStateCode(QLatin1String(state));
+            m_model->setScreen(screen);
+            const char *name = screen.value() == Screen::urgent ? "urgentListings" : "topicListings";
+            QTRY_VERIFY((rows = m_window->findChild<RowColumn *>(QLatin1String(name))) && !rows->filling());
+            check(rows, [&, screen] { return pageIds(screen); }, QLatin1String(state));
+        }
+        m_window->findChild<QWidget *>(QStringLiteral("call911"))->setFocus(Qt::TabFocusReason);
+        int stops = 0;
+        const QString wrong = walkTabs(rows, pageIds(Screen::forCategory(T::food)), &stops);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        QVERIFY(stops > 10);
+    }
+
+    // Entries taken off My List with Space on the focused "Saved" leave the
+    // screen, and the focus goes to the card now in that place (the one
+    // above after the last), never round the window to "Call 911": Space
+    // pressed on and on empties the list and opens nothing.
+    void myListShowsOnlyCurrentRows()
+    {
+        FavoritesStore &store = *m_model->favorites();
+        const QList<Listing> food = m_model->data()->listings(AppCategory::food);
+        for (qsizetype i = 0; i < 30; ++i)
+            store.add(food.at(i).uid, food.at(i).name);
+        RowColumn *rows = showWindow(Screen::myList, "myListEntries");
+        QVERIFY(rows);
+        QTRY_VERIFY(!rows->filling());
+        qobject_cast<ListingCard *>(rows->shownRows().at(1))->saveButton()->setFocus(Qt::TabFocusReason);
+        const Ids ids = [&store] {
+            QStringList out;
+            for (const Favorite &f : store.items())
+                out << f.uid;
+            return out;
+        };
+        while (!store.items().isEmpty()) {
+            QWidget *focused = QApplication::focusWidget();
+            auto *card = qobject_cast<ListingCard *>(rowOf(rows, focused));
+            QVERIFY(card && focused == card->saveButton());
+            const qsizetype place = rows->shownRows().indexOf(card);
+            QTest::keyClick(focused, Qt::Key_Space);
+            QVERIFY(!store.contains(card->listing().uid));
+            check(rows, ids);
+            if (!store.items().isEmpty())
+                QCOMPARE(rowOf(rows, QApplication::focusWidget()),
+                         rows->shownRows().at(std::min<qsizetype>(place, rows->built() - 1)));
+        }
+        QCOMPARE(QApplication::focusWidget(), rows);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(m_opened.isEmpty());
+    }
+
+    // Ctrl+F from Home, and again from a card while Search shows: the field
+    // has the cursor, its text selected, so typing replaces it.
+    void ctrlFPutsTheCursorInTheField()
+    {
+        showWindow(Screen::home, "");
+        QVERIFY(m_window->isActiveWindow());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("searchField"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("food"));
+        auto *rows = m_window->findChild<RowColumn *>(QStringLiteral("searchResults"));
+        QTRY_VERIFY(rows->built() > 0);
+        qobject_cast<ListingCard *>(rows->shownRows().first())->reportButton()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("searchField"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("shower"));
+        QCOMPARE(m_model->searchText(), QStringLiteral("shower"));
+        QVERIFY(m_opened.isEmpty());
+    }
+};
+
+QTEST_MAIN(tst_ResultCards)
+#include "tst_ResultCards.moc"
