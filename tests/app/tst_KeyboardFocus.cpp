@@ -159,9 +159,15 @@ private Q_SLOTS:
     // held. The help window opens the same way.
     void startLeavesTheFocusOnThePage()
     {
-        const auto window = start();
+        const auto window = start(QSize(1060, 700));
         QVERIFY(window);
         checkSafeFocus(window.get());
+        // Space scrolled the page; End takes it to its end.
+        auto *page = qobject_cast<QAbstractScrollArea *>(focus());
+        QVERIFY2(page, qPrintable(describe(focus())));
+        QVERIFY(page->verticalScrollBar()->value() > 0);
+        press(Qt::Key_End);
+        QCOMPARE(page->verticalScrollBar()->value(), page->verticalScrollBar()->maximum());
         press(Qt::Key_Tab);
         QCOMPARE(focus(), mainOf(window.get())->emergencyBar()->buttons().first());
         QTest::keyPress(focus(), Qt::Key_Return);
