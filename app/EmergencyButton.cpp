@@ -8,7 +8,6 @@
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
 
-#include <QFocusEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -35,6 +34,9 @@ EmergencyButton::EmergencyButton(EmergencyAction action, Tap tap, QWidget *paren
     setAccessibleName(action.title() + QStringLiteral(", ") + action.subtitle());
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
+    // Tab, Shift+Tab or a click bring the focus here, never a window opening
+    // or a screen going away: Space or Return here calls.
+    MBKeyboard::guardFocus(this);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (m_tap)
@@ -109,27 +111,6 @@ bool EmergencyButton::hitButton(const QPoint &pos) const
     return MBPanel::shape(r, r.height() / 2).contains(QPointF(pos) / m_shrink);
 }
 
-void EmergencyButton::focusInEvent(QFocusEvent *event)
-{
-    // The ring marks focus reached from the keyboard, not a window's first focus.
-    const Qt::FocusReason r = event->reason();
-    m_keyboardFocus = r == Qt::TabFocusReason || r == Qt::BacktabFocusReason
-        || r == Qt::ShortcutFocusReason;
-    QAbstractButton::focusInEvent(event);
-}
-
-void EmergencyButton::focusOutEvent(QFocusEvent *event)
-{
-    m_keyboardFocus = false;
-    QAbstractButton::focusOutEvent(event);
-}
-
-void EmergencyButton::keyPressEvent(QKeyEvent *event)
-{
-    if (!mbClickOnReturn(this, event))
-        QAbstractButton::keyPressEvent(event);
-}
-
 void EmergencyButton::paintEvent(QPaintEvent *)
 {
     const TLPalette palette = TLPalette::current();
@@ -167,7 +148,7 @@ void EmergencyButton::paintEvent(QPaintEvent *)
 
     MBPanel::strokeInside(p, r, radius, QPen(borderColor(), borderWidth()));
 
-    if (hasFocus() && m_keyboardFocus)
+    if (hasFocus())
         MBFocusRing::paint(p, r, radius, palette.accent, m_zoom, MBFocusRing::Side::Outside);
 
     // Label: symbol, then title over subtitle, all white.

@@ -1,7 +1,9 @@
 #pragma once
 // One emergency action as a capsule in its fixed colour (red for 911, blue for
 // 988, green for 211) with a white symbol, title and subtitle. Pressing it runs
-// `tap`.
+// `tap` (a click, or Space, Return or Enter while it has the focus). It takes
+// the keyboard focus only when the person moves it there (Tab, Shift+Tab, a
+// click), and shows its ring while it has it.
 
 #include "app/EmergencyAction.h"
 
@@ -43,10 +45,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     bool hitButton(const QPoint &pos) const override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QRectF capsuleRect() const;
@@ -62,5 +61,4 @@ private:
     double m_gap;
     QMargins m_shadow;
     double m_shrink = 1.0;
-    bool m_keyboardFocus = false;
 };

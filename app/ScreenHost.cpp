@@ -2,6 +2,7 @@
 
 #include "app/AppModel.h"
 #include "look/app/TLPalette.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
@@ -18,6 +19,7 @@
 #include "screens/UrgentView.h"
 #include "screens/VideosView.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
@@ -49,6 +51,10 @@ void ScreenHost::follow()
     }
     if (wanted == m_shown)
         return;
+    // The page takes the focus first, so no control that goes with the old
+    // argument hands it on as it leaves.
+    if (isVisible())
+        MBKeyboard::focusPage(m_current);
     if (passArgument(m_current, wanted)) {
         m_shown = wanted;
         m_current->setObjectName(QStringLiteral("screen-") + title(wanted));
@@ -84,19 +90,46 @@ void ScreenHost::rebuildNow()
 {
     m_pending = false;
     QWidget *old = m_current;
-    m_current = nullptr;
-    MBRebuildHost::retire(m_layout, old);
-    MBZoomScope scope(m_zoom);
-    const std::optional<QString> error = m_model.loadError();
-    m_shown = m_model.screen();
-    if (error && !m_model.data())
-        m_current = errorCard(*error);
-    else
-        m_current = buildScreen(m_model, m_shown);
+    // The new page takes the focus after a move to another screen, and
+    // whenever the focus would go with the old one; a rebuild of the same
+    // screen (the data read) leaves it where the person put it.
+    const QWidget *focus = QApplication::focusWidget();
+    const bool navigated = !old || !(m_model.screen() == m_shown);
+    const bool focusGoes = !focus || focus->window() != window() || (old && old->isAncestorOf(focus));
+    m_focusPending = m_focusPending || navigated || focusGoes;
+    {
+        MBZoomScope scope(m_zoom);
+        const std::optional<QString> error = m_model.loadError();
+        m_shown = m_model.screen();
+        if (error && !m_model.data())
+            m_current = errorCard(*error);
+        else
+            m_current = buildScreen(m_model, m_shown);
+    }
     m_layout->addWidget(m_current);
     m_current->show();
+    settleFocus();
+    // Only now: a focused control that left with the old screen would hand
+    // the focus to the next one in the window, the emergency bar's first.
+    MBRebuildHost::retire(m_layout, old);
     ++m_builds;
     Q_EMIT rebuilt();
+}
+
+void ScreenHost::settleFocus()
+{
+    if (!m_focusPending || !isVisible())
+        return;
+    // Nothing in the window has had the focus yet: it is opening.
+    const bool opening = !window()->focusWidget();
+    if (MBKeyboard::focusPage(m_current, opening))
+        m_focusPending = false;
+}
+
+void ScreenHost::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    settleFocus();
 }
 
 QString ScreenHost::title(const Screen &screen)
@@ -166,6 +199,7 @@ QWidget *ScreenHost::errorCard(const QString &loadError)
 {
     auto *card = new QWidget;
     card->setObjectName(QStringLiteral("errorCard"));
+    MBKeyboard::markPage(card);
     auto *outer = new QVBoxLayout(card);
     const int pad = ipx(40);
     outer->setContentsMargins(pad, pad, pad, pad);

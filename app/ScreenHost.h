@@ -23,6 +23,11 @@
 //   the parts that show it, so a typed note, the sheet's message or typed
 //   Money Plan fields are never wiped.
 //
+// - After a move to another screen, and at start, the keyboard focus goes to
+//   the new screen's page (MBKeyboard::markPage): Space and the arrow keys
+//   scroll it, Tab goes on to its first control (at start, to the window's
+//   first, "Call 911"). It never falls back to an emergency button.
+//
 // To add a screen: one case in buildScreen's switch (and its title).
 
 #include "app/Screen.h"
@@ -60,10 +65,15 @@ public:
 Q_SIGNALS:
     void rebuilt();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     // Follows the model's screen: a new kind is built, a new argument passed.
     void follow();
     void scheduleRebuild();
+    // Gives the focus to the current screen's page once it is shown.
+    void settleFocus();
 
     AppModel &m_model;
     QVBoxLayout *m_layout;
@@ -72,5 +82,6 @@ private:
     Screen m_shown;
     double m_zoom;
     bool m_pending = false;
+    bool m_focusPending = false;
     int m_builds = 0;
 };

@@ -8,7 +8,6 @@
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBFocusRing.h"
-#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
@@ -83,12 +82,6 @@ void SidebarRow::setSelected(bool selected)
     tlSetTextColor(m_label, selected ? palette.onAccent : palette.text);
     setAccessibleDescription(selected ? QStringLiteral("current") : QString());
     update();
-}
-
-void SidebarRow::keyPressEvent(QKeyEvent *event)
-{
-    if (!mbClickOnReturn(this, event))
-        QAbstractButton::keyPressEvent(event);
 }
 
 void SidebarRow::paintEvent(QPaintEvent *)

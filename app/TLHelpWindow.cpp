@@ -3,6 +3,7 @@
 #include "app/EmergencyBar.h"
 #include "app/TLInfo.h"
 #include "look/app/TLThemeRoot.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBWindowFrame.h"
 #include "look/kit/MRBYHelpViewer.h"
@@ -89,6 +90,8 @@ void show(const std::optional<QString> &topic)
     window->setWindowTitle(TLInfo::appName + QStringLiteral(" Help"));
     window->setContent(root);
     MBWindowFrame::bringToFront(window);
+    // The topic's page, not the emergency bar's first button.
+    MBKeyboard::focusPage(window, true);
 }
 
 QWidget *window() { return theWindow().data(); }

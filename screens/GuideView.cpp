@@ -8,6 +8,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBFocusRing.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBRebuildHost.h"
@@ -86,11 +87,9 @@ protected:
         const QRectF r = QRectF(rect());
         if (m_shown)
             p.fillPath(MBPanel::shape(r, m_radius), palette.accent);
-        if (hasFocus()) {
-            // Keyboard users see which row Space would open.
-            MBPanel::strokeInside(p, r, m_radius,
-                                  QPen(m_shown ? palette.onAccent : palette.accent, 2 * m_zoom));
-        }
+        // Keyboard users see which row Space or Return would open.
+        if (hasFocus())
+            MBFocusRing::paint(p, r, m_radius, m_shown ? palette.onAccent : palette.accent, m_zoom);
     }
 
 private:

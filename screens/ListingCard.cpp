@@ -38,24 +38,31 @@ public:
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         setWordWrap(false);
     }
+    // The sizes include the margins the focus ring is drawn in.
     QSize sizeHint() const override
     {
-        return QSize(fontMetrics().horizontalAdvance(m_full) + 2, fontMetrics().height());
+        return withMargins(fontMetrics().horizontalAdvance(m_full) + 2);
     }
     QSize minimumSizeHint() const override
     {
-        return QSize(std::min(sizeHint().width(), fontMetrics().horizontalAdvance(QStringLiteral("Wwwww\u2026"))),
-                     fontMetrics().height());
+        return withMargins(std::min(fontMetrics().horizontalAdvance(m_full) + 2,
+                                    fontMetrics().horizontalAdvance(QStringLiteral("Wwwww\u2026"))));
     }
 
 protected:
     void resizeEvent(QResizeEvent *event) override
     {
         MBLink::resizeEvent(event);
-        setText(fontMetrics().elidedText(m_full, Qt::ElideRight, event->size().width() - 1));
+        setText(fontMetrics().elidedText(m_full, Qt::ElideRight, contentsRect().width() - 1));
     }
 
 private:
+    QSize withMargins(int textWidth) const
+    {
+        const QMargins m = contentsMargins();
+        return QSize(textWidth + m.left() + m.right(), fontMetrics().height() + m.top() + m.bottom());
+    }
+
     QString m_full;
 };
 

@@ -5,6 +5,7 @@
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBFocusRing.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBZoom.h"
 #include "screens/TLLabel.h"
@@ -59,6 +60,13 @@ class NoteBox final : public QWidget
 public:
     explicit NoteBox(QWidget *parent = nullptr) : QWidget(parent), m_zoom(MBZoomScope::current()) {}
 
+    // The text box inside, ringed while it has the focus.
+    void setField(QWidget *field)
+    {
+        m_field = field;
+        MBFocusRing::repaintWithFocus(this, field);
+    }
+
 protected:
     void paintEvent(QPaintEvent *) override
     {
@@ -72,10 +80,13 @@ protected:
         painter.setBrush(fill);
         painter.drawPath(MBPanel::shape(QRectF(rect()), radius));
         MBPanel::strokeInside(painter, QRectF(rect()), radius, QPen(p.border, 1.0 * m_zoom));
+        if (m_field && m_field->hasFocus())
+            MBFocusRing::paint(painter, QRectF(rect()), radius, p.accent, m_zoom);
     }
 
 private:
     double m_zoom;
+    QWidget *m_field = nullptr;
 };
 
 // A document's block and line separators as the line feeds the user typed.
@@ -99,7 +110,8 @@ NoteEditor::NoteEditor(const QString &uid, FavoritesStore &store, QWidget *paren
 
     column->addWidget(tlLabel(QStringLiteral("My note"), 12, FontWeight::Bold, palette.dim));
 
-    m_box = new NoteBox;
+    auto *box = new NoteBox;
+    m_box = box;
     auto *boxLayout = new QVBoxLayout(m_box);
     boxLayout->setContentsMargins(0, 0, 0, 0);
     auto *edit = new PlainTextBox;
@@ -109,6 +121,7 @@ NoteEditor::NoteEditor(const QString &uid, FavoritesStore &store, QWidget *paren
     m_edit->setFont(tlFont(13));
     m_edit->document()->setDocumentMargin(px(6));
     boxLayout->addWidget(m_edit);
+    box->setField(m_edit);
     column->addWidget(m_box);
 
     auto *row = new QHBoxLayout;

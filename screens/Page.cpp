@@ -1,5 +1,6 @@
 #include "screens/Page.h"
 
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBZoom.h"
 #include "screens/TLScroll.h"
 
@@ -92,6 +93,9 @@ Page::Page(const QList<QWidget *> &blocks, QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_scroll);
+    // The focus goes to the scrolling column when it goes to the page.
+    if (QScrollArea *area = m_scroll->scrollArea())
+        MBKeyboard::markPage(area);
 
     for (QWidget *block : blocks)
         addBlock(block);

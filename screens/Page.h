@@ -2,7 +2,8 @@
 // The frame of every content screen: a scrolling column at most 920 points
 // wide, centred in the screen area, padded 24 points, its blocks stacked top
 // to bottom 16 points apart and aligned to the leading edge. It draws no
-// background of its own.
+// background of its own. Its scroll area is the page the keyboard focus goes
+// to (MBKeyboard::markPage): Space and the arrow keys scroll it.
 
 #include <QList>
 #include <QWidget>

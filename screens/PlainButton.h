@@ -1,7 +1,7 @@
 #pragma once
 // A button without chrome: a symbol and a one-line text in a given colour,
-// underlined while pointed at or focused. For quiet actions beside other
-// content, such as a card's "Report a problem".
+// underlined while pointed at or focused, and ringed while focused. For
+// quiet actions beside other content, such as a card's "Report a problem".
 
 #include <QAbstractButton>
 #include <QColor>
@@ -29,5 +29,8 @@ private:
     QColor m_color;
     double m_symbolPx;
     double m_gap;
+    double m_zoom;
+    // Room around the content for the focus ring.
+    int m_pad;
     bool m_hover = false;
 };

@@ -4,7 +4,9 @@
 #include "data/ReferenceData.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBFocusRing.h"
 #include "look/kit/MBFont.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
@@ -33,6 +35,13 @@ class Capsule final : public QWidget
 public:
     Capsule() : m_zoom(MBZoomScope::current()) {}
 
+    // The field inside, ringed while it has the focus.
+    void setField(QWidget *field)
+    {
+        m_field = field;
+        MBFocusRing::repaintWithFocus(this, field);
+    }
+
 protected:
     void paintEvent(QPaintEvent *) override
     {
@@ -45,10 +54,13 @@ protected:
         painter.setBrush(p.panelTop);
         painter.drawPath(MBPanel::shape(r, radius));
         MBPanel::strokeInside(painter, r, radius, QPen(p.border, (p.highContrast ? 2.0 : 1.0) * m_zoom));
+        if (m_field && m_field->hasFocus())
+            MBFocusRing::paint(painter, r, radius, p.accent, m_zoom);
     }
 
 private:
     double m_zoom;
+    QWidget *m_field = nullptr;
 };
 
 // Blanks are spaces and tabs here.
@@ -132,6 +144,8 @@ SearchView::SearchView(AppModel &model, QWidget *parent) : QWidget(parent), m_mo
     });
     refresh();
     setFocusProxy(m_field);
+    // Focus that goes to this page goes to the field.
+    MBKeyboard::markPage(this);
 }
 
 void SearchView::followState()
@@ -171,6 +185,7 @@ QWidget *SearchView::fieldRow()
     // the cursor and the letters typed stay exactly where they are.
     connect(m_field, &QLineEdit::textEdited, &m_model, &AppModel::setSearchText);
     row->addWidget(m_field, 1, Qt::AlignVCenter);
+    capsule->setField(m_field);
 
     m_clear = new PlainButton(QStringLiteral("xmark.circle.fill"), QString(), 16, palette.dim);
     m_clear->setObjectName(QStringLiteral("clearSearch"));

@@ -2,6 +2,7 @@
 
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBFocusRing.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
@@ -78,9 +79,6 @@ void Tile::paintEvent(QPaintEvent *)
     painter.setBrush(fill);
     painter.drawPath(MBPanel::shape(r, radius));
     MBPanel::strokeInside(painter, r, radius, QPen(p.border, outlineWidth()));
-    if (hasFocus()) {
-        const double inset = 3 * m_zoom;
-        MBPanel::strokeInside(painter, r.adjusted(inset, inset, -inset, -inset), radius - inset,
-                              QPen(m_prominent ? p.onAccent : p.accent, 2 * m_zoom));
-    }
+    if (hasFocus())
+        MBFocusRing::paint(painter, r, radius, m_prominent ? p.onAccent : p.accent, m_zoom);
 }

@@ -13,7 +13,8 @@
 #include <cmath>
 
 ToggleBox::ToggleBox(const QString &text, QWidget *parent)
-    : QAbstractButton(parent), m_box(tlPx(18)), m_gap(px(8)), m_zoom(MBZoomScope::current())
+    : QAbstractButton(parent), m_box(tlPx(18)), m_gap(px(8)), m_zoom(MBZoomScope::current()),
+      m_inset(std::ceil(2.5 * m_zoom))
 {
     setText(text);
     setCheckable(true);
@@ -29,7 +30,7 @@ QString ToggleBox::shownText() const { return mbShownText(text()); }
 
 QRect ToggleBox::textRect(int width) const
 {
-    const int x = int(std::ceil(2 + m_box + m_gap));
+    const int x = int(std::ceil(m_inset + m_box + m_gap));
     const QRect bounds = fontMetrics().boundingRect(QRect(x, 0, std::max(1, width - x - 2), 100000),
                                                     Qt::TextWordWrap | Qt::AlignLeft, shownText());
     return QRect(x, 0, std::max(1, width - x - 2), bounds.height());
@@ -38,8 +39,8 @@ QRect ToggleBox::textRect(int width) const
 QSize ToggleBox::sizeHint() const
 {
     const QFontMetricsF fm(font());
-    const double w = 2 + m_box + m_gap + fm.horizontalAdvance(shownText()) + 4;
-    const double h = std::max(m_box, fm.height()) + 4;
+    const double w = m_inset + m_box + m_gap + fm.horizontalAdvance(shownText()) + 4;
+    const double h = std::max(m_box, fm.height()) + 2 * m_inset;
     return QSize(int(std::ceil(w)), int(std::ceil(h)));
 }
 
@@ -50,12 +51,12 @@ QSize ToggleBox::minimumSizeHint() const
     double word = 0;
     for (const QString &w : shownText().split(QLatin1Char(' '), Qt::SkipEmptyParts))
         word = std::max(word, fm.horizontalAdvance(w));
-    return QSize(int(std::ceil(2 + m_box + m_gap + word + 4)), sizeHint().height());
+    return QSize(int(std::ceil(m_inset + m_box + m_gap + word + 4)), sizeHint().height());
 }
 
 int ToggleBox::heightForWidth(int width) const
 {
-    return std::max(int(std::ceil(m_box)), textRect(width).height()) + 4;
+    return std::max(int(std::ceil(m_box)), textRect(width).height()) + int(2 * m_inset);
 }
 
 void ToggleBox::paintEvent(QPaintEvent *)
@@ -66,7 +67,7 @@ void ToggleBox::paintEvent(QPaintEvent *)
     const QRect label = textRect(width());
     // The box stands beside the first line of the label.
     const double firstLine = std::min<double>(label.height(), fontMetrics().height());
-    const QRectF box(2, 2 + std::max(0.0, (firstLine - m_box) / 2), m_box, m_box);
+    const QRectF box(m_inset, m_inset + std::max(0.0, (firstLine - m_box) / 2), m_box, m_box);
     const double line = std::max(1.5, m_box / 9);
     if (isChecked()) {
         p.setPen(Qt::NoPen);
@@ -91,5 +92,5 @@ void ToggleBox::paintEvent(QPaintEvent *)
         MBFocusRing::paint(p, box, m_box / 5, palette.accent, m_zoom, MBFocusRing::Side::Outside);
     p.setPen(palette.text);
     p.setFont(font());
-    p.drawText(label.translated(0, 2), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, shownText());
+    p.drawText(label.translated(0, int(m_inset)), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, shownText());
 }

@@ -26,4 +26,6 @@ private:
     double m_box;
     double m_gap;
     double m_zoom;
+    // Room around the box for its focus ring, drawn outside it.
+    double m_inset;
 };

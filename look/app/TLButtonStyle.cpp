@@ -4,7 +4,6 @@
 #include "look/app/TLStyle.h"
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBFont.h"
-#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
@@ -94,12 +93,6 @@ double TLButton::outlineWidth() const
 
 bool TLButton::hitButton(const QPoint &pos) const { return rect().contains(pos); }
 
-void TLButton::keyPressEvent(QKeyEvent *event)
-{
-    if (!mbClickOnReturn(this, event))
-        QAbstractButton::keyPressEvent(event);
-}
-
 void TLButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -117,8 +110,11 @@ void TLButton::paintEvent(QPaintEvent *)
 
     MBPanel::strokeInside(painter, r, radius, QPen(outlineColor(), outlineWidth()));
 
+    // On a filled button the ring takes the label's colour: the accent would
+    // vanish on an accent fill.
     if (hasFocus())
-        MBFocusRing::paint(painter, r, radius, TLPalette::current().accent, m_zoom);
+        MBFocusRing::paint(painter, r, radius, m_style.color ? labelColor() : TLPalette::current().accent,
+                           m_zoom);
 
     // Label: optional symbol, then the text, centred as a group.
     const QColor ink = labelColor();

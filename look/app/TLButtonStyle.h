@@ -41,7 +41,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     bool hitButton(const QPoint &pos) const override;
 
 private:

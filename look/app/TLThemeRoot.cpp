@@ -5,6 +5,7 @@
 #include "look/app/TLPrefs.h"
 #include "look/app/TLProxyStyle.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MRBYThemes.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ void TLThemeRoot::applyApplicationLook()
     if (!qobject_cast<TLProxyStyle *>(QApplication::style()))
         QApplication::setStyle(new TLProxyStyle);
     QApplication::setPalette(TLPalette::current().qpalette());
+    MBKeyboard::install();
 }
 
 void TLThemeRoot::aboutToBuild()

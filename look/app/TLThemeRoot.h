@@ -15,8 +15,9 @@ public:
     // The identity the content is built under: theme id, "-", text size.
     static QString identityText();
 
-    // The application's style and the current palette on the application; call once
-    // after the QApplication exists (the root calls it on every build).
+    // The application's style, the current palette and the kit's keyboard
+    // handling on the application; call once after the QApplication exists
+    // (the root calls it on every build).
     static void applyApplicationLook();
 
 protected:

@@ -1,9 +1,32 @@
 #include "look/kit/MBFocusRing.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPen>
+#include <QWidget>
 
 #include <algorithm>
+
+namespace {
+
+class FocusRepaint final : public QObject
+{
+public:
+    explicit FocusRepaint(QWidget *frame) : QObject(frame), m_frame(frame) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            m_frame->update();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *m_frame;
+};
+
+} // namespace
 
 namespace MBFocusRing {
 
@@ -19,6 +42,11 @@ void paint(QPainter &painter, const QRectF &shape, double radius, const QColor &
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(ring, r, r);
     painter.restore();
+}
+
+void repaintWithFocus(QWidget *frame, QWidget *field)
+{
+    field->installEventFilter(new FocusRepaint(frame));
 }
 
 } // namespace MBFocusRing

@@ -7,6 +7,7 @@
 #include <QRectF>
 
 class QPainter;
+class QWidget;
 
 namespace MBFocusRing {
 
@@ -19,5 +20,9 @@ enum class Side {
 // painter as it found it.
 void paint(QPainter &painter, const QRectF &shape, double radius, const QColor &color, double zoom,
            Side side = Side::Inside);
+
+// Repaints `frame` whenever `field`, a control drawn inside it, takes or
+// loses the focus: for frames that ring the text field they hold.
+void repaintWithFocus(QWidget *frame, QWidget *field);
 
 } // namespace MBFocusRing

@@ -1,18 +1,41 @@
 #pragma once
-// Keyboard use of the kit's and the application's own buttons: Return and
-// Enter press a focused button, as Space does.
+// Keyboard use of every window, decided in one place: an event filter on the
+// application, installed once by install() (every call below installs it).
+//
+// - Return and Enter (a held key once) press the focused button or check box
+//   and open the focused pop-up, as Space does.
+// - A page marked with markPage() is where the focus goes when it goes "to
+//   the page": after a navigation, at start, and instead of a control that
+//   must not get it by chance. A marked scroll area that has the focus
+//   scrolls with Space and Shift+Space (a screenful), Home and End; the arrow
+//   keys and Page Up/Down are its own.
+// - A control marked with guardFocus() takes the focus only when the person
+//   moves there: Tab or Shift+Tab from a control on screen, a click, or back
+//   to it after a menu or another window. Focus that would fall on it
+//   otherwise (a window opening with nothing focused, the focused control
+//   going away) goes to the window's page instead.
+// - So at start the focus is on the page, and the first Tab goes to the
+//   window's first control (the emergency bar's first button).
+// - A control that takes the focus other than by the mouse or a window
+//   switch comes into view in every scroll area around it.
 
-#include <QAbstractButton>
-#include <QKeyEvent>
+class QWidget;
 
-// Clicks `button` for Return or Enter without modifiers and says whether it
-// did; a keyPressEvent passes the event on when it did not.
-inline bool mbClickOnReturn(QAbstractButton *button, QKeyEvent *event)
-{
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (!enter || !plain || !button->isEnabled())
-        return false;
-    button->click();
-    return true;
-}
+namespace MBKeyboard {
+
+void install();
+
+void markPage(QWidget *page);
+// Gives the focus to the first shown page under `within` (`within` itself
+// included); false when there is none. When `windowOpens`, the next Tab goes
+// to the window's first control and Shift+Tab to its last, as though nothing
+// had the focus yet; otherwise Tab goes on into the page.
+bool focusPage(QWidget *within, bool windowOpens = false);
+
+void guardFocus(QWidget *control);
+
+// Scrolls every scroll area around `widget` so that it shows: whole when it
+// fits, else from its top-left corner.
+void showInView(QWidget *widget);
+
+} // namespace MBKeyboard

@@ -1,9 +1,15 @@
 #include "look/kit/MBLink.h"
 
+#include "look/kit/MBFocusRing.h"
 #include "look/kit/MBLinks.h"
+#include "look/kit/MBZoom.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 MBLink::MBLink(const QString &title, const QUrl &url, QWidget *parent)
     : MBLink(title, url.toString(QUrl::FullyEncoded), parent)
@@ -11,7 +17,7 @@ MBLink::MBLink(const QString &title, const QUrl &url, QWidget *parent)
 }
 
 MBLink::MBLink(const QString &title, const QString &url, QWidget *parent)
-    : QLabel(parent), m_url(url)
+    : QLabel(parent), m_url(url), m_zoom(MBZoomScope::current())
 {
     setTextFormat(Qt::PlainText);
     setText(title);
@@ -22,6 +28,9 @@ MBLink::MBLink(const QString &title, const QString &url, QWidget *parent)
     setAccessibleDescription(url);
     setForegroundRole(QPalette::Link);
     setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    // Room for the focus ring around the text.
+    const int pad = int(std::ceil(3 * m_zoom));
+    setContentsMargins(pad, pad, pad, pad);
 }
 
 void MBLink::activate()
@@ -52,6 +61,16 @@ void MBLink::keyPressEvent(QKeyEvent *event)
     default:
         QLabel::keyPressEvent(event);
     }
+}
+
+void MBLink::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    const QRectF r(rect());
+    MBFocusRing::paint(p, r, std::min(r.height() / 2, 6 * m_zoom), palette().color(QPalette::Link), m_zoom);
 }
 
 void MBLink::enterEvent(QEnterEvent *event)
@@ -89,8 +108,8 @@ void MBLink::changeEvent(QEvent *event)
 
 void MBLink::restyle()
 {
-    // Underlined while pointed at or focused, so keyboard users see where
-    // they are.
+    // Underlined while pointed at or focused (and ringed while focused), so
+    // keyboard users see where they are.
     QFont f = font();
     const bool underline = m_hover || hasFocus();
     if (f.underline() != underline) {

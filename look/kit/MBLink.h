@@ -1,6 +1,7 @@
 #pragma once
 // A line of link text: plain text in the surroundings' link colour that opens
-// its address through MBLinks when clicked or activated from the keyboard.
+// its address through MBLinks when clicked or activated from the keyboard
+// (Return, Enter or Space). Focused, it is ringed in the link colour.
 
 #include <QLabel>
 #include <QUrl>
@@ -24,6 +25,7 @@ Q_SIGNALS:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -34,5 +36,6 @@ private:
     void restyle();
 
     QString m_url;
+    double m_zoom;
     bool m_hover = false;
 };

@@ -1,5 +1,6 @@
 #include "look/kit/MBRebuildHost.h"
 
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/Prefs.h"
 
@@ -120,13 +121,20 @@ void MBRebuildHost::rebuildNow()
     m_identity = currentIdentity();
     QWidget *old = m_content;
     // A control used from the keyboard keeps the focus across the rebuild
-    // (choosing a text size or zoom with the arrow keys, for instance).
+    // (choosing a text size or zoom with the arrow keys, for instance); when
+    // it is not there any more, the new content's page takes it.
     const FocusPath focus = focusPath(old);
     m_content = nullptr;
-    retire(m_layout, old);
     ++m_rebuilds;
     buildContent();
     Q_EMIT rebuilt();
-    if (QWidget *again = follow(m_content, focus))
-        again->setFocus(Qt::TabFocusReason);
+    if (!focus.isEmpty()) {
+        if (QWidget *again = follow(m_content, focus))
+            again->setFocus(Qt::TabFocusReason);
+        else
+            MBKeyboard::focusPage(m_content);
+    }
+    // The old content goes last: had it the focus still, Qt would pass it to
+    // the next control in the window.
+    retire(m_layout, old);
 }

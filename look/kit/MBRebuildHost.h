@@ -4,7 +4,8 @@
 // scheduled once on the next turn of the event loop, so a widget inside the
 // content may write a watched key from its own signal; the old content goes
 // with deleteLater(). The widget that had the focus in the old content gives
-// it to the widget at the same place in the new one.
+// it to the widget at the same place in the new one, or else to the new
+// content's page (MBKeyboard::markPage).
 
 #include <QByteArray>
 #include <QList>
@@ -52,7 +53,8 @@ public:
 Q_SIGNALS:
     // The old content is about to go.
     void aboutToRebuild();
-    // The new content is in place.
+    // The new content is in place (the old one goes right after, once the
+    // focus has moved to the new one).
     void rebuilt();
 
 protected:

@@ -66,7 +66,7 @@ private:
 } // namespace
 
 MBSearchField::MBSearchField(const QString &prompt, const QString &text, QWidget *parent)
-    : QWidget(parent)
+    : QWidget(parent), m_zoom(MBZoomScope::current())
 {
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(ipx(12), ipx(7), ipx(12), ipx(7));
@@ -95,6 +95,7 @@ MBSearchField::MBSearchField(const QString &prompt, const QString &text, QWidget
         Q_EMIT textChanged(t);
     });
     connect(m_clear, &QAbstractButton::clicked, this, [this] { m_edit->clear(); });
+    MBFocusRing::repaintWithFocus(this, m_edit);
 }
 
 QString MBSearchField::text() const { return m_edit->text(); }
@@ -148,4 +149,6 @@ void MBSearchField::paintEvent(QPaintEvent *)
     rim.setColorAt(0.0, QColor::fromRgbF(0, 0, 0, 0.6f));
     rim.setColorAt(1.0, QColor::fromRgbF(1, 1, 1, 0.25f));
     MBPanel::strokeInside(p, r, r.height() / 2.0, QPen(QBrush(rim), 1.0));
+    if (m_edit->hasFocus())
+        MBFocusRing::paint(p, r, r.height() / 2.0, MRBYKitHost::theme().accent, m_zoom);
 }

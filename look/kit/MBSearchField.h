@@ -1,7 +1,8 @@
 #pragma once
 // The kit's search field: a magnifying glass, a borderless text field with
 // its placeholder, and a clear button while there is any text, in a dark
-// capsule well. The caller follows the text through textChanged().
+// capsule well, ringed while the field has the focus. The caller follows the
+// text through textChanged().
 
 #include <QWidget>
 
@@ -37,5 +38,6 @@ private:
 
     QLineEdit *m_edit;
     QAbstractButton *m_clear;
+    double m_zoom;
     MBSymbolView *m_glass;
 };

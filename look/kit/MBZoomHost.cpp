@@ -1,7 +1,9 @@
 #include "look/kit/MBZoomHost.h"
 
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBZoom.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -56,8 +58,6 @@ MBZoomHost::MBZoomHost(MBRebuildHost::Builder build, QSizeF minSize, QWidget *pa
             [this] { m_pinnedFocus = MBRebuildHost::focusPath(m_pinned); });
     connect(m_host, &MBRebuildHost::rebuilt, this, [this] {
         takePinned();
-        if (QWidget *again = MBRebuildHost::follow(m_pinned, m_pinnedFocus))
-            again->setFocus(Qt::TabFocusReason);
         m_pinnedFocus.clear();
         applyMinimum();
         scrollHome();
@@ -71,22 +71,25 @@ void MBZoomHost::markPinned(QWidget *widget) { widget->setProperty(kPinned, true
 
 void MBZoomHost::takePinned()
 {
-    // The previous content's pinned part goes with it.
-    if (m_pinned)
-        MBRebuildHost::retire(m_pinnedSlot, m_pinned);
+    QPointer<QWidget> old = m_pinned;
     m_pinned = nullptr;
-    QWidget *content = m_host->content();
-    if (!content)
-        return;
-    for (QWidget *w : content->findChildren<QWidget *>()) {
-        if (!w->property(kPinned).toBool())
-            continue;
-        m_pinnedSlot->addWidget(w);
-        w->installEventFilter(this);
-        w->show();
-        m_pinned = w;
-        return;
+    if (QWidget *content = m_host->content()) {
+        for (QWidget *w : content->findChildren<QWidget *>()) {
+            if (!w->property(kPinned).toBool())
+                continue;
+            m_pinnedSlot->addWidget(w);
+            w->installEventFilter(this);
+            w->show();
+            m_pinned = w;
+            break;
+        }
     }
+    if (QWidget *again = MBRebuildHost::follow(m_pinned, m_pinnedFocus))
+        again->setFocus(Qt::TabFocusReason);
+    // The previous content's pinned part goes with it, once the focus it
+    // held has a new place.
+    if (old)
+        MBRebuildHost::retire(m_pinnedSlot, old);
 }
 
 QSizeF MBZoomHost::logicalSize(QSizeF space, QSizeF minSize, double z)
@@ -118,6 +121,10 @@ void MBZoomHost::scrollHome()
         QScrollBar *v = self->m_scroll->verticalScrollBar();
         h->setValue(h->minimum());
         v->setValue(v->minimum());
+        // The focused control stays in view.
+        QWidget *focus = QApplication::focusWidget();
+        if (focus && self->m_host->isAncestorOf(focus))
+            MBKeyboard::showInView(focus);
     };
     home();
     // Layouts settle over a few turns of the event loop; come back home then.

@@ -138,12 +138,6 @@ public:
     }
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if (!mbClickOnReturn(this, event))
-            QAbstractButton::keyPressEvent(event);
-    }
-
     void paintEvent(QPaintEvent *) override
     {
         const MBKitTheme k = MRBYKitHost::theme();
@@ -298,6 +292,8 @@ MRBYHelpViewer::MRBYHelpViewer(const std::optional<QString> &initialTopic, QWidg
 
     // Right: the page.
     m_pageScroll = plainScrollArea(nullptr);
+    // The topic's text is the page the focus goes to when the window opens.
+    MBKeyboard::markPage(m_pageScroll);
     auto *rightPanel = new MBPanel(m_pageScroll, 22, 20);
     row->addWidget(rightPanel, 1);
 

@@ -1,5 +1,6 @@
 #include "look/kit/MRBYKit.h"
 
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MRBYHelp.h"
 #include "look/kit/MRBYKitHost.h"
 #include "look/kit/MRBYThemes.h"
@@ -12,6 +13,7 @@ void install(const std::optional<QString> &appName, const QList<MRBYHelpTopic> &
     MRBYKitHost::setAppName(appName.value_or(productName));
     MRBYHelp::setTopics(helpTopics);
     MRBYThemes::registerThemes(extraThemes);
+    MBKeyboard::install();
 }
 
 } // namespace MRBYKit

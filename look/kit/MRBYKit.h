@@ -1,6 +1,7 @@
 #pragma once
 // The kit's entry point: the application installs its name, help topics and
-// extra themes once at start-up.
+// extra themes once at start-up (and with them the kit's keyboard handling,
+// MBKeyboard).
 
 #include "look/kit/MRBYHelpTopic.h"
 #include "look/kit/MRBYTheme.h"

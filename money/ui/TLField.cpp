@@ -2,6 +2,7 @@
 
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBFocusRing.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBZoom.h"
 
@@ -22,6 +23,7 @@ TLField::TLField(const QString &placeholder, std::optional<double> width, QWidge
     layout->setContentsMargins(ipx(12), ipx(8), ipx(12), ipx(8));
     layout->addWidget(m_edit);
     setFocusProxy(m_edit);
+    MBFocusRing::repaintWithFocus(this, m_edit);
     if (width)
         setFixedWidth(qRound(tlPx(*width)));
     setSizePolicy(width ? QSizePolicy::Fixed : QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -55,4 +57,6 @@ void TLField::paintEvent(QPaintEvent *)
     painter.setBrush(fill);
     painter.drawPath(MBPanel::shape(box, radius));
     MBPanel::strokeInside(painter, box, radius, QPen(palette.border, outlineWidth() * m_zoom));
+    if (m_edit->hasFocus())
+        MBFocusRing::paint(painter, box, radius, palette.accent, m_zoom);
 }

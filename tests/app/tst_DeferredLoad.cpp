@@ -3,12 +3,14 @@
 // first paint.
 
 #include "app/AppModel.h"
+#include "app/Opener.h"
 #include "app/ScreenHost.h"
 #include "app/StatePicker.h"
 #include "app/TLSetup.h"
 #include "look/kit/Prefs.h"
 #include "screens/HomeView.h"
 
+#include <QApplication>
 #include <QMainWindow>
 #include <QtTest>
 
@@ -40,6 +42,15 @@ private Q_SLOTS:
         // Asking for the loaded model loads nothing again.
         QCOMPARE(&AppModel::shared(), &model);
         QVERIFY(qobject_cast<HomeView *>(host->current()));
+
+        // The focus is on the page, not on "Call 911": Return and Space open nothing.
+        QStringList opened;
+        Opener::replace([&opened](const QString &url) { opened << url; });
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTRY_VERIFY(host->current()->isAncestorOf(QApplication::focusWidget()));
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(opened, QStringList());
         delete window;
     }
 };

@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "FocusSupport.h"
 
 #include "app/AppMenus.h"
 #include "app/EmergencyBar.h"
@@ -73,45 +74,12 @@ private:
         *main = window->findChild<MainWindow *>();
         return *main ? std::move(window) : nullptr;
     }
-    // The widgets Tab stops at, in order, from the window's start.
-    static QList<QWidget *> tabStops(QWidget *window)
-    {
-        QList<QWidget *> stops;
-        for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
-            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && w->isEnabled()
-                && !stops.contains(w))
-                stops << w;
-        }
-        return stops;
-    }
-
-    // Stops whose look does not change when they take the focus.
-    static QStringList invisibleStops(QWidget *window)
-    {
-        QStringList out;
-        for (QWidget *w : tabStops(window)) {
-            if (w->hasFocus())
-                window->setFocus();
-            QCoreApplication::processEvents();
-            const QImage before = w->grab().toImage();
-            w->setFocus(Qt::TabFocusReason);
-            QCoreApplication::processEvents();
-            if (w->grab().toImage() == before)
-                out << QString::fromLatin1(w->metaObject()->className()) + u' ' + w->objectName()
-                        + u' ' + w->accessibleName();
-        }
-        return out;
-    }
-
     static int rightEdge(QWidget *w, QWidget *in) { return w->mapTo(in, QPoint(w->width(), 0)).x(); }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        Prefs::shared().clear();
-        // The kit as the application installs it (themes, help opener).
-        TLSetup::configure();
-        m_model = appfixture::makeModel(m_dir.path());
+        m_model = appfixture::makeAppModel(m_dir.path());
         QVERIFY(m_model && m_model->data());
         Opener::replace([this](const QString &url) { m_opened << url; });
     }
@@ -260,7 +228,7 @@ private Q_SLOTS:
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         const auto checkOrder = [&] {
-            const QList<QWidget *> stops = tabStops(window.get());
+            const QList<QWidget *> stops = focussupport::tabStops(window.get());
             QVERIFY(stops.size() > 8);
             for (int i = 0; i < 4; ++i)
                 QCOMPARE(stops.at(i), main->emergencyBar()->buttons().at(i));
@@ -286,13 +254,13 @@ private Q_SLOTS:
         QTest::qWait(20);
         main = window->findChild<MainWindow *>();
         checkOrder();
-        const QStringList unseen = invisibleStops(window.get());
+        const QStringList unseen = focussupport::invisibleStops(window.get());
         QVERIFY2(unseen.isEmpty(), qPrintable(unseen.join(u", ")));
 
         TLHelpWindow::show(QStringLiteral("start"));
         QWidget *help = TLHelpWindow::window();
         QVERIFY(QTest::qWaitForWindowExposed(help));
-        const QStringList unseenInHelp = invisibleStops(help);
+        const QStringList unseenInHelp = focussupport::invisibleStops(help);
         QVERIFY2(unseenInHelp.isEmpty(), qPrintable(unseenInHelp.join(u", ")));
         help->close();
     }
@@ -367,24 +335,6 @@ private Q_SLOTS:
         for (EmergencyButton *b : help->findChild<EmergencyBar *>()->buttons())
             QCOMPARE(b->size(), b->sizeHint());
         help->close();
-    }
-
-    // Return presses a focused emergency button or sidebar row, as Space does.
-    void returnActivatesButtonsAndRows()
-    {
-        MainWindow window(*m_model);
-        window.resize(1060, 800);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        EmergencyButton *call211 = window.emergencyBar()->buttons().last();
-        QTest::keyClick(call211, Qt::Key_Return);
-        QCOMPARE(m_opened, QStringList{"tel:211"});
-        QTest::keyClick(window.emergencyBar()->buttons().first(), Qt::Key_Enter);
-        QCOMPARE(m_opened, (QStringList{"tel:211", "tel:911"}));
-        SidebarRow *myList = window.sidebar()->rows().at(2 + 12);
-        QCOMPARE(myList->title(), QStringLiteral("My List"));
-        QTest::keyClick(myList, Qt::Key_Return);
-        QCOMPARE(m_model->screen(), Screen(Screen::myList));
     }
 
     void hostShowsTheScreenOfTheModel()

@@ -38,9 +38,7 @@ class tst_DataCheckedView : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        Prefs::shared().clear();
-        TLSetup::configure();
-        m_model = appfixture::makeModel(m_dir.path());
+        m_model = appfixture::makeAppModel(m_dir.path());
         QVERIFY(m_model && m_model->data());
     }
 

@@ -1,0 +1,434 @@
+// The keyboard as a person uses it in the application's window: keys go to
+// the focused widget, and after each step the test reads where the focus is,
+// what was opened and what is painted.
+
+#include "AppFixture.h"
+#include "FocusSupport.h"
+#include "Shots.h"
+
+#include "app/EmergencyBar.h"
+#include "app/EmergencyButton.h"
+#include "app/MainWindow.h"
+#include "app/Opener.h"
+#include "app/ScreenHost.h"
+#include "app/Sidebar.h"
+#include "app/StatePicker.h"
+#include "app/TLHelpWindow.h"
+#include "data/FavoritesStore.h"
+#include "data/Listing.h"
+#include "look/app/TLPrefs.h"
+#include "look/app/TLThemes.h"
+#include "look/kit/MBLink.h"
+#include "look/kit/MBLinks.h"
+#include "look/kit/MBZoomHost.h"
+#include "look/kit/MRBYHelpViewer.h"
+#include "screens/Tile.h"
+#include "screens/ToggleBox.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QMainWindow>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+using focussupport::describe;
+
+class tst_KeyboardFocus;
+// What a person does in the window, and what shows that it worked.
+using Step = std::function<void(tst_KeyboardFocus &, QMainWindow *)>;
+using Check = std::function<bool(tst_KeyboardFocus &, QMainWindow *)>;
+using Find = std::function<QWidget *(QMainWindow *)>;
+Q_DECLARE_METATYPE(Step)
+Q_DECLARE_METATYPE(Check)
+
+class tst_KeyboardFocus : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<AppModel> m_model;
+    QStringList m_opened;
+
+    static QWidget *focus() { return QApplication::focusWidget(); }
+
+    // A key on the focused widget, as the keyboard sends it.
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QVERIFY2(focus(), "nothing has the keyboard focus");
+        QTest::keyClick(focus(), key, modifiers);
+    }
+
+    // The application's window as it starts, shown and active.
+    std::unique_ptr<QMainWindow> start(QSize size = QSize(1280, 880))
+    {
+        std::unique_ptr<QMainWindow> window(TLSetup::makeMainWindow(*m_model));
+        window->resize(size);
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            return nullptr;
+        QTest::qWait(30);
+        return window;
+    }
+
+    static MainWindow *mainOf(QMainWindow *w) { return w->findChild<MainWindow *>(); }
+    static QWidget *screenOf(QMainWindow *w) { return mainOf(w)->screenHost()->current(); }
+
+    template<typename T = QWidget>
+    static T *shown(QMainWindow *w, const std::function<bool(T *)> &which)
+    {
+        for (T *t : w->findChildren<T *>())
+            if (t->isVisible() && which(t))
+                return t;
+        return nullptr;
+    }
+    static QWidget *named(QMainWindow *w, const char *name)
+    {
+        return shown<QWidget>(w, [name](QWidget *t) { return t->objectName() == QLatin1String(name); });
+    }
+    static QWidget *tile(QMainWindow *w, bool urgent)
+    {
+        return shown<Tile>(w, [urgent](Tile *t) { return t->prominent() == urgent; });
+    }
+    static QWidget *chapterTile(QMainWindow *w)
+    {
+        return shown<Tile>(w, [](Tile *t) { return t->title().startsWith(u"Survival Guide"); });
+    }
+
+    static Step go(Screen screen, const QString &search = {}, const QString &state = {})
+    {
+        return [=](tst_KeyboardFocus &t, QMainWindow *) {
+            t.m_model->setStateCode(state);
+            t.m_model->setSearchText(search);
+            t.m_model->setScreen(screen);
+        };
+    }
+    // Gives the found control the focus as Tab would and presses `key` there.
+    static Step pressOn(const Find &find, Qt::Key key)
+    {
+        return [=](tst_KeyboardFocus &, QMainWindow *w) {
+            QWidget *control = find(w);
+            QVERIFY(control);
+            if (control != focus())
+                control->setFocus(Qt::TabFocusReason);
+            QTRY_COMPARE(focus(), control);
+            press(key);
+        };
+    }
+
+    // The focus is on the shown screen, and Return then Space there open
+    // nothing: no call, no text, no link.
+    void checkSafeFocus(QMainWindow *w)
+    {
+        QTRY_VERIFY2(focus() && (focus() == screenOf(w) || screenOf(w)->isAncestorOf(focus())),
+                     qPrintable(describe(focus())));
+        press(Qt::Key_Return);
+        press(Qt::Key_Space);
+        QTest::qWait(20);
+        QCOMPARE(m_opened, QStringList());
+        QVERIFY2(!qobject_cast<EmergencyButton *>(focus()), qPrintable(describe(focus())));
+    }
+
+    static bool partlyHidden(QWidget *w) { return w->visibleRegion() != QRegion(w->rect()); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_model = appfixture::makeAppModel(m_dir.path());
+        QVERIFY(m_model && m_model->data());
+        Opener::replace([this](const QString &url) { m_opened << url; });
+        MBLinks::setOpener([this](const QString &url) { m_opened << url; });
+    }
+
+    void init()
+    {
+        m_opened.clear();
+        Prefs::shared().clear();
+        MBZoom::setValue(1.0);
+        go(Screen::home)(*this, nullptr);
+        m_model->setGuideChapter(1);
+        m_model->setSearchAllStates(false);
+    }
+
+    // At start the page has the focus: Return and Space do nothing there,
+    // the first Tab reaches "Call 911", and Return there calls, once while
+    // held. The help window opens the same way.
+    void startLeavesTheFocusOnThePage()
+    {
+        const auto window = start(QSize(1060, 700));
+        QVERIFY(window);
+        checkSafeFocus(window.get());
+        // Space scrolled the page; End takes it to its end.
+        auto *page = qobject_cast<QAbstractScrollArea *>(focus());
+        QVERIFY2(page, qPrintable(describe(focus())));
+        QVERIFY(page->verticalScrollBar()->value() > 0);
+        press(Qt::Key_End);
+        QCOMPARE(page->verticalScrollBar()->value(), page->verticalScrollBar()->maximum());
+        press(Qt::Key_Tab);
+        QCOMPARE(focus(), mainOf(window.get())->emergencyBar()->buttons().first());
+        QTest::keyPress(focus(), Qt::Key_Return);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(focus(), &repeat);
+        QCOMPARE(m_opened, QStringList{"tel:911"});
+
+        m_opened.clear();
+        TLHelpWindow::show(QStringLiteral("start"));
+        QWidget *help = TLHelpWindow::window();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QTRY_VERIFY(help->findChild<MRBYHelpViewer *>()->isAncestorOf(focus()));
+        press(Qt::Key_Return);
+        press(Qt::Key_Space);
+        press(Qt::Key_Tab);
+        QCOMPARE(m_opened, QStringList());
+        QCOMPARE(focus(), help->findChild<EmergencyBar *>()->buttons().first());
+        help->close();
+    }
+
+    // After each way of moving to another screen, or of rebuilding it, the
+    // focus is on the new page; Return then Space there open nothing, and
+    // Tab goes on into the page when it has a control.
+    void navigationLeavesTheFocusOnThePage_data()
+    {
+        QTest::addColumn<Step>("prepare");
+        QTest::addColumn<Step>("step");
+        QTest::addColumn<int>("screen");
+        const Step none = [](tst_KeyboardFocus &, QMainWindow *) {};
+        const auto row = [](QMainWindow *w) { return mainOf(w)->sidebar()->rows().at(2 + 12); };
+        QTest::newRow("urgent tile") << none << pressOn([](QMainWindow *w) { return tile(w, true); }, Qt::Key_Return)
+                                     << int(Screen::urgent);
+        QTest::newRow("topic tile") << none << pressOn([](QMainWindow *w) { return tile(w, false); }, Qt::Key_Enter)
+                                    << int(Screen::category);
+        QTest::newRow("sidebar row") << none << pressOn(row, Qt::Key_Return) << int(Screen::myList);
+        QTest::newRow("topic to topic")
+            << go(Screen::forCategory(AppCategory::food), {}, QStringLiteral("CO"))
+            << pressOn([](QMainWindow *w) { return mainOf(w)->sidebar()->rows().at(3); }, Qt::Key_Return)
+            << int(Screen::category);
+        QTest::newRow("tip's Open") << go(Screen::money, {}, QStringLiteral("CO"))
+                                    << pressOn([](QMainWindow *w) { return named(w, "openTopic"); }, Qt::Key_Return)
+                                    << int(Screen::category);
+        QTest::newRow("chapter tile") << go(Screen::search, QStringLiteral("water"))
+                                      << pressOn(chapterTile, Qt::Key_Return) << int(Screen::guide);
+        QTest::newRow("menu shortcut") << none << Step([](tst_KeyboardFocus &, QMainWindow *) {
+            press(Qt::Key_2, Qt::ControlModifier);
+        }) << int(Screen::myList);
+        QTest::newRow("zoom shortcut") << none << Step([](tst_KeyboardFocus &, QMainWindow *w) {
+            press(Qt::Key_Equal, Qt::ControlModifier);
+            QTRY_COMPARE(w->findChild<MBZoomHost *>()->zoom(), 1.15);
+        }) << int(Screen::home);
+        QTest::newRow("theme, a tile focused") << none << Step([](tst_KeyboardFocus &, QMainWindow *w) {
+            tile(w, false)->setFocus(Qt::TabFocusReason);
+            MRBYThemes::setCurrentID(TLThemes::emberID);
+        }) << int(Screen::home);
+        QTest::newRow("text size") << go(Screen::search) << Step([](tst_KeyboardFocus &, QMainWindow *) {
+            Prefs::shared().setInteger(TLPrefs::textSizeKey, 2);
+        }) << int(Screen::search);
+        QTest::newRow("focused card goes")
+            << go(Screen::search, QStringLiteral("food bank"), QStringLiteral("CO"))
+            << Step([](tst_KeyboardFocus &t, QMainWindow *w) {
+                   named(w, "reportProblem")->setFocus(Qt::TabFocusReason);
+                   t.m_model->setSearchText(QStringLiteral("zzzz"));
+               })
+            << int(Screen::search);
+    }
+
+    void navigationLeavesTheFocusOnThePage()
+    {
+        QFETCH(Step, prepare);
+        QFETCH(Step, step);
+        QFETCH(int, screen);
+        prepare(*this, nullptr);
+        const auto window = start();
+        QVERIFY(window);
+        step(*this, window.get());
+        QTRY_COMPARE(int(m_model->screen().value()), screen);
+        QTest::qWait(50);
+        checkSafeFocus(window.get());
+        ScreenHost *host = mainOf(window.get())->screenHost();
+        const QList<QWidget *> stops = focussupport::tabStops(window.get());
+        const bool pageHasStops =
+            std::any_of(stops.begin(), stops.end(), [host](QWidget *s) { return host->isAncestorOf(s); });
+        press(Qt::Key_Tab);
+        QVERIFY2(host->isAncestorOf(focus()) || !pageHasStops, qPrintable(describe(focus())));
+    }
+
+    // Back from another window the focus is where it was, on an emergency
+    // button only when the person had put it there.
+    void windowSwitchKeepsThePersonsChoice()
+    {
+        const auto window = start();
+        QVERIFY(window);
+        QWidget other;
+        const auto awayAndBack = [&](const std::function<void()> &meanwhile) {
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            meanwhile();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        };
+        awayAndBack([this] { m_model->setScreen(Screen::myList); });
+        checkSafeFocus(window.get());
+        for (int i = 0; i < 2; ++i)
+            press(Qt::Key_Tab);
+        QWidget *call988 = mainOf(window.get())->emergencyBar()->buttons().at(1);
+        QCOMPARE(focus(), call988);
+        awayAndBack([] {});
+        QCOMPARE(focus(), call988);
+    }
+
+    // Every control that Space presses, Return and Enter press too.
+    void returnAndEnterPressLikeSpace_data()
+    {
+        QTest::addColumn<Step>("prepare");
+        QTest::addColumn<Step>("act");
+        QTest::addColumn<Check>("done");
+        const Step none = [](tst_KeyboardFocus &, QMainWindow *) {};
+        const auto screenIs = [](Screen s) { return Check([s](tst_KeyboardFocus &t, QMainWindow *) { return t.m_model->screen() == s; }); };
+        const auto chapterIs = [](int n) { return Check([n](tst_KeyboardFocus &t, QMainWindow *) { return t.m_model->guideChapter() == n; }); };
+        const Find picker = [](QMainWindow *w) { return mainOf(w)->sidebar()->statePicker()->comboBox(); };
+        struct Kind {
+            const char *name;
+            Step prepare;
+            Find control;
+            Check done;
+        };
+        const QList<Kind> kinds = {
+            {"urgent tile", none, [](QMainWindow *w) { return tile(w, true); }, screenIs(Screen::forNeed(UrgentNeed::food))},
+            {"topic tile", none, [](QMainWindow *w) { return tile(w, false); }, screenIs(Screen::forCategory(AppCategory::food))},
+            {"button", none, [](QMainWindow *w) { return named(w, "talkToSomeone"); }, screenIs(Screen::forNeed(UrgentNeed::talk))},
+            {"sidebar row", none, [](QMainWindow *w) { return mainOf(w)->sidebar()->rows().at(1); }, screenIs(Screen::search)},
+            {"search's chapter tile", go(Screen::search, QStringLiteral("water")), chapterTile, screenIs(Screen::guide)},
+            {"guide's chapter row", go(Screen::guide), [](QMainWindow *w) { return named(w, "guideChapter-5"); }, chapterIs(5)},
+            {"guide's next button", go(Screen::guide), [](QMainWindow *w) { return named(w, "guideNext"); }, chapterIs(2)},
+            {"guide's source link", go(Screen::guide), [](QMainWindow *w) { return named(w, "guideSource"); },
+             Check([](tst_KeyboardFocus &t, QMainWindow *) { return t.m_opened.size() == 1; })},
+            {"check box", go(Screen::search, QStringLiteral("food"), QStringLiteral("CO")),
+             [](QMainWindow *w) { return shown<ToggleBox>(w, [](ToggleBox *) { return true; }); },
+             Check([](tst_KeyboardFocus &t, QMainWindow *) { return t.m_model->searchAllStates(); })},
+            {"plain button", go(Screen::search, QStringLiteral("food")), [](QMainWindow *w) { return named(w, "clearSearch"); },
+             Check([](tst_KeyboardFocus &t, QMainWindow *) { return t.m_model->searchText().isEmpty(); })},
+            {"pop-up", none, picker,
+             Check([](tst_KeyboardFocus &, QMainWindow *w) { return mainOf(w)->sidebar()->statePicker()->comboBox()->view()->isVisible(); })},
+            {"pop-up's item", none,
+             [picker](QMainWindow *w) {
+                 static_cast<QComboBox *>(picker(w))->showPopup();
+                 QTest::qWait(50);
+                 QTest::keyClick(focus(), Qt::Key_Down);
+                 return focus();
+             },
+             Check([](tst_KeyboardFocus &t, QMainWindow *) { return !t.m_model->stateCode().isEmpty(); })},
+            {"emergency button", none, [](QMainWindow *w) { return mainOf(w)->emergencyBar()->buttons().at(3); },
+             Check([](tst_KeyboardFocus &t, QMainWindow *) { return t.m_opened == QStringList{"tel:211"}; })},
+        };
+        for (const Kind &kind : kinds) {
+            QTest::addRow("%s, Return", kind.name) << kind.prepare << pressOn(kind.control, Qt::Key_Return) << kind.done;
+            QTest::addRow("%s, Enter", kind.name) << kind.prepare << pressOn(kind.control, Qt::Key_Enter) << kind.done;
+        }
+    }
+
+    void returnAndEnterPressLikeSpace()
+    {
+        QFETCH(Step, prepare);
+        QFETCH(Step, act);
+        QFETCH(Check, done);
+        prepare(*this, nullptr);
+        const auto window = start();
+        QVERIFY(window);
+        act(*this, window.get());
+        QVERIFY(!QTest::currentTestFailed());
+        QTRY_VERIFY(done(*this, window.get()));
+    }
+
+    // A control that takes the focus from the keyboard scrolls into view:
+    // the sidebar's state picker, the first control of a page.
+    void focusedControlScrollsIntoView_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("100 %") << 1.0;
+        QTest::newRow("200 %") << 2.0;
+    }
+
+    void focusedControlScrollsIntoView()
+    {
+        QFETCH(double, zoom);
+        MBZoom::setValue(zoom);
+        go(Screen::forCategory(AppCategory::food), {}, QStringLiteral("CO"))(*this, nullptr);
+        const auto window = start(QSize(820, 560));
+        QVERIFY(window);
+        MainWindow *main = mainOf(window.get());
+        const auto toEnd = [](QWidget *in) {
+            for (QScrollArea *area : in->findChildren<QScrollArea *>())
+                area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+        };
+        QComboBox *picker = main->sidebar()->statePicker()->comboBox();
+        toEnd(main->sidebar());
+        QTRY_VERIFY(partlyHidden(picker));
+        main->emergencyBar()->buttons().last()->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Tab);
+        QCOMPARE(focus(), picker);
+        QTRY_VERIFY(!partlyHidden(picker));
+
+        toEnd(main->screenHost());
+        main->sidebar()->creditLink()->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Tab);
+        QVERIFY2(main->screenHost()->isAncestorOf(focus()), qPrintable(describe(focus())));
+        QTRY_VERIFY2(!partlyHidden(focus()), qPrintable(describe(focus())));
+    }
+
+    // Every Tab stop shows a ring when it has the focus, in a dark theme, in
+    // high contrast and at 200 %; an emergency button also after a click.
+    // Pictures of one focused control each, for a person to look at.
+    void focusedControlsShowTheirRing_data()
+    {
+        QTest::addColumn<Step>("prepare");
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<double>("zoom");
+        const QString co = QStringLiteral("CO");
+        QTest::newRow("focus-home") << go(Screen::home) << TLThemes::emberID << 1.0;
+        QTest::newRow("focus-topic") << go(Screen::forCategory(AppCategory::food), {}, co) << TLThemes::highContrastID << 1.0;
+        QTest::newRow("focus-search") << go(Screen::search, QStringLiteral("food"), co) << TLThemes::emberID << 2.0;
+        QTest::newRow("focus-my-list") << Step([co](tst_KeyboardFocus &t, QMainWindow *) {
+            t.m_model->setStateCode(co);
+            const Listing first = t.m_model->listings(UrgentNeed::food).first();
+            t.m_model->favorites()->add(first.uid, first.name);
+            t.m_model->setScreen(Screen::myList);
+        }) << TLThemes::highContrastID << 1.0;
+        QTest::newRow("focus-money") << go(Screen::money, {}, co) << TLThemes::warmID << 1.0;
+        QTest::newRow("focus-guide") << go(Screen::guide) << TLThemes::warmID << 1.0;
+        QTest::newRow("focus-sheet") << go(Screen::sheet, {}, co) << TLThemes::warmID << 1.0;
+        QTest::newRow("focus-videos") << go(Screen::videos) << TLThemes::warmID << 1.0;
+    }
+
+    void focusedControlsShowTheirRing()
+    {
+        QFETCH(Step, prepare);
+        QFETCH(QString, theme);
+        QFETCH(double, zoom);
+        shots::setLook(theme, 0, zoom);
+        prepare(*this, nullptr);
+        const auto window = start(QSize(1280, 800));
+        QVERIFY(window);
+        QTest::qWait(100);
+        const QStringList unseen = focussupport::invisibleStops(window.get());
+        QVERIFY2(unseen.isEmpty(), qPrintable(unseen.join(u", ")));
+        EmergencyButton *call988 = mainOf(window.get())->emergencyBar()->buttons().at(1);
+        screenOf(window.get())->setFocus();
+        const QImage before = call988->grab().toImage();
+        QTest::mouseClick(call988, Qt::LeftButton, {}, call988->rect().center());
+        QCOMPARE(focus(), call988);
+        QVERIFY(call988->grab().toImage() != before);
+
+        QList<QWidget *> onPage = focussupport::tabStops(window.get());
+        onPage.removeIf([&](QWidget *s) { return !screenOf(window.get())->isAncestorOf(s); });
+        QVERIFY(!onPage.isEmpty());
+        onPage.at(std::min<qsizetype>(onPage.size() - 1, 2))->setFocus(Qt::TabFocusReason);
+        QVERIFY(shots::save(window.get()));
+    }
+};
+
+QTEST_MAIN(tst_KeyboardFocus)
+#include "tst_KeyboardFocus.moc"
