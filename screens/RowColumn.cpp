@@ -1,5 +1,6 @@
 #include "screens/RowColumn.h"
 
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBZoom.h"
 #include "screens/TLRender.h"
 
@@ -123,7 +124,11 @@ void RowColumn::focusNear(qsizetype index)
     for (qsizetype i = std::min(index, n) - 1; i >= 0; --i)
         if (take(i))
             return;
-    // No control left in the column: the focus stays with the column.
+    // No control left in the column: the page around it takes the focus, so
+    // Tab goes on into the page rather than round to the emergency bar.
+    for (QWidget *a = parentWidget(); a; a = a->parentWidget())
+        if (MBKeyboard::focusPage(a))
+            return;
     setFocus(Qt::OtherFocusReason);
 }
 

@@ -84,7 +84,7 @@ private:
     // another list (a widget keeps its place in the window's chain).
     void orderTabs(qsizetype from);
     // Gives the focus to the first control of the row at `index`, else of
-    // the nearest row below, else above, else to the column.
+    // the nearest row below, else above, else to the page around the column.
     void focusNear(qsizetype index);
     void prune();
 

@@ -359,7 +359,9 @@ private Q_SLOTS:
                 QCOMPARE(rowOf(rows, QApplication::focusWidget()),
                          rows->shownRows().at(std::min<qsizetype>(place, rows->built() - 1)));
         }
-        QCOMPARE(QApplication::focusWidget(), rows);
+        // The list is empty: the page around it has the focus, not the bar.
+        QWidget *page = QApplication::focusWidget();
+        QVERIFY(page && page->isAncestorOf(rows));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(m_opened.isEmpty());
     }
