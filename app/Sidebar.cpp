@@ -112,7 +112,7 @@ void SidebarRow::paintEvent(QPaintEvent *)
                            m_zoom);
 }
 
-Sidebar::Sidebar(AppModel &model, QWidget *parent) : QWidget(parent), m_model(model)
+Sidebar::Sidebar(AppModel &model, QWidget *parent) : QWidget(parent), m_model(model), m_revealMargin(ipx(8))
 {
     setObjectName(QStringLiteral("sidebar"));
     const TLPalette palette = TLPalette::current();
@@ -204,7 +204,7 @@ void Sidebar::refreshHighlight()
     // A row chosen from a menu or shortcut comes into view (once the
     // sidebar is laid out; it starts at its top).
     if (selected && isVisible() && m_scroll->scrollArea())
-        m_scroll->scrollArea()->ensureWidgetVisible(selected, 0, ipx(8));
+        m_scroll->scrollArea()->ensureWidgetVisible(selected, 0, m_revealMargin);
 }
 
 QStringList Sidebar::highlightedTitles() const

@@ -91,6 +91,8 @@ void RowColumn::setRows(QList<Row> rows)
 
 void RowColumn::extendForView()
 {
+    // Also called from timers and scroll signals, outside the window's build.
+    MBZoomScope scope(m_zoom);
     if (TLRender::snapshotMode) {
         buildAll();
         return;

@@ -33,7 +33,7 @@ bool UrgentView::asksForState(UrgentNeed need)
 }
 
 UrgentView::UrgentView(AppModel &model, UrgentNeed need, QWidget *parent)
-    : QWidget(parent), m_model(model), m_need(need)
+    : QWidget(parent), m_model(model), m_need(need), m_zoom(MBZoomScope::current())
 {
     setObjectName(QStringLiteral("urgentView"));
     m_header = headerFor(need);
@@ -87,6 +87,7 @@ void UrgentView::setScreen(const Screen &screen)
     if (screen.value() != Screen::urgent || !need || *need == m_need)
         return;
     m_need = *need;
+    MBZoomScope scope(m_zoom);
     PageHeader *header = headerFor(m_need);
     m_page->replaceBlock(m_header, header);
     m_header = header;
