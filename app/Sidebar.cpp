@@ -64,7 +64,7 @@ SidebarRow::SidebarRow(const QString &title, const QString &icon, std::optional<
     symbol->setBoxWidth(px(22));
     symbol->setColorSource([this] {
         const TLPalette p = TLPalette::current();
-        return m_selected ? p.onAccent : p.accent;
+        return m_selected ? p.onAccent : p.accentIcon();
     });
     row->addWidget(symbol, 0, Qt::AlignVCenter);
 
@@ -108,7 +108,7 @@ void SidebarRow::paintEvent(QPaintEvent *)
         p.drawRoundedRect(QRectF(rect()), m_radius, m_radius);
     }
     if (hasFocus())
-        MBFocusRing::paint(p, QRectF(rect()), m_radius, m_selected ? palette.onAccent : palette.accent,
+        MBFocusRing::paint(p, QRectF(rect()), m_radius, m_selected ? palette.onAccent : palette.accentIcon(),
                            m_zoom);
 }
 

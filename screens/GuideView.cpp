@@ -89,7 +89,7 @@ protected:
         if (hasFocus()) {
             // Keyboard users see which row Space would open.
             MBPanel::strokeInside(p, r, m_radius,
-                                  QPen(m_shown ? palette.onAccent : palette.accent, 2 * m_zoom));
+                                  QPen(m_shown ? palette.onAccent : palette.accentIcon(), 2 * m_zoom));
         }
     }
 
@@ -241,7 +241,7 @@ Page *GuideView::buildPage(const GuideChapter &chapter)
     }
 
     QLabel *kicker = tlLabel(QStringLiteral("Chapter ") + QString::number(number), 13, FontWeight::Heavy,
-                             palette.accent);
+                             palette.accentText());
     kicker->setObjectName(QStringLiteral("guideChapterNumber"));
     QLabel *title = tlLabel(chapter.title, 26, FontWeight::Heavy);
     title->setObjectName(QStringLiteral("guideChapterTitle"));

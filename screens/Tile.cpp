@@ -30,7 +30,7 @@ Tile::Tile(const QString &icon, const QString &title, bool prominent, QWidget *p
 
     auto *symbol = new MBSymbolView(icon, px((prominent ? 22 : 17) * scale));
     symbol->setBoxWidth(px(34 * scale));
-    symbol->setColor(prominent ? palette.onAccent : palette.accent);
+    symbol->setColor(prominent ? palette.onAccent : palette.accentIcon());
     row->addWidget(symbol, 0, Qt::AlignVCenter);
 
     m_label = tlLabel(title, prominent ? 16 : 14, FontWeight::Bold, prominent ? palette.onAccent : palette.text);
@@ -81,6 +81,6 @@ void Tile::paintEvent(QPaintEvent *)
     if (hasFocus()) {
         const double inset = 3 * m_zoom;
         MBPanel::strokeInside(painter, r.adjusted(inset, inset, -inset, -inset), radius - inset,
-                              QPen(m_prominent ? p.onAccent : p.accent, 2 * m_zoom));
+                              QPen(m_prominent ? p.onAccent : p.accentIcon(), 2 * m_zoom));
     }
 }

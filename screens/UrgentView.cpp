@@ -64,7 +64,7 @@ QWidget *UrgentView::makeMedicalCard()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(ipx(12));
     auto *star = new MBSymbolView(QStringLiteral("staroflife.fill"), px(24));
-    star->setColor(TLPalette::red911());
+    star->setColor(TLPalette::current().readable(TLPalette::red911(), TLPalette::figureRatio));
     row->addWidget(star, 0, Qt::AlignVCenter);
     row->addWidget(tlLabel(QStringLiteral("Not sure what to do? Chapter 7 of the guide says when to call 911 for "
                                           "bleeding, choking, overdose and more."),

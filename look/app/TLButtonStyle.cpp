@@ -118,7 +118,7 @@ void TLButton::paintEvent(QPaintEvent *)
     MBPanel::strokeInside(painter, r, radius, QPen(outlineColor(), outlineWidth()));
 
     if (hasFocus())
-        MBFocusRing::paint(painter, r, radius, TLPalette::current().accent, m_zoom);
+        MBFocusRing::paint(painter, r, radius, TLPalette::current().accentIcon(), m_zoom);
 
     // Label: optional symbol, then the text, centred as a group.
     const QColor ink = labelColor();

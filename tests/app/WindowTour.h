@@ -8,6 +8,7 @@
 #include "app/TLSetup.h"
 #include "data/FavoritesStore.h"
 #include "data/ReferenceData.h"
+#include "look/kit/Prefs.h"
 #include "money/MoneyStore.h"
 #include "screens/Page.h"
 
@@ -69,6 +70,15 @@ inline AppModel &filledModel()
                    MoneyFrequency::week);
     }
     return model;
+}
+
+// Fresh settings, the application's look and the filled model; false
+// without the shipped data.
+inline bool start()
+{
+    Prefs::shared().clear();
+    TLSetup::configure();
+    return filledModel().data();
 }
 
 // The main window on `model`, showing `screen` at `size`, once laid out.

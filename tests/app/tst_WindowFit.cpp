@@ -87,12 +87,7 @@ class tst_WindowFit : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        Prefs::shared().clear();
-        TLSetup::configure();
-        QVERIFY(tour::filledModel().data());
-    }
+    void initTestCase() { QVERIFY(tour::start()); }
 
     void cleanup()
     {
