@@ -8,17 +8,15 @@
 #include "app/Sidebar.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/MBZoomHost.h"
-#include "screens/CategoryView.h"
 #include "screens/PageHeader.h"
-#include "screens/UrgentView.h"
-
-#include <algorithm>
 
 #include <QAbstractScrollArea>
 #include <QLabel>
 #include <QMainWindow>
 #include <QScrollBar>
 #include <QtTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -39,21 +37,16 @@ QAbstractScrollArea *areaOf(QScrollBar *bar)
     return nullptr;
 }
 
-// "outer / inner" for every shown vertical bar whose scroll area sits inside
-// another that shows one too: two bars side by side for one page.
+// The scroll areas showing a vertical bar inside another that shows one too:
+// two bars side by side for one page.
 QStringList nestedVerticalBars(QWidget *window)
 {
     const QList<QScrollBar *> bars = shownBars(window, Qt::Vertical);
     QStringList out;
-    for (QScrollBar *inner : bars) {
-        for (QScrollBar *outer : bars) {
-            QAbstractScrollArea *a = areaOf(outer);
-            QAbstractScrollArea *b = areaOf(inner);
-            if (outer != inner && a && b && a != b && a->isAncestorOf(b))
-                out << a->objectName() + QStringLiteral(" / ") + b->objectName() + u' '
-                        + b->parentWidget()->objectName();
-        }
-    }
+    for (QScrollBar *inner : bars)
+        for (QScrollBar *outer : bars)
+            if (areaOf(outer) != areaOf(inner) && areaOf(outer)->isAncestorOf(areaOf(inner)))
+                out << QLatin1String(areaOf(inner)->parentWidget()->parentWidget()->metaObject()->className());
     return out;
 }
 
