@@ -103,7 +103,7 @@ QWidget *EmergencyBar::buildNoteRow()
     row->setContentsMargins(pad, pad, pad, pad);
     row->setSpacing(ipx(10));
     auto *info = new MBSymbolView(QStringLiteral("info.circle.fill"), tlPx(15));
-    info->setColorSource([] { return TLPalette::current().accent; });
+    info->setColorSource([] { return TLPalette::current().accentIcon(); });
     row->addWidget(info, 0, Qt::AlignTop);
     m_noteLabel = tlLabel(QString(), 12.5, FontWeight::Medium);
     m_noteLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -149,7 +149,7 @@ void EmergencyButton::paintEvent(QPaintEvent *)
     MBPanel::strokeInside(p, r, radius, QPen(borderColor(), borderWidth()));
 
     if (hasFocus())
-        MBFocusRing::paint(p, r, radius, palette.accent, m_zoom, MBFocusRing::Side::Outside);
+        MBFocusRing::paint(p, r, radius, palette.accentIcon(), m_zoom, MBFocusRing::Side::Outside);
 
     // Label: symbol, then title over subtitle, all white.
     const QFontMetricsF sym(m_symbolFont);

@@ -207,7 +207,7 @@ QWidget *ScreenHost::errorCard(const QString &loadError)
     outer->addStretch(1);
 
     auto *symbol = new MBSymbolView(QStringLiteral("exclamationmark.triangle.fill"), px(40));
-    symbol->setColor(TLPalette::amberBadge());
+    symbol->setColor(TLPalette::current().readable(TLPalette::amberBadge(), TLPalette::figureRatio));
     outer->addWidget(symbol, 0, Qt::AlignHCenter);
 
     const auto centred = [&](QLabel *label) {

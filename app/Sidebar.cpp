@@ -63,7 +63,7 @@ SidebarRow::SidebarRow(const QString &title, const QString &icon, std::optional<
     symbol->setBoxWidth(px(22));
     symbol->setColorSource([this] {
         const TLPalette p = TLPalette::current();
-        return m_selected ? p.onAccent : p.accent;
+        return m_selected ? p.onAccent : p.accentIcon();
     });
     row->addWidget(symbol, 0, Qt::AlignVCenter);
 
@@ -101,11 +101,11 @@ void SidebarRow::paintEvent(QPaintEvent *)
         p.drawRoundedRect(QRectF(rect()), m_radius, m_radius);
     }
     if (hasFocus())
-        MBFocusRing::paint(p, QRectF(rect()), m_radius, m_selected ? palette.onAccent : palette.accent,
+        MBFocusRing::paint(p, QRectF(rect()), m_radius, m_selected ? palette.onAccent : palette.accentIcon(),
                            m_zoom);
 }
 
-Sidebar::Sidebar(AppModel &model, QWidget *parent) : QWidget(parent), m_model(model)
+Sidebar::Sidebar(AppModel &model, QWidget *parent) : QWidget(parent), m_model(model), m_revealMargin(ipx(8))
 {
     setObjectName(QStringLiteral("sidebar"));
     const TLPalette palette = TLPalette::current();
@@ -197,7 +197,7 @@ void Sidebar::refreshHighlight()
     // A row chosen from a menu or shortcut comes into view (once the
     // sidebar is laid out; it starts at its top).
     if (selected && isVisible() && m_scroll->scrollArea())
-        m_scroll->scrollArea()->ensureWidgetVisible(selected, 0, ipx(8));
+        m_scroll->scrollArea()->ensureWidgetVisible(selected, 0, m_revealMargin);
 }
 
 QStringList Sidebar::highlightedTitles() const

@@ -76,4 +76,6 @@ private:
     StatePicker *m_picker = nullptr;
     MBLink *m_credit = nullptr;
     TLScroll *m_scroll = nullptr;
+    // Room kept above and below a row scrolled into view, at the build's zoom.
+    int m_revealMargin;
 };

@@ -19,7 +19,7 @@ StatePrompt::StatePrompt(AppModel &model, QWidget *parent) : TLCard(parent)
     row->setSpacing(ipx(14));
 
     auto *icon = new MBSymbolView(QStringLiteral("map.fill"), px(22));
-    icon->setColorSource([] { return TLPalette::current().accent; });
+    icon->setColorSource([] { return TLPalette::current().accentIcon(); });
     row->addWidget(icon, 0, Qt::AlignVCenter);
 
     auto *lines = new QVBoxLayout;

@@ -35,6 +35,14 @@ const QString kSelfTest = QStringLiteral("--selftest");
 const QString kSnapshot = QStringLiteral("--tl-snapshot");
 const QString kMoneyExample = QStringLiteral("--tl-money-example");
 
+// The smallest window; every page fits its width at 100 %.
+const QSize kMinimumWindow(820, 560);
+// The zoomed content takes the window's size: the sidebar and every page
+// scroll by themselves (a page narrower than its content at a large zoom
+// also sideways), so the page's scroll bars are the window's and one
+// vertical bar shows, at the window's right edge.
+const QSizeF kZoomedMinimum(0, 0);
+
 // Closing the main window ends the application, whatever else is open.
 class AppWindow final : public QMainWindow
 {
@@ -132,13 +140,13 @@ QMainWindow *makeMainWindow(AppModel &model)
     auto *window = new AppWindow;
     window->setObjectName(QStringLiteral("main"));
     window->setWindowTitle(TLInfo::appName);
-    window->setMinimumSize(820, 560);
+    window->setMinimumSize(kMinimumWindow);
     // 1280 × 880, or less on a smaller screen, centred.
     MBWindowFrame::place(window, QSize(1280, 880));
 
     AppModel *m = &model;
     auto *root = new TLThemeRoot([m]() -> QWidget * {
-        return new MBZoomHost([m]() -> QWidget * { return new MainWindow(*m); }, QSizeF(1060, 700));
+        return new MBZoomHost([m]() -> QWidget * { return new MainWindow(*m); }, kZoomedMinimum);
     });
     window->setCentralWidget(root);
     AppMenus::install(window->menuBar(), model);

@@ -3,6 +3,7 @@
 #include "app/AppModel.h"
 #include "app/StatePrompt.h"
 #include "look/app/TLSectionTitle.h"
+#include "look/kit/MBZoom.h"
 #include "screens/ListingCard.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
@@ -76,7 +77,7 @@ QList<RowColumn::Row> CategoryView::rows(const TopicLists &lists, const QString 
 }
 
 CategoryView::CategoryView(AppModel &model, AppCategory topic, QWidget *parent)
-    : QWidget(parent), m_model(model), m_topic(topic)
+    : QWidget(parent), m_model(model), m_topic(topic), m_zoom(MBZoomScope::current())
 {
     setObjectName(QStringLiteral("categoryView"));
     m_header = headerFor(topic);
@@ -102,6 +103,7 @@ void CategoryView::setScreen(const Screen &screen)
     if (screen.value() != Screen::category || !topic || *topic == m_topic)
         return;
     m_topic = *topic;
+    MBZoomScope scope(m_zoom);
     PageHeader *header = headerFor(m_topic);
     m_page->replaceBlock(m_header, header);
     m_header = header;

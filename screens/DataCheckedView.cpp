@@ -14,7 +14,6 @@
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBSymbolView.h"
-#include "look/kit/MRBYTheme.h"
 #include "look/kit/MBZoom.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
@@ -24,8 +23,6 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
 
 QString headerText()
@@ -34,24 +31,6 @@ QString headerText()
     return QStringLiteral("All information in this app was checked on ") + month + QStringLiteral(" (")
            + TLInfo::dataCheckedLongDate()
            + QStringLiteral("). Each listing shows its own source. Things change, so call before you go when you can.");
-}
-
-// Amber text reads on light cards; on dark ones (high contrast among them)
-// it falls below 4.5:1, and there the theme's accent, else its text colour,
-// marks the count instead.
-QColor unconfirmedColor(const TLPalette &palette)
-{
-    const auto rgb = [](const QColor &c) { return MRBYTheme::RGB(c.redF(), c.greenF(), c.blueF()); };
-    const auto reads = [&](const QColor &c) {
-        return std::min(MRBYTheme::RGB::contrast(rgb(c), rgb(palette.panelTop)),
-                        MRBYTheme::RGB::contrast(rgb(c), rgb(palette.panelBottom)))
-               >= 4.5;
-    };
-    for (const QColor &c : {TLPalette::amberBadge(), palette.accent}) {
-        if (reads(c))
-            return c;
-    }
-    return palette.text;
 }
 
 TLCard *card(double spacing)
@@ -76,7 +55,7 @@ QWidget *fileCard(const FileReport &report, const TLPalette &palette)
         const int n = report.unconfirmed;
         third = tlLabel(QString::number(n)
                             + QStringLiteral(" marked \"Unconfirmed\" (a person still needs to check them)"),
-                        12.5, FontWeight::Regular, n > 0 ? unconfirmedColor(palette) : palette.dim);
+                        12.5, FontWeight::Regular, n > 0 ? palette.readable(TLPalette::amberBadge()) : palette.dim);
     }
     third->setObjectName(QStringLiteral("dataFileNote"));
     c->addWidget(third);
@@ -110,7 +89,7 @@ QWidget *gapsCard(const TLPalette &palette)
         h->setContentsMargins(0, 0, 0, 0);
         h->setSpacing(ipx(8));
         // Mark and sentence share the font and the top, so their first baselines meet.
-        h->addWidget(tlLabel(QStringLiteral("\u2022"), 13, FontWeight::Regular, palette.accent, false), 0,
+        h->addWidget(tlLabel(QStringLiteral("\u2022"), 13, FontWeight::Regular, palette.accentText(), false), 0,
                      Qt::AlignTop);
         QLabel *text = tlLabel(gap, 13);
         text->setObjectName(QStringLiteral("gapText"));
@@ -129,7 +108,7 @@ QWidget *reportCard(const TLPalette &palette)
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(ipx(12));
     auto *flag = new MBSymbolView(QStringLiteral("flag.fill"), tlPx(16));
-    flag->setColor(palette.accent);
+    flag->setColor(palette.accentIcon());
     auto *button = new TLButton(QStringLiteral("Report a wrong listing"),
                                 TLButtonStyle{palette.accent, palette.onAccent, false});
     button->setObjectName(QStringLiteral("reportButton"));

@@ -65,7 +65,7 @@ private:
 QWidget *headingRow(const QString &text, const TLPalette &palette)
 {
     // Shown as typed: a heading takes no inline marks.
-    QLabel *label = tlLabel(text, 17, FontWeight::Bold, palette.accent);
+    QLabel *label = tlLabel(text, 17, FontWeight::Bold, palette.accentText());
     label->setObjectName(QStringLiteral("guideHeading"));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setContentsMargins(0, ipx(6), 0, 0);
@@ -80,7 +80,7 @@ QWidget *bulletRow(const QString &text, const TLPalette &palette)
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(ipx(9));
     // Same size as the text and both top-aligned, so they share the first baseline.
-    QLabel *mark = tlLabel(QStringLiteral("\u2022"), 15, FontWeight::Bold, palette.accent, false);
+    QLabel *mark = tlLabel(QStringLiteral("\u2022"), 15, FontWeight::Bold, palette.accentText(), false);
     QLabel *label = lineLabel(text, FontWeight::Regular);
     label->setObjectName(QStringLiteral("guideBulletText"));
     h->addWidget(mark, 0, Qt::AlignTop);

@@ -89,7 +89,7 @@ protected:
             p.fillPath(MBPanel::shape(r, m_radius), palette.accent);
         // Keyboard users see which row Space or Return would open.
         if (hasFocus())
-            MBFocusRing::paint(p, r, m_radius, m_shown ? palette.onAccent : palette.accent, m_zoom);
+            MBFocusRing::paint(p, r, m_radius, m_shown ? palette.onAccent : palette.accentIcon(), m_zoom);
     }
 
 private:
@@ -240,7 +240,7 @@ Page *GuideView::buildPage(const GuideChapter &chapter)
     }
 
     QLabel *kicker = tlLabel(QStringLiteral("Chapter ") + QString::number(number), 13, FontWeight::Heavy,
-                             palette.accent);
+                             palette.accentText());
     kicker->setObjectName(QStringLiteral("guideChapterNumber"));
     QLabel *title = tlLabel(chapter.title, 26, FontWeight::Heavy);
     title->setObjectName(QStringLiteral("guideChapterTitle"));

@@ -93,7 +93,7 @@ QWidget *HomeView::overwhelmedCard()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(ipx(14));
     auto *heart = new MBSymbolView(QStringLiteral("heart.circle.fill"), px(34));
-    heart->setColor(TLPalette::blue988());
+    heart->setColor(TLPalette::current().readable(TLPalette::blue988(), TLPalette::figureRatio));
     row->addWidget(heart, 0, Qt::AlignVCenter);
 
     auto *text = new QVBoxLayout;

@@ -201,7 +201,7 @@ ListingCard::ListingCard(const Listing &l, FavoritesStore *store, bool showNote,
     footer->setContentsMargins(0, 0, 0, 0);
     footer->setSpacing(ipx(6));
     auto *seal = new MBSymbolView(QStringLiteral("checkmark.seal"), tlPx(11.5));
-    seal->setColor(palette.accent);
+    seal->setColor(palette.accentIcon());
     footer->addWidget(seal);
     footer->addWidget(tlLabel(l.checkedLabel() + QStringLiteral(" \u00B7 source:"), 11.5, FontWeight::Regular,
                               palette.dim, false));

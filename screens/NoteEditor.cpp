@@ -81,7 +81,7 @@ protected:
         painter.drawPath(MBPanel::shape(QRectF(rect()), radius));
         MBPanel::strokeInside(painter, QRectF(rect()), radius, QPen(p.border, 1.0 * m_zoom));
         if (m_field && m_field->hasFocus())
-            MBFocusRing::paint(painter, QRectF(rect()), radius, p.accent, m_zoom);
+            MBFocusRing::paint(painter, QRectF(rect()), radius, p.accentIcon(), m_zoom);
     }
 
 private:

@@ -88,7 +88,7 @@ Page::Page(const QList<QWidget *> &blocks, QWidget *parent) : QWidget(parent)
     m_layout->addStretch(1);
     centring->addWidget(m_column);
 
-    m_scroll = new TLScroll(outer, this);
+    m_scroll = new TLScroll(outer, this, Qt::Vertical | Qt::Horizontal);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -1,9 +1,10 @@
 #pragma once
 // The frame of every content screen: a scrolling column at most 920 points
 // wide, centred in the screen area, padded 24 points, its blocks stacked top
-// to bottom 16 points apart and aligned to the leading edge. It draws no
-// background of its own. Its scroll area is the page the keyboard focus goes
-// to (MBKeyboard::markPage): Space and the arrow keys scroll it.
+// to bottom 16 points apart and aligned to the leading edge. Narrower than
+// its blocks can wrap to, it scrolls sideways too. It draws no background of
+// its own. Its scroll area is the page the keyboard focus goes to
+// (MBKeyboard::markPage): Space and the arrow keys scroll it.
 
 #include <QList>
 #include <QWidget>

@@ -4,6 +4,7 @@
 #include "look/app/TLStyle.h"
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
+#include "look/kit/MRBYTheme.h"
 #include "screens/TLLabel.h"
 
 #include <QHBoxLayout>
@@ -12,6 +13,8 @@
 #include <QVBoxLayout>
 
 namespace {
+
+constexpr float kTint = 0.13f;
 
 // The symbol in a circle of the accent at low opacity; colours are read at
 // every paint so the badge follows the theme.
@@ -32,11 +35,15 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         QColor tint = palette.accent;
-        tint.setAlphaF(0.13);
+        tint.setAlphaF(kTint);
         p.setPen(Qt::NoPen);
         p.setBrush(tint);
         p.drawEllipse(QRectF(rect()));
-        p.setPen(palette.accent);
+        // The tint lies over the window's background, lit toward the top.
+        p.setPen(palette.readable(palette.accent,
+                                    {MRBYTheme::mix(palette.accent, palette.bg, kTint),
+                                     MRBYTheme::mix(palette.accent, palette.panelTop, kTint)},
+                                    TLPalette::figureRatio));
         p.setFont(MBSymbols::font(m_glyph));
         p.drawText(rect(), Qt::AlignCenter, MBSymbols::glyph(m_icon));
     }

@@ -48,7 +48,7 @@ void PlainButton::paintEvent(QPaintEvent *)
                Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
     if (hasFocus()) {
         p.setOpacity(1.0);
-        MBFocusRing::paint(p, QRectF(rect()), height() / 2.0, TLPalette::current().accent, m_zoom);
+        MBFocusRing::paint(p, QRectF(rect()), height() / 2.0, TLPalette::current().accentIcon(), m_zoom);
     }
 }
 

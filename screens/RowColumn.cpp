@@ -134,6 +134,8 @@ void RowColumn::focusNear(qsizetype index)
 
 void RowColumn::extendForView()
 {
+    // Also called from timers and scroll signals, outside the window's build.
+    MBZoomScope scope(m_zoom);
     if (TLRender::snapshotMode) {
         buildAll();
         return;

@@ -55,7 +55,7 @@ protected:
         painter.drawPath(MBPanel::shape(r, radius));
         MBPanel::strokeInside(painter, r, radius, QPen(p.border, (p.highContrast ? 2.0 : 1.0) * m_zoom));
         if (m_field && m_field->hasFocus())
-            MBFocusRing::paint(painter, r, radius, p.accent, m_zoom);
+            MBFocusRing::paint(painter, r, radius, p.accentIcon(), m_zoom);
     }
 
 private:

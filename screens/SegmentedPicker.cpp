@@ -103,7 +103,7 @@ void SegmentedPicker::paintEvent(QPaintEvent *)
         p.drawText(seg, Qt::AlignCenter | Qt::TextSingleLine, m_titles.at(i));
     }
     if (hasFocus())
-        MBFocusRing::paint(p, track, m_radius, palette.accent, m_zoom);
+        MBFocusRing::paint(p, track, m_radius, palette.accentIcon(), m_zoom);
 }
 
 void SegmentedPicker::mouseReleaseEvent(QMouseEvent *event)

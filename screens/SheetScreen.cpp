@@ -14,6 +14,7 @@
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBZoom.h"
 #include "screens/FileReveal.h"
+#include "screens/FlowLayout.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
 #include "screens/SaveFile.h"
@@ -141,15 +142,14 @@ QWidget *SheetScreen::buttonRow(const ResourceSheet &sheet)
 {
     const TLPalette palette = TLPalette::current();
     auto *row = new QWidget;
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(ipx(10));
+    // The four buttons wrap onto a second row in a narrow window.
+    auto *layout = new FlowLayout(row, 10);
 
     auto *print = new TLButton(QStringLiteral("Print\u2026"), {palette.accent, palette.onAccent, true},
                                QStringLiteral("printer.fill"));
     print->setObjectName(QStringLiteral("sheetPrintButton"));
     connect(print, &QPushButton::clicked, this, [sheet] { sheet.printSheet(); });
-    layout->addWidget(print, 0, Qt::AlignVCenter);
+    layout->addWidget(print);
 
     struct SaveButton { const char16_t *title; const char16_t *symbol; const char16_t *name; Kind kind; };
     for (const SaveButton &b : {SaveButton{u"Save as PDF\u2026", u"doc.richtext", u"sheetSavePDFButton", Kind::pdf},
@@ -160,9 +160,8 @@ QWidget *SheetScreen::buttonRow(const ResourceSheet &sheet)
         button->setObjectName(QString::fromUtf16(b.name));
         const Kind kind = b.kind;
         connect(button, &QPushButton::clicked, this, [this, sheet, kind] { save(sheet, kind); });
-        layout->addWidget(button, 0, Qt::AlignVCenter);
+        layout->addWidget(button);
     }
-    layout->addStretch(1);
     return row;
 }
 

@@ -5,7 +5,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-TLScroll::TLScroll(QWidget *content, QWidget *parent) : QWidget(parent), m_content(content)
+TLScroll::TLScroll(QWidget *content, QWidget *parent, Qt::Orientations directions)
+    : QWidget(parent), m_content(content)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -22,7 +23,8 @@ TLScroll::TLScroll(QWidget *content, QWidget *parent) : QWidget(parent), m_conte
     m_scroll->setFocusPolicy(Qt::NoFocus);
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setWidgetResizable(true);
-    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setHorizontalScrollBarPolicy(directions & Qt::Horizontal ? Qt::ScrollBarAsNeeded
+                                                                       : Qt::ScrollBarAlwaysOff);
     m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The window's background shows through.
     m_scroll->setAutoFillBackground(false);

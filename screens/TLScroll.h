@@ -1,7 +1,9 @@
 #pragma once
-// The vertical scroll container of pages and the sidebar. With
-// TLRender::snapshotMode on it does not scroll: the content keeps its natural
-// height at the top and empty space takes the rest.
+// The vertical scroll container of pages and the sidebar. A page also
+// scrolls sideways when its area is narrower than its content can wrap to
+// (a large zoom in a small window), so both its scroll bars stay at the
+// window's edges. With TLRender::snapshotMode on it does not scroll: the
+// content keeps its natural height at the top and empty space takes the rest.
 
 #include <QWidget>
 
@@ -11,8 +13,9 @@ class TLScroll : public QWidget
 {
     Q_OBJECT
 public:
-    // Takes ownership of `content`.
-    explicit TLScroll(QWidget *content, QWidget *parent = nullptr);
+    // Takes ownership of `content`; scrolls up and down, and sideways too
+    // when `directions` holds Qt::Horizontal.
+    explicit TLScroll(QWidget *content, QWidget *parent = nullptr, Qt::Orientations directions = Qt::Vertical);
 
     QWidget *content() const { return m_content; }
     // The scroll area, or null when built in snapshot mode.

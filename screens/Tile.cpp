@@ -31,7 +31,7 @@ Tile::Tile(const QString &icon, const QString &title, bool prominent, QWidget *p
 
     auto *symbol = new MBSymbolView(icon, px((prominent ? 22 : 17) * scale));
     symbol->setBoxWidth(px(34 * scale));
-    symbol->setColor(prominent ? palette.onAccent : palette.accent);
+    symbol->setColor(prominent ? palette.onAccent : palette.accentIcon());
     row->addWidget(symbol, 0, Qt::AlignVCenter);
 
     m_label = tlLabel(title, prominent ? 16 : 14, FontWeight::Bold, prominent ? palette.onAccent : palette.text);
@@ -80,5 +80,5 @@ void Tile::paintEvent(QPaintEvent *)
     painter.drawPath(MBPanel::shape(r, radius));
     MBPanel::strokeInside(painter, r, radius, QPen(p.border, outlineWidth()));
     if (hasFocus())
-        MBFocusRing::paint(painter, r, radius, m_prominent ? p.onAccent : p.accent, m_zoom);
+        MBFocusRing::paint(painter, r, radius, m_prominent ? p.onAccent : p.accentIcon(), m_zoom);
 }

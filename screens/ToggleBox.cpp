@@ -89,7 +89,7 @@ void ToggleBox::paintEvent(QPaintEvent *)
         p.drawRoundedRect(box.adjusted(in, in, -in, -in), m_box / 5, m_box / 5);
     }
     if (hasFocus())
-        MBFocusRing::paint(p, box, m_box / 5, palette.accent, m_zoom, MBFocusRing::Side::Outside);
+        MBFocusRing::paint(p, box, m_box / 5, palette.accentIcon(), m_zoom, MBFocusRing::Side::Outside);
     p.setPen(palette.text);
     p.setFont(font());
     p.drawText(label.translated(0, int(m_inset)), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, shownText());

@@ -33,7 +33,7 @@ bool UrgentView::asksForState(UrgentNeed need)
 }
 
 UrgentView::UrgentView(AppModel &model, UrgentNeed need, QWidget *parent)
-    : QWidget(parent), m_model(model), m_need(need)
+    : QWidget(parent), m_model(model), m_need(need), m_zoom(MBZoomScope::current())
 {
     setObjectName(QStringLiteral("urgentView"));
     m_header = headerFor(need);
@@ -64,7 +64,7 @@ QWidget *UrgentView::makeMedicalCard()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(ipx(12));
     auto *star = new MBSymbolView(QStringLiteral("staroflife.fill"), px(24));
-    star->setColor(TLPalette::red911());
+    star->setColor(TLPalette::current().readable(TLPalette::red911(), TLPalette::figureRatio));
     row->addWidget(star, 0, Qt::AlignVCenter);
     row->addWidget(tlLabel(QStringLiteral("Not sure what to do? Chapter 7 of the guide says when to call 911 for "
                                           "bleeding, choking, overdose and more."),
@@ -87,6 +87,7 @@ void UrgentView::setScreen(const Screen &screen)
     if (screen.value() != Screen::urgent || !need || *need == m_need)
         return;
     m_need = *need;
+    MBZoomScope scope(m_zoom);
     PageHeader *header = headerFor(m_need);
     m_page->replaceBlock(m_header, header);
     m_header = header;

@@ -58,4 +58,6 @@ private:
     StatePrompt *m_prompt;
     RowColumn *m_rows;
     int m_refreshes = 0;
+    // The zoom the page was built with; a new header is built with it too.
+    double m_zoom;
 };

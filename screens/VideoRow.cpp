@@ -40,7 +40,7 @@ VideoRow::VideoRow(const Video &video, QWidget *parent) : TLCard(parent, 12), m_
     row->setSpacing(ipx(12));
 
     auto *icon = new MBSymbolView(QStringLiteral("play.rectangle.fill"), px(26));
-    icon->setColor(palette.accent);
+    icon->setColor(palette.accentIcon());
     row->addWidget(icon, 0, Qt::AlignTop);
 
     auto *column = new QVBoxLayout;

@@ -113,7 +113,7 @@ void TLButton::paintEvent(QPaintEvent *)
     // On a filled button the ring takes the label's colour: the accent would
     // vanish on an accent fill.
     if (hasFocus())
-        MBFocusRing::paint(painter, r, radius, m_style.color ? labelColor() : TLPalette::current().accent,
+        MBFocusRing::paint(painter, r, radius, m_style.color ? labelColor() : TLPalette::current().accentIcon(),
                            m_zoom);
 
     // Label: optional symbol, then the text, centred as a group.

@@ -21,7 +21,7 @@ TLPalette TLPalette::current()
     p.panelTop = t.panelTop.color();
     p.panelBottom = t.panelBottom.color();
     p.text = t.text.color();
-    p.dim = t.dim.color();
+    p.dim = p.readable(t.dim.color());
     p.accent = t.accent.color();
     p.highContrast = t.id == TLThemes::highContrastID;
     p.isLight = t.bg.luminance() > 0.4;
@@ -33,6 +33,16 @@ TLPalette TLPalette::current()
     else
         p.border = rgbF(1, 1, 1, 0.16);
     return p;
+}
+
+QColor TLPalette::readable(const QColor &ink, double ratio) const
+{
+    return readable(ink, {bg, panelTop, panelBottom}, ratio);
+}
+
+QColor TLPalette::readable(const QColor &ink, const QList<QColor> &grounds, double ratio) const
+{
+    return MRBYTheme::readable(ink, text, grounds, ratio);
 }
 
 QPalette TLPalette::qpalette() const
@@ -60,8 +70,8 @@ QPalette TLPalette::qpalette() const
         q.setColor(g, QPalette::Shadow, QColor(0, 0, 0));
         q.setColor(g, QPalette::Highlight, accent);
         q.setColor(g, QPalette::HighlightedText, onAccent);
-        q.setColor(g, QPalette::Link, accent);
-        q.setColor(g, QPalette::LinkVisited, accent);
+        q.setColor(g, QPalette::Link, readable(accent));
+        q.setColor(g, QPalette::LinkVisited, readable(accent));
         q.setColor(g, QPalette::ToolTipBase, panelTop);
         q.setColor(g, QPalette::ToolTipText, text);
     }

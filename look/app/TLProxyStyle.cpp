@@ -12,9 +12,7 @@
 
 namespace {
 
-MRBYTheme::RGB rgb(const QColor &c) { return MRBYTheme::RGB(c.redF(), c.greenF(), c.blueF()); }
-
-double contrast(const QColor &a, const QColor &b) { return MRBYTheme::RGB::contrast(rgb(a), rgb(b)); }
+constexpr auto contrast = &MRBYTheme::contrast;
 
 // The least mix of `ink` into `ground` that reaches `ratio` against `ground`.
 QColor standingOut(const QColor &ink, const QColor &ground, double ratio)
@@ -130,7 +128,7 @@ void TLProxyStyle::drawComplexControl(ComplexControl control, const QStyleOption
         // Fusion marks focus only after a key press in the window; ours
         // always shows, like every other control's.
         if (option->state & State_HasFocus)
-            MBFocusRing::paint(*painter, QRectF(option->rect), 3.0, TLPalette::current().accent, 1.0);
+            MBFocusRing::paint(*painter, QRectF(option->rect), 3.0, TLPalette::current().accentIcon(), 1.0);
     }
 }
 

@@ -66,6 +66,14 @@ void MBPanel::paintEvent(QPaintEvent *)
     fill.setColorAt(1.0, k.panelBottom);
     p.fillPath(shape(r, radius), fill);
 
+    // A fill that ends in the window's own colour (high contrast's black)
+    // would melt into the window and look cut off at the bottom: its whole
+    // edge is drawn in the text colour instead, as the application outlines
+    // its cards there.
+    if (k.panelBottom == k.bg) {
+        strokeInside(p, r, radius, QPen(k.text, 2.0 * m_zoom));
+        return;
+    }
     QLinearGradient rim(r.center().x(), r.top(), r.center().x(), r.bottom());
     rim.setColorAt(0.0, QColor::fromRgbF(1, 1, 1, 0.35f));
     rim.setColorAt(1.0, QColor::fromRgbF(0, 0, 0, 0.5f));

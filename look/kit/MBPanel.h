@@ -1,6 +1,7 @@
 #pragma once
 // A rounded panel: the content inset by `padding`, on a top-to-bottom
-// gradient of the kit's panel colours with a thin light-to-dark rim.
+// gradient of the kit's panel colours with a thin light-to-dark rim (an
+// outline in the text colour where the gradient ends in the window's colour).
 
 #include <QWidget>
 

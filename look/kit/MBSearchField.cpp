@@ -7,6 +7,7 @@
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/MRBYKitHost.h"
+#include "look/kit/MRBYTheme.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -18,6 +19,20 @@
 #include <cmath>
 
 namespace {
+
+// The field's well: black at this opacity over the panel it sits on.
+constexpr float kWell = 0.35f;
+
+// A kit colour as it reads in the well (on a light theme's panel the well is
+// mid grey): text ratio for the prompt, figure ratio for symbols and ring.
+QColor inWell(QColor MBKitTheme::*ink, double ratio)
+{
+    const MBKitTheme k = MRBYKitHost::theme();
+    const QColor black(Qt::black);
+    return MRBYTheme::readable(k.*ink, k.text,
+                               {MRBYTheme::mix(black, k.panelTop, kWell), MRBYTheme::mix(black, k.panelBottom, kWell)},
+                               ratio);
+}
 
 // The symbol sized to the surrounding text.
 double glyphSize(const QFont &font)
@@ -50,13 +65,13 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::TextAntialiasing);
         p.setFont(MBSymbols::font(glyphSize(font())));
-        QColor c = MRBYKitHost::theme().dim;
+        QColor c = inWell(&MBKitTheme::dim, MRBYTheme::figureRatio);
         if (isDown())
             c = MRBYKitHost::theme().text;
         p.setPen(c);
         p.drawText(rect(), Qt::AlignCenter, MBSymbols::glyph(QStringLiteral("xmark.circle.fill")));
         if (hasFocus())
-            MBFocusRing::paint(p, QRectF(rect()), width() / 2.0, MRBYKitHost::theme().accent, m_zoom);
+            MBFocusRing::paint(p, QRectF(rect()), width() / 2.0, inWell(&MBKitTheme::accent, MRBYTheme::figureRatio), m_zoom);
     }
 
 private:
@@ -73,7 +88,7 @@ MBSearchField::MBSearchField(const QString &prompt, const QString &text, QWidget
     row->setSpacing(ipx(6));
 
     m_glass = new MBSymbolView(QStringLiteral("magnifyingglass"), glyphSize(font()), this);
-    m_glass->setColorSource([] { return MRBYKitHost::theme().dim; });
+    m_glass->setColorSource([] { return inWell(&MBKitTheme::dim, MRBYTheme::figureRatio); });
     row->addWidget(m_glass, 0, Qt::AlignVCenter);
 
     m_edit = new QLineEdit(this);
@@ -121,7 +136,7 @@ void MBSearchField::applyColors()
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         pal.setColor(group, QPalette::Base, Qt::transparent);
         pal.setColor(group, QPalette::Text, k.text);
-        pal.setColor(group, QPalette::PlaceholderText, k.dim);
+        pal.setColor(group, QPalette::PlaceholderText, inWell(&MBKitTheme::dim, MRBYTheme::textRatio));
     }
     m_edit->setPalette(pal);
 }
@@ -142,7 +157,7 @@ void MBSearchField::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect());
-    p.fillPath(MBPanel::shape(r, r.height() / 2.0), QColor::fromRgbF(0, 0, 0, 0.35f));
+    p.fillPath(MBPanel::shape(r, r.height() / 2.0), QColor::fromRgbF(0, 0, 0, kWell));
 
     // An inset well: darker at the top edge, lighter at the bottom.
     QLinearGradient rim(r.center().x(), r.top(), r.center().x(), r.bottom());
@@ -150,5 +165,5 @@ void MBSearchField::paintEvent(QPaintEvent *)
     rim.setColorAt(1.0, QColor::fromRgbF(1, 1, 1, 0.25f));
     MBPanel::strokeInside(p, r, r.height() / 2.0, QPen(QBrush(rim), 1.0));
     if (m_edit->hasFocus())
-        MBFocusRing::paint(p, r, r.height() / 2.0, MRBYKitHost::theme().accent, m_zoom);
+        MBFocusRing::paint(p, r, r.height() / 2.0, inWell(&MBKitTheme::accent, MRBYTheme::figureRatio), m_zoom);
 }

@@ -53,13 +53,19 @@ QLabel *textLabel(const QString &text, const QFont &font, const QColor &color, b
     return l;
 }
 
-// White on the highlight unless that would be hard to read (a light accent
-// such as yellow), then black.
+// White or black on the highlight, whichever stands out more.
 QColor onHighlight(const MBKitTheme &k)
 {
     // The accent at 0.8 over the panel's middle.
     const QColor panel = MRBYTheme::mix(k.panelTop, k.panelBottom, 0.5);
     return MRBYThemeRoot::readableOn(MRBYTheme::mix(k.accent, panel, 0.8));
+}
+
+// The accent as the page's headings and bullet signs (and the topic rows'
+// focus ring): readable as text on the panels.
+QColor accentText(const MBKitTheme &k)
+{
+    return MRBYTheme::readable(k.accent, k.text, {k.panelTop, k.panelBottom}, MRBYTheme::textRatio);
 }
 
 QScrollArea *plainScrollArea(QWidget *parent)
@@ -152,7 +158,7 @@ protected:
         }
         // Keyboard users see which row Space would choose.
         if (hasFocus())
-            MBFocusRing::paint(p, r, radius, m_shown ? onHighlight(k) : k.accent, m_zoom);
+            MBFocusRing::paint(p, r, radius, m_shown ? onHighlight(k) : accentText(k), m_zoom);
         p.setPen(m_shown ? onHighlight(k) : k.text);
         p.setFont(font());
         p.drawText(rect().adjusted(m_padX, m_padY, -m_padX, -m_padY),
@@ -215,7 +221,7 @@ QList<QWidget *> MRBYHelpViewer::blocks(const QString &body)
     for (const Block &b : parse(body)) {
         switch (b.kind) {
         case Block::Kind::Heading: {
-            QLabel *l = textLabel(b.text, mbFont(15, FontWeight::Bold), k.accent, true);
+            QLabel *l = textLabel(b.text, mbFont(15, FontWeight::Bold), accentText(k), true);
             l->setObjectName(QStringLiteral("helpHeading"));
             l->setContentsMargins(0, ipx(6), 0, 0);
             out << l;
@@ -228,7 +234,7 @@ QList<QWidget *> MRBYHelpViewer::blocks(const QString &body)
             h->setContentsMargins(0, 0, 0, 0);
             h->setSpacing(ipx(8));
             // The sign shares the text's font, so both sit on one baseline.
-            QLabel *sign = textLabel(QStringLiteral("\u2022"), mbFont(13.5), k.accent, false);
+            QLabel *sign = textLabel(QStringLiteral("\u2022"), mbFont(13.5), accentText(k), false);
             sign->setWordWrap(false);
             sign->setObjectName(QStringLiteral("helpBulletSign"));
             QLabel *text = textLabel(b.text, mbFont(13.5), k.text, true);

@@ -1,6 +1,9 @@
 #include "look/kit/MRBYTheme.h"
 
+#include <QHash>
+
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 MRBYTheme::RGB MRBYTheme::RGB::fromHex(std::uint32_t hex)
@@ -45,7 +48,7 @@ MBKitTheme MRBYTheme::kitTheme() const
     MBKitTheme k;
     k.bg = bg.color();
     k.text = text.color();
-    k.dim = dim.color();
+    k.dim = readable(dim.color(), k.text, {bg.color(), panelTop.color(), panelBottom.color()}, textRatio);
     k.rim = QColor::fromRgbF(1.0f, 1.0f, 1.0f, 0.25f);
     k.accent = accent.color();
     k.panelTop = panelTop.color();
@@ -58,6 +61,53 @@ QColor MRBYTheme::mix(const QColor &a, const QColor &b, double t)
     return QColor::fromRgbF(float(a.redF() * t + b.redF() * (1 - t)),
                             float(a.greenF() * t + b.greenF() * (1 - t)),
                             float(a.blueF() * t + b.blueF() * (1 - t)));
+}
+
+double MRBYTheme::contrast(const QColor &a, const QColor &b)
+{
+    return RGB::contrast(RGB(a.redF(), a.greenF(), a.blueF()), RGB(b.redF(), b.greenF(), b.blueF()));
+}
+
+namespace {
+
+QColor workOutReadable(const QColor &ink, const QColor &toward, const QList<QColor> &grounds, double ratio)
+{
+    const auto standsOut = [&](const QColor &c) {
+        return std::all_of(grounds.begin(), grounds.end(),
+                           [&](const QColor &g) { return MRBYTheme::contrast(c, g) >= ratio; });
+    };
+    if (standsOut(ink))
+        return ink;
+    // Small steps from the ink: the contrast may dip before it rises (ink
+    // darker than a ground it must outshine), so no bisection.
+    constexpr int steps = 64;
+    for (int i = 1; i < steps; ++i) {
+        const QColor c = MRBYTheme::mix(toward, ink, double(i) / steps);
+        if (standsOut(c))
+            return c;
+    }
+    return MRBYTheme::mix(toward, ink, 1.0);
+}
+
+} // namespace
+
+QColor MRBYTheme::readable(const QColor &ink, const QColor &toward, const QList<QColor> &grounds, double ratio)
+{
+    // Painting asks for the same few colours again and again (every icon at
+    // every paint); the answer depends on the arguments alone.
+    static QHash<QByteArray, QColor> known;
+    QByteArray key;
+    const auto add = [&key](quint64 v) { key.append(reinterpret_cast<const char *>(&v), sizeof v); };
+    add(ink.rgba64());
+    add(toward.rgba64());
+    add(std::bit_cast<quint64>(ratio));
+    for (const QColor &g : grounds)
+        add(g.rgba64());
+    if (const auto it = known.constFind(key); it != known.constEnd())
+        return *it;
+    if (known.size() > 512)
+        known.clear();
+    return *known.insert(key, workOutReadable(ink, toward, grounds, ratio));
 }
 
 QString MRBYTheme::familyName(Family family)

@@ -5,6 +5,7 @@
 #include "look/kit/MBKitTheme.h"
 
 #include <QColor>
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -49,10 +50,24 @@ struct MRBYTheme
                              std::uint32_t bg, std::uint32_t panelTop, std::uint32_t panelBottom,
                              std::uint32_t text, std::uint32_t dim, std::uint32_t accent);
 
+    // The kit colours; the secondary text colour made readable (4.5:1) on
+    // the window and on panels.
     MBKitTheme kitTheme() const;
 
     // `t` of a and the rest of b, opaque (for derived palette colours).
     static QColor mix(const QColor &a, const QColor &b, double t);
+
+    // WCAG contrast ratio of two colours (their opacity ignored).
+    static double contrast(const QColor &a, const QColor &b);
+    // How far text stands out from what it stands on, at least; icons and
+    // large figures need less.
+    static constexpr double textRatio = 4.5;
+    static constexpr double figureRatio = 3.0;
+    // The readability rule: `ink` as it is when it stands out `ratio`:1 from
+    // every colour of `grounds`; else moved toward `toward` (the theme's
+    // text colour) just far enough that it does; `toward` itself when even
+    // that falls short.
+    static QColor readable(const QColor &ink, const QColor &toward, const QList<QColor> &grounds, double ratio);
 
     // Themes are the same theme when their ids are equal.
     bool operator==(const MRBYTheme &o) const { return id == o.id; }

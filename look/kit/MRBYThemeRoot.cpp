@@ -12,11 +12,6 @@ namespace {
 
 constexpr auto mix = &MRBYTheme::mix;
 
-MRBYTheme::RGB rgb(const QColor &c)
-{
-    return MRBYTheme::RGB(c.redF(), c.greenF(), c.blueF());
-}
-
 } // namespace
 
 MRBYThemeRoot::MRBYThemeRoot(Builder content, QWidget *parent)
@@ -35,16 +30,15 @@ QColor MRBYThemeRoot::linkColor(const MBKitTheme &kit)
 {
     const QColor light(0x5A, 0xA9, 0xFF);
     const QColor deep(0x0B, 0x57, 0xB8);
-    const auto bg = rgb(kit.bg);
-    return MRBYTheme::RGB::contrast(rgb(light), bg) >= MRBYTheme::RGB::contrast(rgb(deep), bg)
-               ? light
-               : deep;
+    return MRBYTheme::contrast(light, kit.bg) >= MRBYTheme::contrast(deep, kit.bg) ? light : deep;
 }
 
 QColor MRBYThemeRoot::readableOn(const QColor &fill)
 {
-    return MRBYTheme::RGB::contrast(rgb(fill), MRBYTheme::RGB(1, 1, 1)) >= 3.0 ? QColor(Qt::white)
-                                                                                : QColor(Qt::black);
+    // Whichever stands out more: on mid blues and violets black reads where
+    // white falls below 4.5:1.
+    const QColor white(Qt::white), black(Qt::black);
+    return MRBYTheme::contrast(fill, white) >= MRBYTheme::contrast(fill, black) ? white : black;
 }
 
 QPalette MRBYThemeRoot::kitPalette(const MBKitTheme &kit)

@@ -25,8 +25,8 @@ public:
     // light blue, or a deeper blue when the theme's background is light.
     static QColor linkColor(const MBKitTheme &kit);
 
-    // Text colour for a filled shape: white, or black when white would be
-    // hard to read (a light fill such as a yellow accent).
+    // Text colour for a filled shape: white, or black where black stands out
+    // more (a light fill such as a yellow accent, a mid blue).
     static QColor readableOn(const QColor &fill);
 
 protected:

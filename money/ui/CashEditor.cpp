@@ -32,7 +32,7 @@ CashEditor::CashEditor(MoneyStore &store, QWidget *parent) : QWidget(parent), m_
     m_button->setAutoDefault(false);
     connect(m_button, &QPushButton::clicked, this, &CashEditor::update);
     row->addWidget(m_button);
-    m_error = tlLabel(QString(), 12, FontWeight::Semibold, TLPalette::red911());
+    m_error = tlLabel(QString(), 12, FontWeight::Semibold, TLPalette::current().readable(TLPalette::red911()));
     m_error->setObjectName(QStringLiteral("cashError"));
     m_error->hide();
     row->addWidget(m_error, 1);

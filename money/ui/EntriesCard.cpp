@@ -177,7 +177,7 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
     row->setSpacing(ipx(12));
 
     auto *icon = new MBSymbolView(MoneyCategory::icon(entry.kind, entry.category), tlPx(17));
-    icon->setColorSource([] { return TLPalette::current().accent; });
+    icon->setColorSource([] { return TLPalette::current().accentIcon(); });
     icon->setBoxWidth(tlPx(30));
     row->addWidget(icon, 0, Qt::AlignVCenter);
 

@@ -72,7 +72,7 @@ EntryForm::EntryForm(MoneyKind kind, MoneyStore &store, QWidget *parent)
     m_button->setObjectName(QStringLiteral("addButton"));
     m_button->setAutoDefault(false);
     connect(m_button, &QPushButton::clicked, this, &EntryForm::add);
-    m_error = tlLabel(QString(), 12, FontWeight::Semibold, TLPalette::red911());
+    m_error = tlLabel(QString(), 12, FontWeight::Semibold, TLPalette::current().readable(TLPalette::red911()));
     m_error->setObjectName(QStringLiteral("addError"));
     m_error->hide();
     column->addWidget(MoneyForm::buttonRow(m_button, m_error));

@@ -105,7 +105,8 @@ MoneyPeriod MoneyPlanView::period()
 
 QColor MoneyPlanView::runwayColor(std::optional<qint64> days)
 {
-    return days && *days < 30 ? TLPalette::red911() : TLPalette::current().accent;
+    const TLPalette palette = TLPalette::current();
+    return palette.readable(days && *days < 30 ? TLPalette::red911() : palette.accent, TLPalette::figureRatio);
 }
 
 QString MoneyPlanView::suggestedName(const MoneyReport &report, Kind kind)

@@ -13,6 +13,18 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
+namespace {
+
+// The tile's fill: its colour at this opacity over the card.
+constexpr double kTint = 0.1;
+
+QList<QColor> tileGrounds(const QColor &color, const TLPalette &palette)
+{
+    return {MRBYTheme::mix(color, palette.panelTop, kTint), MRBYTheme::mix(color, palette.panelBottom, kTint)};
+}
+
+} // namespace
+
 MoneyStat::MoneyStat(const QString &title, qint64 value, MoneyPeriod period, const QColor &color,
                      QWidget *parent)
     : QWidget(parent), m_color(color), m_zoom(MBZoomScope::current())
@@ -41,17 +53,9 @@ QColor MoneyStat::amountColor() const
     const TLPalette palette = TLPalette::current();
     if (palette.highContrast)
         return palette.text;
-    // The signal colours are dark: on a dark theme they are lifted toward the
-    // text colour until the large amount reads (3:1 against the panel).
-    const auto rgb = [](const QColor &c) { return MRBYTheme::RGB(c.redF(), c.greenF(), c.blueF()); };
-    QColor color = m_color;
-    for (double mix = 0.1; MRBYTheme::RGB::contrast(rgb(color), rgb(palette.panelTop)) < 3.0 && mix <= 1.0;
-         mix += 0.1) {
-        color = QColor::fromRgbF(float(m_color.redF() + (palette.text.redF() - m_color.redF()) * mix),
-                                 float(m_color.greenF() + (palette.text.greenF() - m_color.greenF()) * mix),
-                                 float(m_color.blueF() + (palette.text.blueF() - m_color.blueF()) * mix));
-    }
-    return color;
+    // The signal colours are dark: on a dark theme they are lifted until the
+    // large amount reads on its tinted tile.
+    return palette.readable(m_color, tileGrounds(m_color, palette), TLPalette::figureRatio);
 }
 
 QColor MoneyStat::leftOverColor(qint64 cents)
@@ -90,7 +94,7 @@ void MoneyStat::paintEvent(QPaintEvent *)
     const double radius = 14 * m_zoom;
     if (!palette.highContrast) {
         QColor fill = m_color;
-        fill.setAlphaF(0.1f);
+        fill.setAlphaF(float(kTint));
         painter.setPen(Qt::NoPen);
         painter.setBrush(fill);
         painter.drawPath(MBPanel::shape(box, radius));

@@ -47,7 +47,7 @@ SavingsCard::SavingsCard(MoneyStore &store, QWidget *parent) : QWidget(parent), 
     auto *head = new QHBoxLayout;
     head->setSpacing(ipx(10));
     auto *symbol = new MBSymbolView(QStringLiteral("banknote.fill"), tlPx(20));
-    symbol->setColorSource([] { return TLPalette::current().accent; });
+    symbol->setColorSource([] { return TLPalette::current().accentIcon(); });
     head->addWidget(symbol, 0, Qt::AlignVCenter);
     m_heading = tlLabel(QString(), 18, FontWeight::Heavy);
     m_heading->setObjectName(QStringLiteral("savingsHeading"));
@@ -80,7 +80,7 @@ SavingsCard::SavingsCard(MoneyStore &store, QWidget *parent) : QWidget(parent), 
     m_button->setObjectName(QStringLiteral("goalSave"));
     m_button->setAutoDefault(false);
     connect(m_button, &QPushButton::clicked, this, &SavingsCard::save);
-    m_error = tlLabel(QString(), 12, FontWeight::Semibold, TLPalette::red911());
+    m_error = tlLabel(QString(), 12, FontWeight::Semibold, TLPalette::current().readable(TLPalette::red911()));
     m_error->setObjectName(QStringLiteral("goalError"));
     m_error->hide();
     card->addWidget(MoneyForm::buttonRow(m_button, m_error));

@@ -58,5 +58,5 @@ void TLField::paintEvent(QPaintEvent *)
     painter.drawPath(MBPanel::shape(box, radius));
     MBPanel::strokeInside(painter, box, radius, QPen(palette.border, outlineWidth() * m_zoom));
     if (m_edit->hasFocus())
-        MBFocusRing::paint(painter, box, radius, palette.accent, m_zoom);
+        MBFocusRing::paint(painter, box, radius, palette.accentIcon(), m_zoom);
 }

@@ -30,7 +30,7 @@ TipCard::TipCard(const MoneyTip &tip, AppModel &model, QWidget *parent) : QWidge
     auto *head = new QHBoxLayout;
     head->setSpacing(ipx(10));
     auto *bulb = new MBSymbolView(QStringLiteral("lightbulb.fill"), tlPx(16));
-    bulb->setColor(TLPalette::amberBadge());
+    bulb->setColor(TLPalette::current().readable(TLPalette::amberBadge(), TLPalette::figureRatio));
     head->addWidget(bulb, 0, Qt::AlignVCenter);
     head->addWidget(tlLabel(tip.title, 16, FontWeight::Bold), 1, Qt::AlignVCenter);
     if (tip.topic) {

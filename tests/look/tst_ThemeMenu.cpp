@@ -145,14 +145,14 @@ private Q_SLOTS:
 
     void kitPaletteReadable()
     {
-        // Links read on the background; text on the accent is black where white
-        // would be unreadable (the High Contrast yellow).
+        // Links read on the background; text on the accent is black where it
+        // stands out more than white (the High Contrast yellow, Cobalt's blue).
         const struct
         {
             QString id;
             QColor onAccent;
         } rows[] = {{TLThemes::warmID, Qt::white},
-                    {QStringLiteral("cobalt-gunmetal"), Qt::white},
+                    {QStringLiteral("cobalt-gunmetal"), Qt::black},
                     {TLThemes::highContrastID, Qt::black}};
         for (const auto &r : rows) {
             const MBKitTheme k = MRBYThemes::named(r.id).kitTheme();

@@ -184,6 +184,25 @@ private Q_SLOTS:
             QVERIFY(RGB::contrast(RGB(c.redF(), c.greenF(), c.blueF()), RGB(1, 1, 1)) > 6.0);
     }
 
+    // In every theme text on the accent, the secondary text and the accent
+    // as text read 4.5:1 on what they stand on; a colour that already does
+    // is kept as the theme gives it.
+    void paletteReads()
+    {
+        MRBYThemes::registerThemes(TLThemes::extras());
+        for (const MRBYTheme &t : MRBYThemes::all()) {
+            MRBYThemes::setCurrentID(t.id);
+            const TLPalette p = TLPalette::current();
+            QVERIFY2(MRBYTheme::contrast(p.onAccent, p.accent) >= TLPalette::textRatio, qPrintable(t.id));
+            for (const QColor &ground : {p.bg, p.panelTop, p.panelBottom}) {
+                QVERIFY2(MRBYTheme::contrast(p.dim, ground) >= TLPalette::textRatio, qPrintable(t.id));
+                QVERIFY2(MRBYTheme::contrast(p.accentText(), ground) >= TLPalette::textRatio, qPrintable(t.id));
+            }
+        }
+        MRBYThemes::setCurrentID(TLThemes::warmID);
+        QCOMPARE(TLPalette::current().accentText(), TLPalette::current().accent);
+    }
+
     void textSizeTable_data()
     {
         QTest::addColumn<QString>("stored"); // "" = absent

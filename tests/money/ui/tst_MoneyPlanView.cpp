@@ -316,11 +316,13 @@ private Q_SLOTS:
         QCOMPARE(MoneyStat::leftOverColor(-1), TLPalette::red911());
         QCOMPARE(MoneyStat::leftOverColor(0), TLPalette::green211());
         QCOMPARE(MoneyStat::leftOverColor(1), TLPalette::green211());
-        const QColor accent = TLPalette::current().accent;
-        QCOMPARE(MoneyPlanView::runwayColor(0), TLPalette::red911());
-        QCOMPARE(MoneyPlanView::runwayColor(29), TLPalette::red911());
-        QCOMPARE(MoneyPlanView::runwayColor(30), accent);
-        QCOMPARE(MoneyPlanView::runwayColor(std::nullopt), accent);
+        // The hourglass: red under 30 days, else the accent, each as it reads.
+        const TLPalette palette = TLPalette::current();
+        const QColor red = palette.readable(TLPalette::red911(), TLPalette::figureRatio);
+        QCOMPARE(MoneyPlanView::runwayColor(0), red);
+        QCOMPARE(MoneyPlanView::runwayColor(29), red);
+        QCOMPARE(MoneyPlanView::runwayColor(30), palette.accentIcon());
+        QCOMPARE(MoneyPlanView::runwayColor(std::nullopt), palette.accentIcon());
 
         // On the screen: an empty plan is green with the accent hourglass.
         MoneyPlanView view(*m_model);
