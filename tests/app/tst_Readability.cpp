@@ -56,6 +56,18 @@ Reading read(const QImage &image, const QRect &r)
     return out;
 }
 
+// The same area drawn again at twice the resolution. At 1x, small text drawn
+// antialiased at a fractional place may reach its full colour in no pixel,
+// so a shortfall there is measured again where its strokes cover whole pixels.
+Reading readSharp(QWidget *window, const QRect &r)
+{
+    QImage sharp(r.size() * 2, QImage::Format_ARGB32_Premultiplied);
+    sharp.setDevicePixelRatio(2);
+    sharp.fill(Qt::transparent);
+    window->render(&sharp, QPoint(), QRegion(r), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    return read(sharp, sharp.rect());
+}
+
 bool large(const QWidget *w)
 {
     const QFont f = w->font();
@@ -91,12 +103,14 @@ QStringList unreadable(QWidget *window)
         r &= inWindow;
         if (r.width() < 4 || r.height() < 4)
             continue;
-        const Reading reading = read(image, r);
+        Reading reading = read(image, r);
         if (reading.ratio < 1.05)
             continue; // draws nothing here
         const bool figure = qobject_cast<MBSymbolView *>(w) || large(w)
                             || QByteArray(w->metaObject()->className()) == "QWidget";
         const double needed = figure ? TLPalette::figureRatio : TLPalette::textRatio;
+        if (reading.ratio + 0.005 < needed)
+            reading = readSharp(window, r);
         if (reading.ratio + 0.005 < needed) {
             const auto *label = qobject_cast<QLabel *>(w);
             QString where = QString::fromLatin1(w->metaObject()->className());
