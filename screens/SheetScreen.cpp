@@ -204,8 +204,7 @@ QWidget *SheetScreen::preview(const ResourceSheet &sheet)
                 rows->addWidget(note);
             }
             if (!line.checked.isEmpty())
-                rows->addWidget(tlLabel(line.checked + QStringLiteral(" \u00b7 source: ") + line.source, 11,
-                                        FontWeight::Regular, palette.dim));
+                rows->addWidget(tlLabel(line.checkLine(), 11, FontWeight::Regular, palette.dim));
             card->addWidget(block);
         }
     }
