@@ -5,10 +5,11 @@
 #include "data/ContactParser.h"
 #include "data/Favorite.h"
 #include "data/ReferenceData.h"
+#include "pdf/PdfPaper.h"
 
 namespace {
 
-const QString dot = QStringLiteral(" \u00b7 ");
+using PdfPaper::dot;
 
 SheetLine line(const Listing &listing, const QString &note)
 {

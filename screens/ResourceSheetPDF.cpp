@@ -5,20 +5,21 @@
 #include "data/Badges.h"
 #include "look/kit/MRBYKitHost.h"
 #include "pdf/PdfDocument.h"
+#include "pdf/PdfPaper.h"
 
 namespace {
 
-const QColor black = Qt::black;
-const QColor dimGrey = QColor::fromRgbF(0.32f, 0.32f, 0.32f);
-const QColor badgeBrown = QColor::fromRgbF(0.54f, 0.29f, 0.0f);
+using PdfPaper::badgeBrown;
+using PdfPaper::black;
+using PdfPaper::dimGrey;
 
-PdfParagraph run(const QString &text, double size, QFont::Weight weight, const QColor &color,
-                 double spaceAfter = 0, bool italic = false)
+// Half a point under every line.
+constexpr PdfPaper::TextStyle run{0.5};
+
+PdfDocument document(const ResourceSheet &sheet)
 {
-    PdfParagraph p = PdfParagraph::tight(text, size, weight, color, spaceAfter);
-    p.italic = italic;
-    p.lineSpacing = 0.5;
-    return p;
+    return PdfDocument(sheet.paragraphs(), ResourceSheet::pageLayout(),
+                       PdfPaper::info(sheet.title(), TLInfo::appName, MRBYKitHost::creditName));
 }
 
 } // namespace
@@ -35,11 +36,13 @@ QList<PdfParagraph> ResourceSheet::paragraphs() const
                 out << run(QStringLiteral("\u26a0\ufe0e ") + Badges::unconfirmedText, 8, QFont::Bold, badgeBrown);
             if (!l.contact.isEmpty())
                 out << run(l.contact, 8.5, QFont::Normal, black);
-            if (!l.note.isEmpty())
-                out << run(QStringLiteral("My note: ") + l.note, 8.5, QFont::Normal, black, 0, true);
+            if (!l.note.isEmpty()) {
+                PdfParagraph note = run(QStringLiteral("My note: ") + l.note, 8.5, QFont::Normal, black);
+                note.italic = true;
+                out << note;
+            }
             if (!l.checked.isEmpty())
-                out << run(l.checked + QStringLiteral(" \u00b7 source: ") + l.source, 7.5, QFont::Normal,
-                           dimGrey, 3);
+                out << run(l.checkLine(), 7.5, QFont::Normal, dimGrey, 3);
             else
                 out << run(QString(), 3, QFont::Normal, black); // closes a line without a check line
         }
@@ -55,26 +58,17 @@ PdfPageLayout ResourceSheet::pageLayout()
     return {{612, 792}, {QRectF(32, 32, 264, 728), QRectF(316, 32, 264, 728)}, 40};
 }
 
-namespace {
-
-PdfInfo sheetInfo(const ResourceSheet &sheet)
-{
-    return {sheet.title(), TLInfo::appName + QStringLiteral(" (") + MRBYKitHost::creditName + u')'};
-}
-
-} // namespace
-
 int ResourceSheet::writePDF(const QString &path) const
 {
-    return PdfDocument(paragraphs(), pageLayout(), sheetInfo(*this)).write(path);
+    return document(*this).write(path);
 }
 
 QString ResourceSheet::printFileName() const
 {
-    return TLInfo::appName + QStringLiteral(" - ") + title() + QStringLiteral(".pdf");
+    return PdfPaper::printFileName(TLInfo::appName, title());
 }
 
 void ResourceSheet::printSheet() const
 {
-    PdfDocument(paragraphs(), pageLayout(), sheetInfo(*this)).print(printFileName());
+    document(*this).print(printFileName());
 }

@@ -46,7 +46,7 @@ QString ResourceSheet::plainText() const
             if (!l.note.isEmpty())
                 out << QStringLiteral("  My note: ") + l.note;
             if (!l.checked.isEmpty())
-                out << QStringLiteral("  ") + l.checked + QStringLiteral(" \u00b7 source: ") + l.source;
+                out << QStringLiteral("  ") + l.checkLine();
         }
         out << QString();
     }
@@ -75,8 +75,7 @@ QString ResourceSheet::html() const
                 out += QStringLiteral("<div class=\"n\">My note: ") + escaped(l.note)
                     + QStringLiteral("</div>");
             if (!l.checked.isEmpty())
-                out += QStringLiteral("<div class=\"m\">") + escaped(l.checked)
-                    + QStringLiteral(" \u00b7 source: ") + escaped(l.source) + QStringLiteral("</div>");
+                out += QStringLiteral("<div class=\"m\">") + escaped(l.checkLine()) + QStringLiteral("</div>");
             out += QStringLiteral("</div>");
         }
     }

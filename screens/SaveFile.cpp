@@ -2,10 +2,16 @@
 
 #include "data/DBError.h"
 #include "data/Replaceable.h"
+#include "look/app/TLButtonStyle.h"
+#include "look/app/TLPalette.h"
+#include "screens/FileReveal.h"
+#include "screens/FlowLayout.h"
+#include "screens/TLLabel.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QSaveFile>
 
 namespace SaveFile {
@@ -40,6 +46,36 @@ QString &lastFolder()
 
 } // namespace
 
+QWidget *buttonRow(const QString &printName, const std::function<void()> &print, const QList<Button> &saves)
+{
+    const TLPalette palette = TLPalette::current();
+    auto *row = new QWidget;
+    auto *layout = new FlowLayout(row, 10);
+    auto *printButton = new TLButton(QStringLiteral("Print\u2026"), {palette.accent, palette.onAccent, true},
+                                     QStringLiteral("printer.fill"));
+    printButton->setObjectName(printName);
+    QObject::connect(printButton, &QPushButton::clicked, row, print);
+    QList<TLButton *> buttons{printButton};
+    for (const Button &b : saves) {
+        auto *button = new TLButton(b.format.button, {std::nullopt, std::nullopt, true}, b.format.symbol);
+        button->setObjectName(b.name);
+        QObject::connect(button, &QPushButton::clicked, row, b.clicked);
+        buttons << button;
+    }
+    for (TLButton *button : buttons) {
+        button->setAutoDefault(false);
+        layout->addWidget(button);
+    }
+    return row;
+}
+
+QLabel *messageLine(const QString &name, const QString &text)
+{
+    QLabel *line = tlLabel(text, 12.5, FontWeight::Semibold, TLPalette::current().dim);
+    line->setObjectName(name);
+    return line;
+}
+
 Dialog replaceDialog(Dialog dialog)
 {
     return dialogFunction().replace(std::move(dialog));
@@ -69,6 +105,22 @@ void writeText(const QString &path, const QString &text)
     throw DBError(reason.isEmpty() ? QStringLiteral("The file could not be written.")
                                    : QStringLiteral("The file could not be written (") + reason
                                          + QStringLiteral(")."));
+}
+
+std::optional<QString> saveAs(QWidget *parent, const QString &suggestedName, const Format &format,
+                              const std::function<void(const QString &path)> &write)
+{
+    const QString path =
+        ask(parent, {QDir(startFolder()).filePath(suggestedName), format.filter, format.suffix});
+    if (path.isEmpty())
+        return std::nullopt;
+    try {
+        write(path);
+    } catch (const DBError &e) {
+        return QStringLiteral("Could not save: ") + e.description;
+    }
+    FileReveal::reveal(path);
+    return QStringLiteral("Saved: ") + QFileInfo(path).fileName();
 }
 
 } // namespace SaveFile

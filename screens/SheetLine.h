@@ -13,5 +13,8 @@ struct SheetLine
     QString checked;     // "Checked Dec 2026"; empty only for a gone listing
     QString source;      // publisher or "source not listed"; empty only for a gone listing
 
+    // "Checked Dec 2026 · source: United Way", under the entry wherever it is shown.
+    QString checkLine() const { return checked + QStringLiteral(" \u00b7 source: ") + source; }
+
     friend bool operator==(const SheetLine &, const SheetLine &) = default;
 };

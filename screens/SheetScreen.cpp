@@ -3,49 +3,23 @@
 #include "app/AppModel.h"
 #include "app/StatePrompt.h"
 #include "data/Badges.h"
-#include "data/DBError.h"
 #include "data/FavoritesStore.h"
 #include "data/ReferenceData.h"
 #include "look/app/TLBadge.h"
-#include "look/app/TLButtonStyle.h"
 #include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBZoom.h"
-#include "screens/FileReveal.h"
-#include "screens/FlowLayout.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
-#include "screens/SaveFile.h"
 #include "screens/TLLabel.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-
-QString filter(SheetScreen::Kind kind)
-{
-    switch (kind) {
-    case SheetScreen::Kind::pdf: return QStringLiteral("PDF document (*.pdf)");
-    case SheetScreen::Kind::html: return QStringLiteral("Web page (*.html)");
-    case SheetScreen::Kind::text: return QStringLiteral("Plain text (*.txt)");
-    }
-    return QString();
-}
-
-} // namespace
-
-SheetScreen::SaveDialog SheetScreen::replaceSaveDialog(SaveDialog dialog)
-{
-    return SaveFile::replaceDialog(std::move(dialog));
-}
 
 SheetScreen::SheetScreen(AppModel &model, QWidget *parent)
     : QWidget(parent), m_model(model), m_zoom(MBZoomScope::current())
@@ -72,14 +46,14 @@ SheetScreen::SheetScreen(AppModel &model, QWidget *parent)
     rebuildNow();
 }
 
-QString SheetScreen::suffix(Kind kind)
+const SaveFile::Format &SheetScreen::format(Kind kind)
 {
     switch (kind) {
-    case Kind::pdf: return QStringLiteral("pdf");
-    case Kind::html: return QStringLiteral("html");
-    case Kind::text: return QStringLiteral("txt");
+    case Kind::pdf: return SaveFile::pdf;
+    case Kind::html: return SaveFile::webPage;
+    case Kind::text: return SaveFile::plainText;
     }
-    return QStringLiteral("txt");
+    return SaveFile::plainText;
 }
 
 QString SheetScreen::suggestedName(const ResourceSheet &sheet, Kind kind)
@@ -87,7 +61,7 @@ QString SheetScreen::suggestedName(const ResourceSheet &sheet, Kind kind)
     // A plain hyphen here: the title's dash is awkward to type in a file name.
     const QString base = sheet.stateName.isEmpty() ? QStringLiteral("My Resources")
                                                    : QStringLiteral("My Resources - ") + sheet.stateName;
-    return base + u'.' + suffix(kind);
+    return base + u'.' + format(kind).suffix;
 }
 
 void SheetScreen::scheduleRebuild()
@@ -128,11 +102,8 @@ QWidget *SheetScreen::buildBody()
         const ResourceSheet sheet =
             ResourceSheet::build(m_model.stateCode(), *data, store ? store->items() : QList<Favorite>{});
         column->addWidget(buttonRow(sheet));
-        if (!m_message.isEmpty()) {
-            QLabel *line = tlLabel(m_message, 12.5, FontWeight::Semibold, TLPalette::current().dim);
-            line->setObjectName(QStringLiteral("sheetMessage"));
-            column->addWidget(line);
-        }
+        if (!m_message.isEmpty())
+            column->addWidget(SaveFile::messageLine(QStringLiteral("sheetMessage"), m_message));
         column->addWidget(preview(sheet));
     }
     return body;
@@ -140,29 +111,12 @@ QWidget *SheetScreen::buildBody()
 
 QWidget *SheetScreen::buttonRow(const ResourceSheet &sheet)
 {
-    const TLPalette palette = TLPalette::current();
-    auto *row = new QWidget;
-    // The four buttons wrap onto a second row in a narrow window.
-    auto *layout = new FlowLayout(row, 10);
-
-    auto *print = new TLButton(QStringLiteral("Print\u2026"), {palette.accent, palette.onAccent, true},
-                               QStringLiteral("printer.fill"));
-    print->setObjectName(QStringLiteral("sheetPrintButton"));
-    connect(print, &QPushButton::clicked, this, [sheet] { sheet.printSheet(); });
-    layout->addWidget(print);
-
-    struct SaveButton { const char16_t *title; const char16_t *symbol; const char16_t *name; Kind kind; };
-    for (const SaveButton &b : {SaveButton{u"Save as PDF\u2026", u"doc.richtext", u"sheetSavePDFButton", Kind::pdf},
-                                SaveButton{u"Save as web page\u2026", u"globe", u"sheetSaveHTMLButton", Kind::html},
-                                SaveButton{u"Save as text\u2026", u"doc.plaintext", u"sheetSaveTextButton", Kind::text}}) {
-        auto *button = new TLButton(QString::fromUtf16(b.title), {std::nullopt, std::nullopt, true},
-                                    QString::fromUtf16(b.symbol));
-        button->setObjectName(QString::fromUtf16(b.name));
-        const Kind kind = b.kind;
-        connect(button, &QPushButton::clicked, this, [this, sheet, kind] { save(sheet, kind); });
-        layout->addWidget(button);
-    }
-    return row;
+    QList<SaveFile::Button> saves;
+    const std::pair<Kind, const char16_t *> buttons[] = {
+        {Kind::pdf, u"sheetSavePDFButton"}, {Kind::html, u"sheetSaveHTMLButton"}, {Kind::text, u"sheetSaveTextButton"}};
+    for (const auto &[kind, name] : buttons)
+        saves.append({format(kind), QString::fromUtf16(name), [this, sheet, kind] { save(sheet, kind); }});
+    return SaveFile::buttonRow(QStringLiteral("sheetPrintButton"), [sheet] { sheet.printSheet(); }, saves);
 }
 
 QWidget *SheetScreen::preview(const ResourceSheet &sheet)
@@ -204,8 +158,7 @@ QWidget *SheetScreen::preview(const ResourceSheet &sheet)
                 rows->addWidget(note);
             }
             if (!line.checked.isEmpty())
-                rows->addWidget(tlLabel(line.checked + QStringLiteral(" \u00b7 source: ") + line.source, 11,
-                                        FontWeight::Regular, palette.dim));
+                rows->addWidget(tlLabel(line.checkLine(), 11, FontWeight::Regular, palette.dim));
             card->addWidget(block);
         }
     }
@@ -215,21 +168,16 @@ QWidget *SheetScreen::preview(const ResourceSheet &sheet)
 
 void SheetScreen::save(const ResourceSheet &sheet, Kind kind)
 {
-    const SaveRequest request{QDir(SaveFile::startFolder()).filePath(suggestedName(sheet, kind)), filter(kind),
-                              suffix(kind)};
-    const QString path = SaveFile::ask(window(), request);
-    if (path.isEmpty())
+    const std::optional<QString> outcome =
+        SaveFile::saveAs(window(), suggestedName(sheet, kind), format(kind), [&](const QString &path) {
+            switch (kind) {
+            case Kind::pdf: sheet.writePDF(path); break;
+            case Kind::html: SaveFile::writeText(path, sheet.html()); break;
+            case Kind::text: SaveFile::writeText(path, sheet.plainText()); break;
+            }
+        });
+    if (!outcome)
         return;
-    try {
-        switch (kind) {
-        case Kind::pdf: sheet.writePDF(path); break;
-        case Kind::html: SaveFile::writeText(path, sheet.html()); break;
-        case Kind::text: SaveFile::writeText(path, sheet.plainText()); break;
-        }
-        m_message = QStringLiteral("Saved: ") + QFileInfo(path).fileName();
-        FileReveal::reveal(path);
-    } catch (const DBError &e) {
-        m_message = QStringLiteral("Could not save: ") + e.description;
-    }
+    m_message = *outcome;
     rebuildNow();
 }

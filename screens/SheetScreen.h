@@ -9,8 +9,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class AppModel;
 class QLabel;
 class QVBoxLayout;
@@ -21,17 +19,10 @@ class SheetScreen : public QWidget
 public:
     enum class Kind { pdf, html, text };
 
-    // The save dialog shared with every other save (screens/SaveFile.h).
-    using SaveRequest = SaveFile::Request;
-    using SaveDialog = SaveFile::Dialog;
-    // Replaces the dialog and returns the one it replaced; an empty function
-    // restores the default QFileDialog. Tests answer here.
-    static SaveDialog replaceSaveDialog(SaveDialog dialog);
-
     explicit SheetScreen(AppModel &model, QWidget *parent = nullptr);
 
-    // "pdf", "html" or "txt".
-    static QString suffix(Kind kind);
+    // The kind's file format, as every save shows and names it.
+    static const SaveFile::Format &format(Kind kind);
     // "My Resources - Colorado.pdf", or "My Resources.pdf" with no state.
     static QString suggestedName(const ResourceSheet &sheet, Kind kind);
 

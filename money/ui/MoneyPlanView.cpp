@@ -2,8 +2,6 @@
 
 #include "app/AppModel.h"
 #include "app/StatePrompt.h"
-#include "data/DBError.h"
-#include "look/app/TLButtonStyle.h"
 #include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLPrefs.h"
@@ -24,16 +22,12 @@
 #include "money/ui/NameEditor.h"
 #include "money/ui/SavingsCard.h"
 #include "money/ui/TipCard.h"
-#include "screens/FileReveal.h"
 #include "screens/FlowLayout.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
-#include "screens/SaveFile.h"
 #include "screens/SegmentedPicker.h"
 #include "screens/TLLabel.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -113,7 +107,12 @@ QString MoneyPlanView::suggestedName(const MoneyReport &report, Kind kind)
 {
     QString name = report.title();
     name.replace(QChar(0x2014), u'-').replace(u'/', u'-');
-    return name + (kind == Kind::pdf ? QStringLiteral(".pdf") : QStringLiteral(".csv"));
+    return name + u'.' + format(kind).suffix;
+}
+
+const SaveFile::Format &MoneyPlanView::format(Kind kind)
+{
+    return kind == Kind::pdf ? SaveFile::pdf : SaveFile::csv;
 }
 
 QWidget *MoneyPlanView::periodRow()
@@ -205,7 +204,6 @@ QWidget *MoneyPlanView::summaryFigures()
 
 QWidget *MoneyPlanView::printCard()
 {
-    const TLPalette palette = TLPalette::current();
     auto *card = new TLCard;
     card->setObjectName(QStringLiteral("printCard"));
     card->body()->setSpacing(ipx(10));
@@ -223,29 +221,12 @@ QWidget *MoneyPlanView::printCard()
     nameFlow->addWidget(m_name);
     card->addWidget(nameRow);
 
-    auto *buttons = new QWidget;
-    auto *row = new FlowLayout(buttons, 10);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto *print = new TLButton(QStringLiteral("Print\u2026"), {palette.accent, palette.onAccent, true},
-                               QStringLiteral("printer.fill"));
-    print->setObjectName(QStringLiteral("moneyPrint"));
-    connect(print, &QPushButton::clicked, this, [this] { MoneyReportPDF::printPlan(report()); });
-    auto *pdf = new TLButton(QStringLiteral("Save as PDF\u2026"), {std::nullopt, std::nullopt, true},
-                             QStringLiteral("doc.richtext"));
-    pdf->setObjectName(QStringLiteral("moneySavePDF"));
-    connect(pdf, &QPushButton::clicked, this, [this] { save(Kind::pdf); });
-    auto *csv = new TLButton(QStringLiteral("Save as CSV (spreadsheet)\u2026"), {std::nullopt, std::nullopt, true},
-                             QStringLiteral("tablecells"));
-    csv->setObjectName(QStringLiteral("moneySaveCSV"));
-    connect(csv, &QPushButton::clicked, this, [this] { save(Kind::csv); });
-    for (TLButton *b : {print, pdf, csv}) {
-        b->setAutoDefault(false);
-        row->addWidget(b);
-    }
-    card->addWidget(buttons);
+    card->addWidget(SaveFile::buttonRow(
+        QStringLiteral("moneyPrint"), [this] { MoneyReportPDF::printPlan(report()); },
+        {{SaveFile::pdf, QStringLiteral("moneySavePDF"), [this] { save(Kind::pdf); }},
+         {SaveFile::csv, QStringLiteral("moneySaveCSV"), [this] { save(Kind::csv); }}}));
 
-    m_messageLabel = tlLabel(QString(), 12.5, FontWeight::Semibold, palette.dim);
-    m_messageLabel->setObjectName(QStringLiteral("moneyMessage"));
+    m_messageLabel = SaveFile::messageLine(QStringLiteral("moneyMessage"), QString());
     m_messageLabel->hide();
     card->addWidget(m_messageLabel);
     return card;
@@ -259,23 +240,15 @@ MoneyReport MoneyPlanView::report() const
 void MoneyPlanView::save(Kind kind)
 {
     const MoneyReport made = report();
-    const SaveFile::Request request{
-        QDir(SaveFile::startFolder()).filePath(suggestedName(made, kind)),
-        kind == Kind::pdf ? QStringLiteral("PDF document (*.pdf)") : QStringLiteral("CSV spreadsheet (*.csv)"),
-        kind == Kind::pdf ? QStringLiteral("pdf") : QStringLiteral("csv")};
-    const QString path = SaveFile::ask(window(), request);
-    if (path.isEmpty())
-        return;
-    try {
-        if (kind == Kind::pdf)
-            MoneyReportPDF::writePDF(made, path);
-        else
-            SaveFile::writeText(path, made.csv());
-        setMessage(QStringLiteral("Saved: ") + QFileInfo(path).fileName());
-        FileReveal::reveal(path);
-    } catch (const DBError &e) {
-        setMessage(QStringLiteral("Could not save: ") + e.description);
-    }
+    const std::optional<QString> outcome =
+        SaveFile::saveAs(window(), suggestedName(made, kind), format(kind), [&](const QString &path) {
+            if (kind == Kind::pdf)
+                MoneyReportPDF::writePDF(made, path);
+            else
+                SaveFile::writeText(path, made.csv());
+        });
+    if (outcome)
+        setMessage(*outcome);
 }
 
 void MoneyPlanView::setMessage(const QString &message)

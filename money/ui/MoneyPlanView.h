@@ -12,6 +12,7 @@
 #include "money/MoneyPeriod.h"
 #include "money/MoneyReport.h"
 #include "money/MoneyTip.h"
+#include "screens/SaveFile.h"
 
 #include <QColor>
 #include <QWidget>
@@ -41,6 +42,8 @@ public:
     static QColor runwayColor(std::optional<qint64> days);
     // The report's title with "—" and "/" made "-", and ".pdf" or ".csv".
     static QString suggestedName(const MoneyReport &report, Kind kind);
+    // The kind's file format, as every save shows and names it.
+    static const SaveFile::Format &format(Kind kind);
 
     // The status line of the print and save card ("" until a save ended).
     QString message() const { return m_message; }

@@ -7,34 +7,25 @@
 #include "money/Money.h"
 #include "money/MoneyCategory.h"
 #include "pdf/PdfDocument.h"
+#include "pdf/PdfPaper.h"
 
 #include <QPainter>
 
 namespace {
 
-// Fixed colours: paper does not follow the application's themes.
-const QColor black = Qt::black;
-const QColor dimGrey = QColor::fromRgbF(0.32f, 0.32f, 0.32f);
-const QColor headingGreen = QColor::fromRgbF(0.17f, 0.42f, 0.39f);
-const QColor warningRed = QColor::fromRgbF(0.69f, 0.13f, 0.11f);
-const QColor footerGrey = QColor::fromRgbF(0.3f, 0.3f, 0.3f);
-const QColor ruleGrey = QColor::fromRgbF(0.75f, 0.75f, 0.75f);
+using PdfPaper::black;
+using PdfPaper::dimGrey;
+using PdfPaper::dot;
+using PdfPaper::headingGreen;
+using PdfPaper::warningRed;
 
 const QRectF textArea(46, 46, 520, 672);
 const QRectF rule(46, 724, 520, 0.6);
 const QPointF footerAt(46, 730);
 constexpr int pageLimit = 60;
 
-const QString dot = QStringLiteral(" \u00b7 ");
-
-PdfParagraph para(const QString &text, double size, QFont::Weight weight, const QColor &color,
-                  double spaceAfter = 0, double indent = 0)
-{
-    PdfParagraph p = PdfParagraph::tight(text, size, weight, color, spaceAfter);
-    p.lineSpacing = 1;
-    p.indent = indent;
-    return p;
-}
+// A point under every line.
+constexpr PdfPaper::TextStyle para{1};
 
 // An empty 10-point line, then the title in upper case.
 void head(QList<PdfParagraph> &out, const QString &title)
@@ -97,16 +88,18 @@ void tips(QList<PdfParagraph> &out, const QList<MoneyTip> &tips)
     }
 }
 
-PdfInfo info(const MoneyReport &report)
-{
-    return {report.title(), TLInfo::appName + QStringLiteral(" (") + MRBYKitHost::creditName + u')'};
-}
-
 void drawFoot(QPainter &painter, int page, int pageCount)
 {
-    painter.fillRect(rule, ruleGrey);
-    PdfParagraph style = para(MoneyReportPDF::footerLine(page + 1, pageCount), 8.5, QFont::Normal, footerGrey);
+    painter.fillRect(rule, PdfPaper::ruleGrey);
+    const PdfParagraph style =
+        para(MoneyReportPDF::footerLine(page + 1, pageCount), 8.5, QFont::Normal, PdfPaper::footerGrey);
     PdfDocument::drawLine(painter, style, footerAt);
+}
+
+PdfDocument document(const MoneyReport &report)
+{
+    return PdfDocument(MoneyReportPDF::paragraphs(report), MoneyReportPDF::pageLayout(),
+                       PdfPaper::info(report.title(), TLInfo::appName, MRBYKitHost::creditName), drawFoot);
 }
 
 } // namespace
@@ -164,17 +157,17 @@ QString footerLine(int page, int pageCount)
 
 int writePDF(const MoneyReport &report, const QString &path)
 {
-    return PdfDocument(paragraphs(report), pageLayout(), info(report), drawFoot).write(path);
+    return document(report).write(path);
 }
 
 QString printFileName(const MoneyReport &report)
 {
-    return TLInfo::appName + QStringLiteral(" - ") + report.title() + QStringLiteral(".pdf");
+    return PdfPaper::printFileName(TLInfo::appName, report.title());
 }
 
 void printPlan(const MoneyReport &report)
 {
-    PdfDocument(paragraphs(report), pageLayout(), info(report), drawFoot).print(printFileName(report));
+    document(report).print(printFileName(report));
 }
 
 } // namespace MoneyReportPDF

@@ -2,6 +2,7 @@
 #include "Shots.h"
 
 #include "app/AppFixture.h"
+#include "screens/SaveAnswers.h"
 
 #include "app/AppModel.h"
 #include "app/Opener.h"
@@ -50,11 +51,7 @@ class tst_SheetScreen : public QObject
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<AppModel> m_model;
-    QList<SheetScreen::SaveRequest> m_requests;
-    QString m_answer;
-    QStringList m_revealed;
-    SheetScreen::SaveDialog m_oldDialog;
-    FileReveal::Function m_oldReveal;
+    SaveAnswers m_save;
 
 private Q_SLOTS:
     void initTestCase()
@@ -62,24 +59,11 @@ private Q_SLOTS:
         Prefs::shared().clear();
         m_model = appfixture::makeModel(m_dir.path());
         QVERIFY(m_model && m_model->data() && m_model->favorites());
-        m_oldDialog = SheetScreen::replaceSaveDialog([this](QWidget *, const SheetScreen::SaveRequest &r) {
-            m_requests << r;
-            return m_answer;
-        });
-        m_oldReveal = FileReveal::replace([this](const QString &path) { m_revealed << path; });
-    }
-
-    void cleanupTestCase()
-    {
-        SheetScreen::replaceSaveDialog(m_oldDialog);
-        FileReveal::replace(m_oldReveal);
     }
 
     void init()
     {
-        m_requests.clear();
-        m_revealed.clear();
-        m_answer.clear();
+        m_save.clear();
         m_model->setStateCode(QStringLiteral("CO"));
     }
 
@@ -90,11 +74,11 @@ private Q_SLOTS:
         QVERIFY(screen.findChild<StatePrompt *>());
         QCOMPARE(screen.findChild<QLabel *>(QStringLiteral("sheetPreviewTitle"))->text(), QStringLiteral("My Resources"));
         screen.findChild<QAbstractButton *>(QStringLiteral("sheetSaveTextButton"))->click();
-        QCOMPARE(m_requests.size(), 1);
-        QCOMPARE(QFileInfo(m_requests.first().suggestedPath).fileName(), QStringLiteral("My Resources.txt"));
-        QCOMPARE(m_requests.first().suffix, QStringLiteral("txt"));
+        QCOMPARE(m_save.requests.size(), 1);
+        QCOMPARE(QFileInfo(m_save.requests.first().suggestedPath).fileName(), QStringLiteral("My Resources.txt"));
+        QCOMPARE(m_save.requests.first().suffix, QStringLiteral("txt"));
         // Nothing was saved yet in this session: the home folder.
-        QCOMPARE(QFileInfo(m_requests.first().suggestedPath).absolutePath(), QDir::homePath());
+        QCOMPARE(QFileInfo(m_save.requests.first().suggestedPath).absolutePath(), QDir::homePath());
     }
 
     void stateChosen()
@@ -127,22 +111,22 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(QString, suggested);
         SheetScreen screen(*m_model);
-        m_answer = m_dir.filePath(QStringLiteral("out-") + suggested);
+        m_save.answer = m_dir.filePath(QStringLiteral("out-") + suggested);
         screen.findChild<QAbstractButton *>(button)->click();
-        QCOMPARE(m_requests.size(), 1);
-        QCOMPARE(QFileInfo(m_requests.first().suggestedPath).fileName(), suggested);
+        QCOMPARE(m_save.requests.size(), 1);
+        QCOMPARE(QFileInfo(m_save.requests.first().suggestedPath).fileName(), suggested);
         QCOMPARE(screen.message(), QStringLiteral("Saved: out-") + suggested);
         QCOMPARE(messageOf(screen), screen.message());
-        QCOMPARE(m_revealed, QStringList{m_answer});
+        QCOMPARE(m_save.revealed, QStringList{m_save.answer});
 
         const ResourceSheet sheet = ResourceSheet::build(QStringLiteral("CO"), *m_model->data(),
                                                          m_model->favorites()->items());
-        QFile file(m_answer);
+        QFile file(m_save.answer);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         if (suggested.endsWith(QLatin1String(".pdf"))) {
             QPdfDocument pdf;
-            QCOMPARE(pdf.load(m_answer), QPdfDocument::Error::None);
+            QCOMPARE(pdf.load(m_save.answer), QPdfDocument::Error::None);
             QCOMPARE(pdf.pageCount(), 1);
         } else if (suggested.endsWith(QLatin1String(".html"))) {
             QCOMPARE(QString::fromUtf8(bytes), sheet.html());
@@ -164,7 +148,7 @@ private Q_SLOTS:
         const QString folder = m_dir.filePath(QStringLiteral("chosen"));
         QVERIFY(QDir().mkpath(folder));
         const auto press = [&](const char *button, const QString &answer) {
-            m_answer = answer;
+            m_save.answer = answer;
             screen.findChild<QAbstractButton *>(QLatin1String(button))->setFocus(Qt::TabFocusReason);
             QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(button));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
@@ -174,8 +158,8 @@ private Q_SLOTS:
         press("sheetSaveTextButton", folder + QStringLiteral("/sheet.txt"));
         press("sheetSavePDFButton", folder + QStringLiteral("/sheet.pdf"));
         QCOMPARE(screen.message(), QStringLiteral("Saved: sheet.pdf"));
-        QCOMPARE(m_requests.size(), 3);
-        for (const SheetScreen::SaveRequest &r : m_requests.mid(1))
+        QCOMPARE(m_save.requests.size(), 3);
+        for (const SaveFile::Request &r : m_save.requests.mid(1))
             QCOMPARE(QFileInfo(r.suggestedPath).absolutePath(), folder);
 
         // Each file read back by a reader other than the writer shows the two lines.
@@ -195,14 +179,14 @@ private Q_SLOTS:
     void cancelLeavesEverything()
     {
         SheetScreen screen(*m_model);
-        m_answer = m_dir.filePath(QStringLiteral("first.txt"));
+        m_save.answer = m_dir.filePath(QStringLiteral("first.txt"));
         screen.findChild<QAbstractButton *>(QStringLiteral("sheetSaveTextButton"))->click();
         const QString before = screen.message();
-        m_answer.clear();
+        m_save.answer.clear();
         screen.findChild<QAbstractButton *>(QStringLiteral("sheetSavePDFButton"))->click();
-        QCOMPARE(m_requests.size(), 2);
+        QCOMPARE(m_save.requests.size(), 2);
         QCOMPARE(screen.message(), before);
-        QCOMPARE(m_revealed.size(), 1);
+        QCOMPARE(m_save.revealed.size(), 1);
     }
 
     void failureSaysWhy_data()
@@ -218,18 +202,18 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(QString, message);
         SheetScreen screen(*m_model);
-        m_answer = m_dir.filePath(QStringLiteral("no/such/folder/sheet"));
+        m_save.answer = m_dir.filePath(QStringLiteral("no/such/folder/sheet"));
         screen.findChild<QAbstractButton *>(button)->click();
         QVERIFY2(screen.message().startsWith(message), qPrintable(screen.message()));
         QCOMPARE(messageOf(screen), screen.message());
-        QVERIFY(m_revealed.isEmpty());
-        QVERIFY(!QFile::exists(m_answer));
+        QVERIFY(m_save.revealed.isEmpty());
+        QVERIFY(!QFile::exists(m_save.answer));
     }
 
     void previewFollowsMyListAndState()
     {
         SheetScreen screen(*m_model);
-        m_answer = m_dir.filePath(QStringLiteral("kept.txt"));
+        m_save.answer = m_dir.filePath(QStringLiteral("kept.txt"));
         screen.findChild<QAbstractButton *>(QStringLiteral("sheetSaveTextButton"))->click();
         const Listing snap = m_model->data()->stateListings(QStringLiteral("CO"), QStringLiteral("snap_application")).first();
         m_model->favorites()->add(snap.uid, snap.name);
@@ -252,6 +236,9 @@ private Q_SLOTS:
         PdfPrint::replaceDialog(old);
         QCOMPARE(jobs, QStringList{QStringLiteral("My Resources \u2014 Colorado")});
         QVERIFY(screen.message().isEmpty());
+        // The print went through a file named after the application and the sheet.
+        const QString printed = PdfPrint::tempPath(QStringLiteral("MRBY Tenterly - My Resources \u2014 Colorado.pdf"));
+        QVERIFY(pdftext::read(printed).startsWith(QStringLiteral("My Resources \u2014 Colorado\n")));
     }
 
     void withoutDataOnlyTheHeader()

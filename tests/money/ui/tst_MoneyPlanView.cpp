@@ -23,8 +23,7 @@
 #include "money/ui/TipCard.h"
 #include "screens/ContactButtons.h"
 #include "pdf/PdfPrint.h"
-#include "screens/FileReveal.h"
-#include "screens/SaveFile.h"
+#include "screens/SaveAnswers.h"
 #include "screens/SegmentedPicker.h"
 #include "screens/TLPopUp.h"
 
@@ -75,11 +74,7 @@ private:
     std::unique_ptr<AppModel> m_model;
     int m_beeps = 0;
     PdfPrint::Beep m_oldBeep;
-    QString m_answer;
-    QList<SaveFile::Request> m_requests;
-    QStringList m_revealed;
-    SaveFile::Dialog m_oldDialog;
-    FileReveal::Function m_oldReveal;
+    SaveAnswers m_save;
 
     MoneyStore &store() { return *m_model->money(); }
 
@@ -87,18 +82,11 @@ private Q_SLOTS:
     void initTestCase()
     {
         m_oldBeep = PdfPrint::replaceBeep([this] { ++m_beeps; });
-        m_oldDialog = SaveFile::replaceDialog([this](QWidget *, const SaveFile::Request &r) {
-            m_requests << r;
-            return m_answer;
-        });
-        m_oldReveal = FileReveal::replace([this](const QString &path) { m_revealed << path; });
     }
 
     void cleanupTestCase()
     {
         PdfPrint::replaceBeep(m_oldBeep);
-        SaveFile::replaceDialog(m_oldDialog);
-        FileReveal::replace(m_oldReveal);
     }
 
     // Every test starts from an empty plan, no settings and no state.
@@ -110,9 +98,7 @@ private Q_SLOTS:
         m_model = moneyui::makeModel(m_dir->path());
         QVERIFY(m_model && m_model->money() && m_model->data());
         m_beeps = 0;
-        m_answer.clear();
-        m_requests.clear();
-        m_revealed.clear();
+        m_save.clear();
     }
 
     void cashCommit_data()
@@ -514,41 +500,41 @@ private Q_SLOTS:
         moneyui::fillExample(store());
         m_model->setStateCode(QStringLiteral("CO"));
         MoneyPlanView view(*m_model);
-        m_answer = m_dir->filePath(QStringLiteral("plan.pdf"));
+        m_save.answer = m_dir->filePath(QStringLiteral("plan.pdf"));
         QTest::mouseClick(child<TLButton>(view, "moneySavePDF"), Qt::LeftButton);
-        QCOMPARE(m_requests.size(), 1);
-        QCOMPARE(QFileInfo(m_requests.first().suggestedPath).fileName(), QStringLiteral("Money Plan - Kim T. (example).pdf"));
+        QCOMPARE(m_save.requests.size(), 1);
+        QCOMPARE(QFileInfo(m_save.requests.first().suggestedPath).fileName(), QStringLiteral("Money Plan - Kim T. (example).pdf"));
         // The session's first save starts in the home folder.
-        QCOMPARE(QFileInfo(m_requests.first().suggestedPath).absolutePath(), QDir::homePath());
+        QCOMPARE(QFileInfo(m_save.requests.first().suggestedPath).absolutePath(), QDir::homePath());
         QCOMPARE(view.message(), QStringLiteral("Saved: plan.pdf"));
         QCOMPARE(child<QLabel>(view, "moneyMessage")->text(), QStringLiteral("Saved: plan.pdf"));
-        QCOMPARE(m_revealed, QStringList{m_answer});
+        QCOMPARE(m_save.revealed, QStringList{m_save.answer});
         QPdfDocument pdf;
-        QCOMPARE(pdf.load(m_answer), QPdfDocument::Error::None);
+        QCOMPARE(pdf.load(m_save.answer), QPdfDocument::Error::None);
         QVERIFY(pdf.getAllText(0).text().contains(QStringLiteral("$1,115.33")));
 
-        m_answer = m_dir->filePath(QStringLiteral("plan.csv"));
+        m_save.answer = m_dir->filePath(QStringLiteral("plan.csv"));
         view.save(MoneyPlanView::Kind::csv);
         QCOMPARE(view.message(), QStringLiteral("Saved: plan.csv"));
         // The next one starts where the last went.
-        QCOMPARE(QFileInfo(m_requests.last().suggestedPath).absolutePath(), m_dir->path());
-        QFile csv(m_answer);
+        QCOMPARE(QFileInfo(m_save.requests.last().suggestedPath).absolutePath(), m_dir->path());
+        QFile csv(m_save.answer);
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(csv.readAll());
         QVERIFY(text.startsWith(QStringLiteral("Section,Type,Category,Description,Amount,How often,Per week,Per month\n")));
         QVERIFY(text.contains(QStringLiteral("Totals,,Left over,,,,-15.65,-67.83\n")));
 
         // A cancelled dialog keeps the line; a failed write says why and reveals nothing.
-        m_answer.clear();
+        m_save.answer.clear();
         view.save(MoneyPlanView::Kind::pdf);
         QCOMPARE(view.message(), QStringLiteral("Saved: plan.csv"));
-        m_answer = m_dir->filePath(QStringLiteral("no/such/folder/plan.pdf"));
+        m_save.answer = m_dir->filePath(QStringLiteral("no/such/folder/plan.pdf"));
         view.save(MoneyPlanView::Kind::pdf);
         QCOMPARE(view.message(), QStringLiteral("Could not save: Could not create the PDF file."));
-        m_answer = m_dir->filePath(QStringLiteral("no/such/folder/plan.csv"));
+        m_save.answer = m_dir->filePath(QStringLiteral("no/such/folder/plan.csv"));
         view.save(MoneyPlanView::Kind::csv);
         QVERIFY(view.message().startsWith(QStringLiteral("Could not save: The file could not be written")));
-        QCOMPARE(m_revealed.size(), 2);
+        QCOMPARE(m_save.revealed.size(), 2);
     }
 
     void storeMissing()

@@ -1,0 +1,44 @@
+#pragma once
+// For as long as it lives: every save dialog answers `answer` ("" cancels)
+// and is recorded with what it was asked, and every file shown in the file
+// manager is recorded instead of shown.
+
+#include "screens/FileReveal.h"
+#include "screens/SaveFile.h"
+
+#include <QList>
+#include <QStringList>
+
+struct SaveAnswers
+{
+    QString answer;
+    QList<SaveFile::Request> requests;
+    QStringList revealed;
+
+    SaveAnswers()
+        : m_oldDialog(SaveFile::replaceDialog([this](QWidget *, const SaveFile::Request &r) {
+              requests << r;
+              return answer;
+          })),
+          m_oldReveal(FileReveal::replace([this](const QString &path) { revealed << path; }))
+    {
+    }
+    ~SaveAnswers()
+    {
+        SaveFile::replaceDialog(m_oldDialog);
+        FileReveal::replace(m_oldReveal);
+    }
+    SaveAnswers(const SaveAnswers &) = delete;
+    SaveAnswers &operator=(const SaveAnswers &) = delete;
+
+    void clear()
+    {
+        answer.clear();
+        requests.clear();
+        revealed.clear();
+    }
+
+private:
+    SaveFile::Dialog m_oldDialog;
+    FileReveal::Function m_oldReveal;
+};
