@@ -13,6 +13,7 @@
 #include "screens/GuideView.h"
 #include "screens/HomeView.h"
 #include "screens/MyListView.h"
+#include "screens/ScreenView.h"
 #include "screens/SearchView.h"
 #include "screens/SheetScreen.h"
 #include "screens/TLLabel.h"
@@ -65,14 +66,8 @@ void ScreenHost::follow()
 
 bool ScreenHost::passArgument(QWidget *view, const Screen &screen)
 {
-    if (!view || view->metaObject()->indexOfSlot("setScreen(Screen)") < 0)
-        return false;
-    return QMetaObject::invokeMethod(view, "setScreen", Q_ARG(Screen, screen));
-}
-
-bool ScreenHost::showsErrorCard() const
-{
-    return m_current && m_current->objectName() == QStringLiteral("errorCard");
+    auto *takes = dynamic_cast<ScreenView *>(view);
+    return takes && takes->setScreen(screen);
 }
 
 void ScreenHost::scheduleRebuild()
@@ -101,10 +96,8 @@ void ScreenHost::rebuildNow()
         MBZoomScope scope(m_zoom);
         const std::optional<QString> error = m_model.loadError();
         m_shown = m_model.screen();
-        if (error && !m_model.data())
-            m_current = errorCard(*error);
-        else
-            m_current = buildScreen(m_model, m_shown);
+        m_showsErrorCard = error && !m_model.data();
+        m_current = m_showsErrorCard ? errorCard(*error) : buildScreen(m_model, m_shown);
     }
     m_layout->addWidget(m_current);
     m_current->show();
