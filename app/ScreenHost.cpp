@@ -22,12 +22,11 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPointer>
-#include <QTimer>
 #include <QVBoxLayout>
 
 ScreenHost::ScreenHost(AppModel &model, QWidget *parent)
-    : QWidget(parent), m_model(model), m_zoom(MBZoomScope::current())
+    : QWidget(parent), m_model(model), m_zoom(MBZoomScope::current()),
+      m_rebuild(this, [this] { rebuildNow(); })
 {
     setObjectName(QStringLiteral("screenHost"));
     m_layout = new QVBoxLayout(this);
@@ -38,7 +37,7 @@ ScreenHost::ScreenHost(AppModel &model, QWidget *parent)
     // home screen needs no data; its state picker fills itself.
     connect(&model, &AppModel::loaded, this, [this] {
         if (!m_model.data() || !(m_model.screen() == Screen(Screen::home)))
-            scheduleRebuild();
+            m_rebuild.schedule();
     });
     rebuildNow();
 }
@@ -46,8 +45,8 @@ ScreenHost::ScreenHost(AppModel &model, QWidget *parent)
 void ScreenHost::follow()
 {
     const Screen wanted = m_model.screen();
-    if (m_pending || showsErrorCard() || wanted.value() != m_shown.value()) {
-        scheduleRebuild();
+    if (m_rebuild.pending() || showsErrorCard() || wanted.value() != m_shown.value()) {
+        m_rebuild.schedule();
         return;
     }
     if (wanted == m_shown)
@@ -60,7 +59,7 @@ void ScreenHost::follow()
         m_shown = wanted;
         m_current->setObjectName(QStringLiteral("screen-") + title(wanted));
     } else {
-        scheduleRebuild();
+        m_rebuild.schedule();
     }
 }
 
@@ -70,20 +69,9 @@ bool ScreenHost::passArgument(QWidget *view, const Screen &screen)
     return takes && takes->setScreen(screen);
 }
 
-void ScreenHost::scheduleRebuild()
-{
-    if (m_pending)
-        return;
-    m_pending = true;
-    QTimer::singleShot(0, this, [self = QPointer<ScreenHost>(this)] {
-        if (self && self->m_pending)
-            self->rebuildNow();
-    });
-}
-
 void ScreenHost::rebuildNow()
 {
-    m_pending = false;
+    m_rebuild.cancel();
     QWidget *old = m_current;
     // The new page takes the focus after a move to another screen, and
     // whenever the focus would go with the old one; a rebuild of the same

@@ -30,6 +30,7 @@
 // To add a screen: one case in buildScreen's switch (and its title).
 
 #include "app/Screen.h"
+#include "look/kit/MBDeferredCall.h"
 
 #include <QWidget>
 
@@ -70,7 +71,6 @@ protected:
 private:
     // Follows the model's screen: a new kind is built, a new argument passed.
     void follow();
-    void scheduleRebuild();
     // Gives the focus to the current screen's page once it is shown.
     void settleFocus();
 
@@ -81,7 +81,8 @@ private:
     Screen m_shown;
     bool m_showsErrorCard = false;
     double m_zoom;
-    bool m_pending = false;
+    // The one build a change of screen asks for.
+    MBDeferredCall m_rebuild;
     bool m_focusPending = false;
     int m_builds = 0;
 };
