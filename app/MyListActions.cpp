@@ -1,5 +1,6 @@
 #include "app/MyListActions.h"
 
+#include "app/ServicesLog.h"
 #include "data/FavoritesStore.h"
 #include "data/Listing.h"
 
@@ -7,14 +8,15 @@
 
 namespace {
 
-// True when the edit did not throw; the error itself is dropped.
+// True when the edit did not throw; the error itself is only logged.
 template <typename Edit>
 bool attempt(Edit edit)
 {
     try {
         edit();
         return true;
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        qCWarning(lcServices, "A change to My List was not saved: %s", e.what());
         return false;
     }
 }

@@ -13,6 +13,7 @@
 #include "screens/GuideView.h"
 #include "screens/HomeView.h"
 #include "screens/MyListView.h"
+#include "screens/ScreenView.h"
 #include "screens/SearchView.h"
 #include "screens/SheetScreen.h"
 #include "screens/TLLabel.h"
@@ -21,12 +22,11 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPointer>
-#include <QTimer>
 #include <QVBoxLayout>
 
 ScreenHost::ScreenHost(AppModel &model, QWidget *parent)
-    : QWidget(parent), m_model(model), m_zoom(MBZoomScope::current())
+    : QWidget(parent), m_model(model), m_zoom(MBZoomScope::current()),
+      m_rebuild(this, [this] { rebuildNow(); })
 {
     setObjectName(QStringLiteral("screenHost"));
     m_layout = new QVBoxLayout(this);
@@ -37,7 +37,7 @@ ScreenHost::ScreenHost(AppModel &model, QWidget *parent)
     // home screen needs no data; its state picker fills itself.
     connect(&model, &AppModel::loaded, this, [this] {
         if (!m_model.data() || !(m_model.screen() == Screen(Screen::home)))
-            scheduleRebuild();
+            m_rebuild.schedule();
     });
     rebuildNow();
 }
@@ -45,8 +45,8 @@ ScreenHost::ScreenHost(AppModel &model, QWidget *parent)
 void ScreenHost::follow()
 {
     const Screen wanted = m_model.screen();
-    if (m_pending || showsErrorCard() || wanted.value() != m_shown.value()) {
-        scheduleRebuild();
+    if (m_rebuild.pending() || showsErrorCard() || wanted.value() != m_shown.value()) {
+        m_rebuild.schedule();
         return;
     }
     if (wanted == m_shown)
@@ -59,36 +59,19 @@ void ScreenHost::follow()
         m_shown = wanted;
         m_current->setObjectName(QStringLiteral("screen-") + title(wanted));
     } else {
-        scheduleRebuild();
+        m_rebuild.schedule();
     }
 }
 
 bool ScreenHost::passArgument(QWidget *view, const Screen &screen)
 {
-    if (!view || view->metaObject()->indexOfSlot("setScreen(Screen)") < 0)
-        return false;
-    return QMetaObject::invokeMethod(view, "setScreen", Q_ARG(Screen, screen));
-}
-
-bool ScreenHost::showsErrorCard() const
-{
-    return m_current && m_current->objectName() == QStringLiteral("errorCard");
-}
-
-void ScreenHost::scheduleRebuild()
-{
-    if (m_pending)
-        return;
-    m_pending = true;
-    QTimer::singleShot(0, this, [self = QPointer<ScreenHost>(this)] {
-        if (self && self->m_pending)
-            self->rebuildNow();
-    });
+    auto *takes = dynamic_cast<ScreenView *>(view);
+    return takes && takes->setScreen(screen);
 }
 
 void ScreenHost::rebuildNow()
 {
-    m_pending = false;
+    m_rebuild.cancel();
     QWidget *old = m_current;
     // The new page takes the focus after a move to another screen, and
     // whenever the focus would go with the old one; a rebuild of the same
@@ -101,10 +84,8 @@ void ScreenHost::rebuildNow()
         MBZoomScope scope(m_zoom);
         const std::optional<QString> error = m_model.loadError();
         m_shown = m_model.screen();
-        if (error && !m_model.data())
-            m_current = errorCard(*error);
-        else
-            m_current = buildScreen(m_model, m_shown);
+        m_showsErrorCard = error && !m_model.data();
+        m_current = m_showsErrorCard ? errorCard(*error) : buildScreen(m_model, m_shown);
     }
     m_layout->addWidget(m_current);
     m_current->show();

@@ -12,11 +12,10 @@
 //   with deleteLater.
 // - Moving to a screen of the same kind with another argument (one urgent
 //   need to another, one help topic to another) keeps the screen and hands it
-//   the new argument through its slot
-//       void setScreen(const Screen &screen);   // in Q_SLOTS
-//   which changes the parts that depend on the argument and keeps the rest
-//   (what the user typed, where the page was scrolled). A screen without that
-//   slot is built afresh instead.
+//   the new argument through ScreenView::setScreen, which changes the parts
+//   that depend on the argument and keeps the rest (what the user typed,
+//   where the page was scrolled). A screen that is no ScreenView is built
+//   afresh instead.
 // - A new chosen state, search text, guide chapter or My List never rebuilds
 //   the screen: a screen that shows any of them connects to the model's
 //   change signal itself (AppModel::stateCodeChanged, ...) and refreshes only
@@ -31,6 +30,7 @@
 // To add a screen: one case in buildScreen's switch (and its title).
 
 #include "app/Screen.h"
+#include "look/kit/MBDeferredCall.h"
 
 #include <QWidget>
 
@@ -45,7 +45,7 @@ public:
 
     // The screen (or the error card) shown now.
     QWidget *current() const { return m_current; }
-    bool showsErrorCard() const;
+    bool showsErrorCard() const { return m_showsErrorCard; }
     int buildCount() const { return m_builds; }
 
     // The view for a screen: the one table from screens to views.
@@ -58,8 +58,8 @@ public:
     // Builds the content now (tests; normally deferred).
     void rebuildNow();
 
-    // Hands `screen` to a screen of the same kind through its setScreen
-    // slot; false when it has none.
+    // Hands `screen` to a screen of the same kind; false when the screen is
+    // no ScreenView or cannot show it.
     static bool passArgument(QWidget *view, const Screen &screen);
 
 Q_SIGNALS:
@@ -71,7 +71,6 @@ protected:
 private:
     // Follows the model's screen: a new kind is built, a new argument passed.
     void follow();
-    void scheduleRebuild();
     // Gives the focus to the current screen's page once it is shown.
     void settleFocus();
 
@@ -80,8 +79,10 @@ private:
     QWidget *m_current = nullptr;
     // The screen `m_current` shows (its argument as last passed).
     Screen m_shown;
+    bool m_showsErrorCard = false;
     double m_zoom;
-    bool m_pending = false;
+    // The one build a change of screen asks for.
+    MBDeferredCall m_rebuild;
     bool m_focusPending = false;
     int m_builds = 0;
 };

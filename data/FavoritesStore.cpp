@@ -1,5 +1,6 @@
 #include "data/FavoritesStore.h"
 
+#include "data/Log.h"
 #include "data/StoreFile.h"
 
 #include <QDir>
@@ -43,9 +44,10 @@ void FavoritesStore::reload()
     QList<SQLiteDB::Row> rows;
     try {
         rows = m_db.rows(QStringLiteral("SELECT uid, name, note, added FROM favorites ORDER BY added, rowid"));
-    } catch (const DBError &) {
+    } catch (const DBError &e) {
         // Keep showing what was last read rather than an empty list: the
         // rows are still in the file.
+        qCWarning(lcData, "My List could not be read again; the list read before stays: %s", e.what());
         return;
     }
     QList<Favorite> items;

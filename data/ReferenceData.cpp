@@ -2,6 +2,7 @@
 
 #include "data/GuideContent.h"
 #include "data/ListingRows.h"
+#include "data/Log.h"
 #include "data/ScalarOrder.h"
 
 #include <QCoreApplication>
@@ -278,7 +279,8 @@ QList<SearchHit> ReferenceData::search(const QString &query, const std::optional
     QList<SQLiteDB::Row> rows;
     try {
         rows = m_db->rows(sql, params);
-    } catch (const DBError &) {
+    } catch (const DBError &e) {
+        qCWarning(lcData, "The search found nothing because it failed: %s", e.what());
         return {};
     }
 
@@ -316,7 +318,8 @@ bool ReferenceData::ftsAvailable() const
     try {
         return m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM fts WHERE fts MATCH '\"food\"*'"))
             > 0;
-    } catch (const DBError &) {
+    } catch (const DBError &e) {
+        qCWarning(lcData, "The full-text index could not be queried: %s", e.what());
         return false;
     }
 }

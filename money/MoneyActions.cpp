@@ -1,5 +1,6 @@
 #include "money/MoneyActions.h"
 
+#include "money/Log.h"
 #include "money/MoneyStore.h"
 
 namespace {
@@ -11,7 +12,8 @@ bool attempt(Write write)
     try {
         write();
         return true;
-    } catch (const DBError &) {
+    } catch (const DBError &e) {
+        qCWarning(lcMoney, "A change to the Money Plan was not saved: %s", e.what());
         return false;
     }
 }

@@ -3,6 +3,7 @@
 #include "data/FavoritesStore.h"
 #include "data/StoreFile.h"
 #include "data/WholeNumber.h"
+#include "money/Log.h"
 
 #include <QHash>
 #include <QUuid>
@@ -110,7 +111,8 @@ void MoneyStore::reload()
 {
     try {
         read();
-    } catch (const DBError &) {
+    } catch (const DBError &e) {
+        qCWarning(lcMoney, "The Money Plan could not be read again; the plan read before stays: %s", e.what());
         return;
     }
     Q_EMIT planChanged();

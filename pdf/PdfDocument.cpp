@@ -2,6 +2,7 @@
 
 #include "data/DBError.h"
 #include "data/LineBreaks.h"
+#include "pdf/Log.h"
 #include "pdf/PdfPrint.h"
 
 #include <QBuffer>
@@ -166,7 +167,8 @@ void PdfDocument::print(const QString &fileName) const
     const QString path = PdfPrint::tempPath(fileName);
     try {
         write(path);
-    } catch (const DBError &) {
+    } catch (const DBError &e) {
+        qCWarning(lcPdf, "The pages to print could not be written: %s", e.what());
         PdfPrint::beep();
         return;
     }

@@ -97,11 +97,13 @@ CategoryView::CategoryView(AppModel &model, AppCategory topic, QWidget *parent)
     refresh();
 }
 
-void CategoryView::setScreen(const Screen &screen)
+bool CategoryView::setScreen(const Screen &screen)
 {
     const std::optional<AppCategory> topic = screen.topic();
-    if (screen.value() != Screen::category || !topic || *topic == m_topic)
-        return;
+    if (screen.value() != Screen::category || !topic)
+        return false;
+    if (*topic == m_topic)
+        return true;
     m_topic = *topic;
     MBZoomScope scope(m_zoom);
     PageHeader *header = headerFor(m_topic);
@@ -109,6 +111,7 @@ void CategoryView::setScreen(const Screen &screen)
     m_header = header;
     followState();
     m_page->scrollToTop();
+    return true;
 }
 
 void CategoryView::followState()

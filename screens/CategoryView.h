@@ -12,6 +12,7 @@
 
 #include "app/Screen.h"
 #include "screens/RowColumn.h"
+#include "screens/ScreenView.h"
 #include "screens/TopicLists.h"
 
 #include <QWidget>
@@ -22,7 +23,7 @@ class Page;
 class PageHeader;
 class StatePrompt;
 
-class CategoryView final : public QWidget
+class CategoryView final : public QWidget, public ScreenView
 {
     Q_OBJECT
 public:
@@ -42,8 +43,7 @@ public:
     // How many times the listings were worked out (once per topic or state).
     int listRefreshes() const { return m_refreshes; }
 
-public Q_SLOTS:
-    void setScreen(const Screen &screen);
+    bool setScreen(const Screen &screen) override;
 
 private:
     void refresh();

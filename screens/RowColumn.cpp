@@ -6,11 +6,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -25,7 +23,13 @@ constexpr int kSliceMs = 10;
 }
 
 RowColumn::RowColumn(double spacing, QWidget *parent)
-    : QWidget(parent), m_zoom(MBZoomScope::current())
+    : QWidget(parent),
+      m_extend(this, [this] { extendForView(); }),
+      // A timer rather than a posted call: the window's paint and input
+      // events come first, so the first screenful is painted before the rest
+      // is made.
+      m_fill(this, [this] { fillSlice(); }, 1),
+      m_zoom(MBZoomScope::current())
 {
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(0, 0, 0, 0);
@@ -206,17 +210,9 @@ void RowColumn::setFillAhead(bool on)
 
 void RowColumn::scheduleFill()
 {
-    if (!m_fillAhead || m_fillPending || !filling() || !isVisible())
+    if (!m_fillAhead || !filling() || !isVisible())
         return;
-    m_fillPending = true;
-    // A timer rather than a posted call: the window's paint and input events
-    // come first, so the first screenful is painted before the rest is made.
-    QTimer::singleShot(1, this, [self = QPointer<RowColumn>(this)] {
-        if (!self)
-            return;
-        self->m_fillPending = false;
-        self->fillSlice();
-    });
+    m_fill.schedule();
 }
 
 void RowColumn::fillSlice()
@@ -287,15 +283,9 @@ void RowColumn::orderTabs(qsizetype from)
 
 void RowColumn::scheduleExtend()
 {
-    if (m_pending || m_shown.size() >= m_rows.size())
+    if (m_shown.size() >= m_rows.size())
         return;
-    m_pending = true;
-    QTimer::singleShot(0, this, [self = QPointer<RowColumn>(this)] {
-        if (!self)
-            return;
-        self->m_pending = false;
-        self->extendForView();
-    });
+    m_extend.schedule();
 }
 
 void RowColumn::showEvent(QShowEvent *event)

@@ -20,6 +20,8 @@
 // Identities should be unique; a repeated one is told apart by its place
 // ("id#2"), so one widget never stands in two places.
 
+#include "look/kit/MBDeferredCall.h"
+
 #include <QHash>
 #include <QList>
 #include <QPointer>
@@ -95,9 +97,9 @@ private:
     QVBoxLayout *m_layout;
     QPointer<QScrollArea> m_scroll;
     bool m_scrollLooked = false;
-    bool m_pending = false;
+    MBDeferredCall m_extend;
     bool m_fillAhead = false;
-    bool m_fillPending = false;
+    MBDeferredCall m_fill;
     double m_zoom;
     int m_made = 0;
 };

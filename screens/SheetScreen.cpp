@@ -17,12 +17,10 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
-#include <QTimer>
 #include <QVBoxLayout>
 
 SheetScreen::SheetScreen(AppModel &model, QWidget *parent)
-    : QWidget(parent), m_model(model), m_zoom(MBZoomScope::current())
+    : QWidget(parent), m_model(model), m_zoom(MBZoomScope::current()), m_rebuild(this, [this] { rebuildNow(); })
 {
     auto *body = new QWidget;
     m_bodyLayout = new QVBoxLayout(body);
@@ -40,9 +38,11 @@ SheetScreen::SheetScreen(AppModel &model, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(page);
 
-    connect(&model, &AppModel::stateCodeChanged, this, &SheetScreen::scheduleRebuild);
+    // Deferred: the state prompt's own picker may be what changed the state.
+    const auto later = [this] { m_rebuild.schedule(); };
+    connect(&model, &AppModel::stateCodeChanged, this, later);
     if (FavoritesStore *store = model.favorites())
-        connect(store, &FavoritesStore::itemsChanged, this, &SheetScreen::scheduleRebuild);
+        connect(store, &FavoritesStore::itemsChanged, this, later);
     rebuildNow();
 }
 
@@ -64,21 +64,9 @@ QString SheetScreen::suggestedName(const ResourceSheet &sheet, Kind kind)
     return base + u'.' + format(kind).suffix;
 }
 
-void SheetScreen::scheduleRebuild()
-{
-    if (m_pending)
-        return;
-    m_pending = true;
-    // Deferred: the state prompt's own picker may be what changed the state.
-    QTimer::singleShot(0, this, [self = QPointer<SheetScreen>(this)] {
-        if (self && self->m_pending)
-            self->rebuildNow();
-    });
-}
-
 void SheetScreen::rebuildNow()
 {
-    m_pending = false;
+    m_rebuild.cancel();
     QWidget *old = m_body;
     m_body = nullptr;
     MBRebuildHost::retire(m_bodyLayout, old);

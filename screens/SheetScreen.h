@@ -4,6 +4,7 @@
 // text file, and one line that says how the last save went. The preview is
 // built afresh when the state or My List changes; the line stays.
 
+#include "look/kit/MBDeferredCall.h"
 #include "screens/ResourceSheet.h"
 #include "screens/SaveFile.h"
 
@@ -37,7 +38,6 @@ public:
     void rebuildNow();
 
 private:
-    void scheduleRebuild();
     QWidget *buildBody();
     QWidget *buttonRow(const ResourceSheet &sheet);
     static QWidget *preview(const ResourceSheet &sheet);
@@ -47,5 +47,5 @@ private:
     QVBoxLayout *m_bodyLayout;
     QWidget *m_body = nullptr;
     double m_zoom;
-    bool m_pending = false;
+    MBDeferredCall m_rebuild;
 };

@@ -81,11 +81,13 @@ QWidget *UrgentView::makeMedicalCard()
     return card;
 }
 
-void UrgentView::setScreen(const Screen &screen)
+bool UrgentView::setScreen(const Screen &screen)
 {
     const std::optional<UrgentNeed> need = screen.need();
-    if (screen.value() != Screen::urgent || !need || *need == m_need)
-        return;
+    if (screen.value() != Screen::urgent || !need)
+        return false;
+    if (*need == m_need)
+        return true;
     m_need = *need;
     MBZoomScope scope(m_zoom);
     PageHeader *header = headerFor(m_need);
@@ -94,6 +96,7 @@ void UrgentView::setScreen(const Screen &screen)
     m_medical->setVisible(m_need == UrgentNeed::medical);
     followState();
     m_page->scrollToTop();
+    return true;
 }
 
 void UrgentView::followState()

@@ -10,6 +10,7 @@
 // My List the cards come without Save.
 
 #include "app/Screen.h"
+#include "screens/ScreenView.h"
 
 #include <QWidget>
 
@@ -20,7 +21,7 @@ class RowColumn;
 class StatePrompt;
 class TLButton;
 
-class UrgentView final : public QWidget
+class UrgentView final : public QWidget, public ScreenView
 {
     Q_OBJECT
 public:
@@ -39,8 +40,7 @@ public:
     RowColumn *listings() const { return m_rows; }
     int listRefreshes() const { return m_refreshes; }
 
-public Q_SLOTS:
-    void setScreen(const Screen &screen);
+    bool setScreen(const Screen &screen) override;
 
 private:
     // Shows the state prompt when the need asks for a state and none is

@@ -5,7 +5,6 @@
 #include "look/kit/Prefs.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QVBoxLayout>
 
 
@@ -14,7 +13,8 @@ MBRebuildHost::MBRebuildHost(QStringList keys, Builder build, Identity identity,
       m_keys(std::move(keys)),
       m_build(std::move(build)),
       m_identityFn(std::move(identity)),
-      m_zoom(MBZoomScope::current())
+      m_zoom(MBZoomScope::current()),
+      m_rebuild(this, [this] { rebuildNow(); })
 {
     setUp();
     buildInitial();
@@ -24,7 +24,8 @@ MBRebuildHost::MBRebuildHost(QStringList keys, Identity identity, QWidget *paren
     : QWidget(parent),
       m_keys(std::move(keys)),
       m_identityFn(std::move(identity)),
-      m_zoom(MBZoomScope::current())
+      m_zoom(MBZoomScope::current()),
+      m_rebuild(this, [this] { rebuildNow(); })
 {
     setUp();
 }
@@ -68,16 +69,11 @@ QString MBRebuildHost::currentIdentity() const
 
 void MBRebuildHost::onKeyChanged(const QString &key)
 {
-    if (!m_keys.contains(key) || m_pending)
+    if (!m_keys.contains(key) || m_rebuild.pending())
         return;
     if (currentIdentity() == m_identity)
         return;
-    m_pending = true;
-    QPointer<MBRebuildHost> self(this);
-    QTimer::singleShot(0, this, [self] {
-        if (self)
-            self->rebuildNow();
-    });
+    m_rebuild.schedule();
 }
 
 void MBRebuildHost::retire(QLayout *layout, QWidget *old)
@@ -117,7 +113,7 @@ QWidget *MBRebuildHost::follow(QWidget *root, const FocusPath &path)
 void MBRebuildHost::rebuildNow()
 {
     Q_EMIT aboutToRebuild();
-    m_pending = false;
+    m_rebuild.cancel();
     m_identity = currentIdentity();
     QWidget *old = m_content;
     // A control used from the keyboard keeps the focus across the rebuild

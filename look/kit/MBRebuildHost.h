@@ -7,6 +7,8 @@
 // it to the widget at the same place in the new one, or else to the new
 // content's page (MBKeyboard::markPage).
 
+#include "look/kit/MBDeferredCall.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QPointer>
@@ -80,6 +82,6 @@ private:
     QPointer<QWidget> m_content;
     QVBoxLayout *m_layout = nullptr;
     double m_zoom = 1.0;
-    bool m_pending = false;
+    MBDeferredCall m_rebuild;
     int m_rebuilds = 0;
 };

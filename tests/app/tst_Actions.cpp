@@ -203,6 +203,9 @@ private Q_SLOTS:
         // A store whose table went away refuses every edit and keeps its list.
         SQLiteDB(path).exec(QStringLiteral("DROP TABLE favorites"));
         const QList<Favorite> before = store.items();
+        // Each refusal leaves one line in the log with SQLite's reason.
+        for (int i = 0; i < 3; ++i)
+            QTest::ignoreMessage(QtWarningMsg, "A change to My List was not saved: no such table: favorites");
         QVERIFY(!MyListActions::add(other, store));
         QVERIFY(!MyListActions::setNote(l.uid, QStringLiteral("x"), store));
         QVERIFY(!MyListActions::remove(l.uid, store));

@@ -24,6 +24,7 @@
 #include "pdf/PdfPrint.h"
 #include "screens/DisplayView.h"
 #include "screens/ResourceSheet.h"
+#include "screens/ScreenView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,14 +40,16 @@
 #include <QPrinter>
 #include <QtTest>
 
-// A screen that takes a new argument in place.
-class ArgumentScreen : public QWidget
+// A screen that takes a new urgent need in place.
+class ArgumentScreen : public QWidget, public ScreenView
 {
-    Q_OBJECT
 public:
     QList<Screen> received;
-public Q_SLOTS:
-    void setScreen(const Screen &screen) { received << screen; }
+    bool setScreen(const Screen &screen) override
+    {
+        received << screen;
+        return screen.value() == Screen::urgent;
+    }
 };
 
 class tst_MainWindow : public QObject
@@ -384,6 +387,7 @@ private Q_SLOTS:
         ArgumentScreen view;
         QVERIFY(ScreenHost::passArgument(&view, Screen::forNeed(UrgentNeed::shelter)));
         QCOMPARE(view.received, (QList<Screen>{Screen::forNeed(UrgentNeed::shelter)}));
+        QVERIFY(!ScreenHost::passArgument(&view, Screen::forCategory(AppCategory::food)));
         QWidget plain;
         QVERIFY(!ScreenHost::passArgument(&plain, Screen::forNeed(UrgentNeed::food)));
         QVERIFY(!ScreenHost::passArgument(nullptr, Screen::home));

@@ -174,6 +174,13 @@ private Q_SLOTS:
         const ReferenceData other(bare.path());
         other.db().run("DELETE FROM fts"); // the guide chapters alone would answer
         QVERIFY(!other.ftsAvailable());
+
+        // Without the index a search finds nothing and says why in the log.
+        other.db().run("DROP TABLE fts");
+        QTest::ignoreMessage(QtWarningMsg, "The search found nothing because it failed: no such table: fts");
+        QVERIFY(other.search("food").isEmpty());
+        QTest::ignoreMessage(QtWarningMsg, "The full-text index could not be queried: no such table: fts");
+        QVERIFY(!other.ftsAvailable());
     }
 
     void lookups()

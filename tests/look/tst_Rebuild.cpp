@@ -7,6 +7,7 @@
 #include "look/app/TLStyle.h"
 #include "look/app/TLThemeRoot.h"
 #include "look/app/TLThemes.h"
+#include "look/kit/MBDeferredCall.h"
 #include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 
@@ -81,6 +82,30 @@ private Q_SLOTS:
         QTest::qWait(20);
         QCOMPARE(m_builds, 2);
         QCOMPARE(root->identity(), QStringLiteral("tl-evening-ember-2"));
+    }
+
+    // A burst of requests is one call on a later turn, a cancelled request
+    // none, and a call whose owner went first never comes.
+    void deferredCallOnce()
+    {
+        int calls = 0;
+        auto owner = std::make_unique<QObject>();
+        MBDeferredCall call(owner.get(), [&] { ++calls; });
+        call.schedule();
+        call.schedule();
+        QCOMPARE(calls, 0);
+        QTRY_COMPARE(calls, 1);
+        QVERIFY(!call.pending());
+
+        call.schedule();
+        call.cancel();
+        QTest::qWait(20);
+        QCOMPARE(calls, 1);
+
+        call.schedule();
+        owner.reset();
+        QTest::qWait(20);
+        QCOMPARE(calls, 1);
     }
 
 private:

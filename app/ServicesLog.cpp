@@ -1,0 +1,3 @@
+#include "app/ServicesLog.h"
+
+Q_LOGGING_CATEGORY(lcServices, "tl.services")

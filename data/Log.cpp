@@ -1,0 +1,3 @@
+#include "data/Log.h"
+
+Q_LOGGING_CATEGORY(lcData, "tl.data")

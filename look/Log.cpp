@@ -1,0 +1,3 @@
+#include "look/Log.h"
+
+Q_LOGGING_CATEGORY(lcLook, "tl.look")

@@ -1,0 +1,3 @@
+#include "money/Log.h"
+
+Q_LOGGING_CATEGORY(lcMoney, "tl.money")

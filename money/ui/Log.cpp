@@ -1,0 +1,3 @@
+#include "money/ui/Log.h"
+
+Q_LOGGING_CATEGORY(lcMoneyUi, "tl.moneyui")

@@ -1,0 +1,3 @@
+#include "pdf/Log.h"
+
+Q_LOGGING_CATEGORY(lcPdf, "tl.pdf")

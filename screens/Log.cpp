@@ -1,0 +1,3 @@
+#include "screens/Log.h"
+
+Q_LOGGING_CATEGORY(lcScreens, "tl.screens")
