@@ -30,7 +30,7 @@
 //
 // To add a screen: one case in buildScreen's switch (and its title).
 
-#include "app/Screen.h"
+#include "services/Screen.h"
 
 #include <QWidget>
 

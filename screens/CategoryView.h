@@ -10,9 +10,9 @@
 // handed to it (setScreen), a new state refreshes only the listings. Without
 // My List the cards come without Save.
 
-#include "app/Screen.h"
 #include "screens/RowColumn.h"
 #include "screens/TopicLists.h"
+#include "services/Screen.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 #include "screens/ResourceSheet.h"
 
-#include "app/TLInfo.h"
 #include "data/Badges.h"
 #include "data/ContactParser.h"
 #include "data/Favorite.h"
 #include "data/ReferenceData.h"
+#include "services/TLInfo.h"
 
 namespace {
 

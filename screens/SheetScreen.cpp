@@ -1,7 +1,5 @@
 #include "screens/SheetScreen.h"
 
-#include "app/AppModel.h"
-#include "app/StatePrompt.h"
 #include "data/Badges.h"
 #include "data/DBError.h"
 #include "data/FavoritesStore.h"
@@ -18,7 +16,9 @@
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
 #include "screens/SaveFile.h"
-#include "screens/TLLabel.h"
+#include "services/AppModel.h"
+#include "widgets/StatePrompt.h"
+#include "widgets/TLLabel.h"
 
 #include <QDir>
 #include <QFileInfo>

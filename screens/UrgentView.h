@@ -9,7 +9,7 @@
 // handed to it (setScreen), a new state refreshes only the listings. Without
 // My List the cards come without Save.
 
-#include "app/Screen.h"
+#include "services/Screen.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "app/AppModel.h"
+#include "services/AppModel.h"
 
 #include "data/FavoritesStore.h"
 #include "data/ReferenceData.h"

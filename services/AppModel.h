@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Screen.h"
-#include "app/UrgentNeed.h"
 #include "data/Listing.h"
 #include "money/MoneyStore.h"
+#include "services/Screen.h"
+#include "services/UrgentNeed.h"
 
 #include <QList>
 #include <QObject>

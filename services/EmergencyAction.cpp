@@ -1,8 +1,8 @@
-#include "app/EmergencyAction.h"
+#include "services/EmergencyAction.h"
 
-#include "app/Opener.h"
-#include "app/TLInfo.h"
 #include "data/RawValue.h"
+#include "services/Opener.h"
+#include "services/TLInfo.h"
 
 std::optional<EmergencyAction> EmergencyAction::fromRawValue(const QString &text)
 {

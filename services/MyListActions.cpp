@@ -1,4 +1,4 @@
-#include "app/MyListActions.h"
+#include "services/MyListActions.h"
 
 #include "data/FavoritesStore.h"
 #include "data/Listing.h"

@@ -1,4 +1,4 @@
-#include "app/Opener.h"
+#include "services/Opener.h"
 
 #include "data/Replaceable.h"
 

@@ -1,7 +1,7 @@
-#include "app/ReportLink.h"
+#include "services/ReportLink.h"
 
-#include "app/TLInfo.h"
 #include "data/Listing.h"
+#include "services/TLInfo.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "app/Screen.h"
+#include "services/Screen.h"
 
 std::optional<UrgentNeed> Screen::need() const
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/UrgentNeed.h"
 #include "data/AppCategory.h"
+#include "services/UrgentNeed.h"
 
 #include <QHashFunctions>
 

@@ -1,4 +1,4 @@
-#include "app/TLInfo.h"
+#include "services/TLInfo.h"
 
 #include "look/kit/MRBYKitHost.h"
 

@@ -1,4 +1,4 @@
-#include "app/UrgentNeed.h"
+#include "services/UrgentNeed.h"
 
 #include "data/RawValue.h"
 

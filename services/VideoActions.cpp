@@ -1,8 +1,8 @@
-#include "app/VideoActions.h"
+#include "services/VideoActions.h"
 
-#include "app/Opener.h"
 #include "data/LinkDetector.h"
 #include "data/Video.h"
+#include "services/Opener.h"
 
 QString VideoActions::label(bool online)
 {

@@ -1,12 +1,12 @@
-#include "app/StatePicker.h"
+#include "widgets/StatePicker.h"
 
-#include "app/AppModel.h"
 #include "data/ReferenceData.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBZoom.h"
-#include "screens/TLLabel.h"
-#include "screens/TLPopUp.h"
+#include "services/AppModel.h"
+#include "widgets/TLLabel.h"
+#include "widgets/TLPopUp.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

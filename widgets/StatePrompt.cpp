@@ -1,10 +1,10 @@
-#include "app/StatePrompt.h"
+#include "widgets/StatePrompt.h"
 
-#include "app/StatePicker.h"
 #include "look/app/TLPalette.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
-#include "screens/TLLabel.h"
+#include "widgets/StatePicker.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

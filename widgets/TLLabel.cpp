@@ -1,4 +1,4 @@
-#include "screens/TLLabel.h"
+#include "widgets/TLLabel.h"
 
 #include "look/app/TLStyle.h"
 

@@ -1,4 +1,4 @@
-#include "screens/TLPopUp.h"
+#include "widgets/TLPopUp.h"
 
 #include <QWheelEvent>
 

@@ -1,6 +1,6 @@
-#include "screens/TLScroll.h"
+#include "widgets/TLScroll.h"
 
-#include "screens/TLRender.h"
+#include "widgets/TLRender.h"
 
 #include <QScrollArea>
 #include <QVBoxLayout>

@@ -1,7 +1,5 @@
 #include "money/ui/MoneyPlanView.h"
 
-#include "app/AppModel.h"
-#include "app/StatePrompt.h"
 #include "data/DBError.h"
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLCard.h"
@@ -30,7 +28,9 @@
 #include "screens/PageHeader.h"
 #include "screens/SaveFile.h"
 #include "screens/SegmentedPicker.h"
-#include "screens/TLLabel.h"
+#include "services/AppModel.h"
+#include "widgets/StatePrompt.h"
+#include "widgets/TLLabel.h"
 
 #include <QDir>
 #include <QFileInfo>

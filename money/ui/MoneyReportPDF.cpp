@@ -1,12 +1,12 @@
 #include "money/ui/MoneyReportPDF.h"
 
-#include "app/TLInfo.h"
 #include "data/Badges.h"
 #include "data/ContactParser.h"
 #include "look/kit/MRBYKitHost.h"
 #include "money/Money.h"
 #include "money/MoneyCategory.h"
 #include "pdf/PdfDocument.h"
+#include "services/TLInfo.h"
 
 #include <QPainter>
 

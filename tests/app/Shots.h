@@ -7,7 +7,7 @@
 #include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 #include "screens/Page.h"
-#include "screens/TLScroll.h"
+#include "widgets/TLScroll.h"
 
 #include <QDir>
 #include <QScrollArea>

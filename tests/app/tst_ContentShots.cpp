@@ -5,17 +5,17 @@
 
 #include "Shots.h"
 
-#include "app/AppModel.h"
 #include "app/ScreenHost.h"
 #include "app/TLSetup.h"
 #include "data/FavoritesStore.h"
 #include "data/ReferenceData.h"
 #include "look/app/TLThemes.h"
 #include "look/kit/Prefs.h"
+#include "screens/ListingCard.h"
 #include "screens/NoteEditor.h"
 #include "screens/Page.h"
-#include "screens/ListingCard.h"
-#include "screens/TLScroll.h"
+#include "services/AppModel.h"
+#include "widgets/TLScroll.h"
 
 #include <QMainWindow>
 #include <QTextEdit>

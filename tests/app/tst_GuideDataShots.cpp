@@ -5,16 +5,16 @@
 
 #include "Shots.h"
 
-#include "app/AppModel.h"
 #include "app/TLSetup.h"
 #include "data/ReferenceData.h"
 #include "look/app/TLThemes.h"
 #include "look/kit/Prefs.h"
+#include "services/AppModel.h"
 
 #include "screens/DataCheckedView.h"
 #include "screens/GuideView.h"
 #include "screens/Page.h"
-#include "screens/TLScroll.h"
+#include "widgets/TLScroll.h"
 
 #include <QMainWindow>
 #include <QtTest>

@@ -11,8 +11,8 @@
 #include "look/kit/Prefs.h"
 #include "money/ui/MoneyPlanView.h"
 #include "screens/Page.h"
-#include "screens/TLRender.h"
-#include "screens/TLScroll.h"
+#include "widgets/TLRender.h"
+#include "widgets/TLScroll.h"
 
 #include <QMainWindow>
 #include <QScrollArea>

@@ -5,15 +5,15 @@
 
 #include "Shots.h"
 
-#include "app/AppModel.h"
 #include "app/ScreenHost.h"
 #include "app/TLSetup.h"
 #include "data/ReferenceData.h"
 #include "look/app/TLThemes.h"
 #include "look/kit/Prefs.h"
 #include "screens/Page.h"
-#include "screens/TLScroll.h"
 #include "screens/Tile.h"
+#include "services/AppModel.h"
+#include "widgets/TLScroll.h"
 
 #include <QMainWindow>
 #include <QtTest>

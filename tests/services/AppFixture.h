@@ -4,9 +4,7 @@
 
 #include "TestSupport.h"
 
-#include "app/AppModel.h"
-#include "app/TLSetup.h"
-#include "look/kit/Prefs.h"
+#include "services/AppModel.h"
 
 #include <QString>
 
@@ -68,15 +66,6 @@ inline std::unique_ptr<AppModel> makeModel(const QString &dir)
     if (!writeDataFolder(dir + QStringLiteral("/data")))
         return nullptr;
     return std::make_unique<AppModel>(dir + QStringLiteral("/data"), dir + QStringLiteral("/my-list.sqlite"));
-}
-
-// The same, with the kit installed as the application installs it (themes,
-// help opener, keyboard) and the settings cleared first.
-inline std::unique_ptr<AppModel> makeAppModel(const QString &dir)
-{
-    Prefs::shared().clear();
-    TLSetup::configure();
-    return makeModel(dir);
 }
 
 } // namespace appfixture

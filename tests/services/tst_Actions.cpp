@@ -1,16 +1,16 @@
 #include "TestSupport.h"
 
-#include "app/EmergencyAction.h"
-#include "app/MyListActions.h"
-#include "app/Opener.h"
-#include "app/ReportLink.h"
-#include "app/TLInfo.h"
-#include "app/VideoActions.h"
 #include "data/FavoritesStore.h"
 #include "data/Listing.h"
 #include "data/ReferenceData.h"
 #include "data/SQLiteDB.h"
 #include "data/Video.h"
+#include "services/EmergencyAction.h"
+#include "services/MyListActions.h"
+#include "services/Opener.h"
+#include "services/ReportLink.h"
+#include "services/TLInfo.h"
+#include "services/VideoActions.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

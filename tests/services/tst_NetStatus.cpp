@@ -1,4 +1,4 @@
-#include "app/NetStatus.h"
+#include "services/NetStatus.h"
 
 #include <QSignalSpy>
 #include <QTest>

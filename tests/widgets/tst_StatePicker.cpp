@@ -1,9 +1,9 @@
-#include "AppFixture.h"
+#include "services/AppFixture.h"
 
-#include "app/StatePicker.h"
-#include "app/StatePrompt.h"
 #include "look/app/TLPrefs.h"
 #include "look/kit/Prefs.h"
+#include "widgets/StatePicker.h"
+#include "widgets/StatePrompt.h"
 
 #include <QComboBox>
 #include <QTemporaryDir>
