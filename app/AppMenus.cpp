@@ -1,16 +1,16 @@
 #include "app/AppMenus.h"
 
-#include "app/AppModel.h"
-#include "app/Opener.h"
-#include "app/ReportLink.h"
 #include "data/FavoritesStore.h"
-#include "screens/ResourceSheet.h"
 #include "look/app/TLStyle.h"
 #include "look/app/TLThemes.h"
 #include "look/kit/KitMenus.h"
 #include "look/kit/MBFont.h"
 #include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
+#include "screens/ResourceSheet.h"
+#include "services/AppModel.h"
+#include "services/Opener.h"
+#include "services/ReportLink.h"
 
 #include <QAction>
 #include <QLineEdit>

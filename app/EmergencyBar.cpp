@@ -1,14 +1,14 @@
 #include "app/EmergencyBar.h"
 
 #include "app/EmergencyButton.h"
-#include "app/TLInfo.h"
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
-#include "screens/TLLabel.h"
+#include "services/TLInfo.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

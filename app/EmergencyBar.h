@@ -5,7 +5,7 @@
 // The bar never asks for more width than it gets: at any window size, zoom
 // and text size its four buttons stay whole and in view.
 
-#include "app/EmergencyAction.h"
+#include "services/EmergencyAction.h"
 
 #include <QList>
 #include <QWidget>

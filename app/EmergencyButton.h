@@ -5,7 +5,7 @@
 // the keyboard focus only when the person moves it there (Tab, Shift+Tab, a
 // click), and shows its ring while it has it.
 
-#include "app/EmergencyAction.h"
+#include "services/EmergencyAction.h"
 
 #include <QAbstractButton>
 #include <QColor>

@@ -1,12 +1,12 @@
 #include "app/MainWindow.h"
 
-#include "app/AppModel.h"
 #include "app/EmergencyBar.h"
 #include "app/ScreenHost.h"
 #include "app/Sidebar.h"
 #include "look/app/TLPalette.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/MBZoomHost.h"
+#include "services/AppModel.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

@@ -1,6 +1,5 @@
 #include "app/ScreenHost.h"
 
-#include "app/AppModel.h"
 #include "look/app/TLPalette.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBRebuildHost.h"
@@ -16,9 +15,10 @@
 #include "screens/ScreenView.h"
 #include "screens/SearchView.h"
 #include "screens/SheetScreen.h"
-#include "screens/TLLabel.h"
 #include "screens/UrgentView.h"
 #include "screens/VideosView.h"
+#include "services/AppModel.h"
+#include "widgets/TLLabel.h"
 
 #include <QApplication>
 #include <QLabel>

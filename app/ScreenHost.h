@@ -29,8 +29,8 @@
 //
 // To add a screen: one case in buildScreen's switch (and its title).
 
-#include "app/Screen.h"
 #include "look/kit/MBDeferredCall.h"
+#include "services/Screen.h"
 
 #include <QWidget>
 

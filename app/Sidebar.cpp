@@ -1,8 +1,5 @@
 #include "app/Sidebar.h"
 
-#include "app/AppModel.h"
-#include "app/StatePicker.h"
-#include "app/TLInfo.h"
 #include "data/AppCategory.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
@@ -12,8 +9,11 @@
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/MRBYHelp.h"
-#include "screens/TLLabel.h"
-#include "screens/TLScroll.h"
+#include "services/AppModel.h"
+#include "services/TLInfo.h"
+#include "widgets/StatePicker.h"
+#include "widgets/TLLabel.h"
+#include "widgets/TLScroll.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -4,7 +4,7 @@
 // row and the maker's credit link. The row of the model's current screen is
 // highlighted; the sidebar follows the screen without being rebuilt.
 
-#include "app/Screen.h"
+#include "services/Screen.h"
 
 #include <QAbstractButton>
 #include <QFont>

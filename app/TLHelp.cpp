@@ -1,7 +1,7 @@
 #include "app/TLHelp.h"
 
-#include "app/TLInfo.h"
 #include "data/Badges.h"
+#include "services/TLInfo.h"
 
 #include <QStringList>
 

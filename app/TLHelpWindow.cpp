@@ -1,12 +1,12 @@
 #include "app/TLHelpWindow.h"
 
 #include "app/EmergencyBar.h"
-#include "app/TLInfo.h"
 #include "look/app/TLThemeRoot.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBWindowFrame.h"
 #include "look/kit/MRBYHelpViewer.h"
+#include "services/TLInfo.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -1,24 +1,21 @@
 #include "app/TLSetup.h"
 
 #include "app/AppMenus.h"
-#include "app/AppModel.h"
 #include "app/MainWindow.h"
-#include "app/NetStatus.h"
-#include "app/Opener.h"
 #include "app/SingleInstance.h"
 #include "app/TLAccessible.h"
 #include "app/TLHelp.h"
 #include "app/TLHelpWindow.h"
-#include "app/TLInfo.h"
+#include "look/app/TLLookSetup.h"
 #include "look/app/TLThemeRoot.h"
-#include "look/app/TLThemes.h"
 #include "look/kit/MBWindowFrame.h"
-#include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoomHost.h"
 #include "look/kit/MRBYAbout.h"
 #include "look/kit/MRBYHelp.h"
-#include "look/kit/MRBYKit.h"
-#include "look/kit/MRBYThemes.h"
+#include "services/AppModel.h"
+#include "services/NetStatus.h"
+#include "services/Opener.h"
+#include "services/TLInfo.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -120,11 +117,8 @@ QStringList aboutLines()
 
 void configureLook()
 {
-    MBSymbols::preferTrueTypeFile();
     TLAccessible::install();
-    // Before anything reads the current theme.
-    MRBYThemes::setDefaultID(TLThemes::warmID);
-    MRBYKit::install(TLInfo::appName, TLHelp::topics(), TLThemes::extras());
+    TLLookSetup::install(TLInfo::appName, TLHelp::topics());
     MRBYHelp::setOpener([](const std::optional<QString> &topic) { TLHelpWindow::show(topic); });
     MRBYAbout::setExtraLines(aboutLines());
 }

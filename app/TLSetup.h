@@ -14,10 +14,10 @@ bool wantsHeadlessRunMode(const QStringList &arguments);
 // Sets QT_QPA_PLATFORM to offscreen for a run mode when it is unset.
 void prepareEnvironment(const QStringList &arguments);
 
-// The one-time set-up of the look: warm theme as the default, the kit with
-// the app's name, help topics and themes, help requests to the help window,
-// kit links to Opener, the About window's lines, and what screen readers are
-// told about the widgets the application paints itself.
+// The one-time set-up of the look: the application's look (TLLookSetup)
+// with the app's name and help topics, help requests to the help window,
+// the About window's lines, and what screen readers are told about the
+// widgets the application paints itself.
 void configureLook();
 
 // The sentence said instead of opening the window when there is no display

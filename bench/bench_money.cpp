@@ -4,13 +4,13 @@
 // window's paint). Usage: bench_money [data folder]; renders offscreen
 // unless QT_QPA_PLATFORM says otherwise.
 
-#include "app/AppModel.h"
 #include "app/TLSetup.h"
 #include "look/kit/Prefs.h"
 #include "money/MoneyStore.h"
 #include "money/ui/EntriesCard.h"
 #include "money/ui/EntryForm.h"
 #include "money/ui/TLField.h"
+#include "services/AppModel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,9 +5,9 @@
 // prints median and worst of each and the ratio of the medians.
 // Usage: bench_startup [runs]
 
-#include "app/AppModel.h"
 #include "app/TLSetup.h"
 #include "look/kit/FontWarmup.h"
+#include "services/AppModel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -10,16 +10,16 @@
 // Usage: bench_ui [search|topic|mylist]...   (all three when none is named;
 // without a display it renders offscreen)
 
-#include "app/AppModel.h"
 #include "app/TLSetup.h"
-#include "data/ReferenceData.h"
 #include "data/FavoritesStore.h"
+#include "data/ReferenceData.h"
 #include "screens/CategoryView.h"
 #include "screens/ListingCard.h"
 #include "screens/MyListView.h"
 #include "screens/NoteEditor.h"
 #include "screens/RowColumn.h"
 #include "screens/SearchView.h"
+#include "services/AppModel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

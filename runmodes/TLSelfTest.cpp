@@ -1,10 +1,10 @@
 #include "runmodes/TLSelfTest.h"
 
-#include "app/Opener.h"
 #include "data/Badges.h"
 #include "data/ReferenceData.h"
 #include "runmodes/TLSelfTestSections.h"
 #include "runmodes/TLTestRun.h"
+#include "services/Opener.h"
 
 #include <QDateTime>
 #include <QDir>

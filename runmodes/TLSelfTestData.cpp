@@ -5,11 +5,11 @@
 
 #include "runmodes/TLSelfTestSections.h"
 
-#include "app/EmergencyAction.h"
 #include "data/Badges.h"
 #include "data/ReferenceData.h"
 #include "runmodes/TLDataFigures.h"
 #include "runmodes/TLTestRun.h"
+#include "services/EmergencyAction.h"
 
 #include <QSet>
 

@@ -4,11 +4,11 @@
 
 #include "runmodes/TLSelfTestSections.h"
 
-#include "app/VideoActions.h"
 #include "data/GuideContent.h"
 #include "data/ReferenceData.h"
 #include "runmodes/TLDataFigures.h"
 #include "runmodes/TLTestRun.h"
+#include "services/VideoActions.h"
 
 #include <cmath>
 

@@ -4,10 +4,7 @@
 
 #include "runmodes/TLSelfTestSections.h"
 
-#include "app/EmergencyAction.h"
 #include "app/TLHelp.h"
-#include "app/TLInfo.h"
-#include "app/UrgentNeed.h"
 #include "data/AppCategory.h"
 #include "data/GuideContent.h"
 #include "data/ReferenceData.h"
@@ -25,6 +22,9 @@
 #include "runmodes/TLTestRun.h"
 #include "screens/DataCheckedView.h"
 #include "screens/ResourceSheet.h"
+#include "services/EmergencyAction.h"
+#include "services/TLInfo.h"
+#include "services/UrgentNeed.h"
 
 #include <QRegularExpression>
 

@@ -5,7 +5,6 @@
 #include "runmodes/TLSelfTestSections.h"
 
 #include "app/TLHelp.h"
-#include "app/TLInfo.h"
 #include "data/CSV.h"
 #include "data/ReferenceData.h"
 #include "look/app/TLThemes.h"
@@ -19,6 +18,7 @@
 #include "money/ui/MoneyReportPDF.h"
 #include "runmodes/TLMoneyExample.h"
 #include "runmodes/TLTestRun.h"
+#include "services/TLInfo.h"
 
 #include <QFile>
 #include <QUuid>

@@ -4,9 +4,6 @@
 
 #include "runmodes/TLSelfTestSections.h"
 
-#include "app/MyListActions.h"
-#include "app/ReportLink.h"
-#include "app/TLInfo.h"
 #include "data/Badges.h"
 #include "data/ContactParser.h"
 #include "data/FavoritesStore.h"
@@ -14,6 +11,9 @@
 #include "runmodes/TLDataFigures.h"
 #include "runmodes/TLTestRun.h"
 #include "screens/ResourceSheet.h"
+#include "services/MyListActions.h"
+#include "services/ReportLink.h"
+#include "services/TLInfo.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,6 @@
 #include "runmodes/TLSnapshot.h"
 
-#include "app/AppModel.h"
 #include "app/MainWindow.h"
-#include "app/Opener.h"
 #include "app/TLSetup.h"
 #include "data/Favorite.h"
 #include "data/ReferenceData.h"
@@ -13,7 +11,9 @@
 #include "look/kit/Prefs.h"
 #include "runmodes/TLRunModes.h"
 #include "screens/ResourceSheet.h"
-#include "screens/TLRender.h"
+#include "services/AppModel.h"
+#include "services/Opener.h"
+#include "widgets/TLRender.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -4,7 +4,7 @@
 // their whole content, writes the resources sheet for California as PDF, and
 // puts the user's state, theme and text size back as they were.
 
-#include "app/Screen.h"
+#include "services/Screen.h"
 
 #include <QList>
 #include <QString>

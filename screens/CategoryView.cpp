@@ -1,14 +1,14 @@
 #include "screens/CategoryView.h"
 
-#include "app/AppModel.h"
-#include "app/StatePrompt.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/kit/MBZoom.h"
 #include "screens/ListingCard.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
-#include "screens/TLLabel.h"
 #include "screens/VideoRow.h"
+#include "services/AppModel.h"
+#include "widgets/StatePrompt.h"
+#include "widgets/TLLabel.h"
 
 #include <QVBoxLayout>
 

@@ -10,10 +10,10 @@
 // handed to it (setScreen), a new state refreshes only the listings. Without
 // My List the cards come without Save.
 
-#include "app/Screen.h"
 #include "screens/RowColumn.h"
 #include "screens/ScreenView.h"
 #include "screens/TopicLists.h"
+#include "services/Screen.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
 #include "screens/ContactButtons.h"
 
-#include "app/NetStatus.h"
-#include "app/Opener.h"
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
 #include "look/kit/MBFont.h"
 #include "screens/FlowLayout.h"
+#include "services/NetStatus.h"
+#include "services/Opener.h"
 
 ContactButtons::ContactButtons(const QList<ContactAction> &actions, bool online, QWidget *parent)
     : QWidget(parent), m_actions(actions), m_online(online)

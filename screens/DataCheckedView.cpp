@@ -1,9 +1,5 @@
 #include "screens/DataCheckedView.h"
 
-#include "app/AppModel.h"
-#include "app/Opener.h"
-#include "app/ReportLink.h"
-#include "app/TLInfo.h"
 #include "data/Badges.h"
 #include "data/FileReport.h"
 #include "data/ReferenceData.h"
@@ -17,7 +13,11 @@
 #include "look/kit/MBZoom.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
-#include "screens/TLLabel.h"
+#include "services/AppModel.h"
+#include "services/Opener.h"
+#include "services/ReportLink.h"
+#include "services/TLInfo.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

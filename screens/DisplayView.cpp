@@ -11,8 +11,8 @@
 #include "look/kit/Prefs.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
-#include "screens/TLLabel.h"
-#include "screens/TLPopUp.h"
+#include "widgets/TLLabel.h"
+#include "widgets/TLPopUp.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

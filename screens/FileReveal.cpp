@@ -1,7 +1,7 @@
 #include "screens/FileReveal.h"
 
-#include "app/Opener.h"
 #include "data/Replaceable.h"
+#include "services/Opener.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

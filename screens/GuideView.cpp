@@ -1,6 +1,5 @@
 #include "screens/GuideView.h"
 
-#include "app/AppModel.h"
 #include "data/GuideContent.h"
 #include "data/LinkDetector.h"
 #include "look/app/TLButtonStyle.h"
@@ -16,8 +15,9 @@
 #include "look/kit/MBZoom.h"
 #include "screens/GuideBody.h"
 #include "screens/Page.h"
-#include "screens/TLLabel.h"
-#include "screens/TLScroll.h"
+#include "services/AppModel.h"
+#include "widgets/TLLabel.h"
+#include "widgets/TLScroll.h"
 
 #include <QAbstractButton>
 #include <QHBoxLayout>

@@ -1,8 +1,5 @@
 #include "screens/HomeView.h"
 
-#include "app/AppModel.h"
-#include "app/StatePrompt.h"
-#include "app/TLInfo.h"
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
@@ -15,8 +12,11 @@
 #include "screens/AdaptiveGrid.h"
 #include "screens/FlowLayout.h"
 #include "screens/Page.h"
-#include "screens/TLLabel.h"
 #include "screens/Tile.h"
+#include "services/AppModel.h"
+#include "services/TLInfo.h"
+#include "widgets/StatePrompt.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -2,7 +2,7 @@
 
 #include "look/app/TLPalette.h"
 #include "look/kit/MBZoom.h"
-#include "screens/TLLabel.h"
+#include "widgets/TLLabel.h"
 
 #include <QVBoxLayout>
 

@@ -1,8 +1,5 @@
 #include "screens/ListingCard.h"
 
-#include "app/NetStatus.h"
-#include "app/Opener.h"
-#include "app/ReportLink.h"
 #include "data/Badges.h"
 #include "data/ContactParser.h"
 #include "data/FavoritesStore.h"
@@ -20,7 +17,10 @@
 #include "screens/NoteEditor.h"
 #include "screens/PlainButton.h"
 #include "screens/SaveButton.h"
-#include "screens/TLLabel.h"
+#include "services/NetStatus.h"
+#include "services/Opener.h"
+#include "services/ReportLink.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QResizeEvent>

@@ -1,19 +1,19 @@
 #include "screens/MyListView.h"
 
-#include "app/AppModel.h"
-#include "app/MyListActions.h"
 #include "data/FavoritesStore.h"
 #include "data/ReferenceData.h"
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
 #include "look/kit/MBZoom.h"
+#include "pdf/PdfPrint.h"
 #include "screens/ListingCard.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
 #include "screens/RowColumn.h"
-#include "screens/TLLabel.h"
-#include "pdf/PdfPrint.h"
+#include "services/AppModel.h"
+#include "services/MyListActions.h"
+#include "widgets/TLLabel.h"
 
 #include <QLabel>
 #include <QPointer>

@@ -1,6 +1,5 @@
 #include "screens/NoteEditor.h"
 
-#include "app/MyListActions.h"
 #include "data/FavoritesStore.h"
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
@@ -8,7 +7,8 @@
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBZoom.h"
-#include "screens/TLLabel.h"
+#include "services/MyListActions.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QMimeData>

@@ -2,7 +2,7 @@
 
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBZoom.h"
-#include "screens/TLScroll.h"
+#include "widgets/TLScroll.h"
 
 #include <QLayout>
 #include <QScrollArea>

@@ -5,7 +5,7 @@
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/MRBYTheme.h"
-#include "screens/TLLabel.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

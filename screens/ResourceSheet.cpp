@@ -1,11 +1,11 @@
 #include "screens/ResourceSheet.h"
 
-#include "app/TLInfo.h"
 #include "data/Badges.h"
 #include "data/ContactParser.h"
 #include "data/Favorite.h"
 #include "data/ReferenceData.h"
 #include "pdf/PdfPaper.h"
+#include "services/TLInfo.h"
 
 namespace {
 

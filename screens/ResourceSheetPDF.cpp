@@ -1,11 +1,11 @@
 // The sheet on paper: two columns of small type on US Letter pages.
 #include "screens/ResourceSheet.h"
 
-#include "app/TLInfo.h"
 #include "data/Badges.h"
 #include "look/kit/MRBYKitHost.h"
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfPaper.h"
+#include "services/TLInfo.h"
 
 namespace {
 

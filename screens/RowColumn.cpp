@@ -2,7 +2,7 @@
 
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBZoom.h"
-#include "screens/TLRender.h"
+#include "widgets/TLRender.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 #include "screens/SaveButton.h"
 
-#include "app/MyListActions.h"
 #include "data/FavoritesStore.h"
 #include "pdf/PdfPrint.h"
+#include "services/MyListActions.h"
 
 
 SaveButton::SaveButton(const Listing &listing, FavoritesStore &store, QWidget *parent)

@@ -6,7 +6,7 @@
 #include "look/app/TLPalette.h"
 #include "screens/FileReveal.h"
 #include "screens/FlowLayout.h"
-#include "screens/TLLabel.h"
+#include "widgets/TLLabel.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,6 +1,5 @@
 #include "screens/SearchView.h"
 
-#include "app/AppModel.h"
 #include "data/ReferenceData.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
@@ -15,10 +14,11 @@
 #include "screens/PageHeader.h"
 #include "screens/PlainButton.h"
 #include "screens/RowColumn.h"
-#include "screens/TLLabel.h"
 #include "screens/Tile.h"
 #include "screens/ToggleBox.h"
 #include "screens/VideoRow.h"
+#include "services/AppModel.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

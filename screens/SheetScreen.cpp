@@ -1,7 +1,5 @@
 #include "screens/SheetScreen.h"
 
-#include "app/AppModel.h"
-#include "app/StatePrompt.h"
 #include "data/Badges.h"
 #include "data/FavoritesStore.h"
 #include "data/ReferenceData.h"
@@ -13,7 +11,10 @@
 #include "look/kit/MBZoom.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
-#include "screens/TLLabel.h"
+#include "screens/SaveFile.h"
+#include "services/AppModel.h"
+#include "widgets/StatePrompt.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,5 @@
 #include "screens/UrgentView.h"
 
-#include "app/AppModel.h"
-#include "app/StatePrompt.h"
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
@@ -11,7 +9,9 @@
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
 #include "screens/RowColumn.h"
-#include "screens/TLLabel.h"
+#include "services/AppModel.h"
+#include "widgets/StatePrompt.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -9,8 +9,8 @@
 // handed to it (setScreen), a new state refreshes only the listings. Without
 // My List the cards come without Save.
 
-#include "app/Screen.h"
 #include "screens/ScreenView.h"
+#include "services/Screen.h"
 
 #include <QWidget>
 

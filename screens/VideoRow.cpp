@@ -1,13 +1,13 @@
 #include "screens/VideoRow.h"
 
-#include "app/NetStatus.h"
-#include "app/VideoActions.h"
 #include "look/app/TLBadge.h"
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
-#include "screens/TLLabel.h"
+#include "services/NetStatus.h"
+#include "services/VideoActions.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,7 +1,5 @@
 #include "screens/VideosView.h"
 
-#include "app/AppModel.h"
-#include "app/NetStatus.h"
 #include "data/ReferenceData.h"
 #include "look/app/TLBadge.h"
 #include "look/app/TLPalette.h"
@@ -9,6 +7,8 @@
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
 #include "screens/VideoRow.h"
+#include "services/AppModel.h"
+#include "services/NetStatus.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

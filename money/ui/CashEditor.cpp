@@ -8,7 +8,7 @@
 #include "money/MoneyStore.h"
 #include "money/ui/TLField.h"
 #include "pdf/PdfPrint.h"
-#include "screens/TLLabel.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

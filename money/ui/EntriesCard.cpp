@@ -16,7 +16,7 @@
 #include "money/ui/EntryForm.h"
 #include "money/ui/KindBar.h"
 #include "pdf/PdfPrint.h"
-#include "screens/TLLabel.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

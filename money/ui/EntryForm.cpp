@@ -14,8 +14,8 @@
 #include "money/ui/TLField.h"
 #include "pdf/PdfPrint.h"
 #include "screens/SegmentedPicker.h"
-#include "screens/TLLabel.h"
-#include "screens/TLPopUp.h"
+#include "widgets/TLLabel.h"
+#include "widgets/TLPopUp.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "look/app/TLPalette.h"
 #include "look/kit/MBZoom.h"
 #include "screens/FlowLayout.h"
-#include "screens/TLLabel.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,5 @@
 #include "money/ui/MoneyPlanView.h"
 
-#include "app/AppModel.h"
-#include "app/StatePrompt.h"
 #include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLPrefs.h"
@@ -26,7 +24,9 @@
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
 #include "screens/SegmentedPicker.h"
-#include "screens/TLLabel.h"
+#include "services/AppModel.h"
+#include "widgets/StatePrompt.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

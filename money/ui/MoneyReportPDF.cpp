@@ -1,6 +1,5 @@
 #include "money/ui/MoneyReportPDF.h"
 
-#include "app/TLInfo.h"
 #include "data/Badges.h"
 #include "data/ContactParser.h"
 #include "look/kit/MRBYKitHost.h"
@@ -8,6 +7,7 @@
 #include "money/MoneyCategory.h"
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfPaper.h"
+#include "services/TLInfo.h"
 
 #include <QPainter>
 

@@ -3,10 +3,10 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBPanel.h"
-#include "look/kit/MRBYTheme.h"
 #include "look/kit/MBZoom.h"
+#include "look/kit/MRBYTheme.h"
 #include "money/Money.h"
-#include "screens/TLLabel.h"
+#include "widgets/TLLabel.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -13,7 +13,7 @@
 #include "money/ui/SavingsBar.h"
 #include "money/ui/TLField.h"
 #include "pdf/PdfPrint.h"
-#include "screens/TLLabel.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

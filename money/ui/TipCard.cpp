@@ -1,7 +1,5 @@
 #include "money/ui/TipCard.h"
 
-#include "app/AppModel.h"
-#include "app/NetStatus.h"
 #include "data/Badges.h"
 #include "data/ContactParser.h"
 #include "look/app/TLBadge.h"
@@ -12,7 +10,9 @@
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
 #include "screens/ContactButtons.h"
-#include "screens/TLLabel.h"
+#include "services/AppModel.h"
+#include "services/NetStatus.h"
+#include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

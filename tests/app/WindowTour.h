@@ -3,7 +3,6 @@
 // (a state chosen, a search typed, three places saved with notes, a few
 // Money Plan lines), and the screens a tour of it opens.
 
-#include "app/AppModel.h"
 #include "app/ScreenHost.h"
 #include "app/TLSetup.h"
 #include "data/FavoritesStore.h"
@@ -11,6 +10,7 @@
 #include "look/kit/Prefs.h"
 #include "money/MoneyStore.h"
 #include "screens/Page.h"
+#include "services/AppModel.h"
 
 #include <QMainWindow>
 #include <QTest>

@@ -2,9 +2,6 @@
 // assistive tool walks it, on the screens a person uses most, with the
 // shipped data.
 
-#include "app/AppModel.h"
-#include "app/MyListActions.h"
-#include "app/Opener.h"
 #include "app/TLSetup.h"
 #include "data/FavoritesStore.h"
 #include "data/ReferenceData.h"
@@ -19,6 +16,9 @@
 #include "screens/SaveButton.h"
 #include "screens/SegmentedPicker.h"
 #include "screens/VideoRow.h"
+#include "services/AppModel.h"
+#include "services/MyListActions.h"
+#include "services/Opener.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -2,13 +2,13 @@
 // once, and the data, the state pickers and the screen follow after the
 // first paint.
 
-#include "app/AppModel.h"
-#include "app/Opener.h"
 #include "app/ScreenHost.h"
-#include "app/StatePicker.h"
 #include "app/TLSetup.h"
 #include "look/kit/Prefs.h"
 #include "screens/HomeView.h"
+#include "services/AppModel.h"
+#include "services/Opener.h"
+#include "widgets/StatePicker.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -2,17 +2,15 @@
 // the focused widget, and after each step the test reads where the focus is,
 // what was opened and what is painted.
 
-#include "AppFixture.h"
+#include "AppSetupFixture.h"
 #include "FocusSupport.h"
 #include "Shots.h"
 
 #include "app/EmergencyBar.h"
 #include "app/EmergencyButton.h"
 #include "app/MainWindow.h"
-#include "app/Opener.h"
 #include "app/ScreenHost.h"
 #include "app/Sidebar.h"
-#include "app/StatePicker.h"
 #include "app/TLHelpWindow.h"
 #include "data/FavoritesStore.h"
 #include "data/Listing.h"
@@ -24,6 +22,8 @@
 #include "look/kit/MRBYHelpViewer.h"
 #include "screens/Tile.h"
 #include "screens/ToggleBox.h"
+#include "services/Opener.h"
+#include "widgets/StatePicker.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,17 +1,16 @@
-#include "AppFixture.h"
+#include "AppSetupFixture.h"
 #include "FocusSupport.h"
 
 #include "app/AppMenus.h"
 #include "app/EmergencyBar.h"
 #include "app/EmergencyButton.h"
 #include "app/MainWindow.h"
-#include "app/Opener.h"
 #include "app/ScreenHost.h"
 #include "app/Sidebar.h"
 #include "app/TLHelpWindow.h"
-#include "app/TLInfo.h"
 #include "app/TLSetup.h"
 #include "data/Favorite.h"
+#include "data/ReferenceData.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLPrefs.h"
 #include "look/app/TLThemes.h"
@@ -22,9 +21,19 @@
 #include "look/kit/MRBYHelp.h"
 #include "look/kit/Prefs.h"
 #include "pdf/PdfPrint.h"
+#include "screens/CategoryView.h"
 #include "screens/DisplayView.h"
+#include "screens/HomeView.h"
+#include "screens/Page.h"
+#include "screens/PageHeader.h"
 #include "screens/ResourceSheet.h"
+#include "screens/RowColumn.h"
 #include "screens/ScreenView.h"
+#include "screens/SearchView.h"
+#include "screens/UrgentView.h"
+#include "services/Opener.h"
+#include "services/TLInfo.h"
+#include "widgets/StatePrompt.h"
 
 #include <QAction>
 #include <QApplication>
@@ -391,6 +400,84 @@ private Q_SLOTS:
         QWidget plain;
         QVERIFY(!ScreenHost::passArgument(&plain, Screen::forNeed(UrgentNeed::food)));
         QVERIFY(!ScreenHost::passArgument(nullptr, Screen::home));
+    }
+
+    // Moving between two topics (or two needs) keeps the page and hands it
+    // the new one: the host builds nothing.
+    void hostHandsTheNewTopicAndNeed()
+    {
+        ScreenHost host(*m_model);
+        m_model->setScreen(Screen::forCategory(AppCategory::shelter));
+        QTRY_VERIFY(qobject_cast<CategoryView *>(host.current()));
+        auto *topic = qobject_cast<CategoryView *>(host.current());
+        const int builds = host.buildCount();
+        QVERIFY(!topic->prompt()->isHidden());
+        m_model->setScreen(Screen::forCategory(AppCategory::mental));
+        QTest::qWait(20);
+        QCOMPARE(host.buildCount(), builds);
+        QCOMPARE(host.current(), topic);
+        QCOMPARE(topic->topic(), AppCategory(AppCategory::mental));
+        QCOMPARE(topic->header()->title(), QStringLiteral("Mental Health"));
+        QVERIFY(topic->prompt()->isHidden());
+        QCOMPARE(topic->page()->blocks().first(), topic->header());
+        QCOMPARE(host.current()->objectName(), QStringLiteral("screen-Mental Health"));
+
+        m_model->setScreen(Screen::forNeed(UrgentNeed::food));
+        QTRY_VERIFY(qobject_cast<UrgentView *>(host.current()));
+        auto *urgent = qobject_cast<UrgentView *>(host.current());
+        const int urgentBuilds = host.buildCount();
+        m_model->setScreen(Screen::forNeed(UrgentNeed::medical));
+        QTest::qWait(20);
+        QCOMPARE(host.buildCount(), urgentBuilds);
+        QCOMPARE(host.current(), urgent);
+        QCOMPARE(urgent->header()->title(), UrgentNeed(UrgentNeed::medical).title());
+        QVERIFY(!urgent->medicalCard()->isHidden());
+        QVERIFY(urgent->prompt()->isHidden());
+        m_model->setScreen(Screen::home);
+    }
+
+    // A new state refreshes the listings and the prompt; the header, the
+    // prompt and the nationwide cards stay as they are.
+    void stateRefreshesOnlyTheListings()
+    {
+        ScreenHost host(*m_model);
+        m_model->setScreen(Screen::forCategory(AppCategory::food));
+        QTRY_VERIFY(qobject_cast<CategoryView *>(host.current()));
+        auto *view = qobject_cast<CategoryView *>(host.current());
+        const int builds = host.buildCount();
+        PageHeader *header = view->header();
+        StatePrompt *prompt = view->prompt();
+        const int refreshes = view->listRefreshes();
+        view->listings()->buildAll();
+        const QString nationwide = m_model->data()->listings(AppCategory::food).constLast().uid;
+        QWidget *nationwideCard = view->listings()->rowWidget(nationwide);
+        QVERIFY(nationwideCard);
+        QVERIFY(view->listings()->ids().contains(QStringLiteral("heading:Food banks (2)")));
+
+        m_model->setStateCode(QStringLiteral("CO"));
+        QTest::qWait(20);
+        QCOMPARE(host.buildCount(), builds);
+        QCOMPARE(view->header(), header);
+        QCOMPARE(view->prompt(), prompt);
+        QVERIFY(prompt->isHidden());
+        QCOMPARE(view->listRefreshes(), refreshes + 1);
+        QVERIFY(view->listings()->ids().contains(QStringLiteral("heading:Colorado: Food banks (2)")));
+        view->listings()->buildAll();
+        QCOMPARE(view->listings()->rowWidget(nationwide), nationwideCard);
+
+        // Nothing else the model announces works the lists out again.
+        m_model->setSearchText(QStringLiteral("food"));
+        m_model->setGuideChapter(4);
+        QCOMPARE(view->listRefreshes(), refreshes + 1);
+        m_model->setSearchText(QString());
+        m_model->setStateCode(QString());
+        m_model->setScreen(Screen::home);
+    }
+
+    void hostBuildsBothScreens()
+    {
+        QVERIFY(qobject_cast<HomeView *>(ScreenHost::buildScreen(*m_model, Screen::home)));
+        QVERIFY(qobject_cast<SearchView *>(ScreenHost::buildScreen(*m_model, Screen::search)));
     }
 
     void errorCardWhenDataIsMissing()

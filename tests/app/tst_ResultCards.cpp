@@ -6,8 +6,6 @@
 #include "Shots.h"
 #include "TestSupport.h"
 
-#include "app/AppModel.h"
-#include "app/Opener.h"
 #include "app/TLSetup.h"
 #include "data/FavoritesStore.h"
 #include "data/ReferenceData.h"
@@ -19,6 +17,8 @@
 #include "screens/SaveButton.h"
 #include "screens/SearchView.h"
 #include "screens/TopicLists.h"
+#include "services/AppModel.h"
+#include "services/Opener.h"
 
 #include <QApplication>
 #include <QLayout>

@@ -1,9 +1,9 @@
-#include "AppFixture.h"
+#include "services/AppFixture.h"
 
 #include "app/Sidebar.h"
-#include "app/StatePicker.h"
 #include "look/app/TLPalette.h"
 #include "look/kit/Prefs.h"
+#include "widgets/StatePicker.h"
 
 #include <QComboBox>
 #include <QLabel>

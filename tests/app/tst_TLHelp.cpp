@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
 #include "app/TLHelp.h"
-#include "app/TLInfo.h"
 #include "data/ReferenceData.h"
 #include "look/kit/MRBYHelp.h"
+#include "services/TLInfo.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -8,7 +8,6 @@
 
 #include "Shots.h"
 
-#include "app/AppModel.h"
 #include "app/EmergencyBar.h"
 #include "app/MainWindow.h"
 #include "app/TLHelpWindow.h"
@@ -20,6 +19,7 @@
 #include "look/kit/MBZoom.h"
 #include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
+#include "services/AppModel.h"
 
 #include <QGuiApplication>
 #include <QMainWindow>

@@ -3,11 +3,11 @@
 // names other screens look up are there with the contact buttons they need,
 // and nothing unconfirmed or undated slips through as checked.
 
-#include "app/TLInfo.h"
 #include "data/Badges.h"
 #include "data/ContactParser.h"
 #include "data/DBError.h"
 #include "data/ReferenceData.h"
+#include "services/TLInfo.h"
 
 #include <QDate>
 #include <QRegularExpression>

@@ -3,11 +3,11 @@
 // look at the badge, and changed data files fail the checks that compare
 // with the files the application was built with.
 
-#include "app/Opener.h"
 #include "data/ReferenceData.h"
 #include "runmodes/TLSelfTest.h"
 #include "runmodes/TLSelfTestSections.h"
 #include "runmodes/TLTestRun.h"
+#include "services/Opener.h"
 
 #include "RunBinary.h"
 #include "TestSupport.h"

@@ -1,15 +1,11 @@
-#include "app/AppFixture.h"
-#include "app/NetStatus.h"
-#include "app/ScreenHost.h"
-#include "app/StatePrompt.h"
 #include "data/FavoritesStore.h"
 #include "data/ReferenceData.h"
 #include "look/app/TLBadge.h"
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLSectionTitle.h"
+#include "look/app/TLStyle.h"
 #include "look/app/TLThemes.h"
 #include "look/kit/MRBYKit.h"
-#include "look/app/TLStyle.h"
 #include "look/kit/Prefs.h"
 #include "screens/CategoryView.h"
 #include "screens/ListingCard.h"
@@ -19,10 +15,13 @@
 #include "screens/PageHeader.h"
 #include "screens/RowColumn.h"
 #include "screens/SaveButton.h"
-#include "screens/TLLabel.h"
-#include "screens/TLRender.h"
 #include "screens/UrgentView.h"
 #include "screens/VideosView.h"
+#include "services/AppFixture.h"
+#include "services/NetStatus.h"
+#include "widgets/StatePrompt.h"
+#include "widgets/TLLabel.h"
+#include "widgets/TLRender.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
@@ -129,77 +128,6 @@ private Q_SLOTS:
         view.chapterButton()->click();
         QCOMPARE(m_model->guideChapter(), 7);
         QCOMPARE(m_model->screen(), Screen(Screen::guide));
-    }
-
-    // Moving between two topics (or two needs) keeps the page and hands it
-    // the new one: the host builds nothing.
-    void hostHandsTheNewTopicAndNeed()
-    {
-        ScreenHost host(*m_model);
-        m_model->setScreen(Screen::forCategory(AppCategory::shelter));
-        QTRY_VERIFY(qobject_cast<CategoryView *>(host.current()));
-        auto *topic = qobject_cast<CategoryView *>(host.current());
-        const int builds = host.buildCount();
-        QVERIFY(!topic->prompt()->isHidden());
-        m_model->setScreen(Screen::forCategory(AppCategory::mental));
-        QTest::qWait(20);
-        QCOMPARE(host.buildCount(), builds);
-        QCOMPARE(host.current(), topic);
-        QCOMPARE(topic->topic(), AppCategory(AppCategory::mental));
-        QCOMPARE(topic->header()->title(), QStringLiteral("Mental Health"));
-        QVERIFY(topic->prompt()->isHidden());
-        QCOMPARE(topic->page()->blocks().first(), topic->header());
-        QCOMPARE(host.current()->objectName(), QStringLiteral("screen-Mental Health"));
-
-        m_model->setScreen(Screen::forNeed(UrgentNeed::food));
-        QTRY_VERIFY(qobject_cast<UrgentView *>(host.current()));
-        auto *urgent = qobject_cast<UrgentView *>(host.current());
-        const int urgentBuilds = host.buildCount();
-        m_model->setScreen(Screen::forNeed(UrgentNeed::medical));
-        QTest::qWait(20);
-        QCOMPARE(host.buildCount(), urgentBuilds);
-        QCOMPARE(host.current(), urgent);
-        QCOMPARE(urgent->header()->title(), UrgentNeed(UrgentNeed::medical).title());
-        QVERIFY(!urgent->medicalCard()->isHidden());
-        QVERIFY(urgent->prompt()->isHidden());
-        m_model->setScreen(Screen::home);
-    }
-
-    // A new state refreshes the listings and the prompt; the header, the
-    // prompt and the nationwide cards stay as they are.
-    void stateRefreshesOnlyTheListings()
-    {
-        ScreenHost host(*m_model);
-        m_model->setScreen(Screen::forCategory(AppCategory::food));
-        QTRY_VERIFY(qobject_cast<CategoryView *>(host.current()));
-        auto *view = qobject_cast<CategoryView *>(host.current());
-        const int builds = host.buildCount();
-        PageHeader *header = view->header();
-        StatePrompt *prompt = view->prompt();
-        const int refreshes = view->listRefreshes();
-        view->listings()->buildAll();
-        const QString nationwide = data().listings(AppCategory::food).constLast().uid;
-        QWidget *nationwideCard = view->listings()->rowWidget(nationwide);
-        QVERIFY(nationwideCard);
-        QVERIFY(headings(view->listings()).contains(QStringLiteral("Food banks (2)")));
-
-        m_model->setStateCode(QStringLiteral("CO"));
-        QTest::qWait(20);
-        QCOMPARE(host.buildCount(), builds);
-        QCOMPARE(view->header(), header);
-        QCOMPARE(view->prompt(), prompt);
-        QVERIFY(prompt->isHidden());
-        QCOMPARE(view->listRefreshes(), refreshes + 1);
-        QVERIFY(headings(view->listings()).contains(QStringLiteral("Colorado: Food banks (2)")));
-        view->listings()->buildAll();
-        QCOMPARE(view->listings()->rowWidget(nationwide), nationwideCard);
-
-        // Nothing else the model announces works the lists out again.
-        m_model->setSearchText(QStringLiteral("food"));
-        m_model->setGuideChapter(4);
-        QCOMPARE(view->listRefreshes(), refreshes + 1);
-        m_model->setSearchText(QString());
-        m_model->setScreen(Screen::home);
     }
 
     void topicRows()

@@ -1,11 +1,9 @@
-#include "app/AppFixture.h"
+#include "services/AppFixture.h"
 
-#include "app/Opener.h"
-#include "app/ReportLink.h"
-#include "app/TLSetup.h"
 #include "data/Badges.h"
 #include "data/ReferenceData.h"
 #include "look/app/TLCard.h"
+#include "look/app/TLLookSetup.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLThemes.h"
 #include "look/kit/MRBYTheme.h"
@@ -13,6 +11,9 @@
 #include "look/kit/Prefs.h"
 #include "screens/DataCheckedView.h"
 #include "screens/PageHeader.h"
+#include "services/Opener.h"
+#include "services/ReportLink.h"
+#include "services/TLInfo.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -38,7 +39,9 @@ class tst_DataCheckedView : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        m_model = appfixture::makeAppModel(m_dir.path());
+        Prefs::shared().clear();
+        TLLookSetup::install(TLInfo::appName);
+        m_model = appfixture::makeModel(m_dir.path());
         QVERIFY(m_model && m_model->data());
     }
 

@@ -1,11 +1,12 @@
-#include "app/TLSetup.h"
+#include "look/app/TLCard.h"
+#include "look/app/TLLookSetup.h"
 #include "look/app/TLPrefs.h"
 #include "look/app/TLThemes.h"
-#include "look/app/TLCard.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 #include "screens/DisplayView.h"
+#include "services/TLInfo.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -20,7 +21,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         Prefs::shared().clear();
-        TLSetup::configure();
+        TLLookSetup::install(TLInfo::appName);
     }
 
     void init() { Prefs::shared().clear(); }

@@ -1,8 +1,9 @@
-#include "app/TLSetup.h"
 #include "data/GuideContent.h"
+#include "look/app/TLLookSetup.h"
 #include "look/app/TLPalette.h"
 #include "look/kit/Prefs.h"
 #include "screens/GuideBody.h"
+#include "services/TLInfo.h"
 
 #include <QLabel>
 #include <QTextDocument>
@@ -39,7 +40,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         Prefs::shared().clear();
-        TLSetup::configure();
+        TLLookSetup::install(TLInfo::appName);
     }
 
     void classify_data()

@@ -1,13 +1,14 @@
-#include "app/AppModel.h"
-#include "app/Opener.h"
-#include "app/TLSetup.h"
 #include "data/GuideContent.h"
+#include "look/app/TLLookSetup.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBLinks.h"
 #include "look/kit/Prefs.h"
 #include "screens/GuideView.h"
 #include "screens/Page.h"
-#include "screens/TLScroll.h"
+#include "services/AppModel.h"
+#include "services/Opener.h"
+#include "services/TLInfo.h"
+#include "widgets/TLScroll.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -40,7 +41,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         Prefs::shared().clear();
-        TLSetup::configure();
+        TLLookSetup::install(TLInfo::appName);
     }
 
     void init()

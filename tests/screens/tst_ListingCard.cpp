@@ -1,6 +1,3 @@
-#include "app/NetStatus.h"
-#include "app/Opener.h"
-#include "app/ReportLink.h"
 #include "data/Badges.h"
 #include "data/FavoritesStore.h"
 #include "data/SQLiteDB.h"
@@ -17,6 +14,9 @@
 #include "screens/PlainButton.h"
 #include "screens/SaveButton.h"
 #include "screens/VideoRow.h"
+#include "services/NetStatus.h"
+#include "services/Opener.h"
+#include "services/ReportLink.h"
 
 #include <QAccessible>
 #include <QClipboard>

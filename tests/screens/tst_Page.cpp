@@ -1,8 +1,8 @@
 #include "look/kit/Prefs.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
-#include "screens/TLRender.h"
-#include "screens/TLScroll.h"
+#include "widgets/TLRender.h"
+#include "widgets/TLScroll.h"
 
 #include <QLabel>
 #include <QScrollArea>

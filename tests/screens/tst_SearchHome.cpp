@@ -1,5 +1,3 @@
-#include "app/AppFixture.h"
-#include "app/ScreenHost.h"
 #include "data/ReferenceData.h"
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
@@ -17,6 +15,7 @@
 #include "screens/Tile.h"
 #include "screens/ToggleBox.h"
 #include "screens/VideoRow.h"
+#include "services/AppFixture.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -379,12 +378,6 @@ private Q_SLOTS:
         QCOMPARE(plain.outlineWidth(), 1.0);
         Prefs::shared().setString(MRBYThemes::key, TLThemes::highContrastID);
         QCOMPARE(plain.outlineWidth(), 2.0);
-    }
-
-    void hostBuildsBothScreens()
-    {
-        QVERIFY(qobject_cast<HomeView *>(ScreenHost::buildScreen(*m_model, Screen::home)));
-        QVERIFY(qobject_cast<SearchView *>(ScreenHost::buildScreen(*m_model, Screen::search)));
     }
 };
 

@@ -1,13 +1,8 @@
 #include "PdfText.h"
-#include "Shots.h"
 
-#include "app/AppFixture.h"
 #include "screens/SaveAnswers.h"
+#include "services/AppFixture.h"
 
-#include "app/AppModel.h"
-#include "app/Opener.h"
-#include "app/StatePrompt.h"
-#include "app/TLSetup.h"
 #include "data/FavoritesStore.h"
 #include "data/ReferenceData.h"
 #include "look/app/TLButtonStyle.h"
@@ -15,11 +10,12 @@
 #include "pdf/PdfPrint.h"
 #include "screens/FileReveal.h"
 #include "screens/SheetScreen.h"
-#include "screens/TLRender.h"
+#include "services/AppModel.h"
+#include "services/Opener.h"
+#include "widgets/StatePrompt.h"
 
 #include <QDBusConnection>
 #include <QLabel>
-#include <QMainWindow>
 #include <QPdfDocument>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -262,40 +258,6 @@ private Q_SLOTS:
         FileReveal::revealWithDesktop(QStringLiteral("/tmp/My Folder/My Resources.pdf"));
         Opener::replace(old);
         QCOMPARE(opened, QStringList{QStringLiteral("file:///tmp/My%20Folder")});
-    }
-
-    // Pictures of the screen for Colorado with the shipped data, for a person
-    // to look at: the whole page, and the smallest window.
-    void shot_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("sheet-colorado") << QSize(1280, 1700);
-        QTest::newRow("sheet-smallest") << QSize(820, 560);
-    }
-
-    void shot()
-    {
-        QFETCH(QSize, size);
-        TLRender::snapshotMode = true;
-        AppModel shipped(testsupport::sourceDir() + QStringLiteral("/resources/data"),
-                         m_dir.filePath(QStringLiteral("shot.sqlite")));
-        QVERIFY(shipped.data());
-        shipped.setStateCode(QStringLiteral("CO"));
-        const QList<Listing> co = shipped.data()->stateListings(QStringLiteral("CO"), QStringLiteral("food_bank"));
-        QVERIFY(!co.isEmpty());
-        shipped.favorites()->add(co.first().uid, co.first().name);
-        shipped.favorites()->setNote(co.first().uid, QStringLiteral("Open Tuesday mornings; bring a bag."));
-        TLSetup::configure();
-        shipped.setScreen(Screen::sheet);
-        std::unique_ptr<QMainWindow> window(TLSetup::makeMainWindow(shipped));
-        QVERIFY(shots::show(window.get(), size));
-        QTest::qWait(100);
-        QVERIFY(window->findChild<SheetScreen *>());
-        QVERIFY(shots::save(window.get()));
-        QVERIFY(ResourceSheet::build(QStringLiteral("CO"), *shipped.data(), shipped.favorites()->items())
-                    .writePDF(shots::dir() + QStringLiteral("sheet-colorado.pdf"))
-                == 1);
-        TLRender::snapshotMode = false;
     }
 };
 

@@ -1,2 +1,2 @@
-// Stands in for Qt's own module header while the Money Plan core compiles.
-#error "The Money Plan core (money/ outside money/ui/) depends on Qt Core and SQLite only: no Gui or Widgets includes."
+// Stands in for Qt's own module header while a core-only layer compiles.
+#error "The core-only layers (data/, and money/ outside money/ui/) depend on Qt Core and SQLite only: no Gui or Widgets includes; such code belongs in a layer above them."

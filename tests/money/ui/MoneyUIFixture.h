@@ -2,10 +2,10 @@
 // An app model on the small test data folder with its own My List and Money
 // Plan files, and the example plan written into its store.
 
-#include "app/AppFixture.h"
+#include "services/AppFixture.h"
 
-#include "app/AppModel.h"
 #include "money/MoneyStore.h"
+#include "services/AppModel.h"
 
 #include <memory>
 

@@ -1,14 +1,14 @@
 #include "money/ui/MoneyUIFixture.h"
 
-#include "app/TLSetup.h"
 #include "look/app/TLBadge.h"
 #include "look/app/TLButtonStyle.h"
-#include "look/app/TLThemes.h"
-#include "look/kit/MRBYTheme.h"
-#include "look/kit/MRBYThemes.h"
+#include "look/app/TLLookSetup.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLPrefs.h"
 #include "look/app/TLSectionTitle.h"
+#include "look/app/TLThemes.h"
+#include "look/kit/MRBYTheme.h"
+#include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 #include "money/ui/CashEditor.h"
 #include "money/ui/EntriesCard.h"
@@ -21,11 +21,14 @@
 #include "money/ui/SavingsCard.h"
 #include "money/ui/TLField.h"
 #include "money/ui/TipCard.h"
-#include "screens/ContactButtons.h"
 #include "pdf/PdfPrint.h"
+#include "screens/ContactButtons.h"
+#include "screens/FileReveal.h"
 #include "screens/SaveAnswers.h"
+#include "screens/SaveFile.h"
 #include "screens/SegmentedPicker.h"
-#include "screens/TLPopUp.h"
+#include "services/TLInfo.h"
+#include "widgets/TLPopUp.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -324,7 +327,7 @@ private Q_SLOTS:
 
     void tileAmountsRead()
     {
-        TLSetup::configure();
+        TLLookSetup::install(TLInfo::appName);
         const auto rgb = [](const QColor &c) { return MRBYTheme::RGB(c.redF(), c.greenF(), c.blueF()); };
         for (const QString &theme : {TLThemes::warmID, TLThemes::emberID}) {
             Prefs::shared().setString(MRBYThemes::key, theme);

@@ -1,3 +1,0 @@
-#include "app/ServicesLog.h"
-
-Q_LOGGING_CATEGORY(lcServices, "tl.services")

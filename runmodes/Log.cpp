@@ -1,0 +1,3 @@
+#include "runmodes/Log.h"
+
+Q_LOGGING_CATEGORY(lcRunModes, "tl.runmodes")

@@ -1,0 +1,3 @@
+#include "widgets/Log.h"
+
+Q_LOGGING_CATEGORY(lcWidgets, "tl.widgets")
