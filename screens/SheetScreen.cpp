@@ -70,11 +70,15 @@ void SheetScreen::rebuildNow()
     m_rebuild.cancel();
     QWidget *old = m_body;
     m_body = nullptr;
-    MBRebuildHost::retire(m_bodyLayout, old);
+    // The Save button pressed from the keyboard keeps the focus in the new
+    // body; the old body goes only after it has given the focus away.
+    const MBRebuildHost::FocusPath focus = MBRebuildHost::focusPath(old);
     MBZoomScope scope(m_zoom);
     m_body = buildBody();
     m_bodyLayout->addWidget(m_body);
     m_body->show();
+    MBRebuildHost::carryFocus(focus, m_body);
+    MBRebuildHost::retire(m_bodyLayout, old);
 }
 
 QWidget *SheetScreen::buildBody()

@@ -110,6 +110,16 @@ QWidget *MBRebuildHost::follow(QWidget *root, const FocusPath &path)
     return qobject_cast<QWidget *>(at);
 }
 
+void MBRebuildHost::carryFocus(const FocusPath &path, QWidget *fresh)
+{
+    if (path.isEmpty())
+        return;
+    if (QWidget *again = follow(fresh, path))
+        again->setFocus(Qt::TabFocusReason);
+    else
+        MBKeyboard::focusPage(fresh);
+}
+
 void MBRebuildHost::rebuildNow()
 {
     Q_EMIT aboutToRebuild();
@@ -124,12 +134,7 @@ void MBRebuildHost::rebuildNow()
     ++m_rebuilds;
     buildContent();
     Q_EMIT rebuilt();
-    if (!focus.isEmpty()) {
-        if (QWidget *again = follow(m_content, focus))
-            again->setFocus(Qt::TabFocusReason);
-        else
-            MBKeyboard::focusPage(m_content);
-    }
+    carryFocus(focus, m_content);
     // The old content goes last: had it the focus still, Qt would pass it to
     // the next control in the window.
     retire(m_layout, old);

@@ -51,6 +51,10 @@ public:
     using FocusPath = QList<std::pair<qsizetype, QByteArray>>;
     static FocusPath focusPath(const QWidget *root);
     static QWidget *follow(QWidget *root, const FocusPath &path);
+    // Gives the focus that `path` recorded in the old content to the widget
+    // at the same place in `fresh`, else to the page in `fresh`; nothing
+    // when the old content did not have the focus.
+    static void carryFocus(const FocusPath &path, QWidget *fresh);
 
 Q_SIGNALS:
     // The old content is about to go.

@@ -148,6 +148,10 @@ private Q_SLOTS:
             screen.findChild<QAbstractButton *>(QLatin1String(button))->setFocus(Qt::TabFocusReason);
             QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(button));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            // The sheet is built again with the message; the focus stays on
+            // the button, so the next Tab goes on from there.
+            QVERIFY(QApplication::focusWidget());
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(button));
         };
         press("sheetSaveHTMLButton", folder + QStringLiteral("/sheet.html"));
         QCOMPARE(screen.message(), QStringLiteral("Saved: sheet.html"));
