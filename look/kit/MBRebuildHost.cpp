@@ -89,7 +89,10 @@ void MBRebuildHost::retire(QLayout *layout, QWidget *old)
 MBRebuildHost::FocusPath MBRebuildHost::focusPath(const QWidget *root)
 {
     FocusPath path;
-    QWidget *focus = QApplication::focusWidget();
+    // The window's own focus widget: while a dialog or menu it opened is
+    // active, the application's focus is there, but the window gets its own
+    // back when it closes.
+    QWidget *focus = root ? root->window()->focusWidget() : nullptr;
     if (!root || !focus || !root->isAncestorOf(focus))
         return path;
     for (QWidget *w = focus; w != root; w = w->parentWidget())

@@ -1,23 +1,34 @@
 #pragma once
 // For as long as it lives: every save dialog answers `answer` ("" cancels)
 // and is recorded with what it was asked, and every file shown in the file
-// manager is recorded instead of shown.
+// manager is recorded instead of shown. With `asWindow`, the dialog is a
+// window of its own while it asks, as the real one is: the asking window is
+// not active until it has closed.
 
 #include "screens/FileReveal.h"
 #include "screens/SaveFile.h"
 
 #include <QList>
 #include <QStringList>
+#include <QTest>
+#include <QWidget>
 
 struct SaveAnswers
 {
     QString answer;
+    bool asWindow = false;
     QList<SaveFile::Request> requests;
     QStringList revealed;
 
     SaveAnswers()
         : m_oldDialog(SaveFile::replaceDialog([this](QWidget *, const SaveFile::Request &r) {
               requests << r;
+              if (asWindow) {
+                  QWidget dialog;
+                  dialog.show();
+                  dialog.activateWindow();
+                  QTest::qWaitForWindowActive(&dialog);
+              }
               return answer;
           })),
           m_oldReveal(FileReveal::replace([this](const QString &path) { revealed << path; }))

@@ -60,6 +60,7 @@ private Q_SLOTS:
     void init()
     {
         m_save.clear();
+        m_save.asWindow = false;
         m_model->setStateCode(QStringLiteral("CO"));
     }
 
@@ -150,9 +151,13 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
             // The sheet is built again with the message; the focus stays on
             // the button, so the next Tab goes on from there.
+            // The window manager gives the window back its activation.
+            screen.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&screen));
             QVERIFY(QApplication::focusWidget());
             QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(button));
         };
+        m_save.asWindow = true;
         press("sheetSaveHTMLButton", folder + QStringLiteral("/sheet.html"));
         QCOMPARE(screen.message(), QStringLiteral("Saved: sheet.html"));
         press("sheetSaveTextButton", folder + QStringLiteral("/sheet.txt"));
