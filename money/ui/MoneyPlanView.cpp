@@ -103,10 +103,10 @@ MoneyPeriod MoneyPlanView::period()
     return MoneyPeriod::fromRawValue(raw.value_or(QString())).value_or(MoneyPeriod::week);
 }
 
-QColor MoneyPlanView::runwayColor(std::optional<qint64> days)
+QColor MoneyPlanView::runwayColor(bool shortRunway)
 {
     const TLPalette palette = TLPalette::current();
-    return palette.readable(days && *days < 30 ? TLPalette::red911() : palette.accent, TLPalette::figureRatio);
+    return palette.readable(shortRunway ? TLPalette::red911() : palette.accent, TLPalette::figureRatio);
 }
 
 QString MoneyPlanView::suggestedName(const MoneyReport &report, Kind kind)
@@ -187,8 +187,8 @@ QWidget *MoneyPlanView::summaryFigures()
     runway->setSpacing(ipx(14));
     auto *glass = new MBSymbolView(QStringLiteral("hourglass"), tlPx(28));
     glass->setObjectName(QStringLiteral("hourglass"));
-    const std::optional<qint64> days = plan.runwayDays();
-    glass->setColorSource([days] { return runwayColor(days); });
+    const bool shortRunway = plan.runwayIsShort();
+    glass->setColorSource([shortRunway] { return runwayColor(shortRunway); });
     runway->addWidget(glass, 0, Qt::AlignVCenter);
     auto *texts = new QVBoxLayout;
     texts->setSpacing(ipx(3));
