@@ -1,6 +1,7 @@
 #include "runmodes/TLSelfTest.h"
 
 #include "app/Opener.h"
+#include "app/TLInfo.h"
 #include "data/Badges.h"
 #include "data/ReferenceData.h"
 #include "runmodes/TLSelfTestSections.h"
@@ -37,7 +38,7 @@ public:
 
 QString header(const QString &mutation)
 {
-    QString line = QStringLiteral("MRBY Tenterly self-test \u2014 ")
+    QString line = TLInfo::appName + QStringLiteral(" self-test \u2014 ")
         + QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
     if (!mutation.isEmpty())
         line += QStringLiteral(" \u2014 MUTATION \"") + mutation + QStringLiteral("\": failures are EXPECTED");

@@ -3,6 +3,7 @@
 #include "app/NetStatus.h"
 #include "app/Opener.h"
 #include "app/ReportLink.h"
+#include "app/TLInfo.h"
 #include "data/Badges.h"
 #include "data/ContactParser.h"
 #include "data/FavoritesStore.h"
@@ -253,7 +254,8 @@ void ListingCard::addFooter(const TLPalette &palette)
     footer->addStretch(1);
     m_report = new PlainButton(QStringLiteral("flag"), QStringLiteral("Report a problem"), 11.5, palette.dim);
     m_report->setObjectName(QStringLiteral("reportProblem"));
-    m_report->setToolTip(QStringLiteral("Email MRBY if this listing is wrong"));
+    m_report->setToolTip(QStringLiteral("Email ") + TLInfo::makerShortName
+                         + QStringLiteral(" if this listing is wrong"));
     m_report->setAccessibleName(m_report->text() + QStringLiteral(", ") + m_listing.name);
     connect(m_report, &QAbstractButton::clicked, this, [this] { Opener::open(ReportLink::mailto(&m_listing)); });
     footer->addWidget(m_report);

@@ -263,6 +263,7 @@ private Q_SLOTS:
     {
         const Listing l = makeListing();
         ListingCard card(l, m_store.get());
+        QCOMPARE(card.reportButton()->toolTip(), QStringLiteral("Email MRBY if this listing is wrong"));
         card.reportButton()->click();
         QCOMPARE(m_opened, QStringList{ReportLink::mailto(&l)});
     }
