@@ -26,9 +26,9 @@ int main(int argc, char **argv)
     FontWarmup fonts;
     QApplication app(argc, argv);
     fonts.wait();
-    QApplication::setApplicationName(QStringLiteral("Tenterly"));
+    QApplication::setApplicationName(QStringLiteral(TL_APP_SHORT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(TL_APP_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("Marrowby"));
+    QApplication::setOrganizationName(QStringLiteral(TL_MAKER_NAME));
     QGuiApplication::setDesktopFileName(QStringLiteral(TL_APP_ID));
     // Numbers are never written or read in the user's locale.
     std::setlocale(LC_NUMERIC, "C");

@@ -121,8 +121,8 @@ Sidebar::Sidebar(AppModel &model, QWidget *parent) : QWidget(parent), m_model(mo
     auto *headerLines = new QVBoxLayout(header);
     headerLines->setContentsMargins(0, 0, 0, ipx(10));
     headerLines->setSpacing(ipx(2));
-    headerLines->addWidget(tlLabel(QStringLiteral("Tenterly"), 19, FontWeight::Heavy));
-    headerLines->addWidget(tlLabel(QStringLiteral("MRBY \u00b7 help that works offline"), 11,
+    headerLines->addWidget(tlLabel(TLInfo::shortName, 19, FontWeight::Heavy));
+    headerLines->addWidget(tlLabel(TLInfo::makerShortName + QStringLiteral(" \u00b7 help that works offline"), 11,
                                    FontWeight::Semibold, palette.dim));
     stack->addWidget(header);
 
@@ -162,7 +162,7 @@ Sidebar::Sidebar(AppModel &model, QWidget *parent) : QWidget(parent), m_model(mo
             [] { MRBYHelp::show(QStringLiteral("start")); });
     stack->addWidget(m_help);
 
-    m_credit = new MBLink(QStringLiteral("by Marrowby"), TLInfo::website());
+    m_credit = new MBLink(QStringLiteral("by ") + TLInfo::makerName, TLInfo::website());
     m_credit->setFont(tlFont(11, FontWeight::Semibold));
     stack->addWidget(padded(m_credit, 8, 0));
     stack->addStretch(1);

@@ -289,10 +289,11 @@ QList<Written> written()
                              u"• Text size: Normal, Large or Extra large.\n"
                              u"• High contrast: white text on black, with yellow highlights.\n"
                              u"• Theme: Warm Sand (calm, light) is the default. Evening Ember is a calm "
-                             u"dark theme. The six MRBY themes are there too. The **Theme** menu has the "
-                             u"same list.\n"
-                             u"• Zoom: **View → Zoom In** (Ctrl +) or **Zoom Out** (Ctrl −), from 85% to "
-                             u"200%."),
+                             u"dark theme. The six ")
+                  + TLInfo::makerShortName
+                  + QStringLiteral(u" themes are there too. The **Theme** menu has the same list.\n"
+                                   u"• Zoom: **View → Zoom In** (Ctrl +) or **Zoom Out** (Ctrl −), from 85% "
+                                   u"to 200%."),
               {QStringLiteral("text size"), QStringLiteral("bigger"), QStringLiteral("large"),
                QStringLiteral("read"), QStringLiteral("contrast"), QStringLiteral("high contrast"),
                QStringLiteral("theme"), QStringLiteral("zoom"), QStringLiteral("eyes"),

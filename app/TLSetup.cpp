@@ -106,8 +106,9 @@ QString missingDisplaySentence()
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
         || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return QString();
-    return QStringLiteral("Tenterly needs a display to show its window: on a machine without one, "
-                          "start it under a virtual display with \"xvfb-run -a ./run.sh\".");
+    return TLInfo::shortName
+        + QStringLiteral(" needs a display to show its window: on a machine without one, "
+                         "start it under a virtual display with \"xvfb-run -a ./run.sh\".");
 }
 
 QStringList aboutLines()

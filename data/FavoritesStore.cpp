@@ -13,6 +13,8 @@ QString FavoritesStore::appSupportFolder()
     QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (base.isEmpty())
         base = QDir::homePath() + QStringLiteral("/.local/share");
+    // A fixed folder name, not the shown one: My List and the Money Plan stay
+    // where they were saved whatever the application comes to be called.
     const QString folder = base + QStringLiteral("/MRBY Tenterly");
     QDir().mkpath(folder); // a failure shows when a file there cannot be opened
     return folder;

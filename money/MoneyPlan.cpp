@@ -192,6 +192,12 @@ QString MoneyPlan::runwayText(const QDateTime &now) const
         + QLocale::c().toString(date.date(), u"MMM d, yyyy") + u')';
 }
 
+bool MoneyPlan::runwayIsShort() const
+{
+    const std::optional<qint64> days = runwayDays();
+    return days && *days < 30;
+}
+
 int MoneyPlan::savingsPercent() const
 {
     if (goalCents <= 0)

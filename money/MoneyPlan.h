@@ -58,6 +58,9 @@ struct MoneyPlan
     std::optional<QDateTime> runwayDate(const QDateTime &from) const;
     // One sentence: "83 days (around Jan 5, 2027)", or why there is no date.
     QString runwayText(const QDateTime &now = QDateTime::currentDateTime()) const;
+    // The money runs out in fewer than 30 days (0 included): the screen and
+    // the report show the runway as a warning. False when it does not run out.
+    bool runwayIsShort() const;
 
     // Whole percent of the goal saved, 0 to 100; 0 without a goal.
     int savingsPercent() const;

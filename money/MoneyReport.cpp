@@ -39,7 +39,7 @@ MoneyReport::MoneyReport(const MoneyPlan &plan_, const QString &state, const Ref
 
 QString MoneyReport::footer()
 {
-    return QStringLiteral(TL_APP_NAME) + QStringLiteral(" by Marrowby \u2014 ") + QStringLiteral(TL_MAKER_URL);
+    return QStringLiteral(TL_APP_NAME " by " TL_MAKER_NAME " \u2014 " TL_MAKER_URL);
 }
 
 QString MoneyReport::title() const

@@ -5,6 +5,7 @@
 #include "runmodes/TLSelfTestSections.h"
 #include "runmodes/TLTestRun.h"
 #include "services/Opener.h"
+#include "services/TLInfo.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -37,7 +38,7 @@ public:
 
 QString header(const QString &mutation)
 {
-    QString line = QStringLiteral("MRBY Tenterly self-test \u2014 ")
+    QString line = TLInfo::appName + QStringLiteral(" self-test \u2014 ")
         + QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
     if (!mutation.isEmpty())
         line += QStringLiteral(" \u2014 MUTATION \"") + mutation + QStringLiteral("\": failures are EXPECTED");

@@ -20,6 +20,7 @@
 #include "services/NetStatus.h"
 #include "services/Opener.h"
 #include "services/ReportLink.h"
+#include "services/TLInfo.h"
 #include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
@@ -105,44 +106,68 @@ ListingCard::ListingCard(const Listing &l, FavoritesStore *store, bool showNote,
     setObjectName(QStringLiteral("listingCard"));
     const TLPalette palette = TLPalette::current();
     body()->setSpacing(ipx(9));
+    addHeading();
+    addBadge();
+    addSummary();
+    addContacts();
+    addFacts();
+    addDetails(palette);
+    addLinkNote(palette);
+    addNoteSlot();
+    addFooter(palette);
+}
 
-    // Heading: group line and name, the Save button beside them.
+void ListingCard::addHeading()
+{
     auto *heading = new QHBoxLayout;
     heading->setContentsMargins(0, 0, 0, 0);
     heading->setSpacing(ipx(10));
     QVBoxLayout *titles = column(3);
-    titles->addWidget(new TLSectionTitle(groupLine(l)));
-    QLabel *name = tlLabel(l.name, 16.5, FontWeight::Bold);
+    titles->addWidget(new TLSectionTitle(groupLine(m_listing)));
+    QLabel *name = tlLabel(m_listing.name, 16.5, FontWeight::Bold);
     name->setObjectName(QStringLiteral("listingName"));
     titles->addWidget(name);
     heading->addLayout(titles, 1);
-    if (store) {
-        m_save = new SaveButton(l, *store);
+    if (m_store) {
+        m_save = new SaveButton(m_listing, *m_store);
         heading->addWidget(m_save, 0, Qt::AlignTop);
     }
     body()->addLayout(heading);
+}
 
-    if (l.isUnconfirmed())
+void ListingCard::addBadge()
+{
+    if (m_listing.isUnconfirmed())
         m_badge = new TLBadge(Badges::unconfirmedText);
-    else if (l.isSecondary())
+    else if (m_listing.isSecondary())
         m_badge = new TLBadge(Badges::secondaryText, TLPalette::slateBadge(), QStringLiteral("newspaper.fill"));
     if (m_badge)
         body()->addWidget(m_badge);
     // A screen reader entering the card hears the listing and its warning.
-    setAccessibleName(m_badge ? l.name + QStringLiteral(", ") + m_badge->text() : l.name);
+    setAccessibleName(m_badge ? m_listing.name + QStringLiteral(", ") + m_badge->text() : m_listing.name);
+}
 
-    if (!l.summary.isEmpty()) {
-        QLabel *summary = tlLabel(l.summary, 13.5);
-        summary->setObjectName(QStringLiteral("listingSummary"));
-        body()->addWidget(summary);
-    }
+void ListingCard::addSummary()
+{
+    if (m_listing.summary.isEmpty())
+        return;
+    QLabel *summary = tlLabel(m_listing.summary, 13.5);
+    summary->setObjectName(QStringLiteral("listingSummary"));
+    body()->addWidget(summary);
+}
 
-    const QList<ContactAction> actions = ContactParser::actions(l);
-    if (!actions.isEmpty()) {
-        m_contacts = new ContactButtons(actions, NetStatus::shared().online());
-        body()->addWidget(m_contacts);
-    }
+void ListingCard::addContacts()
+{
+    const QList<ContactAction> actions = ContactParser::actions(m_listing);
+    if (actions.isEmpty())
+        return;
+    m_contacts = new ContactButtons(actions, NetStatus::shared().online());
+    body()->addWidget(m_contacts);
+}
 
+void ListingCard::addFacts()
+{
+    const Listing &l = m_listing;
     const std::pair<QString, QString> facts[] = {
         {QStringLiteral("How to reach them"), l.contact},
         {QStringLiteral("Text"), l.textContact},
@@ -161,64 +186,77 @@ ListingCard::ListingCard(const Listing &l, FavoritesStore *store, bool showNote,
     }
     if (factRows)
         body()->addWidget(wrap(factRows));
+}
 
-    if (!l.details.isEmpty()) {
-        QVBoxLayout *details = column(5);
-        if (l.isUnconfirmed()) {
-            QLabel *warning = tlLabel(QStringLiteral("Details below are NOT confirmed:"), 12, FontWeight::Bold,
-                                      palette.dim);
-            warning->setObjectName(QStringLiteral("detailsWarning"));
-            details->addWidget(warning);
-        }
-        for (const Detail &d : l.details)
-            details->addWidget(new InfoRow(d.label, d.value));
-        body()->addWidget(wrap(details));
+void ListingCard::addDetails(const TLPalette &palette)
+{
+    if (m_listing.details.isEmpty())
+        return;
+    QVBoxLayout *details = column(5);
+    if (m_listing.isUnconfirmed()) {
+        QLabel *warning = tlLabel(QStringLiteral("Details below are NOT confirmed:"), 12, FontWeight::Bold,
+                                  palette.dim);
+        warning->setObjectName(QStringLiteral("detailsWarning"));
+        details->addWidget(warning);
     }
+    for (const Detail &d : m_listing.details)
+        details->addWidget(new InfoRow(d.label, d.value));
+    body()->addWidget(wrap(details));
+}
 
-    if (const std::optional<QString> note = l.linkNote()) {
-        auto *row = new QHBoxLayout;
-        row->setContentsMargins(0, 0, 0, 0);
-        row->setSpacing(ipx(6));
-        auto *globe = new MBSymbolView(QStringLiteral("globe.badge.chevron.backward"), tlPx(12));
-        globe->setColor(palette.dim);
-        row->addWidget(globe, 0, Qt::AlignTop);
-        QLabel *text = tlLabel(*note, 12, FontWeight::Regular, palette.dim);
-        text->setObjectName(QStringLiteral("linkNote"));
-        row->addWidget(text, 1);
-        body()->addLayout(row);
-    }
+void ListingCard::addLinkNote(const TLPalette &palette)
+{
+    const std::optional<QString> note = m_listing.linkNote();
+    if (!note)
+        return;
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(ipx(6));
+    auto *globe = new MBSymbolView(QStringLiteral("globe.badge.chevron.backward"), tlPx(12));
+    globe->setColor(palette.dim);
+    row->addWidget(globe, 0, Qt::AlignTop);
+    QLabel *text = tlLabel(*note, 12, FontWeight::Regular, palette.dim);
+    text->setObjectName(QStringLiteral("linkNote"));
+    row->addWidget(text, 1);
+    body()->addLayout(row);
+}
 
-    if (store && showNote) {
-        m_noteSlot = column(0);
-        body()->addLayout(m_noteSlot);
-        connect(store, &FavoritesStore::itemsChanged, this, &ListingCard::followStore);
-        followStore();
-    }
+void ListingCard::addNoteSlot()
+{
+    if (!m_store || !m_showNote)
+        return;
+    m_noteSlot = column(0);
+    body()->addLayout(m_noteSlot);
+    connect(m_store, &FavoritesStore::itemsChanged, this, &ListingCard::followStore);
+    followStore();
+}
 
+void ListingCard::addFooter(const TLPalette &palette)
+{
     body()->addWidget(new MBDivider(2));
-
     auto *footer = new QHBoxLayout;
     footer->setContentsMargins(0, 0, 0, 0);
     footer->setSpacing(ipx(6));
     auto *seal = new MBSymbolView(QStringLiteral("checkmark.seal"), tlPx(11.5));
     seal->setColor(palette.accentIcon());
     footer->addWidget(seal);
-    footer->addWidget(tlLabel(l.checkedLabel() + QStringLiteral(" \u00B7 source:"), 11.5, FontWeight::Regular,
-                              palette.dim, false));
-    if (LinkDetector::isWebAddress(l.sourceURL)) {
-        auto *link = new ElidedLink(l.sourceLabel(), l.sourceURL);
+    footer->addWidget(tlLabel(m_listing.checkedLabel() + QStringLiteral(" \u00B7 source:"), 11.5,
+                              FontWeight::Regular, palette.dim, false));
+    if (LinkDetector::isWebAddress(m_listing.sourceURL)) {
+        auto *link = new ElidedLink(m_listing.sourceLabel(), m_listing.sourceURL);
         link->setFont(tlFont(11.5, FontWeight::Semibold));
         m_source = link;
     } else {
-        m_source = tlLabel(l.sourceLabel(), 11.5, FontWeight::Regular, palette.dim, false);
+        m_source = tlLabel(m_listing.sourceLabel(), 11.5, FontWeight::Regular, palette.dim, false);
     }
     m_source->setObjectName(QStringLiteral("listingSource"));
     footer->addWidget(m_source, 0);
     footer->addStretch(1);
     m_report = new PlainButton(QStringLiteral("flag"), QStringLiteral("Report a problem"), 11.5, palette.dim);
     m_report->setObjectName(QStringLiteral("reportProblem"));
-    m_report->setToolTip(QStringLiteral("Email MRBY if this listing is wrong"));
-    m_report->setAccessibleName(m_report->text() + QStringLiteral(", ") + l.name);
+    m_report->setToolTip(QStringLiteral("Email ") + TLInfo::makerShortName
+                         + QStringLiteral(" if this listing is wrong"));
+    m_report->setAccessibleName(m_report->text() + QStringLiteral(", ") + m_listing.name);
     connect(m_report, &QAbstractButton::clicked, this, [this] { Opener::open(ReportLink::mailto(&m_listing)); });
     footer->addWidget(m_report);
     body()->addLayout(footer);

@@ -39,6 +39,7 @@ class QLabel;
 class QVBoxLayout;
 class SaveButton;
 class TLBadge;
+struct TLPalette;
 
 class ListingCard final : public TLCard
 {
@@ -66,6 +67,17 @@ public:
     QLabel *sourceLabel() const { return m_source; }
 
 private:
+    // The parts listed above, top to bottom; a part the listing has nothing
+    // for adds nothing.
+    void addHeading();
+    void addBadge();
+    void addSummary();
+    void addContacts();
+    void addFacts();
+    void addDetails(const TLPalette &palette);
+    void addLinkNote(const TLPalette &palette);
+    void addNoteSlot();
+    void addFooter(const TLPalette &palette);
     void followStore();
 
     Listing m_listing;

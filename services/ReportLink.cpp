@@ -12,7 +12,7 @@ QString ReportLink::mailto(const Listing *listing)
         : QStringLiteral("Wrong listing in ") + TLInfo::appName;
 
     QStringList lines{
-        QStringLiteral("Hello MRBY,"),
+        QStringLiteral("Hello ") + TLInfo::makerShortName + u',',
         QString(),
         QStringLiteral("I think this listing in ") + TLInfo::appName
             + QStringLiteral(" is wrong or out of date."),

@@ -7,11 +7,18 @@
 // The application's fixed identity texts: its name, the maker's credit,
 // web site and support address, the public crisis-line addresses it quotes,
 // and the day the shipped data was last checked. One constant each, used
-// everywhere these texts appear.
+// everywhere these texts appear; the names come from the build's identity
+// definitions (CMakeLists.txt), which the kit reads as well.
 namespace TLInfo {
 
-inline const QString appName = QStringLiteral("MRBY Tenterly");
-inline const QString creditLine = QStringLiteral("by Marrowby (MRBY)");
+// "MRBY Tenterly", and "Tenterly" alone where the maker stands beside it.
+inline const QString appName = QStringLiteral(TL_APP_NAME);
+inline const QString shortName = QStringLiteral(TL_APP_SHORT_NAME);
+// The maker, "Marrowby", and its short name, "MRBY".
+inline const QString makerName = QStringLiteral(TL_MAKER_NAME);
+inline const QString makerShortName = QStringLiteral(TL_MAKER_SHORT);
+// "by Marrowby (MRBY)".
+inline const QString creditLine = QStringLiteral(TL_MAKER_LINE);
 
 // The maker's web site (secure address), the same site the kit's About
 // window and menu link to, and its bare domain ("marrowby.com").

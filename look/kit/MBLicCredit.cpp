@@ -1,6 +1,7 @@
 #include "look/kit/MBLicCredit.h"
 
 #include "look/kit/MBFont.h"
+#include "look/kit/MRBYAbout.h"
 #include "look/kit/MRBYKitHost.h"
 
 MBLicCredit::MBLicCredit(QWidget *parent) : MBLink(title(), MRBYKitHost::creditURLText(), parent)
@@ -10,5 +11,5 @@ MBLicCredit::MBLicCredit(QWidget *parent) : MBLink(title(), MRBYKitHost::creditU
 
 QString MBLicCredit::title()
 {
-    return QStringLiteral("by Marrowby (MRBY) \u00B7 ") + MRBYKitHost::creditURL().host();
+    return MRBYAbout::creditLine + QStringLiteral(" \u00B7 ") + MRBYKitHost::creditURL().host();
 }

@@ -61,7 +61,7 @@ QString version()
 QString copyrightLine()
 {
     return QStringLiteral("\u00A9 ") + QString::number(QDate::currentDate().year())
-           + QStringLiteral(" Marrowby (MRBY)");
+           + QStringLiteral(" " TL_MAKER_NAME " (" TL_MAKER_SHORT ")");
 }
 
 QWidget *window() { return g_window; }

@@ -20,7 +20,7 @@ QString version();
 // missing build number leaves the parentheses out.
 QString versionLine(const std::optional<QString> &shortVersion, const std::optional<QString> &build);
 
-inline const QString creditLine = QStringLiteral("by Marrowby (MRBY)");
+inline const QString creditLine = QStringLiteral(TL_MAKER_LINE);
 // "© <current year> Marrowby (MRBY)".
 QString copyrightLine();
 

@@ -17,7 +17,7 @@ QList<QAction *> addTo(QMenu *menu)
 {
     QAction *about = menu->addAction(aboutTitle());
     QObject::connect(about, &QAction::triggered, about, [] { MRBYAbout::show(); });
-    QAction *website = menu->addAction(QStringLiteral("Marrowby Website"));
+    QAction *website = menu->addAction(MRBYKitHost::creditLinkTitle);
     QObject::connect(website, &QAction::triggered, website,
                      [] { MBLinks::open(MRBYKitHost::creditURLText()); });
     const QPointer<QAction> item(about);

@@ -1,5 +1,6 @@
 #include "look/kit/MRBYHelp.h"
 
+#include "look/kit/MRBYAbout.h"
 #include "look/kit/MRBYKitHost.h"
 
 #include <algorithm>
@@ -72,11 +73,11 @@ MRBYHelpTopic aboutTopic()
 {
     return MRBYHelpTopic{
         QStringLiteral("about"),
-        QStringLiteral("About Marrowby"),
-        MRBYKitHost::appName() + QStringLiteral(" is made by Marrowby (MRBY).\n\n")
+        QStringLiteral("About ") + MRBYKitHost::creditName,
+        MRBYKitHost::appName() + QStringLiteral(" is made ") + MRBYAbout::creditLine + QStringLiteral(".\n\n")
             + QStringLiteral("Website, updates and support: ") + MRBYKitHost::creditURLText(),
-        {QStringLiteral("mrby"), QStringLiteral("support"), QStringLiteral("contact"),
-         QStringLiteral("website"), QStringLiteral("marrowby"), QStringLiteral("credits")}};
+        {MRBYKitHost::creditShortName.toLower(), QStringLiteral("support"), QStringLiteral("contact"),
+         QStringLiteral("website"), MRBYKitHost::creditName.toLower(), QStringLiteral("credits")}};
 }
 
 QList<MRBYHelpTopic> allTopics()

@@ -45,7 +45,7 @@ void MRBYHelpCommands::rebuild()
         });
     }
     addSeparator();
-    m_website = addAction(QStringLiteral("Marrowby Website"));
+    m_website = addAction(MRBYKitHost::creditLinkTitle);
     connect(m_website, &QAction::triggered, this, [] { MBLinks::open(MRBYKitHost::creditURLText()); });
 }
 

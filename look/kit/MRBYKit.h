@@ -15,7 +15,7 @@ namespace MRBYKit {
 
 inline const QString version = QStringLiteral("2.0.3");
 // The product's display name, also what install() falls back to.
-inline const QString productName = QStringLiteral("MRBY Tenterly");
+inline const QString productName = QStringLiteral(TL_APP_NAME);
 
 void install(const std::optional<QString> &appName,
              const QList<MRBYHelpTopic> &helpTopics = {},

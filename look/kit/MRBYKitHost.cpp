@@ -22,7 +22,7 @@ QString &nameStore()
         if (!compiled.isEmpty())
             return compiled;
 #endif
-        return QStringLiteral("MRBY App");
+        return QStringLiteral(TL_MAKER_SHORT " App");
     }();
     return name;
 }

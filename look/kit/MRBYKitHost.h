@@ -1,6 +1,7 @@
 #pragma once
 // The kit's process-wide host settings: the application's name, the maker's
-// name and website, and the colour hook kit views draw with.
+// name and website, and the colour hook kit views draw with. The names come
+// from the build's identity definitions (CMakeLists.txt).
 
 #include "look/kit/MBKitTheme.h"
 
@@ -19,7 +20,11 @@ void setThemeHook(std::function<MBKitTheme()> hook);
 QString appName();
 void setAppName(const QString &name);
 
-inline const QString creditName = QStringLiteral("Marrowby");
+// The maker, "Marrowby", its short name, "MRBY", and the title of the menu
+// items that open its website, "Marrowby Website".
+inline const QString creditName = QStringLiteral(TL_MAKER_NAME);
+inline const QString creditShortName = QStringLiteral(TL_MAKER_SHORT);
+inline const QString creditLinkTitle = QStringLiteral(TL_MAKER_NAME " Website");
 // The maker's website, as text and as URL.
 QString creditURLText();
 QUrl creditURL();

@@ -91,16 +91,35 @@ MoneyPlanView::MoneyPlanView(AppModel &model, QWidget *parent)
     });
 }
 
-MoneyPeriod MoneyPlanView::period()
+namespace {
+
+// The one read of the amounts' period: week when nothing is stored, none
+// when the stored value is unknown.
+std::optional<MoneyPeriod> storedPeriod()
 {
     const std::optional<QString> raw = Prefs::shared().string(TLPrefs::moneyPeriodKey);
-    return MoneyPeriod::fromRawValue(raw.value_or(QString())).value_or(MoneyPeriod::week);
+    return raw ? MoneyPeriod::fromRawValue(*raw) : MoneyPeriod::week;
 }
 
-QColor MoneyPlanView::runwayColor(std::optional<qint64> days)
+// The picker's segment for the stored period; an unknown stored value
+// matches no segment until one is picked.
+int storedPeriodIndex()
+{
+    const std::optional<MoneyPeriod> stored = storedPeriod();
+    return stored ? int(MoneyPeriod::allCases().indexOf(*stored)) : -1;
+}
+
+} // namespace
+
+MoneyPeriod MoneyPlanView::period()
+{
+    return storedPeriod().value_or(MoneyPeriod::week);
+}
+
+QColor MoneyPlanView::runwayColor(bool shortRunway)
 {
     const TLPalette palette = TLPalette::current();
-    return palette.readable(days && *days < 30 ? TLPalette::red911() : palette.accent, TLPalette::figureRatio);
+    return palette.readable(shortRunway ? TLPalette::red911() : palette.accent, TLPalette::figureRatio);
 }
 
 QString MoneyPlanView::suggestedName(const MoneyReport &report, Kind kind)
@@ -131,10 +150,7 @@ QWidget *MoneyPlanView::periodRow()
     m_periodPicker->setAccessibleName(QStringLiteral("Show amounts"));
     m_periodPicker->setPreferredWidth(ipx(300));
     m_periodPicker->setMaximumWidth(ipx(300));
-    // An unknown stored value matches no segment until one is picked.
-    const std::optional<QString> raw = Prefs::shared().string(TLPrefs::moneyPeriodKey);
-    const std::optional<MoneyPeriod> stored = raw ? MoneyPeriod::fromRawValue(*raw) : MoneyPeriod::week;
-    m_periodPicker->setCurrent(stored ? int(MoneyPeriod::allCases().indexOf(*stored)) : -1);
+    m_periodPicker->setCurrent(storedPeriodIndex());
     connect(m_periodPicker, &SegmentedPicker::chosen, this, [](int index) {
         Prefs::shared().setString(TLPrefs::moneyPeriodKey, MoneyPeriod::allCases().at(index).rawValue());
     });
@@ -186,8 +202,8 @@ QWidget *MoneyPlanView::summaryFigures()
     runway->setSpacing(ipx(14));
     auto *glass = new MBSymbolView(QStringLiteral("hourglass"), tlPx(28));
     glass->setObjectName(QStringLiteral("hourglass"));
-    const std::optional<qint64> days = plan.runwayDays();
-    glass->setColorSource([days] { return runwayColor(days); });
+    const bool shortRunway = plan.runwayIsShort();
+    glass->setColorSource([shortRunway] { return runwayColor(shortRunway); });
     runway->addWidget(glass, 0, Qt::AlignVCenter);
     auto *texts = new QVBoxLayout;
     texts->setSpacing(ipx(3));
@@ -263,9 +279,7 @@ void MoneyPlanView::refresh()
     if (!m_model.money())
         return;
     MBZoomScope scope(m_zoom);
-    const std::optional<QString> raw = Prefs::shared().string(TLPrefs::moneyPeriodKey);
-    const std::optional<MoneyPeriod> stored = raw ? MoneyPeriod::fromRawValue(*raw) : MoneyPeriod::week;
-    m_periodPicker->setCurrent(stored ? int(MoneyPeriod::allCases().indexOf(*stored)) : -1);
+    m_periodPicker->setCurrent(storedPeriodIndex());
     QWidget *old = m_figures;
     m_figures = nullptr;
     MBRebuildHost::retire(m_figuresLayout, old);

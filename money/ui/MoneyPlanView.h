@@ -38,8 +38,8 @@ public:
 
     // The period under "tl.moneyPeriod"; week when absent or unknown.
     static MoneyPeriod period();
-    // The hourglass: red below 30 days (0 too), else the accent colour.
-    static QColor runwayColor(std::optional<qint64> days);
+    // The hourglass: red for a short runway, else the accent colour.
+    static QColor runwayColor(bool shortRunway);
     // The report's title with "—" and "/" made "-", and ".pdf" or ".csv".
     static QString suggestedName(const MoneyReport &report, Kind kind);
     // The kind's file format, as every save shows and names it.

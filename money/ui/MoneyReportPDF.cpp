@@ -127,9 +127,8 @@ QList<PdfParagraph> paragraphs(const MoneyReport &report)
                 11.5, QFont::Bold, leftMonth < 0 ? warningRed : black, 6);
     out << para(QStringLiteral("Money on hand: ") + Money::text(plan.cashOnHandCents), 11.5, QFont::DemiBold,
                 black, 2);
-    const std::optional<qint64> runway = plan.runwayDays();
     out << para(QStringLiteral("Days until money runs out: ") + plan.runwayText(report.now), 12.5, QFont::Bold,
-                runway && *runway < 30 ? warningRed : black, 2);
+                plan.runwayIsShort() ? warningRed : black, 2);
 
     head(out, QStringLiteral("Savings goal"));
     out << para(plan.goalName.isEmpty() ? QStringLiteral("Savings") : plan.goalName, 11.5, QFont::Bold, black, 1)

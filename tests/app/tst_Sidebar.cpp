@@ -3,6 +3,7 @@
 #include "app/Sidebar.h"
 #include "look/app/TLPalette.h"
 #include "look/kit/Prefs.h"
+#include "services/TLInfo.h"
 #include "widgets/StatePicker.h"
 
 #include <QComboBox>
@@ -27,6 +28,31 @@ private Q_SLOTS:
         Prefs::shared().clear();
         m_model = appfixture::makeModel(m_dir.path());
         QVERIFY(m_model && m_model->data());
+    }
+
+    // The names at the top and the maker's link at the foot, as shown; the
+    // identity texts built from the same names.
+    void namesShown()
+    {
+        Sidebar sidebar(*m_model);
+        sidebar.resize(280, 1400);
+        sidebar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sidebar));
+        const auto shown = [&](const QString &text) -> QLabel * {
+            for (QLabel *label : sidebar.findChildren<QLabel *>())
+                if (label->text() == text && label->isVisible())
+                    return label;
+            return nullptr;
+        };
+        QLabel *name = shown(QStringLiteral("Tenterly"));
+        QLabel *tagline = shown(QStringLiteral("MRBY \u00b7 help that works offline"));
+        QLabel *credit = shown(QStringLiteral("by Marrowby"));
+        QVERIFY(name && tagline && credit);
+        const auto top = [&](const QWidget *w) { return w->mapTo(&sidebar, QPoint()).y(); };
+        QVERIFY(top(name) < top(tagline));
+        QVERIFY(top(tagline) < top(credit));
+        QCOMPARE(TLInfo::appName, QStringLiteral("MRBY Tenterly"));
+        QCOMPARE(TLInfo::creditLine, QStringLiteral("by Marrowby (MRBY)"));
     }
 
     void highlightFollowsScreen_data()

@@ -71,6 +71,10 @@ private Q_SLOTS:
         QVERIFY(TLHelp::topics().first().body.contains(QStringLiteral("Step 8")));
         QCOMPARE(topic(QStringLiteral("report"))->body.count(TLInfo::supportEmail), 1);
         QVERIFY(topic(QStringLiteral("money"))->body.contains(QStringLiteral("Days until money runs out")));
+        QVERIFY(topic(QStringLiteral("display"))
+                    ->body.contains(QStringLiteral("dark theme. The six MRBY themes are there too. The Theme menu "
+                                                   "has the same list.\n• Zoom: View → Zoom In (Ctrl +) or Zoom "
+                                                   "Out (Ctrl −), from 85% to 200%.")));
         // The check date is written out in words ("… checked (December 7, 2026).").
         QCOMPARE(TLInfo::dataCheckedLongDate(), QStringLiteral("December 7, 2026"));
         const QString data = topic(QStringLiteral("data"))->body;

@@ -42,6 +42,8 @@ private Q_SLOTS:
         const MRBYHelpTopic about = MRBYHelp::aboutTopic();
         QVERIFY(about.body.startsWith(QStringLiteral("MRBY Tenterly is made by Marrowby (MRBY).\n\n")));
         QVERIFY(about.body.endsWith(MRBYKitHost::creditURLText()));
+        QCOMPARE(about.title, QStringLiteral("About Marrowby"));
+        QCOMPARE(about.keywords, (QStringList{"mrby", "support", "contact", "website", "marrowby", "credits"}));
         MRBYKitHost::setAppName(QStringLiteral("Other"));
         QVERIFY(MRBYHelp::aboutTopic().body.startsWith(QStringLiteral("Other is made by")));
         MRBYKitHost::setAppName(QStringLiteral("MRBY Tenterly"));

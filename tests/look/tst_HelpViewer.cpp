@@ -200,6 +200,7 @@ private Q_SLOTS:
         QCOMPARE(menu.topicActions()[2]->text(), QStringLiteral("What \u201cunconfirmed\u201d means"));
         QCOMPARE(menu.topicActions()[4]->text(), QStringLiteral("About Marrowby"));
         QCOMPARE(items[8], menu.websiteAction());
+        QCOMPARE(items[8]->text(), QStringLiteral("Marrowby Website"));
 
         items[0]->trigger();
         menu.topicActions()[3]->trigger();

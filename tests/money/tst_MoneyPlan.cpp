@@ -170,6 +170,8 @@ private Q_SLOTS:
             << QStringLiteral("0 days. You are spending more than comes in, and the money on hand will not last a full day.");
         QTest::newRow("$20.00 at $20 a day") << f20(2000) << qint64(1) << QStringLiteral("1 day (around Jan 2, 2026)");
         QTest::newRow("$300 at $20 a day") << f20(30000) << qint64(15) << QStringLiteral("15 days (around Jan 16, 2026)");
+        QTest::newRow("$599.99 at $20 a day") << f20(59999) << qint64(29) << QStringLiteral("29 days (around Jan 30, 2026)");
+        QTest::newRow("$600 at $20 a day") << f20(60000) << qint64(30) << QStringLiteral("30 days (around Jan 31, 2026)");
         QTest::newRow("example") << example() << qint64(83) << QStringLiteral("83 days (around Mar 25, 2026)");
         QTest::newRow("one cent a year, most cash") << plan({expense(QStringLiteral("food"), 1, F::month),
                                                              income(QStringLiteral("job"), 1, F::month)}, kMax)
@@ -184,6 +186,8 @@ private Q_SLOTS:
         QCOMPARE(plan.runwayDays(), days < 0 ? std::nullopt : std::optional<qint64>(days));
         QCOMPARE(plan.runwayText(now), text);
         QCOMPARE(plan.runwayDate(now).has_value(), days >= 0);
+        // Fewer than 30 days is the warning; money that does not run out is none.
+        QCOMPARE(plan.runwayIsShort(), days >= 0 && days < 30);
     }
 
     void runwayDateAcrossDaylightSaving_data()

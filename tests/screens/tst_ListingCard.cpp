@@ -170,6 +170,72 @@ private Q_SLOTS:
         QCOMPARE(card.findChild<QLabel *>(QStringLiteral("detailsWarning")) != nullptr, warning);
     }
 
+    // A listing with every part: each shows, top to bottom in the order the
+    // card lists them, and Tab walks the card's controls in the same order.
+    void everyPartInOrder()
+    {
+        Listing l = makeListing();
+        l.confidence = QStringLiteral("needs-check");
+        l.hours = QStringLiteral("9 to 5");
+        l.linkStatus = QStringLiteral("broken");
+        m_store->add(l.uid, l.name);
+        ListingCard card(l, m_store.get(), true);
+        card.resize(640, card.heightForWidth(640));
+        card.show();
+        card.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&card));
+
+        const auto row = [&](const QString &label) -> QWidget * {
+            for (InfoRow *r : card.findChildren<InfoRow *>())
+                if (r->labelLabel()->text() == label)
+                    return r;
+            return nullptr;
+        };
+        const QList<QWidget *> parts{card.findChild<QLabel *>(QStringLiteral("listingName")),
+                                     card.badge(),
+                                     card.findChild<QLabel *>(QStringLiteral("listingSummary")),
+                                     card.contactButtons(),
+                                     row(QStringLiteral("Address")),
+                                     row(QStringLiteral("Hours")),
+                                     card.findChild<QLabel *>(QStringLiteral("detailsWarning")),
+                                     row(QStringLiteral("Bring")),
+                                     card.findChild<QLabel *>(QStringLiteral("linkNote")),
+                                     card.noteEditor(),
+                                     card.sourceLabel()};
+        int lastTop = -1;
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            QWidget *w = parts.at(i);
+            QVERIFY2(w && w->isVisible() && w->height() > 0, qPrintable(QString::number(i)));
+            const int top = w->mapTo(&card, QPoint()).y();
+            QVERIFY2(top > lastTop, qPrintable(QString::number(i)));
+            QVERIFY(top + w->height() <= card.height());
+            lastTop = top;
+        }
+        // "Report a problem" on the source's line, to its right.
+        QVERIFY(card.reportButton()->mapTo(&card, QPoint()).y() < lastTop + card.sourceLabel()->height());
+        QVERIFY(card.reportButton()->mapTo(&card, QPoint()).x() > card.sourceLabel()->mapTo(&card, QPoint()).x());
+
+        // Save, the contact buttons, the note, the source, Report, round to Save.
+        card.saveButton()->setFocus();
+        QCOMPARE(QApplication::focusWidget(), card.saveButton());
+        QList<QWidget *> stops;
+        do {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            stops << QApplication::focusWidget();
+        } while (stops.last() != card.saveButton() && stops.size() < 20);
+        QCOMPARE(stops.last(), card.saveButton());
+        const QList<QWidget *> owners{card.contactButtons(), card.noteEditor(), card.sourceLabel(),
+                                      card.reportButton()};
+        QVERIFY(stops.size() > owners.size());
+        qsizetype owner = 0;
+        for (QWidget *stop : stops.first(stops.size() - 1)) {
+            while (owner < owners.size() && stop != owners.at(owner) && !owners.at(owner)->isAncestorOf(stop))
+                ++owner;
+            QVERIFY2(owner < owners.size(), qPrintable(stop->objectName()));
+        }
+        QCOMPARE(stops.at(stops.size() - 2), card.reportButton());
+    }
+
     void factsRowsOnlyForFields()
     {
         Listing l = makeListing();
@@ -197,6 +263,7 @@ private Q_SLOTS:
     {
         const Listing l = makeListing();
         ListingCard card(l, m_store.get());
+        QCOMPARE(card.reportButton()->toolTip(), QStringLiteral("Email MRBY if this listing is wrong"));
         card.reportButton()->click();
         QCOMPARE(m_opened, QStringList{ReportLink::mailto(&l)});
     }

@@ -305,13 +305,11 @@ private Q_SLOTS:
         QCOMPARE(MoneyStat::leftOverColor(-1), TLPalette::red911());
         QCOMPARE(MoneyStat::leftOverColor(0), TLPalette::green211());
         QCOMPARE(MoneyStat::leftOverColor(1), TLPalette::green211());
-        // The hourglass: red under 30 days, else the accent, each as it reads.
+        // The hourglass: red for a short runway, else the accent, each as it reads.
         const TLPalette palette = TLPalette::current();
         const QColor red = palette.readable(TLPalette::red911(), TLPalette::figureRatio);
-        QCOMPARE(MoneyPlanView::runwayColor(0), red);
-        QCOMPARE(MoneyPlanView::runwayColor(29), red);
-        QCOMPARE(MoneyPlanView::runwayColor(30), palette.accentIcon());
-        QCOMPARE(MoneyPlanView::runwayColor(std::nullopt), palette.accentIcon());
+        QCOMPARE(MoneyPlanView::runwayColor(true), red);
+        QCOMPARE(MoneyPlanView::runwayColor(false), palette.accentIcon());
 
         // On the screen: an empty plan is green with the accent hourglass.
         MoneyPlanView view(*m_model);
@@ -323,6 +321,36 @@ private Q_SLOTS:
         store().add(MoneyKind::expense, QStringLiteral("food"), QString(), 100, MoneyFrequency::month);
         QCOMPARE(child<QLabel>(*child<MoneyStat>(view, "statLeft"), "statAmount")->text(), QStringLiteral("-$0.23"));
         QCOMPARE(child<MoneyStat>(view, "statLeft")->color(), TLPalette::red911());
+    }
+
+    // The hourglass as painted: red at 29 days, the accent at 30.
+    void hourglassOnTheScreen()
+    {
+        const auto painted = [](const MoneyPlanView &view, const QColor &color) {
+            const QImage image = child<QWidget>(view, "hourglass")->grab().toImage();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixelColor(x, y).rgb() == color.rgb())
+                        return true;
+            return false;
+        };
+        const QColor red = MoneyPlanView::runwayColor(true);
+        const QColor accent = MoneyPlanView::runwayColor(false);
+        QVERIFY(red.rgb() != accent.rgb());
+        MoneyPlanView view(*m_model);
+        view.resize(900, 1600);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        // $100 a month burns $3.29 a day: $96 lasts 29 days, $99 lasts 30.
+        store().add(MoneyKind::expense, QStringLiteral("food"), QString(), 10000, MoneyFrequency::month);
+        store().setCash(9600);
+        QCOMPARE(store().plan().runwayDays(), std::optional<qint64>(29));
+        QTRY_VERIFY(painted(view, red));
+        QVERIFY(!painted(view, accent));
+        store().setCash(9900);
+        QCOMPARE(store().plan().runwayDays(), std::optional<qint64>(30));
+        QTRY_VERIFY(painted(view, accent));
+        QVERIFY(!painted(view, red));
     }
 
     void tileAmountsRead()
