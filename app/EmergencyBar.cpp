@@ -4,6 +4,7 @@
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
@@ -61,14 +62,10 @@ EmergencyBar::EmergencyBar(QWidget *parent) : QWidget(parent), m_zoom(MBZoomScop
 QBoxLayout *EmergencyBar::buildTopRow()
 {
     // The two lines of text, then the buttons at the trailing edge.
-    auto *top = new QHBoxLayout;
-    top->setContentsMargins(0, 0, 0, 0);
-    top->setSpacing(ipx(10));
+    auto *top = mbRow(nullptr, ipx(10));
     m_caption = new QWidget;
     m_caption->setObjectName(QStringLiteral("emergencyCaption"));
-    auto *lines = new QVBoxLayout(m_caption);
-    lines->setContentsMargins(0, 0, 0, 0);
-    lines->setSpacing(ipx(1));
+    auto *lines = mbColumn(m_caption, ipx(1));
     for (QLabel *line : {tlLabel(QStringLiteral("Need help now?"), 14, FontWeight::Heavy),
                          tlLabel(QStringLiteral("One click. These buttons always work."), 11,
                                  FontWeight::Regular, TLPalette::current().dim)}) {
@@ -82,9 +79,7 @@ QBoxLayout *EmergencyBar::buildTopRow()
     top->addSpacing(m_minimumGap);
     // Each button keeps a little room for its shadow; the gap between two
     // capsules is still about 10 points.
-    m_buttonRow = new QHBoxLayout;
-    m_buttonRow->setContentsMargins(0, 0, 0, 0);
-    m_buttonRow->setSpacing(std::max(0, ipx(10) - 2 * ipx(3)));
+    m_buttonRow = mbRow(nullptr, std::max(0, ipx(10) - 2 * ipx(3)));
     for (const EmergencyAction action : EmergencyAction::allCases()) {
         auto *button = new EmergencyButton(action, [this, action] { tap(action); });
         m_buttons << button;

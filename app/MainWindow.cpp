@@ -4,6 +4,7 @@
 #include "app/ScreenHost.h"
 #include "app/Sidebar.h"
 #include "look/app/TLPalette.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/MBZoomHost.h"
 #include "services/AppModel.h"
@@ -36,17 +37,13 @@ MainWindow::MainWindow(QWidget *parent) : MainWindow(AppModel::shared(), parent)
 MainWindow::MainWindow(AppModel &model, QWidget *parent) : QWidget(parent), m_model(model)
 {
     setObjectName(QStringLiteral("mainWindow"));
-    auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
+    auto *column = mbColumn(this, 0);
 
     m_bar = new EmergencyBar;
     MBZoomHost::markPinned(m_bar);
     column->addWidget(m_bar);
 
-    auto *row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
+    auto *row = mbRow(nullptr, 0);
     m_sidebar = new Sidebar(model);
     m_sidebar->setFixedWidth(ipx(250));
     row->addWidget(m_sidebar);

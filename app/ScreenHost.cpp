@@ -1,6 +1,7 @@
 #include "app/ScreenHost.h"
 
 #include "look/app/TLPalette.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBSymbolView.h"
@@ -29,9 +30,7 @@ ScreenHost::ScreenHost(AppModel &model, QWidget *parent)
       m_rebuild(this, [this] { rebuildNow(); })
 {
     setObjectName(QStringLiteral("screenHost"));
-    m_layout = new QVBoxLayout(this);
-    m_layout->setContentsMargins(0, 0, 0, 0);
-    m_layout->setSpacing(0);
+    m_layout = mbColumn(this, 0);
     connect(&model, &AppModel::screenChanged, this, &ScreenHost::follow);
     // Shown before the data was read, the screen follows once it is. The
     // home screen needs no data; its state picker fills itself.

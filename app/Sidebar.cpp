@@ -4,6 +4,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBSymbolView.h"
@@ -167,9 +168,7 @@ Sidebar::Sidebar(AppModel &model, QWidget *parent) : QWidget(parent), m_model(mo
     stack->addWidget(padded(m_credit, 8, 0));
     stack->addStretch(1);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    auto *layout = mbColumn(this, 0);
     m_scroll = new TLScroll(column);
     layout->addWidget(m_scroll);
 

@@ -2,6 +2,7 @@
 
 #include "app/EmergencyBar.h"
 #include "look/app/TLThemeRoot.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBWindowFrame.h"
@@ -23,9 +24,7 @@ public:
     {
         setObjectName(QStringLiteral("TLHelpWindow"));
         setAttribute(Qt::WA_QuitOnClose, false);
-        m_layout = new QVBoxLayout(this);
-        m_layout->setContentsMargins(0, 0, 0, 0);
-        m_layout->setSpacing(0);
+        m_layout = mbColumn(this, 0);
         resize(980, 680);
         MBWindowFrame::restore(this, TLHelpWindow::frameKey);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { saveFrame(); });
@@ -76,9 +75,7 @@ void show(const std::optional<QString> &topic)
 {
     auto *root = new TLThemeRoot([topic]() -> QWidget * {
         auto *column = new QWidget;
-        auto *layout = new QVBoxLayout(column);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(0);
+        auto *layout = mbColumn(column, 0);
         layout->addWidget(new EmergencyBar);
         layout->addWidget(new MRBYHelpViewer(topic), 1);
         return column;

@@ -1,6 +1,7 @@
 #include "screens/CategoryView.h"
 
 #include "look/app/TLSectionTitle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBZoom.h"
 #include "screens/ListingCard.h"
 #include "screens/Page.h"
@@ -89,8 +90,7 @@ CategoryView::CategoryView(AppModel &model, AppCategory topic, QWidget *parent)
     m_rows->setObjectName(QStringLiteral("topicListings"));
     m_rows->setFillAhead(true);
     m_page = new Page({m_header, m_prompt, m_rows});
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto *layout = mbColumn(this);
     layout->addWidget(m_page);
 
     connect(&model, &AppModel::stateCodeChanged, this, &CategoryView::followState);

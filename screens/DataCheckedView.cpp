@@ -9,6 +9,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
 #include "screens/Page.h"
@@ -85,9 +86,7 @@ QWidget *gapsCard(const TLPalette &palette)
     c->setObjectName(QStringLiteral("gapsCard"));
     for (const QString &gap : DataCheckedView::gaps()) {
         auto *row = new QWidget;
-        auto *h = new QHBoxLayout(row);
-        h->setContentsMargins(0, 0, 0, 0);
-        h->setSpacing(ipx(8));
+        auto *h = mbRow(row, ipx(8));
         // Mark and sentence share the font and the top, so their first baselines meet.
         h->addWidget(tlLabel(QStringLiteral("\u2022"), 13, FontWeight::Regular, palette.accentText(), false), 0,
                      Qt::AlignTop);
@@ -104,9 +103,7 @@ QWidget *reportCard(const TLPalette &palette)
     TLCard *c = card(0);
     c->setObjectName(QStringLiteral("reportCard"));
     auto *row = new QWidget;
-    auto *h = new QHBoxLayout(row);
-    h->setContentsMargins(0, 0, 0, 0);
-    h->setSpacing(ipx(12));
+    auto *h = mbRow(row, ipx(12));
     auto *flag = new MBSymbolView(QStringLiteral("flag.fill"), tlPx(16));
     flag->setColor(palette.accentIcon());
     auto *button = new TLButton(QStringLiteral("Report a wrong listing"),
@@ -140,7 +137,6 @@ DataCheckedView::DataCheckedView(AppModel &model, QWidget *parent) : QWidget(par
     page->addBlock(gapsCard(palette));
     page->addBlock(reportCard(palette));
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto *layout = mbColumn(this);
     layout->addWidget(page);
 }

@@ -6,6 +6,7 @@
 #include "look/app/TLPrefs.h"
 #include "look/app/TLStyle.h"
 #include "look/app/TLThemes.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
@@ -54,8 +55,7 @@ DisplayView::DisplayView(QWidget *parent) : QWidget(parent)
         themeCard(),
         zoomCard(),
     });
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto *layout = mbColumn(this);
     layout->addWidget(page);
 
     connect(&Prefs::shared(), &Prefs::changed, this, [this](const QString &key) {
@@ -122,9 +122,7 @@ QWidget *DisplayView::zoomCard()
     connect(m_actual, &QAbstractButton::clicked, this, &MBZoom::actualSize);
     connect(m_bigger, &QAbstractButton::clicked, this, &MBZoom::zoomIn);
     auto *buttons = new QWidget;
-    auto *buttonRow = new QHBoxLayout(buttons);
-    buttonRow->setContentsMargins(0, 0, 0, 0);
-    buttonRow->setSpacing(ipx(8));
+    auto *buttonRow = mbRow(buttons, ipx(8));
     for (QAbstractButton *b : {m_smaller, m_actual, m_bigger})
         buttonRow->addWidget(b, 0, Qt::AlignVCenter);
     return card({

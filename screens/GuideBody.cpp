@@ -4,6 +4,7 @@
 #include "data/HorizontalSpace.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
 #include "widgets/TLLabel.h"
@@ -76,9 +77,7 @@ QWidget *bulletRow(const QString &text, const TLPalette &palette)
 {
     auto *row = new QWidget;
     row->setObjectName(QStringLiteral("guideBullet"));
-    auto *h = new QHBoxLayout(row);
-    h->setContentsMargins(0, 0, 0, 0);
-    h->setSpacing(ipx(9));
+    auto *h = mbRow(row, ipx(9));
     // Same size as the text and both top-aligned, so they share the first baseline.
     QLabel *mark = tlLabel(QStringLiteral("\u2022"), 15, FontWeight::Bold, palette.accentText(), false);
     QLabel *label = lineLabel(text, FontWeight::Regular);
@@ -186,9 +185,7 @@ GuideBody::GuideBody(const QString &text, QWidget *parent) : QWidget(parent), m_
 {
     setObjectName(QStringLiteral("guideBody"));
     const TLPalette palette = TLPalette::current();
-    auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(ipx(9));
+    auto *column = mbColumn(this, ipx(9));
     for (const Line &line : lines(text)) {
         switch (line.kind) {
         case Kind::Blank:

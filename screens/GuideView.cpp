@@ -7,6 +7,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBPanel.h"
@@ -110,9 +111,7 @@ QWidget *GuideView::sourcesCard(const GuideChapter &chapter)
     card->body()->setSpacing(ipx(6));
 
     auto *checked = new QWidget;
-    auto *checkedRow = new QHBoxLayout(checked);
-    checkedRow->setContentsMargins(0, 0, 0, 0);
-    checkedRow->setSpacing(ipx(5));
+    auto *checkedRow = mbRow(checked, ipx(5));
     auto *seal = new MBSymbolView(QStringLiteral("checkmark.seal"), tlPx(13));
     seal->setColor(palette.dim);
     QLabel *checkedText = tlLabel(chapter.checked, 12, FontWeight::Semibold, palette.dim);
@@ -187,9 +186,7 @@ GuideView::GuideView(AppModel &model, QWidget *parent)
     sp.setColor(QPalette::Window, palette.border);
     separator->setPalette(sp);
 
-    m_layout = new QHBoxLayout(this);
-    m_layout->setContentsMargins(0, 0, 0, 0);
-    m_layout->setSpacing(0);
+    m_layout = mbRow(this, 0);
     m_layout->addWidget(m_list);
     m_layout->addWidget(separator);
 
@@ -222,8 +219,7 @@ Page *GuideView::buildPage(const GuideChapter &chapter)
     const int last = GuideContent::chapters().size();
 
     auto *nav = new QWidget;
-    auto *navRow = new QHBoxLayout(nav);
-    navRow->setContentsMargins(0, 0, 0, 0);
+    auto *navRow = mbRow(nav);
     if (number >= 2) {
         auto *previous = new TLButton(QStringLiteral("\u2190 Chapter ") + QString::number(number - 1));
         previous->setObjectName(QStringLiteral("guidePrevious"));

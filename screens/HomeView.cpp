@@ -5,6 +5,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBFont.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
@@ -52,17 +53,14 @@ HomeView::HomeView(AppModel &model, QWidget *parent) : QWidget(parent), m_model(
         startRow(),
         footer,
     });
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto *layout = mbColumn(this);
     layout->addWidget(page);
 }
 
 QWidget *HomeView::greeting() const
 {
     auto *w = new QWidget;
-    auto *column = new QVBoxLayout(w);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(ipx(4));
+    auto *column = mbColumn(w, ipx(4));
     column->addWidget(tlLabel(QStringLiteral("You are not alone."), 30, FontWeight::Heavy));
     column->addWidget(tlLabel(
         QStringLiteral("Let's find help, one step at a time. Everything here works without internet."), 15,
@@ -89,16 +87,12 @@ QWidget *HomeView::overwhelmedCard()
 {
     auto *card = new TLCard;
     card->setObjectName(QStringLiteral("overwhelmedCard"));
-    auto *row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(ipx(14));
+    auto *row = mbRow(nullptr, ipx(14));
     auto *heart = new MBSymbolView(QStringLiteral("heart.circle.fill"), px(34));
     heart->setColor(TLPalette::current().readable(TLPalette::blue988(), TLPalette::figureRatio));
     row->addWidget(heart, 0, Qt::AlignVCenter);
 
-    auto *text = new QVBoxLayout;
-    text->setContentsMargins(0, 0, 0, 0);
-    text->setSpacing(ipx(4));
+    auto *text = mbColumn(nullptr, ipx(4));
     text->addWidget(tlLabel(QStringLiteral("Feeling overwhelmed?"), 16, FontWeight::Bold));
     text->addWidget(tlLabel(QStringLiteral("That's okay. You don't have to fix everything today. Call or text 988 "
                                            "any time. Or text HOME to 741741."),

@@ -8,6 +8,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBDivider.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBSymbolView.h"
@@ -67,14 +68,6 @@ private:
     QString m_full;
 };
 
-QVBoxLayout *column(int spacing)
-{
-    auto *layout = new QVBoxLayout;
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(ipx(spacing));
-    return layout;
-}
-
 QWidget *wrap(QLayout *layout)
 {
     auto *w = new QWidget;
@@ -119,10 +112,8 @@ ListingCard::ListingCard(const Listing &l, FavoritesStore *store, bool showNote,
 
 void ListingCard::addHeading()
 {
-    auto *heading = new QHBoxLayout;
-    heading->setContentsMargins(0, 0, 0, 0);
-    heading->setSpacing(ipx(10));
-    QVBoxLayout *titles = column(3);
+    auto *heading = mbRow(nullptr, ipx(10));
+    QVBoxLayout *titles = mbColumn(nullptr, ipx(3));
     titles->addWidget(new TLSectionTitle(groupLine(m_listing)));
     QLabel *name = tlLabel(m_listing.name, 16.5, FontWeight::Bold);
     name->setObjectName(QStringLiteral("listingName"));
@@ -181,7 +172,7 @@ void ListingCard::addFacts()
         if (value.isEmpty())
             continue;
         if (!factRows)
-            factRows = column(5);
+            factRows = mbColumn(nullptr, ipx(5));
         factRows->addWidget(new InfoRow(label, value));
     }
     if (factRows)
@@ -192,7 +183,7 @@ void ListingCard::addDetails(const TLPalette &palette)
 {
     if (m_listing.details.isEmpty())
         return;
-    QVBoxLayout *details = column(5);
+    QVBoxLayout *details = mbColumn(nullptr, ipx(5));
     if (m_listing.isUnconfirmed()) {
         QLabel *warning = tlLabel(QStringLiteral("Details below are NOT confirmed:"), 12, FontWeight::Bold,
                                   palette.dim);
@@ -209,9 +200,7 @@ void ListingCard::addLinkNote(const TLPalette &palette)
     const std::optional<QString> note = m_listing.linkNote();
     if (!note)
         return;
-    auto *row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(ipx(6));
+    auto *row = mbRow(nullptr, ipx(6));
     auto *globe = new MBSymbolView(QStringLiteral("globe.badge.chevron.backward"), tlPx(12));
     globe->setColor(palette.dim);
     row->addWidget(globe, 0, Qt::AlignTop);
@@ -225,7 +214,7 @@ void ListingCard::addNoteSlot()
 {
     if (!m_store || !m_showNote)
         return;
-    m_noteSlot = column(0);
+    m_noteSlot = mbColumn(nullptr, ipx(0));
     body()->addLayout(m_noteSlot);
     connect(m_store, &FavoritesStore::itemsChanged, this, &ListingCard::followStore);
     followStore();
@@ -234,9 +223,7 @@ void ListingCard::addNoteSlot()
 void ListingCard::addFooter(const TLPalette &palette)
 {
     body()->addWidget(new MBDivider(2));
-    auto *footer = new QHBoxLayout;
-    footer->setContentsMargins(0, 0, 0, 0);
-    footer->setSpacing(ipx(6));
+    auto *footer = mbRow(nullptr, ipx(6));
     auto *seal = new MBSymbolView(QStringLiteral("checkmark.seal"), tlPx(11.5));
     seal->setColor(palette.accentIcon());
     footer->addWidget(seal);

@@ -5,6 +5,7 @@
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBZoom.h"
 #include "pdf/PdfPrint.h"
 #include "screens/ListingCard.h"
@@ -73,8 +74,7 @@ MyListView::MyListView(AppModel &model, QWidget *parent) : QWidget(parent), m_mo
                                           QStringLiteral("Places and numbers you saved, with your own notes. It "
                                                          "stays on this computer. Print it with My Resources "
                                                          "Sheet."))});
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto *layout = mbColumn(this);
     layout->addWidget(page);
 
     FavoritesStore *store = model.favorites();

@@ -4,6 +4,7 @@
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBZoom.h"
@@ -104,16 +105,13 @@ NoteEditor::NoteEditor(const QString &uid, FavoritesStore &store, QWidget *paren
 {
     setObjectName(QStringLiteral("noteEditor"));
     const TLPalette palette = TLPalette::current();
-    auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(ipx(6));
+    auto *column = mbColumn(this, ipx(6));
 
     column->addWidget(tlLabel(QStringLiteral("My note"), 12, FontWeight::Bold, palette.dim));
 
     auto *box = new NoteBox;
     m_box = box;
-    auto *boxLayout = new QVBoxLayout(m_box);
-    boxLayout->setContentsMargins(0, 0, 0, 0);
+    auto *boxLayout = mbColumn(m_box);
     auto *edit = new PlainTextBox;
     m_edit = edit;
     m_edit->setObjectName(QStringLiteral("noteText"));
@@ -124,8 +122,7 @@ NoteEditor::NoteEditor(const QString &uid, FavoritesStore &store, QWidget *paren
     box->setField(m_edit);
     column->addWidget(m_box);
 
-    auto *row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
+    auto *row = mbRow();
     m_save = new TLButton(QStringLiteral("Save note"), TLButtonStyle{palette.accent, palette.onAccent, false});
     m_save->setObjectName(QStringLiteral("saveNote"));
     row->addWidget(m_save);

@@ -1,5 +1,6 @@
 #include "screens/Page.h"
 
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBZoom.h"
 #include "widgets/TLScroll.h"
@@ -89,9 +90,7 @@ Page::Page(const QList<QWidget *> &blocks, QWidget *parent) : QWidget(parent)
     centring->addWidget(m_column);
 
     m_scroll = new TLScroll(outer, this, Qt::Vertical | Qt::Horizontal);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    auto *layout = mbColumn(this, 0);
     layout->addWidget(m_scroll);
     // The focus goes to the scrolling column when it goes to the page.
     if (QScrollArea *area = m_scroll->scrollArea())

@@ -2,6 +2,7 @@
 
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/MRBYTheme.h"
@@ -64,15 +65,11 @@ PageHeader::PageHeader(const QString &icon, const QString &title, const QString 
     m_titleLabel = tlLabel(title, 25, FontWeight::Heavy);
     m_textLabel = tlLabel(text, 14.5, FontWeight::Regular, TLPalette::current().dim);
 
-    auto *texts = new QVBoxLayout;
-    texts->setContentsMargins(0, 0, 0, 0);
-    texts->setSpacing(ipx(4));
+    auto *texts = mbColumn(nullptr, ipx(4));
     texts->addWidget(m_titleLabel);
     texts->addWidget(m_textLabel);
 
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(ipx(14));
+    auto *row = mbRow(this, ipx(14));
     row->addWidget(m_badge, 0, Qt::AlignTop);
     row->addLayout(texts, 1);
 }

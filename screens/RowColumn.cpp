@@ -1,5 +1,6 @@
 #include "screens/RowColumn.h"
 
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBZoom.h"
 #include "widgets/TLRender.h"
@@ -31,9 +32,7 @@ RowColumn::RowColumn(double spacing, QWidget *parent)
       m_fill(this, [this] { fillSlice(); }, 1),
       m_zoom(MBZoomScope::current())
 {
-    m_layout = new QVBoxLayout(this);
-    m_layout->setContentsMargins(0, 0, 0, 0);
-    m_layout->setSpacing(ipx(spacing));
+    m_layout = mbColumn(this, ipx(spacing));
     // Room the rows do not fill (the page has not yet taken the column's
     // new height after a shorter list) goes below them: a row shared it out
     // would stand thousands of pixels tall.

@@ -3,6 +3,7 @@
 #include "data/ReferenceData.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBFont.h"
 #include "look/kit/MBKeyboard.h"
@@ -132,8 +133,7 @@ SearchView::SearchView(AppModel &model, QWidget *parent) : QWidget(parent), m_mo
         m_count,
         m_results,
     });
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto *layout = mbColumn(this);
     layout->addWidget(page);
 
     connect(&model, &AppModel::searchTextChanged, this, &SearchView::refresh);

@@ -7,6 +7,7 @@
 #include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBZoom.h"
 #include "screens/Page.h"
@@ -24,9 +25,7 @@ SheetScreen::SheetScreen(AppModel &model, QWidget *parent)
     : QWidget(parent), m_model(model), m_zoom(MBZoomScope::current()), m_rebuild(this, [this] { rebuildNow(); })
 {
     auto *body = new QWidget;
-    m_bodyLayout = new QVBoxLayout(body);
-    m_bodyLayout->setContentsMargins(0, 0, 0, 0);
-    m_bodyLayout->setSpacing(0);
+    m_bodyLayout = mbColumn(body, 0);
 
     auto *page = new Page({
         new PageHeader(QStringLiteral("printer.fill"), QStringLiteral("My Resources Sheet"),
@@ -35,8 +34,7 @@ SheetScreen::SheetScreen(AppModel &model, QWidget *parent)
                                       "your phone dies.")),
         body,
     });
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto *layout = mbColumn(this);
     layout->addWidget(page);
 
     // Deferred: the state prompt's own picker may be what changed the state.
@@ -85,9 +83,7 @@ QWidget *SheetScreen::buildBody()
 {
     auto *body = new QWidget;
     body->setObjectName(QStringLiteral("sheetBody"));
-    auto *column = new QVBoxLayout(body);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(ipx(16));
+    auto *column = mbColumn(body, ipx(16));
     if (m_model.stateCode().isEmpty())
         column->addWidget(new StatePrompt(m_model));
     if (const ReferenceData *data = m_model.data()) {
@@ -126,9 +122,7 @@ QWidget *SheetScreen::preview(const ResourceSheet &sheet)
         card->addWidget(new TLSectionTitle(section.title));
         for (const SheetLine &line : section.lines) {
             auto *block = new QWidget;
-            auto *rows = new QVBoxLayout(block);
-            rows->setContentsMargins(0, 0, 0, 0);
-            rows->setSpacing(ipx(2));
+            auto *rows = mbColumn(block, ipx(2));
 
             auto *head = new QHBoxLayout;
             head->setSpacing(ipx(8));

@@ -3,6 +3,7 @@
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
 #include "screens/ListingCard.h"
@@ -48,8 +49,7 @@ UrgentView::UrgentView(AppModel &model, UrgentNeed need, QWidget *parent)
     if (!asksForState(need) || !model.stateCode().isEmpty())
         m_prompt->hide();
     m_page = new Page({m_header, m_medical, m_prompt, m_rows});
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto *layout = mbColumn(this);
     layout->addWidget(m_page);
 
     connect(&model, &AppModel::stateCodeChanged, this, &UrgentView::followState);
@@ -60,9 +60,7 @@ QWidget *UrgentView::makeMedicalCard()
 {
     auto *card = new TLCard;
     card->setObjectName(QStringLiteral("chapter7Card"));
-    auto *row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(ipx(12));
+    auto *row = mbRow(nullptr, ipx(12));
     auto *star = new MBSymbolView(QStringLiteral("staroflife.fill"), px(24));
     star->setColor(TLPalette::current().readable(TLPalette::red911(), TLPalette::figureRatio));
     row->addWidget(star, 0, Qt::AlignVCenter);

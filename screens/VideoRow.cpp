@@ -3,6 +3,7 @@
 #include "look/app/TLBadge.h"
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
 #include "services/NetStatus.h"
@@ -35,17 +36,13 @@ VideoRow::VideoRow(const Video &video, QWidget *parent) : TLCard(parent, 12), m_
 {
     setObjectName(QStringLiteral("videoRow"));
     const TLPalette palette = TLPalette::current();
-    auto *row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(ipx(12));
+    auto *row = mbRow(nullptr, ipx(12));
 
     auto *icon = new MBSymbolView(QStringLiteral("play.rectangle.fill"), px(26));
     icon->setColor(palette.accentIcon());
     row->addWidget(icon, 0, Qt::AlignTop);
 
-    auto *column = new QVBoxLayout;
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(ipx(4));
+    auto *column = mbColumn(nullptr, ipx(4));
     m_lines << tlLabel(video.title, 14.5, FontWeight::Bold);
     m_lines << tlLabel(detailLine(video), 12, FontWeight::Regular, palette.dim);
     if (!video.note.isEmpty())

@@ -4,6 +4,7 @@
 #include "look/app/TLBadge.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
+#include "look/kit/MBBoxes.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
 #include "screens/VideoRow.h"
@@ -50,8 +51,7 @@ VideosView::VideosView(AppModel &model, QWidget *parent) : QWidget(parent)
     // The badge keeps its own width, at the left like the other badges; the
     // row around it shows and hides, so no empty row takes room.
     auto *badgeRow = new QWidget;
-    auto *badgeLayout = new QHBoxLayout(badgeRow);
-    badgeLayout->setContentsMargins(0, 0, 0, 0);
+    auto *badgeLayout = mbRow(badgeRow);
     badgeLayout->addWidget(m_offline, 0, Qt::AlignLeft);
     // Only hidden here: showing a widget without a parent would open it as a window.
     if (net.online())
@@ -67,8 +67,7 @@ VideosView::VideosView(AppModel &model, QWidget *parent) : QWidget(parent)
         for (const Video &v : section.videos)
             page->addBlock(new VideoRow(v));
     }
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto *layout = mbColumn(this);
     layout->addWidget(page);
 }
 

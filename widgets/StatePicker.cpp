@@ -3,6 +3,7 @@
 #include "data/ReferenceData.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBZoom.h"
 #include "services/AppModel.h"
 #include "widgets/TLLabel.h"
@@ -14,9 +15,7 @@
 
 StatePicker::StatePicker(AppModel &model, QWidget *parent) : QWidget(parent), m_model(model)
 {
-    auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(ipx(4));
+    auto *column = mbColumn(this, ipx(4));
     column->addWidget(tlLabel(QStringLiteral("Your state"), 11, FontWeight::Bold,
                               TLPalette::current().dim));
 

@@ -1,6 +1,7 @@
 #include "widgets/StatePrompt.h"
 
 #include "look/app/TLPalette.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
 #include "widgets/StatePicker.h"
@@ -14,17 +15,13 @@ StatePrompt::StatePrompt(AppModel &model, QWidget *parent) : TLCard(parent)
     setObjectName(QStringLiteral("statePrompt"));
     const TLPalette palette = TLPalette::current();
 
-    auto *row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(ipx(14));
+    auto *row = mbRow(nullptr, ipx(14));
 
     auto *icon = new MBSymbolView(QStringLiteral("map.fill"), px(22));
     icon->setColorSource([] { return TLPalette::current().accentIcon(); });
     row->addWidget(icon, 0, Qt::AlignVCenter);
 
-    auto *lines = new QVBoxLayout;
-    lines->setContentsMargins(0, 0, 0, 0);
-    lines->setSpacing(ipx(4));
+    auto *lines = mbColumn(nullptr, ipx(4));
     lines->addWidget(tlLabel(QStringLiteral("Pick your state to see local phone numbers."), 14.5,
                              FontWeight::Bold));
     lines->addWidget(tlLabel(QStringLiteral("The app remembers it. You can change it any time."),

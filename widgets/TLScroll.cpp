@@ -1,5 +1,6 @@
 #include "widgets/TLScroll.h"
 
+#include "look/kit/MBBoxes.h"
 #include "widgets/TLRender.h"
 
 #include <QScrollArea>
@@ -8,9 +9,7 @@
 TLScroll::TLScroll(QWidget *content, QWidget *parent, Qt::Orientations directions)
     : QWidget(parent), m_content(content)
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    auto *layout = mbColumn(this, 0);
 
     if (TLRender::snapshotMode) {
         layout->addWidget(content);

@@ -1,5 +1,6 @@
 #include "look/kit/MBRebuildHost.h"
 
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/Prefs.h"
@@ -32,9 +33,7 @@ MBRebuildHost::MBRebuildHost(QStringList keys, Identity identity, QWidget *paren
 
 void MBRebuildHost::setUp()
 {
-    m_layout = new QVBoxLayout(this);
-    m_layout->setContentsMargins(0, 0, 0, 0);
-    m_layout->setSpacing(0);
+    m_layout = mbColumn(this, 0);
     connect(&Prefs::shared(), &Prefs::changed, this, &MBRebuildHost::onKeyChanged);
 }
 

@@ -1,5 +1,6 @@
 #include "look/kit/MBZoomHost.h"
 
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBZoom.h"
 
@@ -20,11 +21,8 @@ MBZoomHost::MBZoomHost(MBRebuildHost::Builder build, QSizeF minSize, QWidget *pa
     : QWidget(parent), m_minSize(minSize)
 {
     setObjectName(QStringLiteral("zoomHost"));
-    auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    m_pinnedSlot = new QVBoxLayout;
-    m_pinnedSlot->setContentsMargins(0, 0, 0, 0);
+    auto *column = mbColumn(this, 0);
+    m_pinnedSlot = mbColumn();
     column->addLayout(m_pinnedSlot);
 
     m_scroll = new QScrollArea;

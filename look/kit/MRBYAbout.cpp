@@ -1,5 +1,6 @@
 #include "look/kit/MRBYAbout.h"
 
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBWindowFrame.h"
 #include "look/kit/MRBYAboutView.h"
 #include "look/kit/MRBYKitHost.h"
@@ -74,8 +75,7 @@ void show()
                                            | Qt::WindowCloseButtonHint);
         w->setObjectName(QStringLiteral("MRBYAboutWindow"));
         w->setAttribute(Qt::WA_QuitOnClose, false);
-        auto *layout = new QVBoxLayout(w);
-        layout->setContentsMargins(0, 0, 0, 0);
+        mbColumn(w);
         w->setFixedSize(440, 380);
         // The window itself holds the focus when it opens, so Return does
         // not open the website by surprise; Esc closes it.

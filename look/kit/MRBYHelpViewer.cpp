@@ -1,5 +1,6 @@
 #include "look/kit/MRBYHelpViewer.h"
 
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBDivider.h"
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBFont.h"
@@ -230,9 +231,7 @@ QList<QWidget *> MRBYHelpViewer::blocks(const QString &body)
         case Block::Kind::Bullet: {
             auto *row = new QWidget;
             row->setObjectName(QStringLiteral("helpBullet"));
-            auto *h = new QHBoxLayout(row);
-            h->setContentsMargins(0, 0, 0, 0);
-            h->setSpacing(ipx(8));
+            auto *h = mbRow(row, ipx(8));
             // The sign shares the text's font, so both sit on one baseline.
             QLabel *sign = textLabel(QStringLiteral("\u2022"), mbFont(13.5), accentText(k), false);
             sign->setWordWrap(false);
@@ -285,9 +284,7 @@ MRBYHelpViewer::MRBYHelpViewer(const std::optional<QString> &initialTopic, QWidg
 
     // Left: search and topic list.
     auto *left = new QWidget;
-    auto *leftColumn = new QVBoxLayout(left);
-    leftColumn->setContentsMargins(0, 0, 0, 0);
-    leftColumn->setSpacing(ipx(10));
+    auto *leftColumn = mbColumn(left, ipx(10));
     m_search = new MBSearchField(QStringLiteral("Search help"));
     leftColumn->addWidget(m_search);
     m_listScroll = plainScrollArea(left);
@@ -356,9 +353,7 @@ void MRBYHelpViewer::rebuildList(const QList<MRBYHelpTopic> &listed)
     }
     m_list = new QWidget;
     m_list->setObjectName(QStringLiteral("helpTopicList"));
-    m_listLayout = new QVBoxLayout(m_list);
-    m_listLayout->setContentsMargins(0, 0, 0, 0);
-    m_listLayout->setSpacing(ipx(4));
+    m_listLayout = mbColumn(m_list, ipx(4));
     m_nothing = nullptr;
     if (listed.isEmpty()) {
         m_nothing = textLabel(QStringLiteral("Nothing found for \"") + m_query + QStringLiteral("\"."),

@@ -1,6 +1,7 @@
 #include "look/kit/MRBYHelpWindow.h"
 
 #include "look/kit/KitKeys.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBWindowFrame.h"
 #include "look/kit/MRBYHelp.h"
 #include "look/kit/MRBYHelpViewer.h"
@@ -23,8 +24,7 @@ MRBYHelpWindow::MRBYHelpWindow() : QWidget(nullptr, Qt::Window)
     setObjectName(QStringLiteral("MRBYHelpWindow"));
     // Closing the help window alone never ends the application.
     setAttribute(Qt::WA_QuitOnClose, false);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    mbColumn(this);
     resize(860, 600);
     // Leaving the application with the window open keeps its frame too.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {

@@ -2,6 +2,7 @@
 
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBZoom.h"
 #include "money/Money.h"
 #include "money/MoneyActions.h"
@@ -18,9 +19,7 @@ CashEditor::CashEditor(MoneyStore &store, QWidget *parent) : QWidget(parent), m_
 {
     const TLPalette palette = TLPalette::current();
     setObjectName(QStringLiteral("cashEditor"));
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(ipx(10));
+    auto *row = mbRow(this, ipx(10));
     row->addWidget(tlLabel(QStringLiteral("Money on hand now:"), 14, FontWeight::Bold, std::nullopt, false));
     m_field = new TLField(QStringLiteral("$0.00"), 140);
     m_field->setObjectName(QStringLiteral("cashField"));

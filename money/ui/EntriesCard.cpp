@@ -5,6 +5,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBDivider.h"
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBSymbolView.h"
@@ -98,22 +99,17 @@ EntriesCard::EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period, 
 {
     const bool income = kind == MoneyKind::income;
     setObjectName(income ? QStringLiteral("incomeCard") : QStringLiteral("expenseCard"));
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(ipx(10));
+    auto *outer = mbColumn(this, ipx(10));
     outer->addWidget(new TLSectionTitle(income ? QStringLiteral("Money coming in") : QStringLiteral("Money going out")));
     auto *card = new TLCard;
     outer->addWidget(card);
     card->body()->setSpacing(ipx(10));
 
     auto *rows = new QWidget;
-    m_rowsLayout = new QVBoxLayout(rows);
-    m_rowsLayout->setContentsMargins(0, 0, 0, 0);
-    m_rowsLayout->setSpacing(ipx(10));
+    m_rowsLayout = mbColumn(rows, ipx(10));
     card->addWidget(rows);
     auto *foot = new QWidget;
-    m_footLayout = new QVBoxLayout(foot);
-    m_footLayout->setContentsMargins(0, 0, 0, 0);
+    m_footLayout = mbColumn(foot);
     card->addWidget(foot);
     m_form = new EntryForm(kind, store);
     card->addWidget(m_form);
@@ -170,9 +166,7 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
 {
     const TLPalette palette = TLPalette::current();
     auto *block = new QWidget;
-    auto *column = new QVBoxLayout(block);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(ipx(10));
+    auto *column = mbColumn(block, ipx(10));
     auto *row = new QHBoxLayout;
     row->setSpacing(ipx(12));
 
@@ -217,9 +211,7 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
 QWidget *EntriesCard::makeFoot(const MoneyPlan &plan, bool hasLines)
 {
     auto *foot = new QWidget;
-    auto *column = new QVBoxLayout(foot);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(ipx(10));
+    auto *column = mbColumn(foot, ipx(10));
     const bool income = m_kind == MoneyKind::income;
     if (!hasLines) {
         QLabel *empty = tlLabel(emptyText(m_kind), 14);

@@ -3,6 +3,7 @@
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBDivider.h"
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
@@ -27,9 +28,7 @@ EntryForm::EntryForm(MoneyKind kind, MoneyStore &store, QWidget *parent)
     const TLPalette palette = TLPalette::current();
     const bool income = kind == MoneyKind::income;
     setObjectName(income ? QStringLiteral("incomeForm") : QStringLiteral("expenseForm"));
-    auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(ipx(10));
+    auto *column = mbColumn(this, ipx(10));
     column->addWidget(new MBDivider);
     column->addWidget(tlLabel(income ? QStringLiteral("Add money coming in") : QStringLiteral("Add money going out"),
                               14, FontWeight::Bold));

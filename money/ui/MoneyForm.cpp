@@ -1,6 +1,7 @@
 #include "money/ui/MoneyForm.h"
 
 #include "look/app/TLPalette.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBZoom.h"
 #include "screens/FlowLayout.h"
 #include "widgets/TLLabel.h"
@@ -14,17 +15,14 @@ namespace MoneyForm {
 QWidget *flow(double spacing)
 {
     auto *row = new QWidget;
-    auto *layout = new FlowLayout(row, spacing);
-    layout->setContentsMargins(0, 0, 0, 0);
+    new FlowLayout(row, spacing);
     return row;
 }
 
 void addColumn(QWidget *flow, const QString &caption, QWidget *control)
 {
     auto *column = new QWidget;
-    auto *layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(ipx(3));
+    auto *layout = mbColumn(column, ipx(3));
     layout->addWidget(tlLabel(caption, 11.5, FontWeight::Bold, TLPalette::current().dim, false));
     layout->addWidget(control, 0, Qt::AlignLeft);
     // A screen reader names the control (the edit inside a field) by its caption.
@@ -35,9 +33,7 @@ void addColumn(QWidget *flow, const QString &caption, QWidget *control)
 QWidget *buttonRow(QWidget *button, QLabel *sentence)
 {
     auto *row = new QWidget;
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(ipx(10));
+    auto *layout = mbRow(row, ipx(10));
     layout->addWidget(button, 0, Qt::AlignVCenter);
     layout->addWidget(sentence, 1, Qt::AlignVCenter);
     layout->addStretch(0);

@@ -5,6 +5,7 @@
 #include "look/app/TLPrefs.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBDivider.h"
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBSymbolView.h"
@@ -37,9 +38,7 @@ namespace {
 QWidget *column(double spacing, QVBoxLayout **layout = nullptr)
 {
     auto *w = new QWidget;
-    auto *l = new QVBoxLayout(w);
-    l->setContentsMargins(0, 0, 0, 0);
-    l->setSpacing(ipx(spacing));
+    auto *l = mbColumn(w, ipx(spacing));
     if (layout)
         *layout = l;
     return w;
@@ -55,8 +54,7 @@ MoneyPlanView::MoneyPlanView(AppModel &model, QWidget *parent)
                                           QStringLiteral("Write down what comes in and what goes out. See how long "
                                                          "your money lasts, and save a little at a time. It stays "
                                                          "on this computer and works without internet."))});
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto *layout = mbColumn(this);
     layout->addWidget(page);
 
     MoneyStore *store = model.money();
@@ -137,9 +135,7 @@ const SaveFile::Format &MoneyPlanView::format(Kind kind)
 QWidget *MoneyPlanView::periodRow()
 {
     auto *row = new QWidget;
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(ipx(12));
+    auto *layout = mbRow(row, ipx(12));
     layout->addWidget(tlLabel(QStringLiteral("Show amounts:"), 15, FontWeight::Bold, std::nullopt, false), 0,
                       Qt::AlignVCenter);
     QStringList titles;
@@ -227,7 +223,6 @@ QWidget *MoneyPlanView::printCard()
     // The editor goes below its label on a narrow window.
     auto *nameRow = new QWidget;
     auto *nameFlow = new FlowLayout(nameRow, 8);
-    nameFlow->setContentsMargins(0, 0, 0, 0);
     m_name = new NameEditor(*m_model.money());
     QLabel *nameLabel = tlLabel(QStringLiteral("Name on the plan (optional):"), 13, FontWeight::Semibold,
                                 std::nullopt, false);

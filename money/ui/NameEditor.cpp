@@ -1,6 +1,7 @@
 #include "money/ui/NameEditor.h"
 
 #include "look/app/TLButtonStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBZoom.h"
 #include "money/MoneyActions.h"
 #include "money/MoneyStore.h"
@@ -13,9 +14,7 @@
 NameEditor::NameEditor(MoneyStore &store, QWidget *parent) : QWidget(parent), m_store(store)
 {
     setObjectName(QStringLiteral("nameEditor"));
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(ipx(8));
+    auto *row = mbRow(this, ipx(8));
     m_field = new TLField(QStringLiteral("Your name or a nickname"), 240);
     m_field->setObjectName(QStringLiteral("nameField"));
     // Named by the label the print card shows before the editor.

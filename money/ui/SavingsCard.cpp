@@ -4,6 +4,7 @@
 #include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
 #include "money/Money.h"
@@ -38,8 +39,7 @@ SavingsCard::SavingsCard(MoneyStore &store, QWidget *parent) : QWidget(parent), 
 {
     const TLPalette palette = TLPalette::current();
     setObjectName(QStringLiteral("savingsCard"));
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
+    auto *outer = mbColumn(this);
     auto *card = new TLCard;
     outer->addWidget(card);
     card->body()->setSpacing(ipx(10));

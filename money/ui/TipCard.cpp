@@ -7,6 +7,7 @@
 #include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBBoxes.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
 #include "screens/ContactButtons.h"
@@ -21,8 +22,7 @@
 TipCard::TipCard(const MoneyTip &tip, AppModel &model, QWidget *parent) : QWidget(parent), m_tip(tip)
 {
     setObjectName(QStringLiteral("tip-") + tip.id);
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
+    auto *outer = mbColumn(this);
     auto *card = new TLCard(nullptr, 14);
     outer->addWidget(card);
     card->body()->setSpacing(ipx(8));
