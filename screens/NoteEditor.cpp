@@ -2,19 +2,16 @@
 
 #include "data/FavoritesStore.h"
 #include "look/app/TLButtonStyle.h"
+#include "look/app/TLFieldBox.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBBoxes.h"
-#include "look/kit/MBFocusRing.h"
-#include "look/kit/MBPanel.h"
 #include "look/kit/MBZoom.h"
 #include "services/MyListActions.h"
 #include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
 #include <QMimeData>
-#include <QPainter>
-#include <QPainterPath>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -55,41 +52,6 @@ protected:
     }
 };
 
-// The rounded field behind the text box: the page colour at 60 %, outlined.
-class NoteBox final : public QWidget
-{
-public:
-    explicit NoteBox(QWidget *parent = nullptr) : QWidget(parent), m_zoom(MBZoomScope::current()) {}
-
-    // The text box inside, ringed while it has the focus.
-    void setField(QWidget *field)
-    {
-        m_field = field;
-        MBFocusRing::repaintWithFocus(this, field);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        const TLPalette p = TLPalette::current();
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QColor fill = p.bg;
-        fill.setAlphaF(0.6f);
-        const double radius = 10 * m_zoom;
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(fill);
-        painter.drawPath(MBPanel::shape(QRectF(rect()), radius));
-        MBPanel::strokeInside(painter, QRectF(rect()), radius, QPen(p.border, 1.0 * m_zoom));
-        if (m_field && m_field->hasFocus())
-            MBFocusRing::paint(painter, QRectF(rect()), radius, p.accentIcon(), m_zoom);
-    }
-
-private:
-    double m_zoom;
-    QWidget *m_field = nullptr;
-};
-
 // A document's block and line separators as the line feeds the user typed.
 QString plainFromRaw(QString raw)
 {
@@ -109,7 +71,13 @@ NoteEditor::NoteEditor(const QString &uid, FavoritesStore &store, QWidget *paren
 
     column->addWidget(tlLabel(QStringLiteral("My note"), 12, FontWeight::Bold, palette.dim));
 
-    auto *box = new NoteBox;
+    // The page colour at 60 % behind the text, outlined.
+    auto *box = new TLFieldBox({[](const TLPalette &p) {
+                                    QColor fill = p.bg;
+                                    fill.setAlphaF(0.6f);
+                                    return fill;
+                                },
+                                10, false});
     m_box = box;
     auto *boxLayout = mbColumn(m_box);
     auto *edit = new PlainTextBox;

@@ -1,13 +1,12 @@
 #include "screens/SearchView.h"
 
 #include "data/ReferenceData.h"
+#include "look/app/TLFieldBox.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBBoxes.h"
-#include "look/kit/MBFocusRing.h"
 #include "look/kit/MBFont.h"
 #include "look/kit/MBKeyboard.h"
-#include "look/kit/MBPanel.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
 #include "screens/ListingCard.h"
@@ -23,46 +22,10 @@
 
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
-
-// The capsule behind the search field.
-class Capsule final : public QWidget
-{
-public:
-    Capsule() : m_zoom(MBZoomScope::current()) {}
-
-    // The field inside, ringed while it has the focus.
-    void setField(QWidget *field)
-    {
-        m_field = field;
-        MBFocusRing::repaintWithFocus(this, field);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        const TLPalette p = TLPalette::current();
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF r(rect());
-        const double radius = r.height() / 2;
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(p.panelTop);
-        painter.drawPath(MBPanel::shape(r, radius));
-        MBPanel::strokeInside(painter, r, radius, QPen(p.border, (p.highContrast ? 2.0 : 1.0) * m_zoom));
-        if (m_field && m_field->hasFocus())
-            MBFocusRing::paint(painter, r, radius, p.accentIcon(), m_zoom);
-    }
-
-private:
-    double m_zoom;
-    QWidget *m_field = nullptr;
-};
 
 // Blanks are spaces and tabs here.
 bool onlyBlanks(const QString &text)
@@ -159,7 +122,8 @@ void SearchView::followState()
 QWidget *SearchView::fieldRow()
 {
     const TLPalette palette = TLPalette::current();
-    auto *capsule = new Capsule;
+    // A capsule behind the field, in the panel colour.
+    auto *capsule = new TLFieldBox({[](const TLPalette &p) { return p.panelTop; }, 0, true});
     auto *row = new QHBoxLayout(capsule);
     row->setContentsMargins(ipx(14), ipx(10), ipx(14), ipx(10));
     row->setSpacing(ipx(10));

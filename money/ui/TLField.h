@@ -4,13 +4,13 @@
 // points wide in high contrast). It has no action of its own: Return and
 // leaving the field store nothing, only the editor's button does.
 
-#include <QWidget>
+#include "look/app/TLFieldBox.h"
 
 #include <optional>
 
 class QLineEdit;
 
-class TLField final : public QWidget
+class TLField final : public TLFieldBox
 {
     Q_OBJECT
 public:
@@ -22,13 +22,7 @@ public:
     QLineEdit *lineEdit() const { return m_edit; }
     QString text() const;
     void setText(const QString &text);
-    // The outline width of the moment, in points before zoom (1 or 2).
-    static double outlineWidth();
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     QLineEdit *m_edit;
-    double m_zoom;
 };

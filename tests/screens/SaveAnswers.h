@@ -27,7 +27,8 @@ struct SaveAnswers
                   QWidget dialog;
                   dialog.show();
                   dialog.activateWindow();
-                  QTest::qWaitForWindowActive(&dialog);
+                  if (!QTest::qWaitForWindowActive(&dialog))
+                      qWarning("the stand-in save dialog did not become the active window");
               }
               return answer;
           })),
