@@ -110,8 +110,7 @@ void SegmentedPicker::mouseReleaseEvent(QMouseEvent *event)
 {
     for (int i = 0; i < m_titles.size(); ++i) {
         if (segmentRect(i).contains(event->position())) {
-            setCurrent(i);
-            Q_EMIT chosen(i);
+            choose(i);
             return;
         }
     }
@@ -126,10 +125,8 @@ void SegmentedPicker::keyPressEvent(QKeyEvent *event)
         next = m_current < 0 ? 0 : std::min<int>(m_current + 1, m_titles.size() - 1);
     else
         return QWidget::keyPressEvent(event);
-    if (next != m_current) {
-        setCurrent(next);
-        Q_EMIT chosen(next);
-    }
+    if (next != m_current)
+        choose(next);
 }
 
 void SegmentedPicker::focusInEvent(QFocusEvent *event)

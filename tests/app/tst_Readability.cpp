@@ -24,8 +24,7 @@ namespace {
 
 double contrast(QRgb a, QRgb b)
 {
-    return MRBYTheme::RGB::contrast(MRBYTheme::RGB(qRed(a) / 255.0, qGreen(a) / 255.0, qBlue(a) / 255.0),
-                                    MRBYTheme::RGB(qRed(b) / 255.0, qGreen(b) / 255.0, qBlue(b) / 255.0));
+    return MRBYTheme::contrast(QColor(a), QColor(b));
 }
 
 struct Reading

@@ -159,8 +159,7 @@ private Q_SLOTS:
             const QPalette pal = MRBYThemeRoot::kitPalette(k);
             QCOMPARE(pal.color(QPalette::Window), k.bg);
             const QColor link = pal.color(QPalette::Link);
-            const double contrast = MRBYTheme::RGB::contrast(MRBYTheme::RGB(link.redF(), link.greenF(), link.blueF()),
-                                                             MRBYTheme::RGB(k.bg.redF(), k.bg.greenF(), k.bg.blueF()));
+            const double contrast = MRBYTheme::contrast(link, k.bg);
             QVERIFY2(contrast >= 4.5, qPrintable(r.id));
             QCOMPARE(MRBYThemeRoot::readableOn(k.accent), r.onAccent);
         }
