@@ -37,21 +37,16 @@ FavoritesStore::FavoritesStore(const QString &url, QObject *parent)
                    {{QStringLiteral("favorites"),
                      {QStringLiteral("uid"), QStringLiteral("name"), QStringLiteral("note"), QStringLiteral("added")}}},
                    QStringLiteral("the file is not a My List file"));
-    reload();
+    // Unlike a later reload, a first read that fails is an error: a damaged
+    // file must not pass for an empty list and take saves that never show.
+    read();
 }
 
-void FavoritesStore::reload()
+void FavoritesStore::read()
 {
     // rowid keeps entries saved within the same microsecond in saving order.
-    QList<SQLiteDB::Row> rows;
-    try {
-        rows = m_db.rows(QStringLiteral("SELECT uid, name, note, added FROM favorites ORDER BY added, rowid"));
-    } catch (const DBError &e) {
-        // Keep showing what was last read rather than an empty list: the
-        // rows are still in the file.
-        qCWarning(lcData, "My List could not be read again; the list read before stays: %s", e.what());
-        return;
-    }
+    const QList<SQLiteDB::Row> rows =
+        m_db.rows(QStringLiteral("SELECT uid, name, note, added FROM favorites ORDER BY added, rowid"));
     QList<Favorite> items;
     items.reserve(rows.size());
     for (const SQLiteDB::Row &row : rows) {
@@ -62,6 +57,18 @@ void FavoritesStore::reload()
         items.append(Favorite{row.at(0), row.at(1), row.at(2), ok ? added : 0});
     }
     m_items = std::move(items);
+}
+
+void FavoritesStore::reload()
+{
+    try {
+        read();
+    } catch (const DBError &e) {
+        // Keep showing what was last read rather than an empty list: the
+        // rows are still in the file.
+        qCWarning(lcData, "My List could not be read again; the list read before stays: %s", e.what());
+        return;
+    }
     Q_EMIT itemsChanged();
 }
 

@@ -27,7 +27,8 @@ public:
     // Opens or creates the file and its table, then loads the list.
     // Throws DBError ("SQLite open failed: …" when the file cannot be opened;
     // "the file is not a My List file", leaving it untouched, when it holds
-    // other tables).
+    // other tables; SQLite's message when the list cannot be read, as from a
+    // damaged file, which is then left as it was).
     explicit FavoritesStore(const QString &url = defaultURL(), QObject *parent = nullptr);
 
     // Re-reads every entry, oldest first. Never throws: when the read fails
@@ -55,6 +56,9 @@ Q_SIGNALS:
     void itemsChanged();
 
 private:
+    // Reads every entry into the list; throws DBError.
+    void read();
+
     QString m_url;
     SQLiteDB m_db;
     QList<Favorite> m_items;

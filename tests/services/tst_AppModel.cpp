@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "ForeignFile.h"
 
 #include "data/FavoritesStore.h"
 #include "data/ReferenceData.h"
@@ -155,6 +156,32 @@ private Q_SLOTS:
         // Listings are still there without My List.
         model.setStateCode(QStringLiteral("CO"));
         QCOMPARE(model.listings(UrgentNeed::shelter).size(), 11);
+    }
+
+    // A damaged page must not pass for an empty list that takes saves which
+    // never show: the file is refused as it stands and left as it was.
+    void damagedMyListIsRefused()
+    {
+        const QString path = myList(QStringLiteral("damaged.sqlite"));
+        {
+            FavoritesStore store(path);
+            for (int i = 0; i < 400; ++i)
+                store.add(QStringLiteral("uid-%1").arg(i), QStringLiteral("Listing number %1").arg(i));
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.size() > 16384 + 4096);
+        QVERIFY(file.seek(16384));
+        QCOMPARE(file.write(QByteArray(4096, '\x5a')), 4096);
+        file.close();
+        const QByteArray damaged = foreignfile::bytes(path);
+
+        AppModel model(dataFolder(), path);
+        QVERIFY(model.data());
+        QVERIFY(!model.favorites());
+        QCOMPARE(model.loadError(), std::optional<QString>(QStringLiteral(
+                     "My List could not be opened (database disk image is malformed).")));
+        QCOMPARE(foreignfile::bytes(path), damaged);
+        QVERIFY(!QFileInfo::exists(path + QStringLiteral("-journal")));
     }
 
     void moneyPlanOpensOrSaysWhy()
