@@ -7,7 +7,7 @@
 
 // One contact button of a listing: what it does, its text, and the URL text
 // handed to the opener (tel:, sms:, mailto:, http or https). The URL is kept
-// exactly as built, e.g. "sms:741741&body=HOME"; a QUrl is made only to open.
+// exactly as built, e.g. "sms:741741?body=HOME"; a QUrl is made only to open.
 struct ContactAction
 {
     enum class Kind { Call, Text, Web, Email };

@@ -217,7 +217,7 @@ QList<ContactAction> ContactParser::texts(const QString &text)
         if (isCapitalWord(keyword)) {
             found.append({Kind::Text,
                           QStringLiteral("Text ") + keyword + QStringLiteral(" to ") + number,
-                          QStringLiteral("sms:") + number + QStringLiteral("&body=") + keyword});
+                          QStringLiteral("sms:") + number + QStringLiteral("?body=") + keyword});
         } else {
             found.append({Kind::Text,
                           QStringLiteral("Text ") + trimmedHorizontal(keyword) + QStringLiteral(" to ") + number,

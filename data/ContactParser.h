@@ -30,7 +30,7 @@ QList<ContactAction> actions(const Listing &listing);
 // North American numbers ("Call (866) 348-6479", "tel:18663486479"), leaving
 // out numbers that are meant for texting, WhatsApp or TTY.
 QList<ContactAction> phones(const QString &text);
-// Text actions: "Text HOME to 741741" ("sms:741741&body=HOME"), "Text your
+// Text actions: "Text HOME to 741741" ("sms:741741?body=HOME"), "Text your
 // zip code to …" ("sms:…"), and the texting lines 988 and 838255.
 QList<ContactAction> texts(const QString &text);
 // Web (http and https) and e-mail actions for the addresses found in the text.

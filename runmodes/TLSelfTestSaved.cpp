@@ -212,7 +212,7 @@ void contactChecks(Context &c)
                   QStringLiteral("988 listing: call, text and chat buttons ") + quotedList(urls));
     }
     if (const std::optional<Listing> l = data.national(QStringLiteral("Crisis Text Line"))) {
-        run.check(urlTexts(*l).contains(QStringLiteral("sms:741741&body=HOME")),
+        run.check(urlTexts(*l).contains(QStringLiteral("sms:741741?body=HOME")),
                   QStringLiteral("Crisis Text Line: \"Text HOME to 741741\" button"));
     }
     if (const std::optional<Listing> l = data.national(QStringLiteral("USDA National Hunger Hotline"))) {
@@ -220,7 +220,7 @@ void contactChecks(Context &c)
         // The shipped contact text gives a keyword to text ("text FOOD to …"),
         // which the Text button carries.
         const bool texts = urls.contains(QStringLiteral("sms:9143427744"))
-            || !urls.filter(QRegularExpression(QStringLiteral("^sms:9143427744&body="))).isEmpty();
+            || !urls.filter(QRegularExpression(QStringLiteral("^sms:9143427744\\?body="))).isEmpty();
         run.check(urls.contains(QStringLiteral("tel:18663486479")) && texts
                       && !urls.contains(QStringLiteral("tel:19143427744")),
                   QStringLiteral("Hunger Hotline: its text-only number gets a Text button, not a Call button ")

@@ -53,11 +53,11 @@ private Q_SLOTS:
             << QStringList{"call|Call (914) 342-7744|tel:19143427744",
                            "text|Text your zip code to 9143427744|sms:9143427744"};
         QTest::newRow("capital keyword") << none << "Text HOME to 741741." << none << none
-            << QStringList{"text|Text HOME to 741741|sms:741741&body=HOME"};
+            << QStringList{"text|Text HOME to 741741|sms:741741?body=HOME"};
         QTest::newRow("small-letter keyword") << none << "text home to 741741" << none << none
             << QStringList{};
         QTest::newRow("keyword with a hyphenated short number") << none << "text START to 678-678" << none << none
-            << QStringList{"text|Text START to 678678|sms:678678&body=START"};
+            << QStringList{"text|Text START to 678678|sms:678678?body=START"};
         QTest::newRow("a keyword phrase") << none << "Text a keyword such as FOOD to 898-211" << none << none
             << QStringList{"text|Text a keyword such as FOOD to 898211|sms:898211"};
         QTest::newRow("text 838255") << none << "Veterans: press 1, or text 838255." << none << none
@@ -82,7 +82,7 @@ private Q_SLOTS:
             << "211" << "Call or text 988; write to Help@Example.org or see www.example.net/x."
             << "Text HOME to 741741" << "https://www.example.org/help"
             << QStringList{"call|Call 211|tel:211", "call|Call 988|tel:988",
-                           "text|Text HOME to 741741|sms:741741&body=HOME", "text|Text 988|sms:988",
+                           "text|Text HOME to 741741|sms:741741?body=HOME", "text|Text 988|sms:988",
                            "web|example.org|https://www.example.org/help",
                            "email|Email Help@Example.org|mailto:Help@Example.org",
                            "web|example.net|http://www.example.net/x"};
@@ -129,9 +129,13 @@ private Q_SLOTS:
         l.contact = QStringLiteral("Text your zip code to 914-342-7744");
         l.summary = QStringLiteral("Call 911"); // not a contact field
         const QList<ContactAction> got = ContactParser::actions(l);
-        QCOMPARE(describe(got), (QStringList{"text|Text HOME to 741741|sms:741741&body=HOME",
+        QCOMPARE(describe(got), (QStringList{"text|Text HOME to 741741|sms:741741?body=HOME",
                                              "text|Text your zip code to 9143427744|sms:9143427744"}));
-        QCOMPARE(got[0].id(), QStringLiteral("textsms:741741&body=HOME"));
+        QCOMPARE(got[0].id(), QStringLiteral("textsms:741741?body=HOME"));
+        // As a handler reads it (RFC 5724): the number, then the message.
+        const QUrl sms(got[0].url);
+        QCOMPARE(sms.path(), QStringLiteral("741741"));
+        QCOMPARE(sms.query(), QStringLiteral("body=HOME"));
     }
 
     void detectorFindsAddresses_data()

@@ -177,7 +177,7 @@ void tst_ShippedData::nationalLookups_data()
     QTest::newRow("988") << "988 Suicide" << "crisis"
                          << QStringList{"tel:988", "sms:988", TLInfo::chat988URL};
     QTest::newRow("Crisis Text Line") << "Crisis Text Line" << "crisis"
-                                      << QStringList{"sms:741741&body=HOME"};
+                                      << QStringList{"sms:741741?body=HOME"};
     QTest::newRow("Veterans Crisis Line") << "Veterans Crisis Line" << "crisis"
                                           << QStringList{"tel:988", "sms:838255"};
     QTest::newRow("Mobile crisis") << "Mobile crisis" << "crisis" << QStringList{"tel:988", "sms:988"};
