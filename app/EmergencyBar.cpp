@@ -5,6 +5,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBBoxes.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
@@ -12,6 +13,7 @@
 #include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -19,6 +21,11 @@
 #include <algorithm>
 
 namespace {
+
+// The note outlives the bar: a theme, text-size or zoom change builds the
+// window's content afresh, and the note stays until OK. It is kept on the
+// bar's window, which stays.
+const char *const kNoteKept = "tlEmergencyNote";
 
 // The note's backing: a rounded rectangle of the accent at low opacity.
 class NoteRow final : public QWidget
@@ -56,7 +63,7 @@ EmergencyBar::EmergencyBar(QWidget *parent) : QWidget(parent), m_zoom(MBZoomScop
     m_top = buildTopRow();
     column->addLayout(m_top);
     column->addWidget(buildNoteRow());
-    setNote(std::nullopt);
+    m_noteRow->hide();
 }
 
 QBoxLayout *EmergencyBar::buildTopRow()
@@ -107,7 +114,10 @@ QWidget *EmergencyBar::buildNoteRow()
     m_chatLink->setFont(tlFont(12.5, FontWeight::Bold));
     row->addWidget(m_chatLink, 0, Qt::AlignTop);
     m_ok = new TLButton(QStringLiteral("OK"));
-    connect(m_ok, &QAbstractButton::clicked, this, [this] { setNote(std::nullopt); });
+    m_ok->setObjectName(QStringLiteral("emergencyNoteOK"));
+    // Esc dismisses the note as OK does (Return, Enter and Space press it).
+    m_ok->installEventFilter(this);
+    connect(m_ok, &QAbstractButton::clicked, this, &EmergencyBar::dismissNote);
     row->addWidget(m_ok, 0, Qt::AlignTop);
     return m_noteRow;
 }
@@ -116,21 +126,67 @@ void EmergencyBar::tap(EmergencyAction action)
 {
     // The note first, so it shows even when opening the URL does nothing.
     setNote(action);
+    // The key that pressed the button must not call again: the next Return
+    // or Space lands on OK.
+    m_ok->setFocus(Qt::OtherFocusReason);
     action.perform();
+}
+
+void EmergencyBar::dismissNote()
+{
+    // The page takes the focus before the note row goes, or Qt would hand
+    // it to the next control (the state pop-up).
+    QWidget *focus = window()->focusWidget();
+    if (focus && m_noteRow->isAncestorOf(focus) && !MBKeyboard::focusPage(window()))
+        window()->setFocus(Qt::OtherFocusReason);
+    setNote(std::nullopt);
 }
 
 void EmergencyBar::setNote(std::optional<EmergencyAction> action)
 {
     m_note = action;
+    window()->setProperty(kNoteKept, action ? QVariant(action->rawValue()) : QVariant());
     if (!action) {
+        m_ok->setAccessibleDescription(QString());
         m_noteRow->hide();
         return;
     }
     m_noteLabel->setText(action->followUp());
+    m_ok->setAccessibleDescription(action->followUp());
     const bool chat = action->value() == EmergencyAction::call988
         || action->value() == EmergencyAction::text988;
     m_chatLink->setVisible(chat);
     m_noteRow->show();
+}
+
+void EmergencyBar::forgetNote(QWidget *window)
+{
+    window->setProperty(kNoteKept, QVariant());
+}
+
+void EmergencyBar::showEvent(QShowEvent *event)
+{
+    // A bar built afresh in a window takes up the note its predecessor showed.
+    const std::optional<EmergencyAction> kept =
+        EmergencyAction::fromRawValue(window()->property(kNoteKept).toString());
+    if (kept != m_note)
+        setNote(kept);
+    QWidget::showEvent(event);
+}
+
+bool EmergencyBar::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool escape = (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)
+                        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape;
+    if (watched == m_ok && escape) {
+        // Esc here is the note's, not a window's shortcut (the help window
+        // closes with Esc).
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            m_ok->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void EmergencyBar::fitWidth()

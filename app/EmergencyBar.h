@@ -1,7 +1,10 @@
 #pragma once
 // The emergency bar at the top of the main window and of the help window:
 // the four emergency buttons, and after a tap a note that says what should
-// happen now and what to do if nothing happens. Each bar keeps its own note.
+// happen now and what to do if nothing happens. Each window keeps its own
+// note until OK, through rebuilds of its content. A press (click, Return or
+// Space) gives the keyboard focus to the note's OK, so the next key cannot
+// call again; OK (or Esc there) gives it to the page.
 // The bar never asks for more width than it gets: at any window size, zoom
 // and text size its four buttons stay whole and in view.
 
@@ -28,8 +31,12 @@ public:
     std::optional<EmergencyAction> note() const { return m_note; }
     // Shows (or, with none, hides) the note row for an action.
     void setNote(std::optional<EmergencyAction> action);
-    // What a button does: note the action, then perform it.
+    // What a button does: note the action, focus OK, then perform it.
     void tap(EmergencyAction action);
+    // What OK does: the note goes, and the focus on it goes to the page.
+    void dismissNote();
+    // The next bar built in `window` starts without a note.
+    static void forgetNote(QWidget *window);
 
     QList<EmergencyButton *> buttons() const { return m_buttons; }
     QWidget *noteRow() const { return m_noteRow; }
@@ -45,6 +52,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -28,6 +29,10 @@ public:
         resize(980, 680);
         MBWindowFrame::restore(this, TLHelpWindow::frameKey);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { saveFrame(); });
+        // Closes as About does, and as a document window does.
+        for (QShortcut *close : {new QShortcut(QKeySequence(Qt::Key_Escape), this),
+                                 new QShortcut(QKeySequence::Close, this)})
+            QObject::connect(close, &QShortcut::activated, this, &QWidget::close);
     }
 
     void setContent(QWidget *content)
@@ -85,6 +90,8 @@ void show(const std::optional<QString> &topic)
     if (!window)
         window = new HelpWindow;
     window->setWindowTitle(TLInfo::appName + QStringLiteral(" Help"));
+    // Each request brings a fresh bar with no note.
+    EmergencyBar::forgetNote(window);
     window->setContent(root);
     MBWindowFrame::bringToFront(window);
     // The topic's page, not the emergency bar's first button.

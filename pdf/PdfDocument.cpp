@@ -6,6 +6,7 @@
 #include "pdf/PdfPrint.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfDocument>
@@ -165,6 +166,9 @@ int PdfDocument::write(const QString &path) const
 void PdfDocument::print(const QString &fileName) const
 {
     const QString path = PdfPrint::tempPath(fileName);
+    // An earlier print's file goes first: replacing a file whose name has
+    // the longest length the folder takes needs a longer name beside it.
+    QFile::remove(path);
     try {
         write(path);
     } catch (const DBError &e) {
@@ -179,13 +183,15 @@ void PdfDocument::print(const QString &fileName) const
     }
 
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(m_info.title);
     printer.setCreator(m_info.creator);
     printer.setFullPage(true);
     printer.setPageSize(QPageSize(m_layout.pageSize, QPageSize::Point, QString(), QPageSize::FuzzyMatch));
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    PdfPrint::proposeFile(printer, fileName);
     if (!PdfPrint::runDialog(printer))
         return;
+    // The job and a printed PDF carry the document's own title.
+    printer.setDocName(m_info.title);
     // Everything is drawn as vectors, so point units lose nothing.
     printer.setResolution(72);
     QPainter painter;

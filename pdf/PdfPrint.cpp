@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTextBoundaryFinder>
 
 namespace PdfPrint {
@@ -102,6 +103,18 @@ QString safeFileName(const QString &name)
 QString tempPath(const QString &fileName)
 {
     return QDir(QDir::tempPath()).filePath(safeFileName(fileName));
+}
+
+void proposeFile(QPrinter &printer, const QString &fileName)
+{
+    const QString name = safeFileName(fileName);
+    // Qt's dialog makes its proposal from the document name (on X11), so
+    // that name must not hold a "/" that leads into a missing folder.
+    printer.setDocName(name);
+    // With no printer, printing to a file is the only choice, and elsewhere
+    // the dialog would propose the folder alone, which cannot be written.
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        printer.setOutputFileName(QDir::home().filePath(name));
 }
 
 } // namespace PdfPrint

@@ -30,5 +30,8 @@ void beep();
 QString safeFileName(const QString &name);
 // The file of that (made safe) name in the system's temporary folder.
 QString tempPath(const QString &fileName);
+// Makes the print dialog's "Print to File" propose that (made safe) name in
+// the home folder, where it can be written.
+void proposeFile(QPrinter &printer, const QString &fileName);
 
 } // namespace PdfPrint

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QScrollArea>
@@ -69,6 +70,10 @@ private:
         // Only where the key lands first, not as it passes up to the parents.
         auto *w = qobject_cast<QWidget *>(watched);
         if (!w || !w->hasFocus())
+            return false;
+        // The application's own windows are never dialogs; Qt's print, file
+        // and message dialogs keep their own keys (Return accepts).
+        if (qobject_cast<QDialog *>(w->window()))
             return false;
         if (w == startPage && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
             && (key->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier) {

@@ -1,6 +1,8 @@
 #pragma once
 // Keyboard use of every window, decided in one place: an event filter on the
 // application, installed once by install() (every call below installs it).
+// Its keys hold in the application's own windows; Qt's dialogs (print, file,
+// message) keep their own, so Return accepts there.
 //
 // - Return and Enter (a held key once) press the focused button or check box
 //   and open the focused pop-up, as Space does.

@@ -4,6 +4,7 @@
 
 #include "AppSetupFixture.h"
 #include "FocusSupport.h"
+#include "PdfText.h"
 #include "Shots.h"
 
 #include "app/EmergencyBar.h"
@@ -14,10 +15,12 @@
 #include "app/TLHelpWindow.h"
 #include "data/FavoritesStore.h"
 #include "data/Listing.h"
+#include "money/MoneyStore.h"
 #include "look/app/TLPrefs.h"
 #include "look/app/TLThemes.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBLinks.h"
+#include "look/kit/MBZoom.h"
 #include "look/kit/MBZoomHost.h"
 #include "look/kit/MRBYHelpViewer.h"
 #include "screens/Tile.h"
@@ -28,6 +31,8 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QMainWindow>
+#include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -186,6 +191,129 @@ private Q_SLOTS:
         QCOMPARE(m_opened, QStringList());
         QCOMPARE(focus(), help->findChild<EmergencyBar *>()->buttons().first());
         help->close();
+    }
+
+    // A press of an emergency button, by click, Return or Space, calls once:
+    // the focus goes to the note's OK, which says the note's sentence; Return,
+    // Space or Esc there dismiss the note, the focus goes to the page, and
+    // no later key calls again. The note stays through a rebuild until OK.
+    void aPressCallsOnce_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<Step>("between");
+        QTest::addColumn<QList<int>>("keys");
+        const Step none = [](tst_KeyboardFocus &, QMainWindow *) {};
+        const QList<int> returnSpaceEsc{Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape};
+        QTest::newRow("click Call 911, Return, Space, Esc") << 0 << "click" << none << returnSpaceEsc;
+        QTest::newRow("Return on Text 988, Space, Return") << 2 << "return" << none
+                                                           << QList<int>{Qt::Key_Space, Qt::Key_Return};
+        QTest::newRow("Space on Call 211, Esc, Return, Space") << 3 << "space" << none
+                                                              << QList<int>{Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space};
+        QTest::newRow("click Text 988, click OK, Space") << 2 << "click" << Step([](tst_KeyboardFocus &, QMainWindow *w) {
+            QTest::mouseClick(mainOf(w)->emergencyBar()->okButton(), Qt::LeftButton);
+        }) << QList<int>{Qt::Key_Space, Qt::Key_Return};
+        QTest::newRow("click Call 988, theme, text size and zoom change, Return")
+            << 1 << "click" << Step([](tst_KeyboardFocus &, QMainWindow *w) {
+                   MRBYThemes::setCurrentID(TLThemes::emberID);
+                   QTest::qWait(50);
+                   Prefs::shared().setInteger(TLPrefs::textSizeKey, 1);
+                   QTest::qWait(50);
+                   MBZoom::setValue(1.3);
+                   QTest::qWait(50);
+                   EmergencyBar *bar = mainOf(w)->emergencyBar();
+                   QVERIFY(bar->note() && bar->noteRow()->isVisible());
+                   QCOMPARE(focus(), bar->okButton());
+               }) << QList<int>{Qt::Key_Return, Qt::Key_Space};
+    }
+
+    void aPressCallsOnce()
+    {
+        QFETCH(int, button);
+        QFETCH(QString, how);
+        QFETCH(Step, between);
+        QFETCH(QList<int>, keys);
+        const auto window = start();
+        QVERIFY(window);
+        EmergencyButton *pressed = mainOf(window.get())->emergencyBar()->buttons().at(button);
+        const QString url = pressed->action().url();
+        if (how == u"click") {
+            QTest::mouseClick(pressed, Qt::LeftButton, {}, pressed->rect().center());
+        } else {
+            pressed->setFocus(Qt::TabFocusReason);
+            press(how == u"return" ? Qt::Key_Return : Qt::Key_Space);
+        }
+        EmergencyBar *bar = mainOf(window.get())->emergencyBar();
+        QCOMPARE(focus(), bar->okButton());
+        QCOMPARE(bar->okButton()->accessibleDescription(), pressed->action().followUp());
+        between(*this, window.get());
+        QVERIFY(!QTest::currentTestFailed());
+        for (int key : keys)
+            press(Qt::Key(key));
+        QTest::qWait(20);
+        QCOMPARE(m_opened, QStringList{url});
+        QVERIFY(!mainOf(window.get())->emergencyBar()->noteRow()->isVisible());
+        m_opened.clear();
+        checkSafeFocus(window.get());
+    }
+
+    // Qt's print dialog keeps its own keys: Return there prints, here to the
+    // file it proposes (no printer exists), named safely after what is printed.
+    void returnPrintsThroughTheRealDialog_data()
+    {
+        QTest::addColumn<Step>("prepare");
+        QTest::addColumn<Step>("print");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("Ctrl+P, the sheet")
+            << go(Screen::home, {}, QStringLiteral("CO"))
+            << Step([](tst_KeyboardFocus &, QMainWindow *) { press(Qt::Key_P, Qt::ControlModifier); })
+            << QStringLiteral("MRBY Tenterly - My Resources \u2014 Colorado.pdf")
+            << QStringLiteral("My Resources \u2014 Colorado");
+        QTest::newRow("Money Plan's Print, a name with / and markup")
+            << Step([](tst_KeyboardFocus &t, QMainWindow *) {
+                   t.m_model->money()->setName(QStringLiteral("Kim/<b>T</b>"));
+                   t.m_model->setScreen(Screen::money);
+               })
+            << pressOn([](QMainWindow *w) { return named(w, "moneyPrint"); }, Qt::Key_Return)
+            << QStringLiteral("MRBY Tenterly - Money Plan \u2014 Kim-<b>T<-b>.pdf")
+            << QStringLiteral("Money Plan \u2014 Kim/<b>T</b>");
+    }
+
+    void returnPrintsThroughTheRealDialog()
+    {
+        QFETCH(Step, prepare);
+        QFETCH(Step, print);
+        QFETCH(QString, file);
+        QFETCH(QString, firstLine);
+        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+            QSKIP("a printer exists here, and Return would print on it");
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toUtf8());
+        prepare(*this, nullptr);
+        const auto window = start();
+        QVERIFY(window);
+        QString dialogFocus;
+        QTimer answer;
+        answer.setInterval(50);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+            if (!dialog || !focus() || !dialog->isAncestorOf(focus()))
+                return;
+            answer.stop();
+            dialogFocus = QString::fromLatin1(focus()->metaObject()->className());
+            QTest::keyClick(focus(), Qt::Key_Return);
+            // Had Return not printed, the dialog would still be open.
+            QTimer::singleShot(2000, dialog, &QDialog::reject);
+        });
+        answer.start();
+        print(*this, window.get());
+        qputenv("HOME", oldHome);
+        QCOMPARE(dialogFocus, QStringLiteral("QComboBox"));
+        const QString written = QDir(home.path()).filePath(file);
+        QVERIFY2(QFileInfo::exists(written), qPrintable(QDir(home.path()).entryList().join(u", ")));
+        QCOMPARE(pdftext::lines(pdftext::read(written)).first(), firstLine);
     }
 
     // After each way of moving to another screen, or of rebuilding it, the
@@ -380,7 +508,7 @@ private Q_SLOTS:
     }
 
     // Every Tab stop shows a ring when it has the focus, in a dark theme, in
-    // high contrast and at 200 %; an emergency button also after a click.
+    // high contrast and at 200 %, the emergency buttons among them.
     // Pictures of one focused control each, for a person to look at.
     void focusedControlsShowTheirRing_data()
     {
@@ -418,7 +546,7 @@ private Q_SLOTS:
         EmergencyButton *call988 = mainOf(window.get())->emergencyBar()->buttons().at(1);
         screenOf(window.get())->setFocus();
         const QImage before = call988->grab().toImage();
-        QTest::mouseClick(call988, Qt::LeftButton, {}, call988->rect().center());
+        call988->setFocus(Qt::TabFocusReason);
         QCOMPARE(focus(), call988);
         QVERIFY(call988->grab().toImage() != before);
 

@@ -525,6 +525,16 @@ private Q_SLOTS:
             keys << key;
         }
         QCOMPARE(shown, (QStringList{"MRBY Tenterly", "File", "View", "Theme", "Help"}));
+        // Only the menus claim letters: no item made from a title or data does.
+        std::function<void(QMenu *)> noItemClaimsAKey = [&](QMenu *menu) {
+            for (QAction *a : menu->actions()) {
+                QVERIFY2(QKeySequence::mnemonic(a->text()).isEmpty(), qPrintable(a->text()));
+                if (a->menu())
+                    noItemClaimsAKey(a->menu());
+            }
+        };
+        for (QAction *menu : bar.actions())
+            noItemClaimsAKey(menu->menu());
         const auto item = [](QMenu *menu, const QString &text) -> QAction * {
             for (QAction *a : menu->actions())
                 if (a->text() == text)
@@ -557,7 +567,7 @@ private Q_SLOTS:
         QCOMPARE(print->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
         print->trigger();
         PdfPrint::replaceDialog(oldDialog);
-        QCOMPARE(jobs, QStringList{ResourceSheet::build(m_model->stateCode(), *m_model->data(), {}).title()});
+        QCOMPARE(jobs, QStringList{ResourceSheet::build(m_model->stateCode(), *m_model->data(), {}).printFileName()});
         QVERIFY(m_model->screen() == Screen::videos);
         item(file, QStringLiteral("Report a Wrong Listing\u2026"))->trigger();
         QCOMPARE(m_opened.size(), 1);
@@ -568,8 +578,27 @@ private Q_SLOTS:
         QVERIFY(sizesItem && sizesItem->menu());
         QMenu *sizes = sizesItem->menu();
         QCOMPARE(sizes->actions().size(), 3);
-        sizes->actions().at(1)->trigger();
-        QCOMPARE(Prefs::shared().integer(TLPrefs::textSizeKey), 1);
+        // The current text size and zoom level are marked, also when the
+        // checked one is chosen again.
+        QMenu *levels = item(view, QStringLiteral("Zoom Level"))->menu();
+        const auto checked = [](QMenu *menu) {
+            Q_EMIT menu->aboutToShow();
+            QStringList out;
+            for (QAction *a : menu->actions())
+                if (a->isChecked())
+                    out << a->text();
+            return out;
+        };
+        QCOMPARE(checked(sizes), QStringList{"Normal"});
+        QCOMPARE(checked(levels), QStringList{"100%"});
+        for (int twice = 0; twice < 2; ++twice) {
+            sizes->actions().at(1)->trigger();
+            QCOMPARE(Prefs::shared().integer(TLPrefs::textSizeKey), 1);
+            QCOMPARE(checked(sizes), QStringList{"Large"});
+        }
+        MBZoom::zoomIn();
+        QCOMPARE(checked(levels), QStringList{"115%"});
+        MBZoom::actualSize();
 
         QAction *contrast = view->findChild<QAction *>(QStringLiteral("highContrastItem"));
         QVERIFY(contrast);
@@ -594,10 +623,15 @@ private Q_SLOTS:
         QVERIFY(first->findChild<EmergencyBar *>());
         QVERIFY(!sidebar.helpRow()->selected());
 
-        first->close();
-        MRBYHelp::show(QStringLiteral("search"));
-        QCOMPARE(TLHelpWindow::window(), first);
-        QVERIFY(first->isVisible());
+        // It closes with Esc and with Ctrl+W, and comes back.
+        for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            QVERIFY(QTest::qWaitForWindowActive(first));
+            QTest::keySequence(first, keys);
+            QTRY_VERIFY2(!first->isVisible(), qPrintable(keys.toString()));
+            MRBYHelp::show(QStringLiteral("search"));
+            QCOMPARE(TLHelpWindow::window(), first);
+            QVERIFY(first->isVisible());
+        }
         // The frame is kept under its own key.
         QVERIFY(Prefs::shared().contains(TLHelpWindow::frameKey));
     }

@@ -157,12 +157,15 @@ private Q_SLOTS:
         PdfPrint::replaceBeep(oldBeep);
 
         QCOMPARE(beeps, 0);
-        QCOMPARE(docName, QStringLiteral("My Resources \u2014 Colorado"));
+        // The dialog proposes the safe name for printing to a file; the
+        // printed document keeps its title.
+        QCOMPARE(docName, QStringLiteral("MRBY Tenterly - My-Resources.pdf"));
         // The print file stays in the temporary folder, its name kept inside it.
         QVERIFY(QFile::exists(QDir::temp().filePath(QStringLiteral("MRBY Tenterly - My-Resources.pdf"))));
         QPdfDocument pdf;
         QCOMPARE(pdf.load(printed), QPdfDocument::Error::None);
         QCOMPARE(pdf.pageCount(), 1);
+        QCOMPARE(pdf.metaData(QPdfDocument::MetaDataField::Title).toString(), QStringLiteral("My Resources \u2014 Colorado"));
         QCOMPARE(pdf.pagePointSize(0).toSize(), paper.sizePoints());
         const QString text = allText(pdf);
         QVERIFY2(text.contains(QStringLiteral("My Resources \u2014 Colorado")), qPrintable(text));

@@ -239,7 +239,7 @@ private Q_SLOTS:
         const auto old = PdfPrint::replaceDialog([&](QPrinter &p) { jobs << p.docName(); return false; });
         screen.findChild<QAbstractButton *>(QStringLiteral("sheetPrintButton"))->click();
         PdfPrint::replaceDialog(old);
-        QCOMPARE(jobs, QStringList{QStringLiteral("My Resources \u2014 Colorado")});
+        QCOMPARE(jobs, QStringList{QStringLiteral("MRBY Tenterly - My Resources \u2014 Colorado.pdf")});
         QVERIFY(screen.message().isEmpty());
         // The print went through a file named after the application and the sheet.
         const QString printed = PdfPrint::tempPath(QStringLiteral("MRBY Tenterly - My Resources \u2014 Colorado.pdf"));

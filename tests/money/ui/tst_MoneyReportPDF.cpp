@@ -167,8 +167,11 @@ private Q_SLOTS:
         p.name = name;
         const MoneyReport report(p, QString(), nullptr, madeAt);
         const QString printed = m_dir.filePath(QStringLiteral("long-printed.pdf"));
-        QFile::remove(printed);
-        QCOMPARE(printTo(report, printed), 0);
+        // Twice: the print file of the first print is still there.
+        for (int time = 0; time < 2; ++time) {
+            QFile::remove(printed);
+            QCOMPARE(printTo(report, printed), 0);
+        }
         const QString read = pdftext::read(printed);
         QVERIFY(read.contains(QStringLiteral("Money Plan")));
         QVERIFY(!readable || pdftext::squeezed(read).contains(pdftext::squeezed(name)));
@@ -315,7 +318,7 @@ private Q_SLOTS:
         PdfPrint::replaceDialog(oldDialog);
         PdfPrint::replaceBeep(oldBeep);
         QCOMPARE(beeps, 0);
-        QCOMPARE(printed, QStringList{report.title()});
+        QCOMPARE(printed, QStringList{QStringLiteral("MRBY Tenterly - Money Plan \u2014 Jan-Feb.pdf")});
         QVERIFY(QFile::exists(PdfPrint::tempPath(QStringLiteral("MRBY Tenterly - Money Plan \u2014 Jan-Feb.pdf"))));
     }
 };
