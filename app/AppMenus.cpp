@@ -66,7 +66,8 @@ void addViewItems(QMenu *view)
     QMenu *sizes = view->addMenu(QStringLiteral("Text Size"));
     const QStringList names = TLStyle::textSizeNames();
     for (int i = 0; i < names.size(); ++i)
-        KitMenus::addItem(sizes, mbMenuText(names.at(i)), {}, [i] { TLStyle::setTextSize(i); });
+        KitMenus::addItem(sizes, mbMenuText(names.at(i)), {}, [i] { TLStyle::setTextSize(i); })->setData(i);
+    KitMenus::markChoice(sizes, [] { return QVariant(TLStyle::textSize()); });
 
     QAction *contrast = KitMenus::addItem(view, TLThemes::highContrastMenuTitle(), {}, [] {
         TLThemes::setHighContrast(!TLThemes::isHighContrast());

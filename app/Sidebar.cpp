@@ -6,6 +6,7 @@
 #include "look/app/TLStyle.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBFocusRing.h"
+#include "look/kit/MBFont.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
@@ -20,9 +21,17 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
+
+// How far the sidebar was scrolled, as a share of its height, kept on its
+// window: a theme, text-size or zoom change builds the sidebar afresh, and
+// it stays where it was.
+const char *const kScrolled = "tlSidebarScrolled";
 
 // Wraps a widget in the given padding (points).
 QWidget *padded(QWidget *inner, double top, double bottom)
@@ -48,7 +57,8 @@ SidebarRow::SidebarRow(const QString &title, const QString &icon, std::optional<
       m_radius(px(10)),
       m_zoom(MBZoomScope::current())
 {
-    setText(title);
+    // As typed: "Shelter & Parking" claims no access key.
+    setText(mbMenuText(title));
     setAccessibleName(title);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
@@ -106,7 +116,8 @@ void SidebarRow::paintEvent(QPaintEvent *)
                            m_zoom);
 }
 
-Sidebar::Sidebar(AppModel &model, QWidget *parent) : QWidget(parent), m_model(model), m_revealMargin(ipx(8))
+Sidebar::Sidebar(AppModel &model, QWidget *parent)
+    : QWidget(parent), m_model(model), m_revealMargin(ipx(8)), m_restoreScroll(this, [this] { restoreScroll(); })
 {
     setObjectName(QStringLiteral("sidebar"));
     const TLPalette palette = TLPalette::current();
@@ -171,9 +182,32 @@ Sidebar::Sidebar(AppModel &model, QWidget *parent) : QWidget(parent), m_model(mo
     auto *layout = mbColumn(this, 0);
     m_scroll = new TLScroll(column);
     layout->addWidget(m_scroll);
+    if (QScrollArea *area = m_scroll->scrollArea()) {
+        connect(area->verticalScrollBar(), &QScrollBar::valueChanged, this, [this, column](int value) {
+            if (isVisible() && column->height() > 0)
+                window()->setProperty(kScrolled, double(value) / column->height());
+        });
+    }
 
     connect(&model, &AppModel::screenChanged, this, &Sidebar::refreshHighlight);
     refreshHighlight();
+}
+
+void Sidebar::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Once laid out.
+    m_restoreScroll.schedule();
+}
+
+void Sidebar::restoreScroll()
+{
+    QScrollArea *area = m_scroll->scrollArea();
+    const QVariant share = window()->property(kScrolled);
+    if (!area || !share.isValid())
+        return;
+    area->verticalScrollBar()->setValue(int(std::lround(share.toDouble() * m_scroll->content()->height())));
+    refreshHighlight(); // the chosen row stays in view
 }
 
 SidebarRow *Sidebar::item(const Screen &screen, const QString &title, const QString &icon)

@@ -4,6 +4,7 @@
 // row and the maker's credit link. The row of the model's current screen is
 // highlighted; the sidebar follows the screen without being rebuilt.
 
+#include "look/kit/MBDeferredCall.h"
 #include "services/Screen.h"
 
 #include <QAbstractButton>
@@ -67,8 +68,13 @@ public:
     // Highlights the row of the model's screen.
     void refreshHighlight();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     SidebarRow *item(const Screen &screen, const QString &title, const QString &icon);
+    // Scrolls to where the window's sidebar was before it was built afresh.
+    void restoreScroll();
 
     AppModel &m_model;
     QList<SidebarRow *> m_rows;
@@ -78,4 +84,5 @@ private:
     TLScroll *m_scroll = nullptr;
     // Room kept above and below a row scrolled into view, at the build's zoom.
     int m_revealMargin;
+    MBDeferredCall m_restoreScroll;
 };

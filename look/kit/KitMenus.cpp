@@ -6,6 +6,7 @@
 #include "look/kit/MRBYHelpCommands.h"
 #include "look/kit/MRBYThemeCommands.h"
 
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -19,6 +20,25 @@ QAction *addItem(QMenu *menu, const QString &title, const QList<QKeySequence> &s
     action->setShortcutContext(Qt::ApplicationShortcut);
     QObject::connect(action, &QAction::triggered, action, std::move(run));
     return action;
+}
+
+void markChoice(QMenu *menu, std::function<QVariant()> current)
+{
+    auto *group = new QActionGroup(menu);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (QAction *a : menu->actions()) {
+        a->setCheckable(true);
+        group->addAction(a);
+    }
+    const auto sync = [menu, current = std::move(current)] {
+        const QVariant value = current();
+        for (QAction *a : menu->actions())
+            a->setChecked(a->data() == value);
+    };
+    QObject::connect(menu, &QMenu::aboutToShow, menu, sync);
+    // Choosing the checked item again leaves it checked.
+    QObject::connect(group, &QActionGroup::triggered, menu, sync);
+    sync();
 }
 
 MRBYAppMenuCommands *addAppMenu(QMenuBar *bar)

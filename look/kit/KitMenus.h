@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QList>
 #include <QString>
+#include <QVariant>
 
 #include <functional>
 
@@ -29,6 +30,11 @@ MRBYHelpCommands *addHelpMenu(QMenuBar *bar);
 // Adds an item that runs `run`; its shortcuts work in every window.
 QAction *addItem(QMenu *menu, const QString &title, const QList<QKeySequence> &shortcuts,
                  std::function<void()> run);
+
+// Makes the menu's items one-of-many choices, each holding its value as its
+// data: the item whose value is `current()` is checked whenever the menu
+// opens (none when no item has it).
+void markChoice(QMenu *menu, std::function<QVariant()> current);
 
 // The bar's top-level menu with that title ("&" markers ignored), if any.
 QMenu *findMenu(QMenuBar *bar, const QString &title);

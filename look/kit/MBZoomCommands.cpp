@@ -7,6 +7,8 @@
 #include <QKeySequence>
 #include <QMenu>
 
+#include <cmath>
+
 namespace MBZoomCommands {
 
 QList<QAction *> addTo(QMenu *menu)
@@ -29,6 +31,7 @@ QList<QAction *> addTo(QMenu *menu)
         QAction *a = add(levels, MBZoom::levelTitle(level), {}, [level] { MBZoom::setValue(level / 100.0); });
         a->setData(level);
     }
+    KitMenus::markChoice(levels, [] { return QVariant(int(std::lround(MBZoom::value() * 100))); });
     menu->addSeparator();
     return actions;
 }

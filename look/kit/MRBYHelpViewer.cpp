@@ -101,7 +101,7 @@ public:
     TopicRow(const QString &id, const QString &title, QWidget *parent = nullptr)
         : QAbstractButton(parent), m_id(id), m_zoom(MBZoomScope::current())
     {
-        setText(title);
+        setText(mbMenuText(title));
         setAccessibleName(title);
         setFocusPolicy(Qt::StrongFocus);
         setCursor(Qt::PointingHandCursor);
@@ -128,14 +128,14 @@ public:
     int heightForWidth(int w) const override
     {
         const QRect r = fontMetrics().boundingRect(QRect(0, 0, std::max(1, w - 2 * m_padX), 100000),
-                                                   Qt::TextWordWrap, text());
+                                                   Qt::TextWordWrap, mbShownText(text()));
         return r.height() + 2 * m_padY;
     }
 
     QSize sizeHint() const override
     {
         const QFontMetrics fm = fontMetrics();
-        return QSize(fm.horizontalAdvance(text()) + 2 * m_padX, fm.height() + 2 * m_padY);
+        return QSize(fm.horizontalAdvance(mbShownText(text())) + 2 * m_padX, fm.height() + 2 * m_padY);
     }
 
     QSize minimumSizeHint() const override
@@ -163,7 +163,7 @@ protected:
         p.setPen(m_shown ? onHighlight(k) : k.text);
         p.setFont(font());
         p.drawText(rect().adjusted(m_padX, m_padY, -m_padX, -m_padY),
-                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, mbShownText(text()));
     }
 
     void enterEvent(QEnterEvent *event) override

@@ -7,6 +7,7 @@
 #include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBFont.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
@@ -35,8 +36,7 @@ TipCard::TipCard(const MoneyTip &tip, AppModel &model, QWidget *parent) : QWidge
     head->addWidget(tlLabel(tip.title, 16, FontWeight::Bold), 1, Qt::AlignVCenter);
     if (tip.topic) {
         const AppCategory topic = *tip.topic;
-        QString title = QStringLiteral("Open ") + topic.rawValue();
-        auto *open = new TLButton(title.replace(u'&', QStringLiteral("&&")));
+        auto *open = new TLButton(mbMenuText(QStringLiteral("Open ") + topic.rawValue()));
         open->setObjectName(QStringLiteral("openTopic"));
         open->setAutoDefault(false);
         connect(open, &QPushButton::clicked, &model, [&model, topic] { model.setScreen(Screen::forCategory(topic)); });

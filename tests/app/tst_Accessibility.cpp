@@ -259,6 +259,9 @@ private Q_SLOTS:
         const QList<Node> nodes = tree();
         QVERIFY(nodes.size() > 20);
         checkTree(nodes);
+        // A title such as "Shelter & Parking" claims no access key.
+        for (const QAbstractButton *b : m_window->findChildren<QAbstractButton *>())
+            QVERIFY2(QKeySequence::mnemonic(b->text()).isEmpty(), qPrintable(b->text()));
         if (QTest::currentTestFailed())
             return;
         int cards = 0;

@@ -1,13 +1,19 @@
 #include "services/AppFixture.h"
 
 #include "app/Sidebar.h"
+#include "app/TLSetup.h"
 #include "look/app/TLPalette.h"
+#include "look/app/TLPrefs.h"
+#include "look/app/TLThemes.h"
+#include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 #include "services/TLInfo.h"
 #include "widgets/StatePicker.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -107,6 +113,42 @@ private Q_SLOTS:
             m_model->setScreen(screen);
             QVERIFY2(inView(title), qPrintable(title));
         }
+    }
+
+    // A theme, text-size or high-contrast change builds the window afresh;
+    // the sidebar stays where it was, its chosen row in view.
+    void rebuildsKeepItWhereItWas_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("theme") << MRBYThemes::key << QVariant(TLThemes::emberID);
+        QTest::newRow("text size") << TLPrefs::textSizeKey << QVariant(1);
+        QTest::newRow("high contrast") << MRBYThemes::key << QVariant(TLThemes::highContrastID);
+    }
+    void rebuildsKeepItWhereItWas()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        TLSetup::configureLook();
+        m_model->setScreen(Screen::display);
+        const std::unique_ptr<QMainWindow> window(TLSetup::makeMainWindow(*m_model));
+        window->resize(820, 560);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const auto area = [&] { return window->findChild<Sidebar *>()->findChild<QScrollArea *>(); };
+        area()->verticalScrollBar()->setValue(area()->verticalScrollBar()->maximum());
+        const int before = area()->verticalScrollBar()->value();
+        QVERIFY(before > 0);
+        QPointer<Sidebar> old = window->findChild<Sidebar *>();
+        Prefs::shared().setValue(key, value);
+        QTRY_VERIFY(!old);
+        QTest::qWait(50);
+        Sidebar *fresh = window->findChild<Sidebar *>();
+        QVERIFY(area()->verticalScrollBar()->value() > 0);
+        const QWidget *chosen = fresh->rows().last();
+        QVERIFY(chosen->isVisible());
+        QVERIFY(area()->viewport()->rect().contains(QRect(chosen->mapTo(area()->viewport(), QPoint()), chosen->size())));
+        Prefs::shared().clear();
     }
 
     void clickingRowsSetsScreen()
