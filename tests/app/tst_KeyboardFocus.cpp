@@ -236,7 +236,7 @@ private Q_SLOTS:
         const auto window = start();
         QVERIFY(window);
         EmergencyButton *pressed = mainOf(window.get())->emergencyBar()->buttons().at(button);
-        const QString url = pressed->action().url();
+        const EmergencyAction action = pressed->action();
         if (how == u"click") {
             QTest::mouseClick(pressed, Qt::LeftButton, {}, pressed->rect().center());
         } else {
@@ -245,13 +245,14 @@ private Q_SLOTS:
         }
         EmergencyBar *bar = mainOf(window.get())->emergencyBar();
         QCOMPARE(focus(), bar->okButton());
-        QCOMPARE(bar->okButton()->accessibleDescription(), pressed->action().followUp());
+        QCOMPARE(bar->okButton()->accessibleDescription(), action.followUp());
         between(*this, window.get());
         QVERIFY(!QTest::currentTestFailed());
+        QVERIFY(shots::save(window.get(), QStringLiteral("note-%1-").arg(how) + action.id()));
         for (int key : keys)
             press(Qt::Key(key));
         QTest::qWait(20);
-        QCOMPARE(m_opened, QStringList{url});
+        QCOMPARE(m_opened, QStringList{action.url()});
         QVERIFY(!mainOf(window.get())->emergencyBar()->noteRow()->isVisible());
         m_opened.clear();
         checkSafeFocus(window.get());
