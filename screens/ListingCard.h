@@ -6,7 +6,8 @@
 // buttons; the facts as labelled rows; the extra details (with a warning line
 // when unconfirmed); the link note; on My List the note editor; and a footer
 // with the check date, the source (a link elided to one line, or dim text
-// when the address is not a web address) and "Report a problem".
+// when the address is not a web address) and "Report a problem", which goes
+// under the source line when the card is too narrow for both.
 //
 // Every text is shown as it stands (a name holding "<b>" shows "<b>"). Phone
 // numbers and web addresses reach the user only as contact buttons.

@@ -1,5 +1,6 @@
 #include "screens/RowColumn.h"
 
+#include "look/app/TLCard.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBZoom.h"
@@ -108,27 +109,28 @@ void RowColumn::setRows(QList<Row> rows)
     }
 }
 
+QWidget *RowColumn::focusTarget(QWidget *row)
+{
+    // A card as a whole, not a button in it: a key pressed again must not
+    // act on the next entry.
+    if (qobject_cast<TLCard *>(row) || (row->focusPolicy() & Qt::TabFocus))
+        return row;
+    for (QWidget *stop : tabStops(row))
+        if (stop->isVisibleTo(row) && stop->isEnabled())
+            return stop;
+    return nullptr;
+}
+
 void RowColumn::focusNear(qsizetype index)
 {
-    const auto take = [this](qsizetype i) {
-        QWidget *row = m_shown.at(i);
-        for (QWidget *stop : tabStops(row)) {
-            if (stop->isVisibleTo(row) && stop->isEnabled()) {
-                stop->setFocus(Qt::OtherFocusReason);
-                return true;
-            }
+    for (qsizetype i = index; i < m_shown.size(); ++i) {
+        if (QWidget *target = focusTarget(m_shown.at(i))) {
+            target->setFocus(Qt::OtherFocusReason);
+            return;
         }
-        return false;
-    };
-    const qsizetype n = m_shown.size();
-    for (qsizetype i = index; i < n; ++i)
-        if (take(i))
-            return;
-    for (qsizetype i = std::min(index, n) - 1; i >= 0; --i)
-        if (take(i))
-            return;
-    // No control left in the column: the page around it takes the focus, so
-    // Tab goes on into the page rather than round to the emergency bar.
+    }
+    // No row below: the page around the column takes the focus, so Tab goes
+    // on into the page rather than round to the emergency bar.
     for (QWidget *a = parentWidget(); a; a = a->parentWidget())
         if (MBKeyboard::focusPage(a))
             return;
@@ -263,21 +265,28 @@ void RowColumn::orderTabs(qsizetype from)
         if (!above.isEmpty())
             previous = above.last();
     }
-    // Above the first row, Tab comes from what precedes the column itself;
-    // Qt links only widgets that take the focus, so the column does so for
-    // the moment.
-    const Qt::FocusPolicy policy = focusPolicy();
-    if (!previous) {
-        previous = this;
-        setFocusPolicy(Qt::TabFocus);
-    }
+    // Above the first row, Tab comes from what precedes the column itself.
+    QList<QWidget *> chain{previous ? previous : this};
     for (qsizetype i = from; i < m_shown.size(); ++i) {
-        for (QWidget *w : tabStops(m_shown.at(i))) {
-            QWidget::setTabOrder(previous, w);
-            previous = w;
+        QWidget *row = m_shown.at(i);
+        // A card that holds the focus passes Tab on into its own controls.
+        if (qobject_cast<TLCard *>(row) && !(row->focusPolicy() & Qt::TabFocus))
+            chain << row;
+        chain += tabStops(row);
+    }
+    // Qt links only widgets that take the focus, so the column and the cards
+    // do so for the moment.
+    QList<QWidget *> lent;
+    for (QWidget *w : std::as_const(chain)) {
+        if (w->focusPolicy() == Qt::NoFocus) {
+            lent << w;
+            w->setFocusPolicy(Qt::TabFocus);
         }
     }
-    setFocusPolicy(policy);
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
+    for (QWidget *w : std::as_const(lent))
+        w->setFocusPolicy(Qt::NoFocus);
 }
 
 void RowColumn::scheduleExtend()

@@ -11,7 +11,9 @@
 // no longer listed, or listed below what is made for the new list, is
 // hidden (so it takes no clicks and no focus) and kept for a while (the most
 // recent few hundred), then deleted. Tab goes through the rows as they are
-// laid out, also through rows made earlier for another list.
+// laid out, also through rows made earlier for another list. When the focus
+// was in a row that goes, the row now in its place takes it (a card as a
+// whole, so a key pressed again does nothing to it), else the page.
 //
 // With fill-ahead on (long pages a person reads through), the rows below are
 // then made in short slices between events, so the first screenful paints at
@@ -85,8 +87,12 @@ private:
     // so Tab follows the column down also through rows made earlier for
     // another list (a widget keeps its place in the window's chain).
     void orderTabs(qsizetype from);
-    // Gives the focus to the first control of the row at `index`, else of
-    // the nearest row below, else above, else to the page around the column.
+    // What takes the focus in place of a row that went: the row itself when
+    // it is a card (which then shows its ring) or a control, else its first
+    // control; null when it has none.
+    static QWidget *focusTarget(QWidget *row);
+    // Gives the focus to what stands for the row at `index`, else for the
+    // nearest row below, else to the page around the column.
     void focusNear(qsizetype index);
     void prune();
 

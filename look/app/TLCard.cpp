@@ -1,6 +1,7 @@
 #include "look/app/TLCard.h"
 
 #include "look/app/TLPalette.h"
+#include "look/kit/MBFocusRing.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBZoom.h"
 
@@ -61,6 +62,10 @@ bool TLCard::event(QEvent *event)
     case QEvent::Show:
     case QEvent::Hide:
         updateShadow(geometry());
+        break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        update();
         break;
     default:
         break;
@@ -170,4 +175,6 @@ void TLCard::paintEvent(QPaintEvent *)
         painter.drawRoundedRect(panel, m_radius, m_radius);
         MBPanel::strokeInside(painter, panel, m_radius, outline);
     });
+    if (hasFocus())
+        MBFocusRing::paint(target, panelRect(), m_radius, p.accentIcon(), m_zoom);
 }

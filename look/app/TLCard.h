@@ -3,6 +3,9 @@
 // and a soft shadow. It takes all the width offered and grows with its content.
 // The widget is the panel itself, so layouts space cards by their panels; the
 // shadow is painted on the parent, just outside the card.
+//
+// A card takes no focus from Tab or a click; a list may give it the focus
+// (a removed entry's place), and then it shows the focus ring.
 
 #include <QWidget>
 

@@ -50,6 +50,19 @@ QStringList nestedVerticalBars(QWidget *window)
     return out;
 }
 
+// The scroll areas that scroll sideways, each with how much wider its
+// content is than what it shows.
+QStringList scrollsSideways(QWidget *window)
+{
+    QStringList out;
+    for (QScrollBar *bar : shownBars(window, Qt::Horizontal)) {
+        QAbstractScrollArea *area = areaOf(bar);
+        out << QString::fromLatin1(area->parentWidget()->metaObject()->className())
+                + QStringLiteral(" scrolls sideways by %1").arg(bar->maximum());
+    }
+    return out;
+}
+
 // Shown widgets of the page that reach past the right edge of what the page
 // shows, or past the window.
 QStringList cutAtTheRight(QMainWindow *window, Page *page)
@@ -139,27 +152,32 @@ private Q_SLOTS:
             QCOMPARE(pageBar->mapTo(window.get(), QPoint(pageBar->width(), 0)).x(), window->width());
     }
 
-    // At the smallest window and 100 % every page fits its width: text
-    // wraps and rows of buttons break, nothing runs past the right edge and
-    // nothing scrolls sideways.
+    // At the smallest window and 100 % every page fits its width in every
+    // text size: text wraps, rows of buttons break and stack, nothing runs
+    // past the right edge and nothing scrolls sideways.
     void nothingCutAtTheSmallestWindow_data()
     {
         QTest::addColumn<int>("stop");
-        for (int i = 0; i < tour::stops().size(); ++i)
-            QTest::addRow("%s", tour::stops().at(i).name) << i;
+        QTest::addColumn<int>("textSize");
+        const char *sizes[] = {"normal", "large", "extra-large"};
+        for (int textSize = 0; textSize < 3; ++textSize)
+            for (int i = 0; i < tour::stops().size(); ++i)
+                QTest::addRow("%s-%s", tour::stops().at(i).name, sizes[textSize]) << i << textSize;
     }
 
     void nothingCutAtTheSmallestWindow()
     {
         QFETCH(int, stop);
+        QFETCH(int, textSize);
+        Prefs::shared().setInteger(TLPrefs::textSizeKey, textSize);
         const auto window = tour::open(tour::filledModel(), tour::stops().at(stop).screen, QSize(820, 560));
         QVERIFY(window);
         QCOMPARE(window->size(), QSize(820, 560));
-        const QList<QScrollBar *> sideways = shownBars(window.get(), Qt::Horizontal);
-        QVERIFY2(sideways.isEmpty(), sideways.isEmpty() ? "" : qPrintable(areaOf(sideways.first())->objectName()));
+        QVERIFY(shots::save(window.get(), QStringLiteral("smallest-") + QLatin1String(QTest::currentDataTag())));
+        const QStringList sideways = scrollsSideways(window.get());
+        QVERIFY2(sideways.isEmpty(), qPrintable(sideways.join(u"; ")));
         Page *page = tour::page(window.get());
         QVERIFY(page);
-        QVERIFY(shots::save(window.get(), QStringLiteral("smallest-") + QLatin1String(QTest::currentDataTag())));
         // Down the whole page, so rows made as it scrolls are measured too.
         for (int at = 0;; at += page->height() / 2) {
             page->scroll()->scrollArea()->verticalScrollBar()->setValue(at);
@@ -169,6 +187,8 @@ private Q_SLOTS:
             if (at >= page->scroll()->scrollArea()->verticalScrollBar()->maximum())
                 break;
         }
+        QVERIFY(shots::save(window.get(), QStringLiteral("smallest-") + QLatin1String(QTest::currentDataTag())
+                                              + QStringLiteral("-end")));
     }
 
     // Moving from one topic (or urgent need) to another keeps the page and
