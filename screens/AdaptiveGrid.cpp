@@ -38,7 +38,8 @@ int AdaptiveGrid::arrange(const QRect &rect, bool apply) const
             shown << item;
     if (shown.isEmpty())
         return 0;
-    const int cols = columnsAt(rect.width());
+    // Never more columns than cells: a few cells share the whole width.
+    const int cols = std::min(columnsAt(rect.width()), int(shown.size()));
     const int cellW = std::max(1, (rect.width() - (cols - 1) * m_hspace) / cols);
     int y = rect.top();
     for (qsizetype start = 0; start < shown.size(); start += cols) {

@@ -1,8 +1,9 @@
 #pragma once
-// A grid with as many equal columns as fit, each at least a minimum width,
-// filled row by row in order. Cells take the full column width; a row is as
-// high as its tallest cell at that width (height-for-width), so a title that
-// wraps makes its row taller instead of being cut.
+// A grid with as many equal columns as fit, each at least a minimum width
+// (and no more than there are cells), filled row by row in order. Cells
+// take the full column width; a row is as high as its tallest cell at that
+// width (height-for-width), so a title that wraps makes its row taller
+// instead of being cut.
 
 #include <QLayout>
 #include <QList>

@@ -2,6 +2,7 @@
 
 #include "look/kit/MBZoom.h"
 
+#include <QHash>
 #include <QWidget>
 
 #include <algorithm>
@@ -114,6 +115,20 @@ void FlowLayout::setGeometry(const QRect &rect)
     for (QLayoutItem *item : items)
         s << item->sizeHint();
     const QList<QRect> rects = place(s, contentsRect(), m_spacing);
-    for (qsizetype i = 0; i < items.size(); ++i)
-        items.at(i)->setGeometry(rects.at(i));
+    QHash<int, int> rowHeights; // by the row's top
+    for (const QRect &r : rects)
+        rowHeights[r.top()] = std::max(rowHeights.value(r.top()), r.height());
+    // The last row takes the height left over: one line of items centred in
+    // a taller box stands in its middle.
+    if (!rects.isEmpty()) {
+        const int last = rects.constLast().top();
+        rowHeights[last] = std::max(rowHeights.value(last), contentsRect().bottom() + 1 - last);
+    }
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        QRect r = rects.at(i);
+        // The item aligns itself within the row's height.
+        if (items.at(i)->alignment() & Qt::AlignVertical_Mask)
+            r.setHeight(rowHeights.value(r.top()));
+        items.at(i)->setGeometry(r);
+    }
 }

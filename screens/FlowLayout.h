@@ -2,7 +2,9 @@
 // A layout that places its children left to right at their ideal sizes and
 // wraps onto a new row when the next child would cross the right edge, like
 // words in a paragraph. Rows start at the left edge and their children are
-// top-aligned; the tallest child of a row sets the row's height. A child
+// top-aligned, or as the vertical alignment they were added with says
+// (QLayout::setAlignment); the tallest child of a row sets the row's height,
+// and the last row takes any height the layout is given beyond that. A child
 // wider than the room sits alone on its row and runs past the right edge;
 // nothing is squeezed. The layout answers height-for-width, and its minimum
 // width is that of its widest child.

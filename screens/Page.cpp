@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace {
 
 // Holds one item at most `max` pixels wide, centred in the width it gets;
@@ -71,6 +73,33 @@ private:
     int m_max;
 };
 
+// The Tab stops under `w` (itself included) in the order its layouts stand
+// them, then those of children no layout holds.
+void collectTabStops(QWidget *w, QList<QWidget *> &out)
+{
+    if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+        out << w;
+    QList<QWidget *> children;
+    const std::function<void(const QLayout *)> walk = [&](const QLayout *layout) {
+        for (int i = 0; i < layout->count(); ++i) {
+            QLayoutItem *item = layout->itemAt(i);
+            if (item->widget())
+                children << item->widget();
+            else if (item->layout())
+                walk(item->layout());
+        }
+    };
+    if (w->layout())
+        walk(w->layout());
+    for (QObject *o : w->children()) {
+        auto *child = qobject_cast<QWidget *>(o);
+        if (child && !child->isWindow() && !children.contains(child))
+            children << child;
+    }
+    for (QWidget *child : std::as_const(children))
+        collectTabStops(child, out);
+}
+
 } // namespace
 
 Page::Page() : Page(QList<QWidget *>{}) {}
@@ -124,4 +153,12 @@ void Page::scrollToTop()
 {
     if (QScrollArea *area = m_scroll->scrollArea())
         area->verticalScrollBar()->setValue(0);
+}
+
+void Page::orderTabs()
+{
+    QList<QWidget *> stops;
+    collectTabStops(m_column, stops);
+    for (qsizetype i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops.at(i - 1), stops.at(i));
 }

@@ -29,6 +29,10 @@ public:
     void replaceBlock(QWidget *old, QWidget *now);
     // Back to the top, as a page that shows something else opens.
     void scrollToTop();
+    // Links the Tab stops of the blocks in the order their layouts stand
+    // them, top to bottom: a part built after the page (a new row) otherwise
+    // takes its Tab stops at the end of the window.
+    void orderTabs();
 
     // The padded column (the blocks' parent) and the scroll around it.
     QWidget *column() const { return m_column; }

@@ -1,5 +1,7 @@
 #include "look/kit/MBKeyboard.h"
 
+#include "look/kit/MBDeferredCall.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -38,10 +40,28 @@ QWidget *endStop(QWidget *window, bool first)
     }
 }
 
+// Where `w` stands in the content of the innermost scroll area around it.
+QRect placeInPage(const QWidget *w)
+{
+    for (QWidget *p = w->parentWidget(); p; p = p->parentWidget()) {
+        auto *area = qobject_cast<QScrollArea *>(p);
+        if (area && area->widget() && area->widget()->isAncestorOf(w))
+            return QRect(w->mapTo(area->widget(), QPoint(0, 0)), w->size());
+    }
+    return QRect();
+}
+
+bool isScrollContent(const QWidget *w)
+{
+    const QWidget *viewport = w->parentWidget();
+    const auto *area = viewport ? qobject_cast<const QScrollArea *>(viewport->parentWidget()) : nullptr;
+    return area && area->widget() == w;
+}
+
 class KeyboardFilter final : public QObject
 {
 public:
-    explicit KeyboardFilter(QObject *parent) : QObject(parent) {}
+    explicit KeyboardFilter(QObject *parent) : QObject(parent), m_relaidOut(this, [this] { keepFocusInView(); }) {}
 
     // A page focused as its window opened: Tab from it starts at the window's
     // first control, as though nothing had the focus yet.
@@ -57,6 +77,9 @@ protected:
             return focusIn(watched, static_cast<QFocusEvent *>(event));
         case QEvent::FocusOut:
             focusOut(watched, static_cast<QFocusEvent *>(event));
+            break;
+        case QEvent::Resize:
+            contentResized(watched);
             break;
         default:
             break;
@@ -153,7 +176,35 @@ private:
             // menu leaves the page where the person scrolled it.
             break;
         }
+        m_placed = w;
+        m_placedAt = placeInPage(w);
         return false;
+    }
+
+    // A page that changes size is laid out anew: the focused control in it
+    // may have moved out of view (a line added above it), once the layout is
+    // done.
+    void contentResized(QObject *watched)
+    {
+        QWidget *focus = QApplication::focusWidget();
+        auto *content = qobject_cast<QWidget *>(watched);
+        if (focus && content && content->isAncestorOf(focus) && isScrollContent(content))
+            m_relaidOut.schedule();
+    }
+
+    // A focused control the layout moved comes back into view; one that
+    // stayed where it was stays as the person scrolled it.
+    void keepFocusInView()
+    {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus)
+            return;
+        const QRect place = placeInPage(focus);
+        if (focus == m_placed && place == m_placedAt)
+            return;
+        m_placed = focus;
+        m_placedAt = place;
+        MBKeyboard::showInView(focus);
     }
 
     void focusOut(QObject *watched, QFocusEvent *event)
@@ -195,6 +246,11 @@ private:
 
     // The widget that lost the focus since the last widget took it.
     QPointer<QWidget> m_left;
+    // The focused control and where it stood in its page when it took the
+    // focus or last came into view.
+    QPointer<QWidget> m_placed;
+    QRect m_placedAt;
+    MBDeferredCall m_relaidOut;
 };
 
 } // namespace

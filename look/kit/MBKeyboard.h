@@ -19,7 +19,9 @@
 // - So at start the focus is on the page, and the first Tab goes to the
 //   window's first control (the emergency bar's first button).
 // - A control that takes the focus other than by the mouse or a window
-//   switch comes into view in every scroll area around it.
+//   switch comes into view in every scroll area around it, and so does a
+//   focused control that a new layout of its page moves (a line added above
+//   it pushes it down).
 
 class QWidget;
 

@@ -2,16 +2,15 @@
 
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
-#include "look/kit/MBBoxes.h"
 #include "look/kit/MBZoom.h"
 #include "money/Money.h"
 #include "money/MoneyActions.h"
 #include "money/MoneyStore.h"
+#include "money/ui/MoneyForm.h"
 #include "money/ui/TLField.h"
 #include "pdf/PdfPrint.h"
 #include "widgets/TLLabel.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -19,23 +18,19 @@ CashEditor::CashEditor(MoneyStore &store, QWidget *parent) : QWidget(parent), m_
 {
     const TLPalette palette = TLPalette::current();
     setObjectName(QStringLiteral("cashEditor"));
-    auto *row = mbRow(this, ipx(10));
-    row->addWidget(tlLabel(QStringLiteral("Money on hand now:"), 14, FontWeight::Bold, std::nullopt, false));
+    QLabel *label = tlLabel(QStringLiteral("Money on hand now:"), 14, FontWeight::Bold, std::nullopt, false);
     m_field = new TLField(QStringLiteral("$0.00"), 140);
     m_field->setObjectName(QStringLiteral("cashField"));
     m_field->lineEdit()->setAccessibleName(QStringLiteral("Money on hand now"));
     m_field->setText(Money::plain(store.plan().cashOnHandCents));
-    row->addWidget(m_field);
     m_button = new TLButton(QStringLiteral("Update"), {palette.accent, palette.onAccent, true});
     m_button->setObjectName(QStringLiteral("cashUpdate"));
     m_button->setAutoDefault(false);
     connect(m_button, &QPushButton::clicked, this, &CashEditor::update);
-    row->addWidget(m_button);
     m_error = tlLabel(QString(), 12, FontWeight::Semibold, TLPalette::current().readable(TLPalette::red911()));
     m_error->setObjectName(QStringLiteral("cashError"));
     m_error->hide();
-    row->addWidget(m_error, 1);
-    row->addStretch(0);
+    MoneyForm::wrappingRow(this, 10, {label, m_field, m_button, m_error});
 }
 
 QString CashEditor::refusal()

@@ -16,8 +16,11 @@
 #include "money/MoneyStore.h"
 #include "money/ui/EntryForm.h"
 #include "money/ui/KindBar.h"
+#include "money/ui/MoneyForm.h"
 #include "pdf/PdfPrint.h"
+#include "screens/BesideOrBelow.h"
 #include "widgets/TLLabel.h"
+#include "widgets/TLPopUp.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -140,9 +143,18 @@ void EntriesCard::refresh(MoneyPeriod period)
             m_rows.erase(it);
         }
     }
-    for (const Row &gone : std::as_const(m_rows))
-        MBRebuildHost::retire(m_rowsLayout, gone.widget);
+    // The place of a going row that holds the focus (its Remove pressed).
+    QWidget *focus = window()->focusWidget();
+    int focusedAt = -1;
+    QList<QWidget *> going;
+    for (const Row &gone : std::as_const(m_rows)) {
+        if (focus && gone.widget->isAncestorOf(focus))
+            focusedAt = m_rowsLayout->indexOf(gone.widget);
+        m_rowsLayout->removeWidget(gone.widget);
+        going << gone.widget;
+    }
     m_rows = kept;
+    QList<QWidget *> shown;
     for (int i = 0; i < lines.size(); ++i) {
         const MoneyEntry &e = lines.at(i);
         auto it = m_rows.find(e.id);
@@ -152,7 +164,21 @@ void EntriesCard::refresh(MoneyPeriod period)
             m_rowsLayout->removeWidget(it->widget);
             m_rowsLayout->insertWidget(i, it->widget);
         }
+        it->widget->show();
+        shown << it->widget;
     }
+    // The focus goes to the Remove of the line now in that place, else of
+    // the line above, else to the add form, before the row hides: Qt would
+    // pass it on down the window's chain, round to its first control.
+    if (focusedAt >= 0) {
+        QWidget *next = m_form->kindPicker();
+        if (!shown.isEmpty())
+            next = shown.at(std::min<qsizetype>(focusedAt, shown.size() - 1))
+                       ->findChild<QWidget *>(QStringLiteral("removeButton"));
+        next->setFocus(Qt::OtherFocusReason);
+    }
+    for (QWidget *gone : std::as_const(going))
+        MBRebuildHost::retire(nullptr, gone);
     m_rowsLayout->parentWidget()->setVisible(!lines.isEmpty());
 
     QWidget *old = m_foot;
@@ -167,13 +193,13 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
     const TLPalette palette = TLPalette::current();
     auto *block = new QWidget;
     auto *column = mbColumn(block, ipx(10));
-    auto *row = new QHBoxLayout;
-    row->setSpacing(ipx(12));
+    auto *leadBox = new QWidget;
+    auto *lead = mbRow(leadBox, ipx(12));
 
     auto *icon = new MBSymbolView(MoneyCategory::icon(entry.kind, entry.category), tlPx(17));
     icon->setColorSource([] { return TLPalette::current().accentIcon(); });
     icon->setBoxWidth(tlPx(30));
-    row->addWidget(icon, 0, Qt::AlignVCenter);
+    lead->addWidget(icon, 0, Qt::AlignVCenter);
 
     auto *text = new QVBoxLayout;
     text->setSpacing(ipx(2));
@@ -183,23 +209,31 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
     text->addWidget(tlLabel(entry.categoryTitle() + QStringLiteral(" \u00b7 ") + Money::text(entry.cents) + u' '
                                 + entry.frequency.shortText(),
                             12.5, FontWeight::Regular, palette.dim));
-    row->addLayout(text, 1);
+    lead->addLayout(text, 1);
 
-    QLabel *amount = tlLabel(Money::text(MoneyPlan::amount(entry, m_period)), 16, FontWeight::Heavy, std::nullopt,
-                             false);
+    const QString shownAmount = Money::text(MoneyPlan::amount(entry, m_period));
+    QLabel *amount = tlLabel(shownAmount, 16, FontWeight::Heavy, std::nullopt, false);
     amount->setObjectName(QStringLiteral("entryAmount"));
-    row->addWidget(amount, 0, Qt::AlignVCenter);
-    row->addWidget(tlLabel(m_period == MoneyPeriod::week ? QStringLiteral("/ week") : QStringLiteral("/ month"),
-                           11.5, FontWeight::Regular, palette.dim, false),
-                   0, Qt::AlignVCenter);
+    QLabel *per = tlLabel(m_period == MoneyPeriod::week ? QStringLiteral("/ week") : QStringLiteral("/ month"), 11.5,
+                          FontWeight::Regular, palette.dim, false);
     auto *remove = new TLButton(QStringLiteral("Remove"), {}, QStringLiteral("trash"));
     remove->setObjectName(QStringLiteral("removeButton"));
     remove->setToolTip(QStringLiteral("Remove this line"));
+    // Among many Removes a screen reader names the line each one takes away.
+    remove->setAccessibleName(QStringLiteral("Remove ") + entry.displayLabel() + QStringLiteral(", ") + shownAmount
+                              + u' ' + perText(m_period));
     remove->setAutoDefault(false);
     const QString id = entry.id;
     connect(remove, &QPushButton::clicked, this, [this, id] { this->remove(id); });
-    row->addWidget(remove, 0, Qt::AlignVCenter);
+    auto *trail = new QWidget;
+    MoneyForm::wrappingRow(trail, 12, {amount, per, remove});
 
+    // Beside the amount the texts keep room for a few words, else the amount
+    // and Remove go below them, in line with the texts.
+    const int indent = qRound(tlPx(30)) + ipx(12);
+    auto *row = new BesideOrBelow(nullptr, ipx(12), indent + qRound(tlPx(120)), indent);
+    row->addWidget(leadBox);
+    row->addWidget(trail);
     column->addLayout(row);
     column->addWidget(new MBDivider);
     auto *shown = new EntryRow(block);

@@ -40,4 +40,13 @@ QWidget *buttonRow(QWidget *button, QLabel *sentence)
     return row;
 }
 
+void wrappingRow(QWidget *owner, double spacing, const QList<QWidget *> &parts)
+{
+    auto *flow = new FlowLayout(owner, spacing);
+    for (QWidget *part : parts) {
+        flow->addWidget(part);
+        flow->setAlignment(part, Qt::AlignVCenter);
+    }
+}
+
 } // namespace MoneyForm

@@ -3,6 +3,7 @@
 // side that wrap onto more rows on a narrow card, and the row of a form's
 // button with its refusal sentence.
 
+#include <QList>
 #include <QString>
 
 class QLabel;
@@ -17,5 +18,8 @@ QWidget *flow(double spacing);
 void addColumn(QWidget *flow, const QString &caption, QWidget *control);
 // The button, then the sentence (hidden while empty), at the leading edge.
 QWidget *buttonRow(QWidget *button, QLabel *sentence);
+// Lays `parts` out on `owner` side by side, `spacing` points apart and
+// centred on their line, wrapping onto more lines on a narrow card.
+void wrappingRow(QWidget *owner, double spacing, const QList<QWidget *> &parts);
 
 } // namespace MoneyForm

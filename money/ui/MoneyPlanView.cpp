@@ -21,7 +21,7 @@
 #include "money/ui/NameEditor.h"
 #include "money/ui/SavingsCard.h"
 #include "money/ui/TipCard.h"
-#include "screens/FlowLayout.h"
+#include "screens/AdaptiveGrid.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
 #include "screens/SegmentedPicker.h"
@@ -50,12 +50,12 @@ MoneyPlanView::MoneyPlanView(AppModel &model, QWidget *parent)
     : QWidget(parent), m_model(model), m_zoom(MBZoomScope::current())
 {
     setObjectName(QStringLiteral("moneyPlan"));
-    auto *page = new Page({new PageHeader(QStringLiteral("dollarsign.circle.fill"), QStringLiteral("Money Plan"),
-                                          QStringLiteral("Write down what comes in and what goes out. See how long "
-                                                         "your money lasts, and save a little at a time. It stays "
-                                                         "on this computer and works without internet."))});
+    m_page = new Page({new PageHeader(QStringLiteral("dollarsign.circle.fill"), QStringLiteral("Money Plan"),
+                                      QStringLiteral("Write down what comes in and what goes out. See how long "
+                                                     "your money lasts, and save a little at a time. It stays "
+                                                     "on this computer and works without internet."))});
     auto *layout = mbColumn(this);
-    layout->addWidget(page);
+    layout->addWidget(m_page);
 
     MoneyStore *store = model.money();
     if (!store) {
@@ -63,22 +63,22 @@ MoneyPlanView::MoneyPlanView(AppModel &model, QWidget *parent)
         card->setObjectName(QStringLiteral("moneyUnavailable"));
         card->addWidget(tlLabel(QStringLiteral("The Money Plan could not be opened. The rest of the app still works."),
                                 14));
-        page->addBlock(card);
+        m_page->addBlock(card);
         return;
     }
-    page->addBlock(periodRow());
-    page->addBlock(summaryCard());
+    m_page->addBlock(periodRow());
+    m_page->addBlock(summaryCard());
     m_savings = new SavingsCard(*store);
-    page->addBlock(m_savings);
+    m_page->addBlock(m_savings);
     m_income = new EntriesCard(MoneyKind::income, *store, period());
-    page->addBlock(m_income);
+    m_page->addBlock(m_income);
     m_expense = new EntriesCard(MoneyKind::expense, *store, period());
-    page->addBlock(m_expense);
+    m_page->addBlock(m_expense);
     auto *tips = column(16, &m_tipsLayout);
     tips->setObjectName(QStringLiteral("tipsSection"));
-    page->addBlock(tips);
-    page->addBlock(new TLSectionTitle(QStringLiteral("Print or save your Money Plan")));
-    page->addBlock(printCard());
+    m_page->addBlock(tips);
+    m_page->addBlock(new TLSectionTitle(QStringLiteral("Print or save your Money Plan")));
+    m_page->addBlock(printCard());
     refreshTips();
 
     connect(store, &MoneyStore::planChanged, this, &MoneyPlanView::refresh);
@@ -178,8 +178,9 @@ QWidget *MoneyPlanView::summaryFigures()
     QWidget *figures = column(14, &layout);
     figures->setObjectName(QStringLiteral("summaryFigures"));
 
-    auto *tiles = new QHBoxLayout;
-    tiles->setSpacing(ipx(12));
+    // Side by side while each has room for its amount, else fewer a row.
+    auto *tilesBox = new QWidget;
+    auto *tiles = new AdaptiveGrid(tilesBox, 140 * TLStyle::scale(), 12, 12);
     const qint64 left = plan.leftOver(shown);
     const struct { const char16_t *title; qint64 value; QColor color; const char16_t *name; } stats[] = {
         {u"Coming in", plan.total(MoneyKind::income, shown), TLPalette::green211(), u"statIn"},
@@ -189,9 +190,9 @@ QWidget *MoneyPlanView::summaryFigures()
     for (const auto &s : stats) {
         auto *tile = new MoneyStat(QString::fromUtf16(s.title), s.value, shown, s.color);
         tile->setObjectName(QString::fromUtf16(s.name));
-        tiles->addWidget(tile, 1);
+        tiles->addWidget(tile);
     }
-    layout->addLayout(tiles);
+    layout->addWidget(tilesBox);
     layout->addWidget(new MBDivider);
 
     auto *runway = new QHBoxLayout;
@@ -220,17 +221,8 @@ QWidget *MoneyPlanView::printCard()
     card->setObjectName(QStringLiteral("printCard"));
     card->body()->setSpacing(ipx(10));
 
-    // The editor goes below its label on a narrow window.
-    auto *nameRow = new QWidget;
-    auto *nameFlow = new FlowLayout(nameRow, 8);
     m_name = new NameEditor(*m_model.money());
-    QLabel *nameLabel = tlLabel(QStringLiteral("Name on the plan (optional):"), 13, FontWeight::Semibold,
-                                std::nullopt, false);
-    nameLabel->setMinimumHeight(m_name->sizeHint().height());
-    nameLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    nameFlow->addWidget(nameLabel);
-    nameFlow->addWidget(m_name);
-    card->addWidget(nameRow);
+    card->addWidget(m_name);
 
     card->addWidget(SaveFile::buttonRow(
         QStringLiteral("moneyPrint"), [this] { MoneyReportPDF::printPlan(report()); },
@@ -287,6 +279,12 @@ void MoneyPlanView::refresh()
 }
 
 void MoneyPlanView::refreshTips()
+{
+    showTips();
+    m_page->orderTabs();
+}
+
+void MoneyPlanView::showTips()
 {
     MoneyStore *store = m_model.money();
     if (!store)

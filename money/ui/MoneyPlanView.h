@@ -23,6 +23,7 @@ class AppModel;
 class CashEditor;
 class EntriesCard;
 class NameEditor;
+class Page;
 class QLabel;
 class QVBoxLayout;
 class SavingsCard;
@@ -62,11 +63,15 @@ private:
     QWidget *summaryCard();
     QWidget *summaryFigures();
     QWidget *printCard();
+    // Shows the tips for the plan and the state (showTips), then links the
+    // page's Tab stops top to bottom again.
     void refreshTips();
+    void showTips();
     void setMessage(const QString &message);
 
     AppModel &m_model;
     double m_zoom;
+    Page *m_page = nullptr;
     QString m_message;
     SegmentedPicker *m_periodPicker = nullptr;
     QVBoxLayout *m_figuresLayout = nullptr;

@@ -1,31 +1,33 @@
 #include "money/ui/NameEditor.h"
 
 #include "look/app/TLButtonStyle.h"
-#include "look/kit/MBBoxes.h"
 #include "look/kit/MBZoom.h"
 #include "money/MoneyActions.h"
 #include "money/MoneyStore.h"
+#include "money/ui/MoneyForm.h"
 #include "money/ui/TLField.h"
 #include "pdf/PdfPrint.h"
+#include "widgets/TLLabel.h"
 
-#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 
 NameEditor::NameEditor(MoneyStore &store, QWidget *parent) : QWidget(parent), m_store(store)
 {
     setObjectName(QStringLiteral("nameEditor"));
-    auto *row = mbRow(this, ipx(8));
+    QLabel *label = tlLabel(QStringLiteral("Name on the plan (optional):"), 13, FontWeight::Semibold,
+                            std::nullopt, false);
     m_field = new TLField(QStringLiteral("Your name or a nickname"), 240);
     m_field->setObjectName(QStringLiteral("nameField"));
-    // Named by the label the print card shows before the editor.
+    // Named by its label, without the colon.
     m_field->lineEdit()->setAccessibleName(QStringLiteral("Name on the plan (optional)"));
     m_field->setText(store.plan().name);
-    row->addWidget(m_field);
     m_button = new TLButton(QStringLiteral("Save name"));
     m_button->setObjectName(QStringLiteral("nameSave"));
     m_button->setAutoDefault(false);
     connect(m_button, &QPushButton::clicked, this, &NameEditor::save);
-    row->addWidget(m_button);
+    // The field goes below its label on a narrow card, the button below it.
+    MoneyForm::wrappingRow(this, 8, {label, m_field, m_button});
 }
 
 void NameEditor::save()

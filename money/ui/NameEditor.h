@@ -1,6 +1,7 @@
 #pragma once
-// The name on the plan: a field filled from the plan when the row is made,
-// and "Save name", which stores the text as typed (the store trims it).
+// The name on the plan: "Name on the plan (optional):", a field filled from
+// the plan when the row is made, and "Save name", which stores the text as
+// typed (the store trims it).
 // There is no confirmation; a failed write beeps.
 
 #include <QWidget>

@@ -11,6 +11,7 @@
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
+#include "screens/BesideOrBelow.h"
 #include "screens/ContactButtons.h"
 #include "services/AppModel.h"
 #include "services/NetStatus.h"
@@ -55,15 +56,18 @@ QWidget *TipCard::listingBlock(const Listing &listing)
     auto *column = new QVBoxLayout(block);
     column->setContentsMargins(ipx(26), 0, 0, 0);
     column->setSpacing(ipx(4));
-    auto *head = new QHBoxLayout;
-    head->setSpacing(ipx(8));
     QLabel *name = tlLabel(listing.name, 13.5, FontWeight::Semibold);
-    head->addWidget(name, listing.isUnconfirmed() ? 0 : 1, Qt::AlignVCenter);
+    // The badge stands beside the name while the name (up to 420 points of
+    // it) fits there, else below it.
+    auto *head = new BesideOrBelow(nullptr, ipx(8), ipx(420), 0, true);
+    head->addWidget(name);
+    head->setAlignment(name, Qt::AlignVCenter);
     if (listing.isUnconfirmed()) {
         // Beside a badge a wrapping label would take too little room.
         name->setMinimumWidth(qMin(name->fontMetrics().horizontalAdvance(listing.name) + ipx(2), ipx(420)));
-        head->addWidget(new TLBadge(Badges::unconfirmedText), 0, Qt::AlignVCenter);
-        head->addStretch(1);
+        auto *badge = new TLBadge(Badges::unconfirmedText);
+        head->addWidget(badge);
+        head->setAlignment(badge, Qt::AlignLeft | Qt::AlignVCenter);
     }
     column->addLayout(head);
     column->addWidget(new ContactButtons(ContactParser::actions(listing).mid(0, 3), NetStatus::shared().online()));

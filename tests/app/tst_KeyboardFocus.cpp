@@ -6,6 +6,7 @@
 #include "FocusSupport.h"
 #include "PdfText.h"
 #include "Shots.h"
+#include "WindowTour.h"
 
 #include "app/EmergencyBar.h"
 #include "app/EmergencyButton.h"
@@ -23,12 +24,15 @@
 #include "look/kit/MBZoom.h"
 #include "look/kit/MBZoomHost.h"
 #include "look/kit/MRBYHelpViewer.h"
+#include "money/MoneyStore.h"
+#include "screens/Page.h"
 #include "screens/Tile.h"
 #include "screens/ToggleBox.h"
 #include "services/Opener.h"
 #include "widgets/StatePicker.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QMainWindow>
 #include <QPrintDialog>
@@ -39,6 +43,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <span>
 
 using focussupport::describe;
 
@@ -139,6 +144,20 @@ class tst_KeyboardFocus : public QObject
     }
 
     static bool partlyHidden(QWidget *w) { return w->visibleRegion() != QRegion(w->rect()); }
+
+    // A Money Plan of the first `count` of three spending lines, nothing else.
+    void setPlan(int count)
+    {
+        MoneyStore *store = m_model->money();
+        const QList<MoneyEntry> before = store->plan().entries;
+        for (const MoneyEntry &e : before)
+            store->remove(e.id);
+        const std::tuple<const char *, qint64, MoneyFrequency> lines[] = {
+            {"Groceries", 6000, MoneyFrequency::week}, {"Gas", 3500, MoneyFrequency::week},
+            {"Phone", 3000, MoneyFrequency::month}};
+        for (const auto &[label, cents, often] : std::span(lines).first(count))
+            store->add(MoneyKind::expense, QStringLiteral("food"), QString::fromLatin1(label), cents, often);
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -506,6 +525,109 @@ private Q_SLOTS:
         press(Qt::Key_Tab);
         QVERIFY2(main->screenHost()->isAncestorOf(focus()), qPrintable(describe(focus())));
         QTRY_VERIFY2(!partlyHidden(focus()), qPrintable(describe(focus())));
+
+        // Add pressed at the foot of the page: the new line moves the form
+        // (down, or up as a wider page reflows), and the focused Add comes
+        // back into view.
+        setPlan(0);
+        m_model->setScreen(Screen::money);
+        QTRY_VERIFY(named(window.get(), "expenseForm"));
+        QTest::qWait(100);
+        QWidget *form = named(window.get(), "expenseForm");
+        QWidget *add = form->findChild<QWidget *>(QStringLiteral("addButton"));
+        form->findChild<QWidget *>(QStringLiteral("amountField"))->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(focus(), QStringLiteral("12"));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        QCOMPARE(focus(), add);
+        QScrollArea *area = tour::page(window.get())->scroll()->scrollArea();
+        area->verticalScrollBar()->setValue(add->mapTo(area->widget(), QPoint(0, add->height())).y()
+                                            - area->viewport()->height());
+        QTRY_VERIFY(!partlyHidden(add));
+        const auto top = [&] { return add->mapTo(area->widget(), QPoint(0, 0)).y(); };
+        const int before = top();
+        press(Qt::Key_Return);
+        QTRY_VERIFY(top() != before);
+        QTest::qWait(100);
+        QCOMPARE(focus(), add);
+        QVERIFY(!partlyHidden(add));
+        setPlan(0);
+    }
+
+    // Tab goes down the Money Plan as it is laid out: the tips before the
+    // print and save buttons, each Remove right after its line, named for
+    // it. Removing a line gives the focus to the Remove now in its place,
+    // else the one above, else the add form, and never to an emergency
+    // button on the way.
+    void moneyPlanTabsAndRemovals_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("removed");
+        QTest::addColumn<QString>("landsOn");
+        QTest::newRow("last line") << 3 << 2 << "Remove Gas, $35.00 a week";
+        QTest::newRow("middle line") << 3 << 1 << "Remove Phone, $6.92 a week";
+        QTest::newRow("only line") << 1 << 0 << "Kind";
+    }
+
+    void moneyPlanTabsAndRemovals()
+    {
+        QFETCH(int, lines);
+        QFETCH(int, removed);
+        QFETCH(QString, landsOn);
+        const QStringList names = QStringList{"Remove Groceries, $60.00 a week", "Remove Gas, $35.00 a week",
+                                              "Remove Phone, $6.92 a week"}.mid(0, lines);
+        setPlan(0);
+        go(Screen::money, {}, QStringLiteral("CO"))(*this, nullptr);
+        const auto window = start();
+        QVERIFY(window);
+        // The lines come after the page is made, as added ones do.
+        setPlan(lines);
+        QWidget *column = tour::page(window.get())->column();
+        QTRY_VERIFY(named(window.get(), "openTopic"));
+
+        QList<QWidget *> onPage = focussupport::tabStops(window.get());
+        onPage.removeIf([column](QWidget *s) { return !column->isAncestorOf(s); });
+        named(window.get(), "periodPicker")->setFocus(Qt::TabFocusReason);
+        QList<QWidget *> walked;
+        QStringList removes;
+        while (column->isAncestorOf(focus()) && walked.size() <= onPage.size()) {
+            walked << focus();
+            if (focus()->objectName() == QLatin1String("removeButton"))
+                removes << QAccessible::queryAccessibleInterface(focus())->text(QAccessible::Name);
+            press(Qt::Key_Tab);
+        }
+        QCOMPARE(walked.size(), onPage.size());
+        QCOMPARE(removes, names);
+        // Where they stand once the page is laid out for its lines.
+        QTest::qWait(50);
+        const auto onColumn = [column](QWidget *w) { return QRect(w->mapTo(column, QPoint(0, 0)), w->size()); };
+        for (qsizetype i = 1; i < walked.size(); ++i)
+            QVERIFY2(onColumn(walked.at(i)).center().y() >= onColumn(walked.at(i - 1)).top(),
+                     qPrintable(describe(walked.at(i)) + QStringLiteral(" after ") + describe(walked.at(i - 1))));
+
+        QStringList emergency;
+        struct FocusLog : QObject
+        {
+            QStringList &got;
+            explicit FocusLog(QStringList &got) : got(got) {}
+            bool eventFilter(QObject *o, QEvent *e) override
+            {
+                if (e->type() == QEvent::FocusIn && qobject_cast<EmergencyButton *>(o))
+                    got << describe(static_cast<QWidget *>(o));
+                return false;
+            }
+        } log(emergency);
+        qApp->installEventFilter(&log);
+        pressOn([&](QMainWindow *w) {
+            return shown<QWidget>(w, [&](QWidget *b) { return b->accessibleName() == names.at(removed); });
+        }, Qt::Key_Space)(*this, window.get());
+        QTRY_COMPARE(m_model->money()->plan().entries.size(), lines - 1);
+        QTest::qWait(50);
+        qApp->removeEventFilter(&log);
+        QCOMPARE(emergency, QStringList());
+        QCOMPARE(focus()->accessibleName(), landsOn);
+        QVERIFY(named(window.get(), "expenseCard")->isAncestorOf(focus()));
+        setPlan(0);
     }
 
     // Every Tab stop shows a ring when it has the focus, in a dark theme, in

@@ -24,15 +24,19 @@
 #include "pdf/PdfPrint.h"
 #include "screens/ContactButtons.h"
 #include "screens/FileReveal.h"
+#include "screens/Page.h"
 #include "screens/SaveAnswers.h"
 #include "screens/SaveFile.h"
 #include "screens/SegmentedPicker.h"
 #include "services/TLInfo.h"
 #include "widgets/TLPopUp.h"
+#include "widgets/TLScroll.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPdfDocument>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -516,6 +520,37 @@ private Q_SLOTS:
         QCOMPARE(savings.bar()->sizeHint().height(), 33);
         Prefs::shared().setInteger(TLPrefs::textSizeKey, 0);
         QCOMPARE(TLField(QString(), 140).width(), 140);
+    }
+
+    // Large and extra large text in the page of the smallest window at
+    // 100 % (557 pixels beside the sidebar): the example plan's tiles, rows,
+    // editors and tips with their badges reflow to its width, so it never
+    // scrolls sideways.
+    void fitsTheSmallestPage_data()
+    {
+        QTest::addColumn<int>("textSize");
+        QTest::newRow("large") << 1;
+        QTest::newRow("extra large") << 2;
+    }
+
+    void fitsTheSmallestPage()
+    {
+        QFETCH(int, textSize);
+        Prefs::shared().setInteger(TLPrefs::textSizeKey, textSize);
+        QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("shipped")));
+        std::unique_ptr<AppModel> model = moneyui::makeModel(m_dir->filePath(QStringLiteral("shipped")),
+                                                             QStringLiteral(TL_BUILD_DIR "/data"));
+        QVERIFY(model->money());
+        moneyui::fillExample(*model->money());
+        model->setStateCode(QStringLiteral("CO"));
+        MoneyPlanView view(*model);
+        QScrollArea *area = view.findChild<Page *>()->scroll()->scrollArea();
+        view.resize(557 + area->verticalScrollBar()->sizeHint().width(), 560);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QTest::qWait(50);
+        QCOMPARE(area->viewport()->width(), 557);
+        QCOMPARE(area->horizontalScrollBar()->maximum(), 0);
     }
 
     void buttonsAreNotDefault()
