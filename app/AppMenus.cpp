@@ -5,6 +5,7 @@
 #include "look/app/TLThemes.h"
 #include "look/kit/KitMenus.h"
 #include "look/kit/MBFont.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 #include "screens/ResourceSheet.h"
@@ -34,8 +35,16 @@ QMenu *addFileMenu(QMenuBar *bar, AppModel &model)
                 m->setScreen(Screen::search);
                 auto *field = menus ? menus->window()->findChild<QLineEdit *>(QStringLiteral("searchField"))
                                     : nullptr;
-                if (field && field->isVisible())
+                if (!field || !field->isVisible())
+                    return;
+                // A field that has the keyboard gets no focus event, which
+                // would select its text and bring it into view.
+                if (field->hasFocus()) {
+                    field->selectAll();
+                    MBKeyboard::showInView(field);
+                } else {
                     field->setFocus(Qt::ShortcutFocusReason);
+                }
             });
     addItem(file, QStringLiteral("Right Now (Home)"), {QKeySequence(Qt::CTRL | Qt::Key_1)},
             go(Screen::home));

@@ -118,6 +118,12 @@ Page::Page(const QList<QWidget *> &blocks, QWidget *parent) : QWidget(parent)
     m_layout->addStretch(1);
     centring->addWidget(m_column);
 
+    // Laid out from the top and painting nothing of their own: grown or
+    // shrunk at the foot (a longer or shorter list), only what comes newly
+    // into view is painted, not every block in view again.
+    outer->setAttribute(Qt::WA_StaticContents);
+    m_column->setAttribute(Qt::WA_StaticContents);
+
     m_scroll = new TLScroll(outer, this, Qt::Vertical | Qt::Horizontal);
     auto *layout = mbColumn(this, 0);
     layout->addWidget(m_scroll);

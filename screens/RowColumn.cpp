@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -34,6 +35,13 @@ RowColumn::RowColumn(double spacing, QWidget *parent)
       m_zoom(MBZoomScope::current())
 {
     m_layout = mbColumn(this, ipx(spacing));
+    // The rows stand from the top: a longer or shorter list repaints only
+    // what comes newly into view (see Page).
+    setAttribute(Qt::WA_StaticContents);
+    // The rows not made yet hold their room, at the mean height of those
+    // made, so a scroll bar spans the whole list from the start.
+    m_reserve = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    m_layout->addItem(m_reserve);
     // Room the rows do not fill (the page has not yet taken the column's
     // new height after a shorter list) goes below them: a row shared it out
     // would stand thousands of pixels tall.
@@ -56,8 +64,19 @@ QScrollArea *RowColumn::scrollArea()
         for (QWidget *w = parentWidget(); w; w = w->parentWidget()) {
             if (auto *area = qobject_cast<QScrollArea *>(w)) {
                 m_scroll = area;
-                connect(area->verticalScrollBar(), &QScrollBar::valueChanged, this, &RowColumn::scheduleExtend);
-                connect(area->verticalScrollBar(), &QScrollBar::rangeChanged, this, &RowColumn::scheduleExtend);
+                QScrollBar *bar = area->verticalScrollBar();
+                connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
+                    m_atEnd = value > 0 && value == bar->maximum();
+                    scheduleExtend();
+                });
+                // At the end, the view stays there as the rows made replace
+                // their estimates: End shows the last row, and a thumb
+                // dragged to the bottom does not spring back.
+                connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int max) {
+                    if (m_atEnd)
+                        bar->setValue(max);
+                    scheduleExtend();
+                });
                 break;
             }
         }
@@ -84,7 +103,7 @@ void RowColumn::setRows(QList<Row> rows)
         return;
     }
     // Take every row out of the layout; the widgets stay for reuse.
-    while (m_layout->count() > 1)
+    while (m_layout->count() > 2)
         delete m_layout->takeAt(0);
     const QList<QWidget *> before = std::exchange(m_shown, {});
     m_rows = std::move(rows);
@@ -155,33 +174,56 @@ void RowColumn::extendForView()
         buildAll();
         return;
     }
+    // At the end of the page every row is needed, down to the last.
+    if (m_atEnd) {
+        buildAll();
+        return;
+    }
     const QWidget *viewport = area->viewport();
     const int top = mapTo(area->widget(), QPoint(0, 0)).y();
     const int bottomOfView = area->verticalScrollBar()->value() + viewport->height();
     extendTo(bottomOfView - top + 2 * viewport->height());
 }
 
-void RowColumn::extendTo(int limit)
+int RowColumn::rowHeight(QWidget *w) const
 {
-    MBZoomScope scope(m_zoom);
     const int width = std::max(1, this->width());
     // A row the layout has placed at this width is read; a row just added
     // is asked. Asking every row again would lay their text out again, and a
     // selectable label repaints itself when it does.
-    const auto height = [width](QWidget *w) {
-        if (w->width() == width && w->testAttribute(Qt::WA_Resized))
-            return w->height();
-        return w->hasHeightForWidth() ? w->heightForWidth(width) : w->sizeHint().height();
-    };
+    const bool placed = w->width() == width && w->testAttribute(Qt::WA_Resized);
+    const int height = placed ? w->height()
+                       : w->hasHeightForWidth() ? w->heightForWidth(width)
+                                                : w->sizeHint().height();
+    return height + m_layout->spacing();
+}
+
+void RowColumn::extendTo(int limit)
+{
+    MBZoomScope scope(m_zoom);
     int y = 0;
     for (QWidget *w : std::as_const(m_shown))
-        y += height(w) + m_layout->spacing();
+        y += rowHeight(w);
     const qsizetype from = m_shown.size();
+    m_layout->setEnabled(false);
     while (m_shown.size() < m_rows.size() && y < limit)
-        y += height(appendNext()) + m_layout->spacing();
-    orderTabs(from);
+        y += rowHeight(appendNext());
+    reserveRest(y, m_shown.size());
+    placeFrom(from);
     prune();
     scheduleFill();
+}
+
+void RowColumn::placeFrom(qsizetype from)
+{
+    m_layout->setEnabled(true);
+    if (from == m_shown.size())
+        return;
+    orderTabs(from);
+    // Placed before anything paints: a row made here stands at the column's
+    // top until its layout places it.
+    m_layout->invalidate();
+    m_layout->activate();
 }
 
 QWidget *RowColumn::appendNext()
@@ -197,7 +239,7 @@ QWidget *RowColumn::appendNext()
         m_recent.append(row.id);
         ++m_made;
     }
-    m_layout->insertWidget(m_layout->count() - 1, w);
+    m_layout->insertWidget(m_layout->indexOf(m_reserve), w);
     w->show();
     m_shown << w;
     return w;
@@ -223,21 +265,34 @@ void RowColumn::fillSlice()
     MBZoomScope scope(m_zoom);
     QElapsedTimer t;
     t.start();
-    // Showing a row lays out every shown ancestor at once; with the column's
-    // layout off, the page is laid out once for the slice instead of once
-    // per row.
-    m_layout->setEnabled(false);
+    // The rows placed so far give the mean; asking each new row for its
+    // height would lay its text out twice.
+    int y = 0;
+    for (QWidget *w : std::as_const(m_shown))
+        y += rowHeight(w);
     const qsizetype from = m_shown.size();
+    m_layout->setEnabled(false);
     while (filling() && t.elapsed() < kSliceMs)
         appendNext();
-    m_layout->setEnabled(true);
-    orderTabs(from);
-    // Placed before anything paints: a row made here stands at the column's
-    // top until its layout places it.
-    m_layout->invalidate();
-    m_layout->activate();
+    reserveRest(y, from);
+    placeFrom(from);
     prune();
     scheduleFill();
+}
+
+void RowColumn::reserveRest(int made, qsizetype rows)
+{
+    // The estimate stands while the same number of rows waits: measured
+    // again at every scroll, it would lay the page out again for nothing.
+    const qsizetype rest = m_rows.size() - m_shown.size();
+    if (rest == m_waiting)
+        return;
+    m_waiting = rest;
+    const int height = rows > 0 ? int(rest * made / rows) : 0;
+    if (height == m_reserve->sizeHint().height())
+        return;
+    m_reserve->changeSize(0, height, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    m_layout->invalidate();
 }
 
 void RowColumn::buildAll() { extendTo(std::numeric_limits<int>::max()); }

@@ -6,14 +6,16 @@
 // one, so a list that changes on every keystroke costs only its new rows.
 //
 // Inside a scroll area, rows are made down to two screens below what shows
-// and the rest as the user scrolls towards them; without one (snapshot
-// renders) every row is made at once. Only rows in the layout show: a row
-// no longer listed, or listed below what is made for the new list, is
-// hidden (so it takes no clicks and no focus) and kept for a while (the most
-// recent few hundred), then deleted. Tab goes through the rows as they are
-// laid out, also through rows made earlier for another list. When the focus
-// was in a row that goes, the row now in its place takes it (a card as a
-// whole, so a key pressed again does nothing to it), else the page.
+// and the rest as the user scrolls towards them (all at once when the view
+// goes to the page's end); the rows not made yet hold the room of the mean
+// row made, so the scroll bar spans the whole list. Without a scroll area
+// (snapshot renders) every row is made at once. Only rows in the layout
+// show: a row no longer listed, or listed below what is made for the new
+// list, is hidden (so it takes no clicks and no focus) and kept for a while
+// (the most recent few hundred), then deleted. Tab goes through the rows as
+// they are laid out, also through rows made earlier for another list. When
+// the focus was in a row that goes, the row now in its place takes it (a
+// card as a whole, so a key pressed again does nothing to it), else the page.
 //
 // With fill-ahead on (long pages a person reads through), the rows below are
 // then made in short slices between events, so the first screenful paints at
@@ -32,6 +34,7 @@
 #include <functional>
 
 class QScrollArea;
+class QSpacerItem;
 class QVBoxLayout;
 
 class RowColumn final : public QWidget
@@ -73,14 +76,23 @@ protected:
 
 private:
     QScrollArea *scrollArea();
+    // A row's height with the spacing below it, at the column's width.
+    int rowHeight(QWidget *row) const;
     // Makes rows until they reach `limit` pixels below the column's top.
     void extendTo(int limit);
     void extendForView();
     void scheduleExtend();
     void scheduleFill();
     void fillSlice();
-    // Makes (or takes back) the next listed row and shows it.
+    // Makes (or takes back) the next listed row and shows it. Showing a row
+    // lays out every shown ancestor at once, so the column's layout is off
+    // while rows are added ...
     QWidget *appendNext();
+    // ... and turned back on here, placing the rows from `from` on once.
+    void placeFrom(qsizetype from);
+    // Gives the rows not made yet the mean height of the first `rows` rows,
+    // which take `made` pixels with their spacing.
+    void reserveRest(int made, qsizetype rows);
     // The widgets of a row that Tab stops at, in the row's order.
     static QList<QWidget *> tabStops(QWidget *row);
     // Links the Tab stops of the rows from `from` on after those above them,
@@ -101,8 +113,12 @@ private:
     QHash<QString, QWidget *> m_cache;
     QList<QString> m_recent; // identities, least recently listed first
     QVBoxLayout *m_layout;
+    QSpacerItem *m_reserve;
+    qsizetype m_waiting = 0; // the rows m_reserve holds room for
     QPointer<QScrollArea> m_scroll;
     bool m_scrollLooked = false;
+    // The scroll bar stands at its end (and is kept there).
+    bool m_atEnd = false;
     MBDeferredCall m_extend;
     bool m_fillAhead = false;
     MBDeferredCall m_fill;

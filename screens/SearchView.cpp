@@ -99,7 +99,13 @@ SearchView::SearchView(AppModel &model, QWidget *parent) : QWidget(parent), m_mo
     auto *layout = mbColumn(this);
     layout->addWidget(page);
 
-    connect(&model, &AppModel::searchTextChanged, this, &SearchView::refresh);
+    // A new query shows the top of its results: the page comes back up to
+    // the field, the count line and the first rows right below it, before
+    // the rows are made for the view.
+    connect(&model, &AppModel::searchTextChanged, this, [this] {
+        MBKeyboard::showInView(m_field);
+        refresh();
+    });
     connect(&model, &AppModel::searchAllStatesChanged, this, &SearchView::refresh);
     connect(&model, &AppModel::stateCodeChanged, this, [this] {
         followState();

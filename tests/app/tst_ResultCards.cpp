@@ -1,7 +1,8 @@
 // Result rows as a person meets them in the real window on the shipped data:
 // after every change of query, switch, state, page or My List, each visible
 // row is a current one at its laid-out place and clear of the others; Tab
-// visits only those, top to bottom; Ctrl+F reaches the search field.
+// visits only those, top to bottom; Ctrl+F and a new query show the search
+// field and the top of the results; a long list scrolls to its last card.
 
 #include "Shots.h"
 #include "TestSupport.h"
@@ -9,6 +10,7 @@
 #include "app/TLSetup.h"
 #include "data/FavoritesStore.h"
 #include "data/ReferenceData.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/Prefs.h"
 #include "screens/CategoryView.h"
 #include "screens/ListingCard.h"
@@ -22,6 +24,7 @@
 
 #include <QApplication>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -38,6 +41,8 @@ QScrollArea *scrollAround(QWidget *w)
     }
     return qobject_cast<QScrollArea *>(w);
 }
+
+bool inView(const QWidget *w) { return w->visibleRegion() == QRegion(w->rect()); }
 
 QWidget *rowOf(const RowColumn *column, QWidget *w)
 {
@@ -399,22 +404,70 @@ private Q_SLOTS:
         QVERIFY(!m_model->favorites()->contains(card->listing().uid));
     }
 
-    // Ctrl+F from Home, and again from a card while Search shows: the field
-    // has the cursor, its text selected, so typing replaces it.
-    void ctrlFPutsTheCursorInTheField()
+    // "food" over all states (150 results), reached by Ctrl+F from Home;
+    // the scroll bar spans every result from the start. Scrolled down from
+    // where the person is: set to its end or End on the page, the last card
+    // shows and stays; else Ctrl+F brings the field into view, its text
+    // selected so typing replaces it, and a new query (also typed on into
+    // the field scrolled away) shows the count line and the first card.
+    void searchKeepsWhatMattersInView_data()
     {
+        QTest::addColumn<QString>("scroll");
+        QTest::addColumn<bool>("ctrlF");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("bar set to its end") << "end" << false << "";
+        QTest::newRow("End on the page") << "End" << false << "";
+        QTest::newRow("Ctrl+F from a card down the page") << "card" << true << "shower";
+        QTest::newRow("Ctrl+F in the field scrolled away") << "bar" << true << "shower";
+        QTest::newRow("typing on in the field scrolled away") << "bar" << false << " bank";
+    }
+
+    void searchKeepsWhatMattersInView()
+    {
+        QFETCH(QString, scroll);
+        QFETCH(bool, ctrlF);
+        QFETCH(QString, typed);
         showWindow(Screen::home, "");
-        QVERIFY(m_window->isActiveWindow());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
         QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("searchField"));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("food"));
+        const QStringList ids = searchIds();
+        QCOMPARE(ids.size(), 150);
         auto *rows = m_window->findChild<RowColumn *>(QStringLiteral("searchResults"));
-        QTRY_VERIFY(rows->built() > 0);
-        qobject_cast<ListingCard *>(rows->shownRows().first())->reportButton()->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("searchField"));
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("shower"));
-        QCOMPARE(m_model->searchText(), QStringLiteral("shower"));
+        QScrollBar *bar = scrollAround(rows)->verticalScrollBar();
+        // For a while after the window shows, its zoom host brings the
+        // focused control back into view as the layouts settle.
+        QTest::qWait(1700);
+        const int range = bar->maximum();
+        if (scroll == u"card") {
+            qobject_cast<ListingCard *>(rows->shownRows().last())->reportButton()->setFocus(Qt::TabFocusReason);
+        } else if (scroll == u"End") {
+            QVERIFY(MBKeyboard::focusPage(scrollAround(rows)));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+        } else {
+            bar->setValue(scroll == u"end" ? bar->maximum() : bar->maximum() / 2);
+        }
+        QWidget *field = m_window->findChild<QLineEdit *>(QStringLiteral("searchField"));
+        QTRY_VERIFY(!inView(field));
+        if (typed.isEmpty()) {
+            QWidget *last = nullptr;
+            QTRY_VERIFY((last = rows->rowWidget(ids.last())) && inView(last));
+            QTest::qWait(100);
+            QCOMPARE(bar->value(), bar->maximum());
+            QVERIFY2(std::abs(range - bar->maximum()) < bar->maximum() / 4, qPrintable(QString::number(range)));
+        } else {
+            if (ctrlF) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
+                QCOMPARE(QApplication::focusWidget(), field);
+                QVERIFY(inView(field));
+            }
+            QTest::keyClicks(QApplication::focusWidget(), typed);
+            QCOMPARE(m_model->searchText(), ctrlF ? typed : QStringLiteral("food") + typed);
+            QCOMPARE(shownId(rows->shownRows().first()), searchIds().first());
+            QTRY_VERIFY(inView(field) && inView(m_window->findChild<QWidget *>(QStringLiteral("searchCount")))
+                        && inView(rows->shownRows().first()));
+        }
+        QVERIFY(shots::save(m_window.get(), QStringLiteral("search-") + QLatin1String(QTest::currentDataTag())));
         QVERIFY(m_opened.isEmpty());
     }
 };
