@@ -32,6 +32,7 @@ ScreenHost::ScreenHost(AppModel &model, QWidget *parent)
     setObjectName(QStringLiteral("screenHost"));
     m_layout = mbColumn(this, 0);
     connect(&model, &AppModel::screenChanged, this, &ScreenHost::follow);
+    connect(&model, &AppModel::stateCodeChanged, this, [this] { namePage(m_shown); });
     // Shown before the data was read, the screen follows once it is. The
     // home screen needs no data; its state picker fills itself.
     connect(&model, &AppModel::loaded, this, [this] {
@@ -52,8 +53,10 @@ void ScreenHost::follow()
         return;
     // The page takes the focus first, so no control that goes with the old
     // argument hands it on as it leaves.
-    if (isVisible())
+    if (isVisible()) {
+        namePage(wanted);
         MBKeyboard::focusPage(m_current);
+    }
     if (passArgument(m_current, wanted)) {
         m_shown = wanted;
         m_current->setObjectName(QStringLiteral("screen-") + title(wanted));
@@ -88,6 +91,7 @@ void ScreenHost::rebuildNow()
     }
     m_layout->addWidget(m_current);
     m_current->show();
+    namePage(m_shown);
     settleFocus();
     // Only now: a focused control that left with the old screen would hand
     // the focus to the next one in the window, the emergency bar's first.
@@ -110,6 +114,30 @@ void ScreenHost::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     settleFocus();
+}
+
+QString ScreenHost::pageName(const Screen &screen) const
+{
+    const QString state = m_model.stateName();
+    switch (screen.value()) {
+    case Screen::home:
+    case Screen::urgent:
+    case Screen::category:
+    case Screen::sheet:
+        if (!state.isEmpty() && !m_showsErrorCard)
+            return title(screen) + QStringLiteral(", ") + state;
+        break;
+    default:
+        break;
+    }
+    return m_showsErrorCard ? errorTitle() : title(screen);
+}
+
+void ScreenHost::namePage(const Screen &screen)
+{
+    // Said as the page takes the focus: where the person has arrived.
+    if (QWidget *page = MBKeyboard::pageIn(m_current); page && page->accessibleName() != pageName(screen))
+        page->setAccessibleName(pageName(screen));
 }
 
 QString ScreenHost::title(const Screen &screen)
@@ -175,6 +203,11 @@ QWidget *ScreenHost::buildScreen(AppModel &model, const Screen &screen)
     return view;
 }
 
+QString ScreenHost::errorTitle()
+{
+    return QStringLiteral("Something went wrong loading the help information.");
+}
+
 QWidget *ScreenHost::errorCard(const QString &loadError)
 {
     auto *card = new QWidget;
@@ -195,8 +228,7 @@ QWidget *ScreenHost::errorCard(const QString &loadError)
         outer->addWidget(label);
         return label;
     };
-    centred(tlLabel(QStringLiteral("Something went wrong loading the help information."), 17,
-                    FontWeight::Bold));
+    centred(tlLabel(errorTitle(), 17, FontWeight::Bold));
     centred(tlLabel(loadError, 12, FontWeight::Regular, TLPalette::current().dim))
         ->setObjectName(QStringLiteral("loadErrorText"));
     centred(tlLabel(QStringLiteral("The emergency buttons above still work."), 14,

@@ -52,8 +52,13 @@ public:
     static QWidget *buildScreen(AppModel &model, const Screen &screen);
     // The card shown instead of every screen when the reference data is missing.
     static QWidget *errorCard(const QString &loadError);
+    // The error card's title.
+    static QString errorTitle();
     // A screen's title as the sidebar and menus name it.
     static QString title(const Screen &screen);
+    // What a screen reader hears as the page takes the focus: the title, with
+    // the chosen state where the page lists that state's help ("Food, Colorado").
+    QString pageName(const Screen &screen) const;
 
     // Builds the content now (tests; normally deferred).
     void rebuildNow();
@@ -73,6 +78,8 @@ private:
     void follow();
     // Gives the focus to the current screen's page once it is shown.
     void settleFocus();
+    // Names the current screen's page after `screen`.
+    void namePage(const Screen &screen);
 
     AppModel &m_model;
     QVBoxLayout *m_layout;

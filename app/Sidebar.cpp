@@ -4,6 +4,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBAccessible.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBFont.h"
@@ -91,7 +92,7 @@ void SidebarRow::setSelected(bool selected)
     const TLPalette palette = TLPalette::current();
     m_label->setFont(selected ? m_bold : m_regular);
     tlSetTextColor(m_label, selected ? palette.onAccent : palette.text);
-    setAccessibleDescription(selected ? QStringLiteral("current") : QString());
+    MBAccessible::setCurrent(this, selected);
     update();
 }
 

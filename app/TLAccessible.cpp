@@ -1,10 +1,18 @@
 #include "app/TLAccessible.h"
 
+#include "look/kit/MBAccessible.h"
+#include "look/kit/MBFont.h"
 #include "look/kit/MBLink.h"
+#include "screens/InfoRow.h"
 #include "screens/SegmentedPicker.h"
+#include "widgets/TLAnnouncer.h"
 
 #include <QAccessibleWidget>
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QHash>
+#include <QLabel>
 #include <QPointer>
 
 namespace {
@@ -141,8 +149,157 @@ public:
     }
 };
 
+// A title: a heading, named by its text.
+class Heading final : public QAccessibleWidget
+{
+public:
+    explicit Heading(QWidget *w) : QAccessibleWidget(w, QAccessible::Heading) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            if (const auto *label = qobject_cast<const QLabel *>(widget()))
+                return label->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// One of a list of places: a button that says whether it is the current one.
+class PlaceButton final : public QAccessibleWidget
+{
+public:
+    explicit PlaceButton(QAbstractButton *b) : QAccessibleWidget(b, QAccessible::PushButton) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return mbShownText(button()->text());
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.selectable = true;
+        s.selected = widget()->property(MBAccessible::currentMark).toBool();
+        return s;
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    QAbstractButton *button() const { return static_cast<QAbstractButton *>(widget()); }
+};
+
+// A pop-up: named by its caption, which is also its labelled-by relation
+// (a buddy label), with the choice shown as its value and its text, where
+// screen readers read it (Qt 6.4 marks the choice in the list only while
+// the list is open). The list itself is heard when it opens.
+class PopUp final : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit PopUp(QComboBox *popUp) : QAccessibleWidget(popUp, QAccessible::ComboBox) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value || (t == QAccessible::Name && widget()->accessibleName().isEmpty()))
+            return shown();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = popUp()->view()->isVisible();
+        return s;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString &name) override
+    {
+        if (name == showMenuAction() || name == pressAction())
+            popUp()->showPopup();
+    }
+
+    // The choice as read-only text.
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
+    int characterCount() const override { return int(shown().size()); }
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *start, int *end) const override
+    {
+        *start = *end = offset;
+        return QString();
+    }
+
+private:
+    QComboBox *popUp() const { return static_cast<QComboBox *>(widget()); }
+    QString shown() const { return popUp()->currentText(); }
+};
+
+// A caption with its value ("Needs a computer: No"): one text, so neither
+// is heard without the other (Orca leaves out a lone label of one or two
+// words when it reads a card).
+class CaptionAndValue final : public QAccessibleWidget
+{
+public:
+    explicit CaptionAndValue(InfoRow *row) : QAccessibleWidget(row, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const auto *row = static_cast<const InfoRow *>(widget());
+        return row->labelLabel()->text() + QStringLiteral(": ") + row->valueLabel()->text();
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+};
+
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
+        return nullptr;
+    // What the announcer says: a notification, spoken when it is shown, in
+    // the window's status line.
+    if (className == QLatin1String("QWidget") && widget->property(TLAnnouncer::announcementMark).toBool())
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (className == QLatin1String("QWidget") && widget->property(TLAnnouncer::statusLineMark).toBool())
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    // A window of the application's own (help, About) is a window, not a
+    // filler; Qt's own windows (a pop-up's list) keep theirs.
+    if (widget->isWindow() && qstrcmp(widget->metaObject()->className(), "QWidget") == 0)
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String("TLSectionTitle") || widget->property(MBAccessible::headingMark).toBool())
+        return new Heading(widget);
+    if (auto *row = qobject_cast<QAbstractButton *>(widget); row && widget->property(MBAccessible::currentMark).isValid())
+        return new PlaceButton(row);
+    if (className == QLatin1String("InfoRow"))
+        return new CaptionAndValue(static_cast<InfoRow *>(object));
+    if (className == QLatin1String("TLPopUp"))
+        return new PopUp(static_cast<QComboBox *>(object));
     if (className == QLatin1String("SegmentedPicker"))
         return new PickerGroup(static_cast<SegmentedPicker *>(object));
     if (className == QLatin1String("MBLink"))

@@ -2,6 +2,7 @@
 
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
+#include "look/kit/MBAccessible.h"
 #include "look/kit/MBFont.h"
 #include "screens/FlowLayout.h"
 #include "services/NetStatus.h"
@@ -24,6 +25,8 @@ ContactButtons::ContactButtons(const QList<ContactAction> &actions, bool online,
         auto *button = new TLButton(mbMenuText(label(action, online)), style, icon(action.kind));
         button->setObjectName(QStringLiteral("contact-") + ContactAction::rawValue(action.kind));
         button->setToolTip(action.url);
+        // In words, not the bare address.
+        button->setAccessibleDescription(MBAccessible::describeURL(action.url));
         const QString url = action.url;
         connect(button, &QAbstractButton::clicked, this, [url] { Opener::open(url); });
         flow->addWidget(button);

@@ -99,6 +99,7 @@ QWidget *DisplayView::themeCard()
     });
     QLabel *themeTitle = tlLabel(QStringLiteral("Theme"), 15, FontWeight::Bold);
     themeTitle->setContentsMargins(0, ipx(6), 0, 0);
+    themeTitle->setBuddy(m_theme);
     return card({
         m_highContrast,
         themeTitle,

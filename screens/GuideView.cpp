@@ -7,8 +7,10 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBAccessible.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBFocusRing.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBRebuildHost.h"
@@ -76,6 +78,7 @@ public:
         MBZoomScope scope(m_zoom);
         m_title->setFont(tlFont(13, shown ? FontWeight::Bold : FontWeight::Medium));
         setProperty("shown", shown);
+        MBAccessible::setCurrent(this, shown);
         update();
     }
 
@@ -210,6 +213,20 @@ void GuideView::showChapter()
     MBZoomScope scope(m_zoom);
     m_page = buildPage(chapter);
     m_layout->addWidget(m_page, 1);
+    // Tab from the page goes through the chapter list before the chapter's
+    // text, as the two are read. Qt orders only widgets Tab may stop at, and
+    // the page takes the focus only when it is given.
+    QWidget *page = MBKeyboard::pageIn(m_page);
+    if (!page)
+        return;
+    const Qt::FocusPolicy policy = page->focusPolicy();
+    page->setFocusPolicy(Qt::ClickFocus);
+    QWidget *before = page;
+    for (QWidget *row : std::as_const(m_rows)) {
+        QWidget::setTabOrder(before, row);
+        before = row;
+    }
+    page->setFocusPolicy(policy);
 }
 
 Page *GuideView::buildPage(const GuideChapter &chapter)
@@ -239,6 +256,7 @@ Page *GuideView::buildPage(const GuideChapter &chapter)
                              palette.accentText());
     kicker->setObjectName(QStringLiteral("guideChapterNumber"));
     QLabel *title = tlLabel(chapter.title, 26, FontWeight::Heavy);
+    MBAccessible::markHeading(title);
     title->setObjectName(QStringLiteral("guideChapterTitle"));
 
     auto *page = new Page({kicker, title, new GuideBody(chapter.body), sourcesCard(chapter), nav});

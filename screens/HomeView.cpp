@@ -5,6 +5,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBAccessible.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBFont.h"
 #include "look/kit/MBSymbolView.h"
@@ -61,7 +62,9 @@ QWidget *HomeView::greeting() const
 {
     auto *w = new QWidget;
     auto *column = mbColumn(w, ipx(4));
-    column->addWidget(tlLabel(QStringLiteral("You are not alone."), 30, FontWeight::Heavy));
+    QLabel *title = tlLabel(QStringLiteral("You are not alone."), 30, FontWeight::Heavy);
+    MBAccessible::markHeading(title);
+    column->addWidget(title);
     column->addWidget(tlLabel(
         QStringLiteral("Let's find help, one step at a time. Everything here works without internet."), 15,
         FontWeight::Regular, TLPalette::current().dim));

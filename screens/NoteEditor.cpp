@@ -8,6 +8,7 @@
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBZoom.h"
 #include "services/MyListActions.h"
+#include "widgets/TLAnnouncer.h"
 #include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
@@ -150,6 +151,7 @@ bool NoteEditor::save()
     }
     m_saved->setVisible(ok);
     m_failed->setVisible(!ok);
+    TLAnnouncer::say(this, (ok ? m_saved : m_failed)->text());
     return ok;
 }
 

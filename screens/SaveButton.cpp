@@ -3,6 +3,7 @@
 #include "data/FavoritesStore.h"
 #include "pdf/PdfPrint.h"
 #include "services/MyListActions.h"
+#include "widgets/TLAnnouncer.h"
 
 
 SaveButton::SaveButton(const Listing &listing, FavoritesStore &store, QWidget *parent)
@@ -20,15 +21,23 @@ bool SaveButton::saved() const { return m_store.contains(m_listing.uid); }
 
 void SaveButton::toggle()
 {
-    const bool ok = saved() ? MyListActions::remove(m_listing.uid, m_store)
-                            : MyListActions::add(m_listing, m_store);
+    const bool removing = saved();
+    const bool ok = removing ? MyListActions::remove(m_listing.uid, m_store)
+                             : MyListActions::add(m_listing, m_store);
     if (!ok)
         PdfPrint::beep();
+    else
+        TLAnnouncer::say(this, removing ? QStringLiteral("Removed from My List") : QStringLiteral("Saved to My List"));
 }
 
 void SaveButton::relabel()
 {
     const bool on = saved();
+    // Every button hears every change of the list; only its own changes it,
+    // so a screen reader is not told of every other button again.
+    if (m_shownSaved == on)
+        return;
+    m_shownSaved = on;
     setText(on ? QStringLiteral("Saved") : QStringLiteral("Save"));
     setSymbol(on ? QStringLiteral("bookmark.fill") : QStringLiteral("bookmark"));
     setToolTip(on ? QStringLiteral("Remove from My List") : QStringLiteral("Save to My List"));

@@ -7,11 +7,14 @@
 //
 // A press asks the store at that moment whether the listing is saved, so a
 // press that comes after another view's change never does the opposite of
-// what the button shows. A failed edit leaves My List as it was and beeps.
+// what the button shows. A failed edit leaves My List as it was and beeps; a
+// done one is said to a screen reader.
 
 #include "data/Listing.h"
 
 #include "look/app/TLButtonStyle.h"
+
+#include <optional>
 
 class FavoritesStore;
 
@@ -29,4 +32,6 @@ private:
 
     Listing m_listing;
     FavoritesStore &m_store;
+    // What the button shows now; none before its first label.
+    std::optional<bool> m_shownSaved;
 };

@@ -6,6 +6,7 @@
 #include "look/app/TLPalette.h"
 #include "screens/FileReveal.h"
 #include "screens/FlowLayout.h"
+#include "widgets/TLAnnouncer.h"
 #include "widgets/TLLabel.h"
 
 #include <QDir>
@@ -114,13 +115,16 @@ std::optional<QString> saveAs(QWidget *parent, const QString &suggestedName, con
         ask(parent, {QDir(startFolder()).filePath(suggestedName), format.filter, format.suffix});
     if (path.isEmpty())
         return std::nullopt;
+    QString outcome;
     try {
         write(path);
+        FileReveal::reveal(path);
+        outcome = QStringLiteral("Saved: ") + QFileInfo(path).fileName();
     } catch (const DBError &e) {
-        return QStringLiteral("Could not save: ") + e.description;
+        outcome = QStringLiteral("Could not save: ") + e.description;
     }
-    FileReveal::reveal(path);
-    return QStringLiteral("Saved: ") + QFileInfo(path).fileName();
+    TLAnnouncer::say(parent, outcome);
+    return outcome;
 }
 
 } // namespace SaveFile

@@ -18,6 +18,7 @@
 #include "screens/ToggleBox.h"
 #include "screens/VideoRow.h"
 #include "services/AppModel.h"
+#include "widgets/TLAnnouncer.h"
 #include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
@@ -69,6 +70,9 @@ QString SearchView::chapterTitle(const GuideChapter &chapter)
 
 SearchView::SearchView(AppModel &model, QWidget *parent) : QWidget(parent), m_model(model)
 {
+    m_sayCount.setSingleShot(true);
+    m_sayCount.setInterval(1500);
+    connect(&m_sayCount, &QTimer::timeout, this, &SearchView::sayCount);
     setObjectName(QStringLiteral("searchView"));
     const TLPalette palette = TLPalette::current();
 
@@ -169,12 +173,27 @@ QWidget *SearchView::fieldRow()
     return capsule;
 }
 
+void SearchView::sayCount()
+{
+    const QString count = m_count->text();
+    if (count.isEmpty() || count == m_countSaid)
+        return;
+    m_countSaid = count;
+    // Said, and kept as the field's description, where a screen reader
+    // reads it whenever the field is read again.
+    m_field->setAccessibleDescription(count);
+    TLAnnouncer::say(this, count);
+}
+
 void SearchView::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (!m_focused) {
         m_focused = true;
         m_field->setFocus(Qt::OtherFocusReason);
+        // Orca has the field's first caret report only after the focus, and
+        // then takes the focus as told: the arrival is said instead.
+        TLAnnouncer::say(this, m_field->accessibleName());
     }
 }
 
@@ -194,6 +213,7 @@ void SearchView::refresh()
     const QString count = countLine(text, found.size());
     m_count->setText(count);
     m_count->setVisible(!count.isEmpty());
+    m_sayCount.start();
 
     FavoritesStore *store = m_model.favorites();
     QList<RowColumn::Row> rows;

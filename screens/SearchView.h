@@ -13,6 +13,7 @@
 
 #include "data/SearchHit.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <optional>
@@ -55,6 +56,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void sayCount();
     QWidget *fieldRow();
     // Shows the all-states toggle, named after the state, while one is chosen.
     void followState();
@@ -67,5 +69,9 @@ private:
     QLabel *m_count = nullptr;
     RowColumn *m_results = nullptr;
     int m_searches = 0;
+    // The count is said to a screen reader once typing has paused, and only
+    // when it is new.
+    QTimer m_sayCount;
+    QString m_countSaid;
     bool m_focused = false;
 };

@@ -10,14 +10,15 @@
 #include "widgets/TLPopUp.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 StatePicker::StatePicker(AppModel &model, QWidget *parent) : QWidget(parent), m_model(model)
 {
     auto *column = mbColumn(this, ipx(4));
-    column->addWidget(tlLabel(QStringLiteral("Your state"), 11, FontWeight::Bold,
-                              TLPalette::current().dim));
+    QLabel *caption = tlLabel(QStringLiteral("Your state"), 11, FontWeight::Bold, TLPalette::current().dim);
+    column->addWidget(caption);
 
     m_combo = new TLPopUp;
     m_combo->setObjectName(QStringLiteral("statePicker"));
@@ -29,6 +30,8 @@ StatePicker::StatePicker(AppModel &model, QWidget *parent) : QWidget(parent), m_
     m_combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     fill();
     column->addWidget(m_combo);
+    // A screen reader names the pop-up by its caption, not by the state shown.
+    caption->setBuddy(m_combo);
 
     // Only a choice by the user writes the model; showing the model's value
     // does not write it back.

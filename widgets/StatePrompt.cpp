@@ -4,9 +4,12 @@
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
+#include "services/AppModel.h"
 #include "widgets/StatePicker.h"
+#include "widgets/TLAnnouncer.h"
 #include "widgets/TLLabel.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -31,6 +34,12 @@ StatePrompt::StatePrompt(AppModel &model, QWidget *parent) : TLCard(parent)
     m_picker = new StatePicker(model);
     m_picker->setFixedWidth(ipx(220));
     row->addWidget(m_picker, 0, Qt::AlignVCenter);
+    // The card goes once a state is chosen, and the focus with it: a screen
+    // reader hears what was chosen.
+    connect(m_picker->comboBox(), &QComboBox::activated, this, [this, &model] {
+        if (!model.stateCode().isEmpty())
+            TLAnnouncer::say(this, model.stateName() + QStringLiteral(" chosen"));
+    });
 
     body()->addLayout(row);
 }

@@ -282,21 +282,28 @@ void markPage(QWidget *page)
     page->setProperty(kPage, true);
 }
 
-bool focusPage(QWidget *within, bool windowOpens)
+QWidget *pageIn(QWidget *within)
 {
     if (!within)
-        return false;
+        return nullptr;
     QList<QWidget *> candidates{within};
     candidates += within->findChildren<QWidget *>();
     for (QWidget *w : std::as_const(candidates)) {
-        if (isPage(w) && w->isVisibleTo(w->window()) && w->isEnabled()) {
-            install();
-            w->setFocus(Qt::OtherFocusReason);
-            theFilter()->startPage = windowOpens ? w : nullptr;
-            return true;
-        }
+        if (isPage(w) && w->isVisibleTo(w->window()) && w->isEnabled())
+            return w;
     }
-    return false;
+    return nullptr;
+}
+
+bool focusPage(QWidget *within, bool windowOpens)
+{
+    QWidget *page = pageIn(within);
+    if (!page)
+        return false;
+    install();
+    page->setFocus(Qt::OtherFocusReason);
+    theFilter()->startPage = windowOpens ? page : nullptr;
+    return true;
 }
 
 void guardFocus(QWidget *control)

@@ -35,6 +35,8 @@ void markPage(QWidget *page);
 // to the window's first control and Shift+Tab to its last, as though nothing
 // had the focus yet; otherwise Tab goes on into the page.
 bool focusPage(QWidget *within, bool windowOpens = false);
+// The first shown page under `within` (`within` itself included), or null.
+QWidget *pageIn(QWidget *within);
 
 void guardFocus(QWidget *control);
 

@@ -1,5 +1,6 @@
 #include "look/kit/MBLink.h"
 
+#include "look/kit/MBAccessible.h"
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBLinks.h"
 #include "look/kit/MBZoom.h"
@@ -25,7 +26,7 @@ MBLink::MBLink(const QString &title, const QString &url, QWidget *parent)
     setFocusPolicy(Qt::TabFocus);
     setToolTip(url);
     setAccessibleName(title);
-    setAccessibleDescription(url);
+    setAccessibleDescription(MBAccessible::describeURL(url));
     setForegroundRole(QPalette::Link);
     setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     // Room for the focus ring around the text.

@@ -1,5 +1,6 @@
 #include "look/kit/MRBYHelpViewer.h"
 
+#include "look/kit/MBAccessible.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBDivider.h"
 #include "look/kit/MBFocusRing.h"
@@ -103,6 +104,7 @@ public:
     {
         setText(mbMenuText(title));
         setAccessibleName(title);
+        MBAccessible::setCurrent(this, false);
         setFocusPolicy(Qt::StrongFocus);
         setCursor(Qt::PointingHandCursor);
         QSizePolicy sp(QSizePolicy::Preferred, QSizePolicy::Minimum);
@@ -119,6 +121,7 @@ public:
         if (shown == m_shown)
             return;
         m_shown = shown;
+        MBAccessible::setCurrent(this, shown);
         applyFont();
         update();
     }
@@ -389,6 +392,7 @@ void MRBYHelpViewer::rebuildPage(const std::optional<MRBYHelpTopic> &topic)
     column->setSpacing(ipx(10));
     QLabel *title = textLabel(topic->title, mbFont(22, FontWeight::Heavy), k.text, true);
     title->setObjectName(QStringLiteral("helpTitle"));
+    MBAccessible::markHeading(title);
     column->addWidget(title);
     for (QWidget *b : blocks(topic->body))
         column->addWidget(b);

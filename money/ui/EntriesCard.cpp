@@ -19,6 +19,7 @@
 #include "money/ui/MoneyForm.h"
 #include "pdf/PdfPrint.h"
 #include "screens/BesideOrBelow.h"
+#include "widgets/TLAnnouncer.h"
 #include "widgets/TLLabel.h"
 #include "widgets/TLPopUp.h"
 
@@ -103,8 +104,9 @@ EntriesCard::EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period, 
     const bool income = kind == MoneyKind::income;
     setObjectName(income ? QStringLiteral("incomeCard") : QStringLiteral("expenseCard"));
     auto *outer = mbColumn(this, ipx(10));
-    outer->addWidget(new TLSectionTitle(income ? QStringLiteral("Money coming in") : QStringLiteral("Money going out")));
+    outer->addWidget(new TLSectionTitle(title(kind)));
     auto *card = new TLCard;
+    card->setAccessibleName(title(kind));
     outer->addWidget(card);
     card->body()->setSpacing(ipx(10));
 
@@ -117,6 +119,11 @@ EntriesCard::EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period, 
     m_form = new EntryForm(kind, store);
     card->addWidget(m_form);
     refresh(period);
+}
+
+QString EntriesCard::title(MoneyKind kind)
+{
+    return kind == MoneyKind::income ? QStringLiteral("Money coming in") : QStringLiteral("Money going out");
 }
 
 QString EntriesCard::emptyText(MoneyKind kind)
@@ -270,6 +277,8 @@ QWidget *EntriesCard::makeFoot(const MoneyPlan &plan, bool hasLines)
 
 void EntriesCard::remove(const QString &id)
 {
-    if (!MoneyActions::remove(id, m_store))
+    if (MoneyActions::remove(id, m_store))
+        TLAnnouncer::say(this, QStringLiteral("Removed from ") + title(m_kind));
+    else
         PdfPrint::beep();
 }

@@ -32,6 +32,8 @@ public:
     void refresh(MoneyPeriod period);
 
     // The sentence of a card without lines.
+    // "Money coming in" or "Money going out".
+    static QString title(MoneyKind kind);
     static QString emptyText(MoneyKind kind);
 
 private:

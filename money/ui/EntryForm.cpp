@@ -11,10 +11,12 @@
 #include "money/MoneyActions.h"
 #include "money/MoneyCategory.h"
 #include "money/MoneyStore.h"
+#include "money/ui/EntriesCard.h"
 #include "money/ui/MoneyForm.h"
 #include "money/ui/TLField.h"
 #include "pdf/PdfPrint.h"
 #include "screens/SegmentedPicker.h"
+#include "widgets/TLAnnouncer.h"
 #include "widgets/TLLabel.h"
 #include "widgets/TLPopUp.h"
 
@@ -75,6 +77,12 @@ EntryForm::EntryForm(MoneyKind kind, MoneyStore &store, QWidget *parent)
     m_error->setObjectName(QStringLiteral("addError"));
     m_error->hide();
     column->addWidget(MoneyForm::buttonRow(m_button, m_error));
+
+    // The two forms have the same fields: each says which card it is on.
+    const QString card = EntriesCard::title(kind);
+    for (QWidget *control : {static_cast<QWidget *>(m_category), m_label->focusProxy(), m_amount->focusProxy(),
+                             static_cast<QWidget *>(m_frequency), static_cast<QWidget *>(m_button)})
+        control->setAccessibleDescription(card);
 }
 
 QString EntryForm::refusal()
@@ -106,6 +114,7 @@ void EntryForm::add()
     if (!cents || *cents < 1) {
         m_error->setText(refusal());
         m_error->show();
+        TLAnnouncer::say(this, refusal());
         return;
     }
     m_error->clear();
@@ -113,6 +122,7 @@ void EntryForm::add()
     if (MoneyActions::add(m_kind, category(), m_label->text(), *cents, frequency(), m_store)) {
         m_label->setText(QString());
         m_amount->setText(QString());
+        TLAnnouncer::say(this, QStringLiteral("Added to ") + EntriesCard::title(m_kind));
     } else {
         PdfPrint::beep();
     }

@@ -23,10 +23,13 @@ void addColumn(QWidget *flow, const QString &caption, QWidget *control)
 {
     auto *column = new QWidget;
     auto *layout = mbColumn(column, ipx(3));
-    layout->addWidget(tlLabel(caption, 11.5, FontWeight::Bold, TLPalette::current().dim, false));
+    QLabel *label = tlLabel(caption, 11.5, FontWeight::Bold, TLPalette::current().dim, false);
+    layout->addWidget(label);
     layout->addWidget(control, 0, Qt::AlignLeft);
-    // A screen reader names the control (the edit inside a field) by its caption.
+    // A screen reader names the control (the edit inside a field) by its
+    // caption, and finds the caption as the control's label.
     (control->focusProxy() ? control->focusProxy() : control)->setAccessibleName(caption);
+    label->setBuddy(control);
     flow->layout()->addWidget(column);
 }
 

@@ -14,7 +14,7 @@ namespace MoneyForm {
 // An empty row of form columns, `spacing` points apart.
 QWidget *flow(double spacing);
 // Appends a column: the caption (small, bold, dim) above the control, which
-// takes the caption as its accessible name.
+// takes the caption as its accessible name and its label.
 void addColumn(QWidget *flow, const QString &caption, QWidget *control);
 // The button, then the sentence (hidden while empty), at the leading edge.
 QWidget *buttonRow(QWidget *button, QLabel *sentence);

@@ -2,6 +2,7 @@
 
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBAccessible.h"
 #include "look/kit/MBZoom.h"
 
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@ TLField::TLField(const QString &placeholder, std::optional<double> width, QWidge
 {
     m_edit->setFrame(false);
     m_edit->setPlaceholderText(placeholder);
+    MBAccessible::reportCaret(m_edit);
     m_edit->setFont(tlFont(15));
     // The box is drawn here; the edit itself stays see-through.
     m_edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));

@@ -2,6 +2,8 @@
 // assistive tool walks it, on the screens a person uses most, with the
 // shipped data.
 
+#include "app/TLHelp.h"
+#include "app/TLHelpWindow.h"
 #include "app/TLSetup.h"
 #include "data/FavoritesStore.h"
 #include "data/ReferenceData.h"
@@ -19,14 +21,24 @@
 #include "services/AppModel.h"
 #include "services/MyListActions.h"
 #include "services/Opener.h"
+#include "widgets/TLAnnouncer.h"
+#include "screens/SaveAnswers.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPointer>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
+
+class tst_Accessibility;
+using Act = std::function<void(tst_Accessibility &)>;
+Q_DECLARE_METATYPE(Act)
 
 namespace {
 
@@ -80,6 +92,8 @@ class tst_Accessibility : public QObject
 private:
     std::unique_ptr<QMainWindow> m_window;
     QStringList m_opened;
+    QTemporaryDir m_dir;
+    QPointer<SaveButton> m_saved;
 
     AppModel &model() { return AppModel::shared(); }
 
@@ -156,7 +170,43 @@ private:
                 QVERIFY(n.iface->actionInterface()
                         && n.iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
             }
+            // What opening does, in words, never the bare address.
+            const QString description = n.iface->text(QAccessible::Description);
+            for (const char *raw : {"tel:", "sms:", "mailto:", "http:", "https:"})
+                QVERIFY2(!description.contains(QLatin1String(raw)), qPrintable(describe(n.iface) + u' ' + description));
+            // A pop-up is named by its caption, related to it, and reads its choice as its value and text.
+            if (n.iface->role() == QAccessible::ComboBox) {
+                const auto labels = n.iface->relations(QAccessible::Label);
+                QVERIFY2(labels.size() == 1, qPrintable(describe(n.iface)));
+                QCOMPARE(labels.first().first->text(QAccessible::Name), n.iface->text(QAccessible::Name));
+                const auto *popUp = qobject_cast<QComboBox *>(n.iface->object());
+                QCOMPARE(n.iface->text(QAccessible::Value), popUp->currentText());
+                QVERIFY(n.iface->textInterface());
+                QCOMPARE(n.iface->textInterface()->text(0, int(popUp->currentText().size())), popUp->currentText());
+            }
+            // A caption and its value are one text.
+            if (n.iface->object() && n.iface->object()->inherits("InfoRow")) {
+                QCOMPARE(n.iface->childCount(), 0);
+                QVERIFY2(n.iface->text(QAccessible::Name).contains(QLatin1String(": ")), qPrintable(describe(n.iface)));
+            }
         }
+    }
+
+        void checkWhereAmI(const QList<Node> &nodes, const QStringList &where)
+    {
+        QAccessibleInterface *focus = accessible(QApplication::focusWidget());
+        QVERIFY(focus);
+        QCOMPARE(focus->text(QAccessible::Name), where.at(0));
+        QStringList headings;
+        QStringList current;
+        for (const Node &n : nodes) {
+            if (n.iface->role() == QAccessible::Heading)
+                headings << n.iface->text(QAccessible::Name);
+            if (n.iface->state().selectable && n.iface->state().selected && n.iface->role() == QAccessible::PushButton)
+                current << n.iface->text(QAccessible::Name);
+        }
+        QVERIFY2(headings.contains(where.at(1)), qPrintable(headings.join(u" | ")));
+        QCOMPARE(current, where.mid(2));
     }
 
     // Each listing card's Save and "Report a problem", and each video's
@@ -228,16 +278,27 @@ private Q_SLOTS:
         QTest::addColumn<int>("pickers");
         QTest::addColumn<int>("minLinks");
         QTest::addColumn<int>("minVideos");
+        // The page's name, its title among the headings, the current places.
+        QTest::addColumn<QStringList>("where");
         // Every screen shows the sidebar's credit link.
-        QTest::newRow("home") << int(Screen::home) << -1 << QString() << 0 << 0 << 1 << 0;
+        QTest::newRow("home") << int(Screen::home) << -1 << QString() << 0 << 0 << 1 << 0
+                              << QStringList{"Right now, Colorado", "You are not alone.", "Right now"};
         QTest::newRow("health, Colorado") << int(Screen::category) << int(AppCategory::health) << QString() << 2 << 0
-                                          << 3 << 0;
-        QTest::newRow("search shower") << int(Screen::search) << -1 << QStringLiteral("shower") << 2 << 0 << 3 << 0;
-        QTest::newRow("my list") << int(Screen::myList) << -1 << QString() << 3 << 0 << 4 << 0;
-        QTest::newRow("money plan") << int(Screen::money) << -1 << QString() << 0 << 3 << 1 << 0;
-        QTest::newRow("videos") << int(Screen::videos) << -1 << QString() << 0 << 0 << 1 << 2;
-        QTest::newRow("guide") << int(Screen::guide) << -1 << QString() << 0 << 0 << 2 << 0;
-        QTest::newRow("display") << int(Screen::display) << -1 << QString() << 0 << 1 << 1 << 0;
+                                          << 3 << 0 << QStringList{"Health, Colorado", "Health", "Health"};
+        QTest::newRow("search shower") << int(Screen::search) << -1 << QStringLiteral("shower") << 2 << 0 << 3 << 0
+                                       << QStringList{};
+        QTest::newRow("my list") << int(Screen::myList) << -1 << QString() << 3 << 0 << 4 << 0
+                                 << QStringList{"My List", "My List", "My List"};
+        QTest::newRow("money plan") << int(Screen::money) << -1 << QString() << 0 << 3 << 1 << 0
+                                    << QStringList{"Money Plan", "Money Plan", "Money Plan"};
+        QTest::newRow("videos") << int(Screen::videos) << -1 << QString() << 0 << 0 << 1 << 2
+                                << QStringList{"Videos", "Videos", "Videos"};
+        const QString firstChapter = QStringLiteral("You Are Not Alone: Your First Three Calls");
+        QTest::newRow("guide") << int(Screen::guide) << -1 << QString() << 0 << 0 << 2 << 0
+                               << QStringList{"Survival Guide", firstChapter, "Survival Guide",
+                                              QStringLiteral("Chapter 1: ") + firstChapter};
+        QTest::newRow("display") << int(Screen::display) << -1 << QString() << 0 << 1 << 1 << 0
+                                 << QStringList{"Text size & display", "Text size & display", "Text size & display"};
     }
 
     void screens()
@@ -249,8 +310,11 @@ private Q_SLOTS:
         QFETCH(int, pickers);
         QFETCH(int, minLinks);
         QFETCH(int, minVideos);
+        QFETCH(QStringList, where);
         model().setScreen(topic >= 0 ? Screen::forCategory(AppCategory::Case(topic)) : Screen(Screen::Case(screen)));
         settle();
+        if (!where.isEmpty())
+            checkWhereAmI(tree(), where);
         if (!typed.isEmpty()) {
             QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->inherits("QLineEdit"));
             QTest::keyClicks(QApplication::focusWidget(), typed);
@@ -278,20 +342,173 @@ private Q_SLOTS:
         QVERIFY2(count("MBLink") >= minLinks, qPrintable(QString::number(count("MBLink"))));
     }
 
-    // The Money Plan's text fields are heard by their captions.
+    // What just happened is said without moving the focus: a notification,
+    // shown in the window's status line, that a screen reader speaks. A Save
+    // relabels only the buttons of its own listing.
+    void whatJustHappened_data()
+    {
+        QTest::addColumn<Act>("act");
+        QTest::addColumn<QString>("said");
+        const auto press = [](const char *name, int which = 0) {
+            return Act([=](tst_Accessibility &t) {
+                QList<QAbstractButton *> shown;
+                for (QAbstractButton *b : t.m_window->findChildren<QAbstractButton *>(QLatin1String(name)))
+                    if (b->isVisible())
+                        shown << b;
+                QVERIFY2(shown.size() > which, name);
+                QTest::mouseClick(shown.at(which), Qt::LeftButton);
+            });
+        };
+        const Act money = [](tst_Accessibility &t) {
+            t.model().setScreen(Screen::money);
+            t.settle();
+        };
+        QTest::newRow("Save") << Act([=](tst_Accessibility &t) {
+            for (SaveButton *b : t.m_window->findChildren<SaveButton *>())
+                if (b->isVisible() && !b->saved() && !t.m_saved)
+                    t.m_saved = b;
+            QVERIFY(t.m_saved);
+            QTest::mouseClick(t.m_saved, Qt::LeftButton);
+        }) << "Saved to My List";
+        QTest::newRow("Save again") << Act([](tst_Accessibility &t) { QTest::mouseClick(t.m_saved, Qt::LeftButton); })
+                                    << "Removed from My List";
+        QTest::newRow("note saved") << Act([=](tst_Accessibility &t) {
+            t.model().setScreen(Screen::myList);
+            t.settle();
+            press("saveNote")(t);
+        }) << "Saved on this computer.";
+        QTest::newRow("Money Plan line added") << Act([=](tst_Accessibility &t) {
+            money(t);
+            auto *form = t.m_window->findChild<QWidget *>(QStringLiteral("expenseForm"));
+            QTest::keyClicks(form->findChild<QWidget *>(QStringLiteral("amountField"))->focusProxy(), QStringLiteral("60"));
+            QTest::mouseClick(form->findChild<QAbstractButton *>(QStringLiteral("addButton")), Qt::LeftButton);
+        }) << "Added to Money going out";
+        QTest::newRow("Money Plan line removed")
+            << Act([=](tst_Accessibility &t) {
+                   t.settle();
+                   auto *card = t.m_window->findChild<QWidget *>(QStringLiteral("expenseCard"));
+                   const QList<QAbstractButton *> removes = card->findChildren<QAbstractButton *>(QStringLiteral("removeButton"));
+                   QVERIFY(!removes.isEmpty());
+                   QTest::mouseClick(removes.last(), Qt::LeftButton);
+               })
+            << "Removed from Money going out";
+        QTest::newRow("file saved") << Act([=](tst_Accessibility &t) {
+            SaveAnswers answers;
+            answers.answer = t.m_dir.filePath(QStringLiteral("plan.csv"));
+            press("moneySaveCSV")(t);
+        }) << "Saved: plan.csv";
+        QTest::newRow("search count, once typing pauses") << Act([](tst_Accessibility &t) {
+            t.model().setScreen(Screen::search);
+            t.settle();
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("zzqq"));
+        }) << "Nothing found. Try a shorter or simpler word, like \"food\" or \"shower\".";
+        QTest::newRow("state chosen on Home") << Act([](tst_Accessibility &t) {
+            t.model().setStateCode(QString());
+            t.model().setScreen(Screen::home);
+            t.settle();
+            auto *prompt = t.m_window->findChild<QWidget *>(QStringLiteral("statePrompt"));
+            QComboBox *popUp = prompt->findChild<QComboBox *>();
+            popUp->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(popUp, Qt::Key_Down);
+            QCOMPARE(t.model().stateCode(), QStringLiteral("AL"));
+            t.model().setStateCode(QStringLiteral("CO"));
+        }) << "Alabama chosen";
+    }
+
+    void whatJustHappened()
+    {
+        QFETCH(Act, act);
+        QFETCH(QString, said);
+        if (QTest::currentDataTag() == QByteArray("Save")) {
+            model().setScreen(Screen::forCategory(AppCategory::health));
+            settle();
+        }
+        // Every button that is told anew of its label.
+        int relabelled = 0;
+        struct Count final : QObject
+        {
+            int *count;
+            explicit Count(int *c) : count(c) {}
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                *count += e->type() == QEvent::ToolTipChange;
+                return false;
+            }
+        } counter(&relabelled);
+        const QList<SaveButton *> saves = m_window->findChildren<SaveButton *>();
+        for (SaveButton *b : saves)
+            b->installEventFilter(&counter);
+        act(*this);
+        QVERIFY(!QTest::currentTestFailed());
+        QWidget *focusBefore = QApplication::focusWidget();
+        QTRY_COMPARE(TLAnnouncer::lastSaid(m_window.get()), said);
+        QCOMPARE(QApplication::focusWidget(), focusBefore);
+        // A status line holds the notification, in the window, nothing a sighted person sees.
+        auto *line = m_window->findChild<QWidget *>(QStringLiteral("tlStatusLine"));
+        QVERIFY(line && line->isVisible() && line->width() <= 1);
+        QAccessibleInterface *status = accessible(line);
+        QCOMPARE(status->role(), QAccessible::StatusBar);
+        QCOMPARE(status->childCount(), 1);
+        QCOMPARE(status->child(0)->role(), QAccessible::Notification);
+        QCOMPARE(status->child(0)->text(QAccessible::Name), said);
+        if (QTest::currentDataTag() == QByteArray("Save"))
+            QVERIFY2(relabelled <= 2, qPrintable(QString::number(relabelled) + u'/' + QString::number(saves.size())));
+    }
+
+    // The help window is a window with its topic marked as the current one;
+    // in the guide, Tab from the page goes through the chapters first.
+    void helpAndGuideSayWhereYouAre()
+    {
+        TLHelpWindow::show(QStringLiteral("sheet"));
+        QWidget *help = TLHelpWindow::window();
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        QAccessibleInterface *window = accessible(help);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QList<Node> nodes;
+        collect(window, nullptr, nodes);
+        QStringList current;
+        for (const Node &n : nodes)
+            if (n.iface->state().selected)
+                current << n.iface->text(QAccessible::Name);
+        const auto topic = std::find_if(TLHelp::topics().cbegin(), TLHelp::topics().cend(),
+                                        [](const MRBYHelpTopic &t) { return t.id == u"sheet"; });
+        QCOMPARE(current, QStringList{topic->title});
+        help->close();
+
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        model().setScreen(Screen::guide);
+        settle();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("guideChapter-1"));
+        QVERIFY(accessible(QApplication::focusWidget())->state().selected);
+    }
+
+    // The Money Plan's text fields are heard by their captions, and the two
+    // forms' controls by the card they are on.
     void moneyFieldsAreNamedByTheirLabels()
     {
         model().setScreen(Screen::money);
         settle();
         QStringList names;
+        // The two forms' controls say their card, inside the card named so.
+        QStringList onCards;
         for (const Node &n : tree()) {
             if (qobject_cast<QLineEdit *>(n.iface->object()))
                 names << n.iface->text(QAccessible::Name);
+            const QString card = n.card ? accessible(n.card)->text(QAccessible::Name) : QString();
+            if (card.startsWith(u"Money ") && n.iface->state().focusable
+                && n.iface->text(QAccessible::Description) == card)
+                onCards << card + u'|' + n.iface->text(QAccessible::Name);
         }
         names.sort();
         QCOMPARE(names, (QStringList{"Amount", "Amount", "Goal amount", "Money on hand now",
                                      "Name on the plan (optional)", "Saved so far", "Saving for",
                                      "What is it? (optional)", "What is it? (optional)"}));
+        for (const char *card : {"Money coming in", "Money going out"})
+            for (const char *control : {"Kind", "What is it? (optional)", "Amount", "How often", "Add"})
+                QVERIFY2(onCards.contains(QLatin1String(card) + u'|' + QLatin1String(control)),
+                         qPrintable(onCards.join(u", ")));
     }
 
     // A person who Tabs to a picker and presses the arrows moves the checked
