@@ -623,6 +623,16 @@ private Q_SLOTS:
         QVERIFY(first->findChild<EmergencyBar *>());
         QVERIFY(!sidebar.helpRow()->selected());
 
+        // Esc on the emergency note's OK is the note's: the window stays.
+        QVERIFY(QTest::qWaitForWindowActive(first));
+        EmergencyBar *bar = nullptr;
+        for (EmergencyBar *b : first->findChildren<EmergencyBar *>())
+            bar = b->isVisible() ? b : bar;
+        QVERIFY(bar);
+        QTest::mouseClick(bar->buttons().first(), Qt::LeftButton, {}, bar->buttons().first()->rect().center());
+        QCOMPARE(QApplication::focusWidget(), bar->okButton());
+        QTest::keyClick(bar->okButton(), Qt::Key_Escape);
+        QVERIFY(!bar->noteRow()->isVisible() && first->isVisible());
         // It closes with Esc and with Ctrl+W, and comes back.
         for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
             QVERIFY(QTest::qWaitForWindowActive(first));
