@@ -21,6 +21,12 @@ BesideOrBelow::~BesideOrBelow() { qDeleteAll(m_items); }
 
 void BesideOrBelow::addItem(QLayoutItem *item) { m_items << item; }
 
+void BesideOrBelow::addLayout(QLayout *layout)
+{
+    addChildLayout(layout);
+    addItem(layout);
+}
+
 QLayoutItem *BesideOrBelow::takeAt(int index)
 {
     return index >= 0 && index < m_items.size() ? m_items.takeAt(index) : nullptr;
@@ -30,8 +36,9 @@ bool BesideOrBelow::besideAt(int width) const
 {
     if (m_items.size() < 2)
         return true;
+    const QLayoutItem *lead = m_items.at(0);
     const int room = width - m_spacing - m_items.at(1)->sizeHint().width();
-    return room >= std::min(m_leadNeed, m_items.at(0)->sizeHint().width());
+    return room >= std::max(lead->minimumSize().width(), std::min(m_leadNeed, lead->sizeHint().width()));
 }
 
 int BesideOrBelow::heightForWidth(int width) const { return arrange(QRect(0, 0, width, 0), false); }

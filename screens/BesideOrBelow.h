@@ -1,7 +1,8 @@
 #pragma once
 // Two parts, the lead and the trail (added in that order), side by side
 // while the lead keeps at least `leadNeed` pixels beside the trail (or its
-// ideal width, when that is less); on a narrower width the trail goes on a
+// ideal width, when that is less), and never less than its minimum width;
+// on a narrower width the trail goes on a
 // line of its own below the lead, `indent` pixels in. Side by side the
 // trail stands at the right edge, or right after the lead when
 // `trailFollows`. Each part takes the row's height and aligns itself as it
@@ -19,6 +20,8 @@ public:
     ~BesideOrBelow() override;
 
     void addItem(QLayoutItem *item) override;
+    // A part that is a layout of its own.
+    void addLayout(QLayout *layout);
     int count() const override { return int(m_items.size()); }
     QLayoutItem *itemAt(int index) const override { return m_items.value(index); }
     QLayoutItem *takeAt(int index) override;

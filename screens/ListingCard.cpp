@@ -13,6 +13,7 @@
 #include "look/kit/MBLink.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
+#include "screens/BesideOrBelow.h"
 #include "screens/ContactButtons.h"
 #include "screens/InfoRow.h"
 #include "screens/NoteEditor.h"
@@ -66,96 +67,6 @@ private:
     }
 
     QString m_full;
-};
-
-// The footer: the source line, and "Report a problem" at the row's right
-// end. A card too narrow for both (large text in a small window) puts the
-// button under the line instead of making the card wider than its pane.
-class FooterLayout final : public QLayout
-{
-public:
-    FooterLayout(QLayout *line, QWidget *button, int spacing) : m_line(line)
-    {
-        setContentsMargins(0, 0, 0, 0);
-        setSpacing(spacing);
-        addChildLayout(line);
-        // Through addItem(), as the item that keeps the button's sizes
-        // between layout passes: the footer asks for them often.
-        addWidget(button);
-    }
-    ~FooterLayout() override
-    {
-        delete m_line;
-        delete m_button;
-    }
-
-    void addItem(QLayoutItem *item) override { m_button = item; }
-    int count() const override { return int(parts().size()); }
-    QLayoutItem *itemAt(int index) const override { return parts().value(index); }
-    // Only as the footer goes (a part deleted first leaves its layout).
-    QLayoutItem *takeAt(int index) override
-    {
-        QLayoutItem *part = itemAt(index);
-        if (part == m_line)
-            m_line = nullptr;
-        else if (part == m_button)
-            m_button = nullptr;
-        return part;
-    }
-
-    Qt::Orientations expandingDirections() const override { return Qt::Horizontal; }
-    QSize sizeHint() const override
-    {
-        return {m_line->sizeHint().width() + spacing() + m_button->sizeHint().width(), rowHeight()};
-    }
-    // As narrow as the wider part; the height of two rows comes from
-    // height-for-width, as a wrapped label's does, so a card in one row is
-    // laid out once, not again at a minimum height it does not need.
-    QSize minimumSize() const override
-    {
-        return {std::max(m_line->minimumSize().width(), m_button->minimumSize().width()), rowHeight()};
-    }
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override
-    {
-        if (fitsOneRow(width))
-            return rowHeight();
-        return m_line->sizeHint().height() + spacing() + m_button->sizeHint().height();
-    }
-    void setGeometry(const QRect &rect) override
-    {
-        QLayout::setGeometry(rect);
-        const int buttonWidth = m_button->sizeHint().width();
-        if (fitsOneRow(rect.width())) {
-            const int lineWidth = std::min(m_line->sizeHint().width(), rect.width() - spacing() - buttonWidth);
-            m_line->setGeometry(QRect(rect.x(), rect.y(), lineWidth, rect.height()));
-            m_button->setGeometry(QRect(rect.right() + 1 - buttonWidth, rect.y(), buttonWidth, rect.height()));
-            return;
-        }
-        const int lineHeight = m_line->sizeHint().height();
-        m_line->setGeometry(QRect(rect.x(), rect.y(), std::min(m_line->sizeHint().width(), rect.width()),
-                                  lineHeight));
-        m_button->setGeometry(QRect(rect.x(), rect.y() + lineHeight + spacing(), buttonWidth,
-                                    m_button->sizeHint().height()));
-    }
-
-private:
-    QList<QLayoutItem *> parts() const
-    {
-        QList<QLayoutItem *> out;
-        for (QLayoutItem *part : {static_cast<QLayoutItem *>(m_line), static_cast<QLayoutItem *>(m_button)})
-            if (part)
-                out << part;
-        return out;
-    }
-    int rowHeight() const { return std::max(m_line->sizeHint().height(), m_button->sizeHint().height()); }
-    bool fitsOneRow(int width) const
-    {
-        return m_line->minimumSize().width() + spacing() + m_button->sizeHint().width() <= width;
-    }
-
-    QLayout *m_line;
-    QLayoutItem *m_button = nullptr;
 };
 
 QWidget *wrap(QLayout *layout)
@@ -328,13 +239,19 @@ void ListingCard::addFooter(const TLPalette &palette)
     }
     m_source->setObjectName(QStringLiteral("listingSource"));
     line->addWidget(m_source, 0);
+    line->addStretch(1);
     m_report = new PlainButton(QStringLiteral("flag"), QStringLiteral("Report a problem"), 11.5, palette.dim);
     m_report->setObjectName(QStringLiteral("reportProblem"));
     m_report->setToolTip(QStringLiteral("Email ") + TLInfo::makerShortName
                          + QStringLiteral(" if this listing is wrong"));
     m_report->setAccessibleName(m_report->text() + QStringLiteral(", ") + m_listing.name);
     connect(m_report, &QAbstractButton::clicked, this, [this] { Opener::open(ReportLink::mailto(&m_listing)); });
-    body()->addLayout(new FooterLayout(line, m_report, ipx(6)));
+    // "Report a problem" at the row's right end, or under the source line
+    // when the card is too narrow for both (large text in a small window).
+    auto *footer = new BesideOrBelow(nullptr, ipx(6), 0, 0);
+    footer->addLayout(line);
+    footer->addWidget(m_report);
+    body()->addLayout(footer);
 }
 
 void ListingCard::followStore()
