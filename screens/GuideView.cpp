@@ -214,19 +214,12 @@ void GuideView::showChapter()
     m_page = buildPage(chapter);
     m_layout->addWidget(m_page, 1);
     // Tab from the page goes through the chapter list before the chapter's
-    // text, as the two are read. Qt orders only widgets Tab may stop at, and
-    // the page takes the focus only when it is given.
-    QWidget *page = MBKeyboard::pageIn(m_page);
-    if (!page)
-        return;
-    const Qt::FocusPolicy policy = page->focusPolicy();
-    page->setFocusPolicy(Qt::ClickFocus);
-    QWidget *before = page;
-    for (QWidget *row : std::as_const(m_rows)) {
-        QWidget::setTabOrder(before, row);
-        before = row;
+    // text, as the two are read.
+    if (QWidget *page = MBKeyboard::pageIn(m_page)) {
+        QList<QWidget *> order{page};
+        order.append(QList<QWidget *>(m_rows.cbegin(), m_rows.cend()));
+        MBKeyboard::chainTabs(order);
     }
-    page->setFocusPolicy(policy);
 }
 
 Page *GuideView::buildPage(const GuideChapter &chapter)

@@ -165,6 +165,5 @@ void Page::orderTabs()
 {
     QList<QWidget *> stops;
     collectTabStops(m_column, stops);
-    for (qsizetype i = 1; i < stops.size(); ++i)
-        QWidget::setTabOrder(stops.at(i - 1), stops.at(i));
+    MBKeyboard::chainTabs(stops);
 }

@@ -329,19 +329,7 @@ void RowColumn::orderTabs(qsizetype from)
             chain << row;
         chain += tabStops(row);
     }
-    // Qt links only widgets that take the focus, so the column and the cards
-    // do so for the moment.
-    QList<QWidget *> lent;
-    for (QWidget *w : std::as_const(chain)) {
-        if (w->focusPolicy() == Qt::NoFocus) {
-            lent << w;
-            w->setFocusPolicy(Qt::TabFocus);
-        }
-    }
-    for (qsizetype i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
-    for (QWidget *w : std::as_const(lent))
-        w->setFocusPolicy(Qt::NoFocus);
+    MBKeyboard::chainTabs(chain);
 }
 
 void RowColumn::scheduleExtend()

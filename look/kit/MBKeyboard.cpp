@@ -186,9 +186,12 @@ private:
     // done.
     void contentResized(QObject *watched)
     {
-        QWidget *focus = QApplication::focusWidget();
+        // Every resize in the application passes here: the cheap test first.
         auto *content = qobject_cast<QWidget *>(watched);
-        if (focus && content && content->isAncestorOf(focus) && isScrollContent(content))
+        if (!content || !isScrollContent(content))
+            return;
+        QWidget *focus = QApplication::focusWidget();
+        if (focus && content->isAncestorOf(focus))
             m_relaidOut.schedule();
     }
 
@@ -304,6 +307,21 @@ bool focusPage(QWidget *within, bool windowOpens)
     page->setFocus(Qt::OtherFocusReason);
     theFilter()->startPage = windowOpens ? page : nullptr;
     return true;
+}
+
+void chainTabs(const QList<QWidget *> &order)
+{
+    QList<QWidget *> lent;
+    for (QWidget *w : order) {
+        if (w->focusPolicy() == Qt::NoFocus) {
+            lent << w;
+            w->setFocusPolicy(Qt::TabFocus);
+        }
+    }
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    for (QWidget *w : std::as_const(lent))
+        w->setFocusPolicy(Qt::NoFocus);
 }
 
 void guardFocus(QWidget *control)

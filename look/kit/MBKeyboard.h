@@ -23,6 +23,8 @@
 //   focused control that a new layout of its page moves (a line added above
 //   it pushes it down).
 
+#include <QList>
+
 class QWidget;
 
 namespace MBKeyboard {
@@ -39,6 +41,11 @@ bool focusPage(QWidget *within, bool windowOpens = false);
 QWidget *pageIn(QWidget *within);
 
 void guardFocus(QWidget *control);
+
+// Links the widgets into the Tab order one after another, those that take
+// the focus only when it is given (a page, a card) among them: Qt links
+// only widgets that may take the focus.
+void chainTabs(const QList<QWidget *> &order);
 
 // Scrolls every scroll area around `widget` so that it shows: whole when it
 // fits, else from its top-left corner.
