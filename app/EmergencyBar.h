@@ -10,6 +10,7 @@
 
 #include "services/EmergencyAction.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QWidget>
 
@@ -31,7 +32,9 @@ public:
     std::optional<EmergencyAction> note() const { return m_note; }
     // Shows (or, with none, hides) the note row for an action.
     void setNote(std::optional<EmergencyAction> action);
-    // What a button does: note the action, focus OK, then perform it.
+    // What a button does: note the action, focus OK, then perform it,
+    // unless the same button called within the double-click interval (a
+    // double- or triple-click is one press).
     void tap(EmergencyAction action);
     // What OK does: the note goes, and the focus on it goes to the page.
     void dismissNote();
@@ -65,6 +68,9 @@ private:
     void fitWidth();
 
     std::optional<EmergencyAction> m_note;
+    // The action that called last, and since when.
+    std::optional<EmergencyAction> m_called;
+    QElapsedTimer m_calledAt;
     QList<EmergencyButton *> m_buttons;
     QWidget *m_noteRow = nullptr;
     QLabel *m_noteLabel = nullptr;

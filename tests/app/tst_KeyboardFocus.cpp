@@ -39,6 +39,7 @@
 #include <QPrinterInfo>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -275,6 +276,63 @@ private Q_SLOTS:
         QVERIFY(!mainOf(window.get())->emergencyBar()->noteRow()->isVisible());
         m_opened.clear();
         checkSafeFocus(window.get());
+    }
+
+    // A double- or triple-click is one press, in both windows: the clicks go
+    // to the window as the display sends them, so Qt makes the double-click.
+    // Clicks further apart than the double-click interval call again.
+    void aDoubleClickCallsOnce_data()
+    {
+        QTest::addColumn<bool>("help");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<int>("apart");
+        QTest::addColumn<int>("calls");
+        QTest::newRow("double-click Call 911") << false << 0 << 2 << 0 << 1;
+        QTest::newRow("triple-click Text 988") << false << 2 << 3 << 0 << 1;
+        QTest::newRow("help window: double-click Call 911") << true << 0 << 2 << 0 << 1;
+        QTest::newRow("help window: triple-click Text 988") << true << 2 << 3 << 0 << 1;
+        QTest::newRow("two clicks on Call 211, a pause apart")
+            << false << 3 << 2 << QGuiApplication::styleHints()->mouseDoubleClickInterval() + 100 << 2;
+    }
+
+    void aDoubleClickCallsOnce()
+    {
+        QFETCH(bool, help);
+        QFETCH(int, button);
+        QFETCH(int, clicks);
+        QFETCH(int, apart);
+        QFETCH(int, calls);
+        const auto window = start();
+        QVERIFY(window);
+        QWidget *clicked = window.get();
+        if (help) {
+            TLHelpWindow::show(QStringLiteral("start"));
+            clicked = TLHelpWindow::window();
+            QVERIFY(QTest::qWaitForWindowActive(clicked));
+        }
+        EmergencyBar *bar = clicked->findChild<EmergencyBar *>();
+        EmergencyButton *pressed = bar->buttons().at(button);
+        QWindow *display = clicked->windowHandle();
+        const QPoint at = pressed->mapTo(clicked, pressed->rect().center());
+        if (apart > 0) {
+            for (int i = 0; i < clicks; ++i) {
+                QTest::mouseClick(display, Qt::LeftButton, {}, at);
+                QTest::qWait(apart);
+            }
+        } else {
+            QTest::mouseDClick(display, Qt::LeftButton, {}, at);
+            if (clicks == 3) {
+                // The third press follows the second as closely.
+                QTest::mousePress(display, Qt::LeftButton, {}, at, 1);
+                QTest::mouseRelease(display, Qt::LeftButton, {}, at, 1);
+            }
+        }
+        QTest::qWait(20);
+        QCOMPARE(m_opened, QStringList(calls, pressed->action().url()));
+        QCOMPARE(focus(), bar->okButton());
+        if (help)
+            clicked->close();
     }
 
     // Qt's print dialog keeps its own keys: Return there prints, here to the
