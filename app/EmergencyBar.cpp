@@ -143,11 +143,7 @@ void EmergencyBar::tap(EmergencyAction action)
 
 void EmergencyBar::dismissNote()
 {
-    // The page takes the focus before the note row goes, or Qt would hand
-    // it to the next control (the state pop-up).
-    QWidget *focus = window()->focusWidget();
-    if (focus && m_noteRow->isAncestorOf(focus) && !MBKeyboard::focusPage(window()))
-        window()->setFocus(Qt::OtherFocusReason);
+    // The focus on OK goes to the page as the row hides (MBKeyboard).
     setNote(std::nullopt);
 }
 

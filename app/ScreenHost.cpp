@@ -119,6 +119,8 @@ void ScreenHost::showEvent(QShowEvent *event)
 QString ScreenHost::pageName(const Screen &screen) const
 {
     const QString state = m_model.stateName();
+    if (screen.value() == Screen::guide && !m_showsErrorCard)
+        return GuideView::pageName(GuideView::chapterFor(m_model.guideChapter()));
     switch (screen.value()) {
     case Screen::home:
     case Screen::urgent:

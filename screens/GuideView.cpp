@@ -207,19 +207,39 @@ void GuideView::showChapter()
     for (int i = 0; i < m_rows.size(); ++i)
         static_cast<ChapterRow *>(m_rows.at(i))->setShown(chapters.at(i).number == m_shown);
 
-    // A new page opens at its top; the old one may be the sender of this
-    // change (its buttons), so it goes once its events are done.
-    MBRebuildHost::retire(m_layout, m_page);
-    MBZoomScope scope(m_zoom);
-    m_page = buildPage(chapter);
+    // A new page opens at its top. The old one may be the sender of this
+    // change (its buttons), so it goes once its events are done. The focus
+    // goes to the new page, which a screen reader names by its chapter and
+    // the keys scroll, also after a click on a chapter in the list.
+    Page *old = m_page;
+    {
+        MBZoomScope scope(m_zoom);
+        m_page = buildPage(chapter);
+    }
     m_layout->addWidget(m_page, 1);
+    if (old)
+        m_page->show();
+    QWidget *page = MBKeyboard::pageIn(m_page);
+    if (page)
+        page->setAccessibleName(pageName(chapter));
+    if (old) {
+        if (page && isVisible())
+            page->setFocus(Qt::OtherFocusReason);
+        MBRebuildHost::retire(m_layout, old);
+    }
     // Tab from the page goes through the chapter list before the chapter's
     // text, as the two are read.
-    if (QWidget *page = MBKeyboard::pageIn(m_page)) {
+    if (page) {
         QList<QWidget *> order{page};
         order.append(QList<QWidget *>(m_rows.cbegin(), m_rows.cend()));
         MBKeyboard::chainTabs(order);
     }
+}
+
+QString GuideView::pageName(const GuideChapter &chapter)
+{
+    return QStringLiteral("Survival Guide, Chapter ") + QString::number(chapter.number) + QStringLiteral(": ")
+           + chapter.title;
 }
 
 Page *GuideView::buildPage(const GuideChapter &chapter)

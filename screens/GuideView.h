@@ -5,7 +5,7 @@
 //
 // The chapter is the model's guide chapter. When it changes only the page is
 // built again (it opens at its top); the list stays, so its scroll position
-// is kept and just the highlight moves.
+// is kept and just the highlight moves. The focus goes to the new page.
 
 #include <QList>
 #include <QWidget>
@@ -28,6 +28,9 @@ public:
     // The card under a chapter: its check line, its web sources as links
     // (any other address is left out) and the guide's disclaimer.
     static QWidget *sourcesCard(const GuideChapter &chapter);
+
+    // What a screen reader calls a chapter's page.
+    static QString pageName(const GuideChapter &chapter);
 
     // The number of the chapter shown now.
     int shownChapter() const { return m_shown; }

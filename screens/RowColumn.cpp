@@ -117,43 +117,24 @@ void RowColumn::setRows(QList<Row> rows)
     // The focus in it (its own button pressed) moves to the row now in its
     // place; Qt would pass it down the window's chain, round to "Call 911".
     const QSet<QWidget *> placed(m_shown.cbegin(), m_shown.cend());
-    QWidget *focus = QApplication::focusWidget();
     for (qsizetype i = 0; i < before.size(); ++i) {
         QWidget *w = before.at(i);
         if (placed.contains(w))
             continue;
-        if (focus && w->isAncestorOf(focus))
-            focusNear(i);
+        MBKeyboard::setHeir(w, heirAt(i));
         w->hide();
     }
 }
 
-QWidget *RowColumn::focusTarget(QWidget *row)
+QWidget *RowColumn::heirAt(qsizetype index) const
 {
     // A card as a whole, not a button in it: a key pressed again must not
-    // act on the next entry.
-    if (qobject_cast<TLCard *>(row) || (row->focusPolicy() & Qt::TabFocus))
-        return row;
-    for (QWidget *stop : tabStops(row))
-        if (stop->isVisibleTo(row) && stop->isEnabled())
-            return stop;
-    return nullptr;
-}
-
-void RowColumn::focusNear(qsizetype index)
-{
+    // act on the next entry. Without a row below, the page takes the focus.
     for (qsizetype i = index; i < m_shown.size(); ++i) {
-        if (QWidget *target = focusTarget(m_shown.at(i))) {
-            target->setFocus(Qt::OtherFocusReason);
-            return;
-        }
+        if (MBKeyboard::focusTarget(m_shown.at(i)))
+            return m_shown.at(i);
     }
-    // No row below: the page around the column takes the focus, so Tab goes
-    // on into the page rather than round to the emergency bar.
-    for (QWidget *a = parentWidget(); a; a = a->parentWidget())
-        if (MBKeyboard::focusPage(a))
-            return;
-    setFocus(Qt::OtherFocusReason);
+    return nullptr;
 }
 
 void RowColumn::extendForView()

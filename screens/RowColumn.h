@@ -99,13 +99,10 @@ private:
     // so Tab follows the column down also through rows made earlier for
     // another list (a widget keeps its place in the window's chain).
     void orderTabs(qsizetype from);
-    // What takes the focus in place of a row that went: the row itself when
-    // it is a card (which then shows its ring) or a control, else its first
-    // control; null when it has none.
-    static QWidget *focusTarget(QWidget *row);
-    // Gives the focus to what stands for the row at `index`, else for the
-    // nearest row below, else to the page around the column.
-    void focusNear(qsizetype index);
+    // The row that takes the focus of a row that went from `index`: the
+    // row now there, else the nearest below that can hold it; null when
+    // none can (the page then takes it).
+    QWidget *heirAt(qsizetype index) const;
     void prune();
 
     QList<Row> m_rows;

@@ -2,6 +2,7 @@
 
 #include "look/app/TLPalette.h"
 #include "look/kit/MBFocusRing.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBZoom.h"
 
@@ -26,6 +27,8 @@ TLCard::TLCard(QWidget *parent, double padding, double radius)
     const int pad = int(std::lround(m_padding));
     m_body->setContentsMargins(pad, pad, pad, pad);
     m_body->setSpacing(ipx(8));
+    // A list may hand it the focus of an entry that went.
+    MBKeyboard::markHolder(this);
 }
 
 void TLCard::addWidget(QWidget *widget) { m_body->addWidget(widget); }

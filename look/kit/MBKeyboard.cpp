@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -17,6 +18,10 @@ const char *const kPage = "mbKeyboardPage";
 const char *const kGuarded = "mbKeyboardGuarded";
 // Set on a guarded control while the focus the person gave it lasts.
 const char *const kEarned = "mbKeyboardEarned";
+// The widget that takes the focus when this one is hidden while holding it.
+const char *const kHeir = "mbKeyboardHeir";
+// A whole (a card, a line) that may hold the focus handed to it.
+const char *const kHolder = "mbKeyboardHolder";
 
 bool isPage(const QObject *o) { return o->property(kPage).toBool(); }
 
@@ -40,15 +45,51 @@ QWidget *endStop(QWidget *window, bool first)
     }
 }
 
-// Where `w` stands in the content of the innermost scroll area around it.
-QRect placeInPage(const QWidget *w)
+// A shown sibling of the same kind as `w`, in reading order: the first
+// after it, else the last before it; null when it has none.
+QWidget *kinBeside(const QWidget *w)
+{
+    // A plain container is no kind: its siblings may be anything.
+    const QWidget *parent = w->parentWidget();
+    if (!parent || w->metaObject() == &QWidget::staticMetaObject)
+        return nullptr;
+    const auto before = [](const QWidget *a, const QWidget *b) {
+        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+    };
+    QWidget *after = nullptr;
+    QWidget *above = nullptr;
+    for (QObject *o : parent->children()) {
+        auto *kin = qobject_cast<QWidget *>(o);
+        if (!kin || kin == w || kin->isWindow() || kin->metaObject() != w->metaObject()
+            || !kin->isVisibleTo(kin->window()))
+            continue;
+        if (before(w, kin)) {
+            if (!after || before(kin, after))
+                after = kin;
+        } else if (!above || before(above, kin)) {
+            above = kin;
+        }
+    }
+    return after ? after : above;
+}
+
+// Calls `step` for every scroll area around `w`, innermost first, with where
+// `w` stands in the area's content and the part of it the area shows; stops
+// at the first false.
+template<typename Step>
+bool eachAreaAround(const QWidget *w, Step step)
 {
     for (QWidget *p = w->parentWidget(); p; p = p->parentWidget()) {
         auto *area = qobject_cast<QScrollArea *>(p);
-        if (area && area->widget() && area->widget()->isAncestorOf(w))
-            return QRect(w->mapTo(area->widget(), QPoint(0, 0)), w->size());
+        QWidget *content = area ? area->widget() : nullptr;
+        if (!content || !content->isAncestorOf(w))
+            continue;
+        const QRect r(w->mapTo(content, QPoint(0, 0)), w->size());
+        const QRect seen(-content->pos(), area->viewport()->size());
+        if (!step(area, r, seen))
+            return false;
     }
-    return QRect();
+    return true;
 }
 
 bool isScrollContent(const QWidget *w)
@@ -61,7 +102,12 @@ bool isScrollContent(const QWidget *w)
 class KeyboardFilter final : public QObject
 {
 public:
-    explicit KeyboardFilter(QObject *parent) : QObject(parent), m_relaidOut(this, [this] { keepFocusInView(); }) {}
+    explicit KeyboardFilter(QObject *parent)
+        : QObject(parent),
+          m_settle(this, [this] { settle(); }),
+          m_inputDone(this, [this] { m_personActing = false; })
+    {
+    }
 
     // A page focused as its window opened: Tab from it starts at the window's
     // first control, as though nothing had the focus yet.
@@ -72,14 +118,25 @@ protected:
     {
         switch (event->type()) {
         case QEvent::KeyPress:
+            personActs(event);
             return keyPress(watched, static_cast<QKeyEvent *>(event));
+        case QEvent::Wheel:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseMove:
+            personActs(event);
+            break;
         case QEvent::FocusIn:
             return focusIn(watched, static_cast<QFocusEvent *>(event));
         case QEvent::FocusOut:
             focusOut(watched, static_cast<QFocusEvent *>(event));
             break;
+        case QEvent::Hide:
+            if (!event->spontaneous())
+                hidden(watched);
+            break;
+        case QEvent::Move:
         case QEvent::Resize:
-            contentResized(watched);
+            placeChanged(watched, event->type() == QEvent::Move);
             break;
         default:
             break;
@@ -169,45 +226,77 @@ private:
         case Qt::BacktabFocusReason:
         case Qt::ShortcutFocusReason:
         case Qt::OtherFocusReason:
+            // The focus moved: it shows, and stays in view as the page
+            // around it is laid out.
+            m_keep = true;
             MBKeyboard::showInView(w);
+            m_settle.schedule();
             break;
         default:
             // The mouse chose a control it sees; a window switch or a closed
             // menu leaves the page where the person scrolled it.
+            m_keep = MBKeyboard::isInView(w);
             break;
         }
-        m_placed = w;
-        m_placedAt = placeInPage(w);
         return false;
     }
 
-    // A page that changes size is laid out anew: the focused control in it
-    // may have moved out of view (a line added above it), once the layout is
-    // done.
-    void contentResized(QObject *watched)
+    // Input from the person: a scroll that follows it in the same turn of
+    // the event loop is theirs, even while a layout is settling.
+    void personActs(QEvent *event)
     {
-        // Every resize in the application passes here: the cheap test first.
-        auto *content = qobject_cast<QWidget *>(watched);
-        if (!content || !isScrollContent(content))
+        if (!event->spontaneous())
             return;
-        QWidget *focus = QApplication::focusWidget();
-        if (focus && content->isAncestorOf(focus))
-            m_relaidOut.schedule();
+        if (event->type() == QEvent::MouseMove && static_cast<QMouseEvent *>(event)->buttons() == Qt::NoButton)
+            return;
+        m_personActing = true;
+        m_inputDone.schedule();
     }
 
-    // A focused control the layout moved comes back into view; one that
-    // stayed where it was stays as the person scrolled it.
-    void keepFocusInView()
+    // A widget that holds the focus, or has it inside, moved or changed size.
+    void placeChanged(QObject *watched, bool moved)
     {
+        // Every move and resize in the application passes here: the cheap
+        // tests first.
         QWidget *focus = QApplication::focusWidget();
         if (!focus)
             return;
-        const QRect place = placeInPage(focus);
-        if (focus == m_placed && place == m_placedAt)
+        if (!watched->isWidgetType())
             return;
-        m_placed = focus;
-        m_placedAt = place;
-        MBKeyboard::showInView(focus);
+        auto *w = static_cast<QWidget *>(watched);
+        if (w->isWindow() || (w != focus && !w->isAncestorOf(focus)))
+            return;
+        if (moved && isScrollContent(w) && (m_personActing || !m_settle.pending())) {
+            // A scroll, by the person or on purpose, not the one a page's
+            // new height forces: the focused control stays in view only
+            // while the view keeps it there.
+            m_keep = MBKeyboard::isInView(focus);
+            return;
+        }
+        if (m_keep)
+            m_settle.schedule();
+    }
+
+    // Once the layouts of a turn are done: a focused control that was in
+    // view, and that they moved out of it, comes back.
+    void settle()
+    {
+        QWidget *focus = QApplication::focusWidget();
+        if (m_keep && focus && !MBKeyboard::isInView(focus))
+            MBKeyboard::showInView(focus);
+    }
+
+    // `watched` is hidden; when the focus is in it, it goes to its heir
+    // before Qt would pass it down the window's chain.
+    static void hidden(QObject *watched)
+    {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus || !watched->isWidgetType())
+            return;
+        auto *w = static_cast<QWidget *>(watched);
+        if (w->isWindow() || !w->window()->isVisible() || (w != focus && !w->isAncestorOf(focus)))
+            return;
+        MBKeyboard::handOver(w);
     }
 
     void focusOut(QObject *watched, QFocusEvent *event)
@@ -249,11 +338,12 @@ private:
 
     // The widget that lost the focus since the last widget took it.
     QPointer<QWidget> m_left;
-    // The focused control and where it stood in its page when it took the
-    // focus or last came into view.
-    QPointer<QWidget> m_placed;
-    QRect m_placedAt;
-    MBDeferredCall m_relaidOut;
+    // Whether the focused control is to stay in view as layouts move it.
+    bool m_keep = false;
+    MBDeferredCall m_settle;
+    // True from a key, wheel or mouse press until the next turn of the loop.
+    bool m_personActing = false;
+    MBDeferredCall m_inputDone;
 };
 
 } // namespace
@@ -324,6 +414,63 @@ void chainTabs(const QList<QWidget *> &order)
         w->setFocusPolicy(Qt::NoFocus);
 }
 
+void markHolder(QWidget *whole)
+{
+    install();
+    whole->setProperty(kHolder, true);
+}
+
+void setHeir(QWidget *leaving, QWidget *heir)
+{
+    install();
+    leaving->setProperty(kHeir, QVariant::fromValue(QPointer<QWidget>(heir)));
+}
+
+QWidget *focusTarget(QWidget *w)
+{
+    if (!w || !w->isEnabled())
+        return nullptr;
+    if (isPage(w) || w->property(kHolder).toBool() || (w->focusPolicy() & Qt::TabFocus))
+        return w;
+    if (QWidget *page = pageIn(w))
+        return page;
+    for (QWidget *child : w->findChildren<QWidget *>()) {
+        if ((child->focusPolicy() & Qt::TabFocus) && !child->focusProxy() && child->isVisibleTo(w)
+            && child->isEnabled())
+            return child;
+    }
+    return nullptr;
+}
+
+void handOver(QWidget *leaving)
+{
+    const auto shown = [](QWidget *w) { return w && w->isVisibleTo(w->window()); };
+    QWidget *target = nullptr;
+    const QPointer<QWidget> heir = leaving->property(kHeir).value<QPointer<QWidget>>();
+    if (shown(heir))
+        target = focusTarget(heir);
+    if (!target)
+        target = focusTarget(kinBeside(leaving));
+    if (target) {
+        target->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // The page of its screen: the nearest page around it.
+    for (QWidget *a = leaving->parentWidget(); a; a = a->parentWidget()) {
+        if (focusPage(a))
+            return;
+    }
+    leaving->window()->setFocus(Qt::OtherFocusReason);
+}
+
+bool isInView(const QWidget *widget)
+{
+    return eachAreaAround(widget, [](QScrollArea *, const QRect &r, const QRect &seen) {
+        const bool fits = r.width() <= seen.width() && r.height() <= seen.height();
+        return fits ? seen.contains(r) : seen.contains(r.topLeft());
+    });
+}
+
 void guardFocus(QWidget *control)
 {
     install();
@@ -332,18 +479,12 @@ void guardFocus(QWidget *control)
 
 void showInView(QWidget *widget)
 {
-    for (QWidget *p = widget->parentWidget(); p; p = p->parentWidget()) {
-        auto *area = qobject_cast<QScrollArea *>(p);
-        QWidget *content = area ? area->widget() : nullptr;
-        if (!content || !content->isAncestorOf(widget))
-            continue;
-        const QRect r(widget->mapTo(content, QPoint(0, 0)), widget->size());
-        const QRect seen(-content->pos(), area->viewport()->size());
+    eachAreaAround(widget, [widget](QScrollArea *area, const QRect &r, const QRect &seen) {
         if (seen.contains(r))
-            continue;
+            return true;
         if (r.width() <= seen.width() && r.height() <= seen.height()) {
             area->ensureWidgetVisible(widget);
-            continue;
+            return true;
         }
         // Too large to show whole (a page in a zoomed window): its top-left
         // corner comes into view.
@@ -351,7 +492,8 @@ void showInView(QWidget *widget)
             area->verticalScrollBar()->setValue(r.top());
         if (r.left() < seen.left() || r.left() > seen.right())
             area->horizontalScrollBar()->setValue(r.left());
-    }
+        return true;
+    });
 }
 
 } // namespace MBKeyboard

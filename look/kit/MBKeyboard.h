@@ -18,10 +18,18 @@
 //   going away) goes to the window's page instead.
 // - So at start the focus is on the page, and the first Tab goes to the
 //   window's first control (the emergency bar's first button).
+// - Where the focus goes when the widget holding it is hidden (a row
+//   removed, a page replaced, a note dismissed) is decided here, before Qt
+//   would pass it down the window's chain (round to the window's first
+//   control): to the heir named with setHeir(), else to a shown sibling of
+//   the same kind (the next one, else the one before), else to the page of
+//   its screen.
 // - A control that takes the focus other than by the mouse or a window
-//   switch comes into view in every scroll area around it, and so does a
-//   focused control that a new layout of its page moves (a line added above
-//   it pushes it down).
+//   switch comes into view in every scroll area around it, and stays in
+//   view as its page is laid out (a line added above it pushes it down):
+//   driven by layout, the view moves only when the focus moved or the
+//   focused control would leave it. A control the person scrolled away from
+//   stays where they left it.
 
 #include <QList>
 
@@ -42,6 +50,20 @@ QWidget *pageIn(QWidget *within);
 
 void guardFocus(QWidget *control);
 
+// Marks a whole (a card, a line) that takes no focus from Tab or a click,
+// but holds the focus handed to it in place of one that went.
+void markHolder(QWidget *whole);
+// Names who takes the focus when `leaving` is hidden while it, or a widget
+// in it, has it (the row now in its place, the page that replaces it).
+void setHeir(QWidget *leaving, QWidget *heir);
+// Gives the focus that `leaving` holds to its heir (see above). Called for
+// every hidden widget; callable before hiding.
+void handOver(QWidget *leaving);
+// What stands for `w` when it is given the focus: itself when it takes the
+// focus (a page, a whole, a control), else the page in it, else its first
+// Tab stop; or null.
+QWidget *focusTarget(QWidget *w);
+
 // Links the widgets into the Tab order one after another, those that take
 // the focus only when it is given (a page, a card) among them: Qt links
 // only widgets that may take the focus.
@@ -50,5 +72,8 @@ void chainTabs(const QList<QWidget *> &order);
 // Scrolls every scroll area around `widget` so that it shows: whole when it
 // fits, else from its top-left corner.
 void showInView(QWidget *widget);
+// Whether `widget` shows in every scroll area around it as showInView()
+// would show it.
+bool isInView(const QWidget *widget);
 
 } // namespace MBKeyboard

@@ -8,7 +8,6 @@
 #include <QEvent>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -112,22 +111,14 @@ void MBZoomHost::applyMinimum()
 
 void MBZoomHost::scrollHome()
 {
-    auto home = [self = QPointer<MBZoomHost>(this)] {
-        if (!self)
-            return;
-        QScrollBar *h = self->m_scroll->horizontalScrollBar();
-        QScrollBar *v = self->m_scroll->verticalScrollBar();
-        h->setValue(h->minimum());
-        v->setValue(v->minimum());
-        // The focused control stays in view.
-        QWidget *focus = QApplication::focusWidget();
-        if (focus && self->m_host->isAncestorOf(focus))
-            MBKeyboard::showInView(focus);
-    };
-    home();
-    // Layouts settle over a few turns of the event loop; come back home then.
-    for (int ms : {0, 150, 400, 900, 1600})
-        QTimer::singleShot(ms, this, home);
+    QWidget *focus = QApplication::focusWidget();
+    const bool seen = focus && m_host->isAncestorOf(focus) && MBKeyboard::isInView(focus);
+    m_scroll->horizontalScrollBar()->setValue(m_scroll->horizontalScrollBar()->minimum());
+    m_scroll->verticalScrollBar()->setValue(m_scroll->verticalScrollBar()->minimum());
+    // A focused control in view stays there (and MBKeyboard keeps it there
+    // as the layout settles).
+    if (seen)
+        MBKeyboard::showInView(focus);
 }
 
 void MBZoomHost::resizeEvent(QResizeEvent *event)

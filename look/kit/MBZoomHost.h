@@ -42,8 +42,7 @@ public:
     // the minimum wherever that is not larger.
     static QSizeF logicalSize(QSizeF space, QSizeF minSize, double z);
 
-    // Scrolls to the top-left corner now and again a little later, as far
-    // as the focused control stays in view.
+    // Scrolls to the top-left corner; a focused control stays in view.
     void scrollHome();
 
 Q_SIGNALS:

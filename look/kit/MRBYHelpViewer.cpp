@@ -321,6 +321,10 @@ void MRBYHelpViewer::select(const QString &topicID)
 {
     m_selected = topicID;
     refresh();
+    // The topic pressed is read next: its page takes the focus, and the keys
+    // scroll it.
+    if (m_page && isVisible())
+        m_pageScroll->setFocus(Qt::OtherFocusReason);
 }
 
 void MRBYHelpViewer::refresh()
@@ -381,9 +385,11 @@ void MRBYHelpViewer::rebuildPage(const std::optional<MRBYHelpTopic> &topic)
     m_pageBuilt = true;
     m_page = nullptr;
     if (!topic) {
+        m_pageScroll->setAccessibleName(QString());
         putInScrollArea(m_pageScroll, nullptr);
         return;
     }
+    m_pageScroll->setAccessibleName(topic->title);
     const MBKitTheme k = MRBYKitHost::theme();
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("helpPage"));

@@ -52,7 +52,7 @@ public:
     QString query() const { return m_query; }
     void setQuery(const QString &query);
     std::optional<QString> selected() const { return m_selected; }
-    // What a click on a topic row does.
+    // What a click on a topic row does; the topic's page takes the focus.
     void select(const QString &topicID);
 
     // The state on screen.

@@ -7,6 +7,8 @@
 #include "look/app/TLStyle.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBDivider.h"
+#include "look/kit/MBFocusRing.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
@@ -23,8 +25,10 @@
 #include "widgets/TLLabel.h"
 #include "widgets/TLPopUp.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace {
@@ -69,12 +73,15 @@ QWidget *byKind(const MoneyPlan &plan, MoneyPeriod period)
 class EntryRow final : public QWidget
 {
 public:
-    explicit EntryRow(QWidget *inner) : m_inner(inner)
+    explicit EntryRow(QWidget *inner) : m_inner(inner), m_zoom(MBZoomScope::current())
     {
         inner->setParent(this);
         QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
         policy.setHeightForWidth(true);
         setSizePolicy(policy);
+        // A line takes the focus of the line removed beside it, as a whole
+        // and not through its Remove: a Space pressed again removes nothing.
+        MBKeyboard::markHolder(this);
     }
 
     QSize sizeHint() const override { return m_inner->sizeHint(); }
@@ -89,10 +96,24 @@ public:
     }
 
 protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            update();
+        return QWidget::event(event);
+    }
     void resizeEvent(QResizeEvent *) override { m_inner->setGeometry(rect()); }
+    void paintEvent(QPaintEvent *) override
+    {
+        if (!hasFocus())
+            return;
+        QPainter p(this);
+        MBFocusRing::paint(p, QRectF(rect()), 8 * m_zoom, TLPalette::current().accentIcon(), m_zoom);
+    }
 
 private:
     QWidget *m_inner;
+    double m_zoom;
     mutable QHash<int, int> m_heights;
 };
 
@@ -174,18 +195,13 @@ void EntriesCard::refresh(MoneyPeriod period)
         it->widget->show();
         shown << it->widget;
     }
-    // The focus goes to the Remove of the line now in that place, else of
-    // the line above, else to the add form, before the row hides: Qt would
-    // pass it on down the window's chain, round to its first control.
-    if (focusedAt >= 0) {
-        QWidget *next = m_form->kindPicker();
-        if (!shown.isEmpty())
-            next = shown.at(std::min<qsizetype>(focusedAt, shown.size() - 1))
-                       ->findChild<QWidget *>(QStringLiteral("removeButton"));
-        next->setFocus(Qt::OtherFocusReason);
-    }
-    for (QWidget *gone : std::as_const(going))
+    // The focus of a line that goes (its Remove pressed) goes to the line
+    // now in its place, else the one above, else the page.
+    for (QWidget *gone : std::as_const(going)) {
+        if (focusedAt >= 0 && !shown.isEmpty())
+            MBKeyboard::setHeir(gone, shown.at(std::min<qsizetype>(focusedAt, shown.size() - 1)));
         MBRebuildHost::retire(nullptr, gone);
+    }
     m_rowsLayout->parentWidget()->setVisible(!lines.isEmpty());
 
     QWidget *old = m_foot;
@@ -227,8 +243,8 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
     remove->setObjectName(QStringLiteral("removeButton"));
     remove->setToolTip(QStringLiteral("Remove this line"));
     // Among many Removes a screen reader names the line each one takes away.
-    remove->setAccessibleName(QStringLiteral("Remove ") + entry.displayLabel() + QStringLiteral(", ") + shownAmount
-                              + u' ' + perText(m_period));
+    const QString line = entry.displayLabel() + QStringLiteral(", ") + shownAmount + u' ' + perText(m_period);
+    remove->setAccessibleName(QStringLiteral("Remove ") + line);
     remove->setAutoDefault(false);
     const QString id = entry.id;
     connect(remove, &QPushButton::clicked, this, [this, id] { this->remove(id); });
@@ -245,6 +261,7 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
     column->addWidget(new MBDivider);
     auto *shown = new EntryRow(block);
     shown->setObjectName(QStringLiteral("entryRow"));
+    shown->setAccessibleName(line);
     shown->setProperty("entryId", entry.id);
     return shown;
 }

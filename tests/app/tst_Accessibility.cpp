@@ -295,7 +295,8 @@ private Q_SLOTS:
                                 << QStringList{"Videos", "Videos", "Videos"};
         const QString firstChapter = QStringLiteral("You Are Not Alone: Your First Three Calls");
         QTest::newRow("guide") << int(Screen::guide) << -1 << QString() << 0 << 0 << 2 << 0
-                               << QStringList{"Survival Guide", firstChapter, "Survival Guide",
+                               << QStringList{"Survival Guide, Chapter 1: " + firstChapter, firstChapter,
+                                              "Survival Guide",
                                               QStringLiteral("Chapter 1: ") + firstChapter};
         QTest::newRow("display") << int(Screen::display) << -1 << QString() << 0 << 1 << 1 << 0
                                  << QStringList{"Text size & display", "Text size & display", "Text size & display"};

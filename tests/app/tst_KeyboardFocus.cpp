@@ -23,8 +23,10 @@
 #include "look/kit/MBLinks.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/MBZoomHost.h"
+#include "look/kit/MRBYHelp.h"
 #include "look/kit/MRBYHelpViewer.h"
 #include "money/MoneyStore.h"
+#include "screens/GuideView.h"
 #include "screens/Page.h"
 #include "screens/Tile.h"
 #include "screens/ToggleBox.h"
@@ -145,6 +147,45 @@ class tst_KeyboardFocus : public QObject
     }
 
     static bool partlyHidden(QWidget *w) { return w->visibleRegion() != QRegion(w->rect()); }
+
+    // The emergency buttons that took the focus while `act` ran.
+    static QStringList emergencyFocusDuring(const std::function<void()> &act)
+    {
+        struct FocusLog : QObject
+        {
+            QStringList got;
+            bool eventFilter(QObject *o, QEvent *e) override
+            {
+                if (e->type() == QEvent::FocusIn && qobject_cast<EmergencyButton *>(o))
+                    got << describe(static_cast<QWidget *>(o));
+                return false;
+            }
+        } log;
+        qApp->installEventFilter(&log);
+        act();
+        QTest::qWait(50);
+        qApp->removeEventFilter(&log);
+        return log.got;
+    }
+
+    // The focused page scrolls with Page Down, Space, Down, End and Home.
+    static void readsByKeyboard(QAbstractScrollArea *page)
+    {
+        QScrollBar *bar = page->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), 0);
+        int before = 0;
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Space}) {
+            press(key);
+            QVERIFY2(bar->value() > before, qPrintable(QTest::toString(key)));
+            before = bar->value();
+        }
+        press(Qt::Key_End);
+        QCOMPARE(bar->value(), bar->maximum());
+        press(Qt::Key_Home);
+        QCOMPARE(bar->value(), 0);
+        QCOMPARE(focus(), page);
+    }
 
     // A Money Plan of the first `count` of three spending lines, nothing else.
     void setPlan(int count)
@@ -609,22 +650,37 @@ private Q_SLOTS:
         QTest::qWait(100);
         QCOMPARE(focus(), add);
         QVERIFY(!partlyHidden(add));
+
+        // Scrolled away by the person (Page Up on Add goes to the page), the
+        // view stays where they left it as lines are added above Add.
+        QScrollBar *bar = area->verticalScrollBar();
+        for (int i = 0; i < 20 && bar->value() > 0; ++i)
+            press(Qt::Key_PageUp);
+        QCOMPARE(bar->value(), 0);
+        QVERIFY(partlyHidden(add));
+        const int away = top();
+        m_model->money()->add(MoneyKind::expense, QStringLiteral("food"), QStringLiteral("Bread"), 500,
+                              MoneyFrequency::week);
+        QTRY_VERIFY(top() != away);
+        QTest::qWait(100);
+        QCOMPARE(bar->value(), 0);
+        QCOMPARE(focus(), add);
         setPlan(0);
     }
 
     // Tab goes down the Money Plan as it is laid out: the tips before the
     // print and save buttons, each Remove right after its line, named for
-    // it. Removing a line gives the focus to the Remove now in its place,
-    // else the one above, else the add form, and never to an emergency
-    // button on the way.
+    // it. Removing a line gives the focus to the line now in its place, as
+    // a whole (Space again removes nothing), else the one above, else the
+    // page, and never to an emergency button on the way.
     void moneyPlanTabsAndRemovals_data()
     {
         QTest::addColumn<int>("lines");
         QTest::addColumn<int>("removed");
         QTest::addColumn<QString>("landsOn");
-        QTest::newRow("last line") << 3 << 2 << "Remove Gas, $35.00 a week";
-        QTest::newRow("middle line") << 3 << 1 << "Remove Phone, $6.92 a week";
-        QTest::newRow("only line") << 1 << 0 << "Kind";
+        QTest::newRow("last line") << 3 << 2 << "Gas, $35.00 a week";
+        QTest::newRow("middle line") << 3 << 1 << "Phone, $6.92 a week";
+        QTest::newRow("only line") << 1 << 0 << "Money Plan";
     }
 
     void moneyPlanTabsAndRemovals()
@@ -684,8 +740,95 @@ private Q_SLOTS:
         qApp->removeEventFilter(&log);
         QCOMPARE(emergency, QStringList());
         QCOMPARE(focus()->accessibleName(), landsOn);
-        QVERIFY(named(window.get(), "expenseCard")->isAncestorOf(focus()));
+        QVERIFY(lines == 1 || named(window.get(), "expenseCard")->isAncestorOf(focus()));
+        press(Qt::Key_Space);
+        press(Qt::Key_Return);
+        QTest::qWait(20);
+        QCOMPARE(m_model->money()->plan().entries.size(), lines - 1);
         setPlan(0);
+    }
+
+    // Any chapter change, by a chapter's own buttons or the list, by key or
+    // click, gives the focus to the new chapter's page, named for its
+    // chapter, and never to an emergency button on the way; the page then
+    // reads by keyboard: Page Down, Space, the arrows, End and Home scroll it.
+    void chapterChangeFocusesItsPage_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<Find>("control");
+        QTest::addColumn<bool>("click");
+        QTest::addColumn<int>("to");
+        const auto button = [](const char *name) { return Find([name](QMainWindow *w) { return named(w, name); }); };
+        const Find seventh = [](QMainWindow *w) { return w->findChild<GuideView *>()->chapterButtons().at(6); };
+        QTest::newRow("Return on Chapter 2") << 1 << button("guideNext") << false << 2;
+        QTest::newRow("Return on Chapter 7, from 8") << 8 << button("guidePrevious") << false << 7;
+        QTest::newRow("click chapter 7 in the list") << 1 << seventh << true << 7;
+        QTest::newRow("Return on chapter 7 in the list") << 1 << seventh << false << 7;
+    }
+
+    void chapterChangeFocusesItsPage()
+    {
+        QFETCH(int, from);
+        QFETCH(Find, control);
+        QFETCH(bool, click);
+        QFETCH(int, to);
+        m_model->setGuideChapter(from);
+        go(Screen::guide)(*this, nullptr);
+        const auto window = start(QSize(1060, 640));
+        QVERIFY(window);
+        QWidget *pressed = control(window.get());
+        QVERIFY(pressed);
+        if (!click) {
+            // Tab there, as a person would.
+            for (int i = 0; i < 100 && focus() != pressed; ++i)
+                press(Qt::Key_Tab);
+            QCOMPARE(focus(), pressed);
+        }
+        const QStringList emergency = emergencyFocusDuring([&] {
+            if (click)
+                QTest::mouseClick(pressed, Qt::LeftButton);
+            else
+                press(Qt::Key_Return);
+        });
+        QTRY_COMPARE(m_model->guideChapter(), to);
+        QCOMPARE(emergency, QStringList());
+        auto *page = qobject_cast<QAbstractScrollArea *>(focus());
+        QVERIFY2(page, qPrintable(describe(focus())));
+        QCOMPARE(page->accessibleName(), GuideView::pageName(GuideView::chapterFor(to)));
+        readsByKeyboard(page);
+    }
+
+    // The help window's topics do the same as the guide's chapters.
+    void helpTopicFocusesItsPage()
+    {
+        const auto window = start();
+        QVERIFY(window);
+        TLHelpWindow::show(QStringLiteral("start"));
+        QWidget *help = TLHelpWindow::window();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        help->resize(820, 400);
+        auto *viewer = help->findChild<MRBYHelpViewer *>();
+        // The longest topic, which scrolls.
+        MRBYHelpTopic longest;
+        for (const MRBYHelpTopic &t : MRBYHelp::search(QString()))
+            if (t.body.size() > longest.body.size())
+                longest = t;
+        QAbstractButton *row = nullptr;
+        for (QAbstractButton *r : viewer->topicRows())
+            if (r->accessibleName() == longest.title)
+                row = r;
+        QVERIFY(row && viewer->shownID() != longest.id);
+        const QStringList emergency = emergencyFocusDuring([&] {
+            row->setFocus(Qt::TabFocusReason);
+            press(Qt::Key_Return);
+        });
+        QTest::qWait(20);
+        QCOMPARE(emergency, QStringList());
+        auto *page = qobject_cast<QAbstractScrollArea *>(focus());
+        QVERIFY2(page, qPrintable(describe(focus())));
+        QCOMPARE(page->accessibleName(), row->accessibleName());
+        readsByKeyboard(page);
+        help->close();
     }
 
     // Every Tab stop shows a ring when it has the focus, in a dark theme, in

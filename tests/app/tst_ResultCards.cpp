@@ -378,12 +378,20 @@ private Q_SLOTS:
             QTest::keyClick(next, Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), qobject_cast<ListingCard *>(next)->saveButton());
         }
+        // The last entry went: the one above takes the focus, and when none
+        // is left, the page.
         QCOMPARE(store.items().size(), 1);
+        QWidget *above = rows->shownRows().first();
+        QCOMPARE(QApplication::focusWidget(), above);
+        QTest::keyClick(above, Qt::Key_Space);
+        QCOMPARE(store.items().size(), 1);
+        QTest::keyClick(above, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(store.items().size(), 0);
         QWidget *page = QApplication::focusWidget();
         QVERIFY(page && page->isAncestorOf(rows));
         QTest::keyClick(page, Qt::Key_Space);
         QVERIFY(m_opened.isEmpty());
-        store.remove(store.items().first().uid);
     }
 
     // On a topic page the card stays when its listing is taken off My List,
