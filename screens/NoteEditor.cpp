@@ -6,6 +6,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBBoxes.h"
+#include "look/kit/MBDrafts.h"
 #include "look/kit/MBZoom.h"
 #include "services/MyListActions.h"
 #include "widgets/TLAnnouncer.h"
@@ -113,6 +114,7 @@ NoteEditor::NoteEditor(const QString &uid, FavoritesStore &store, QWidget *paren
 
     setText(store.note(uid));
     m_edited = false;
+    MBDrafts::keep(m_edit, QStringLiteral("note:") + uid);
 }
 
 QString NoteEditor::text() const
@@ -148,6 +150,8 @@ bool NoteEditor::save()
     if (ok) {
         m_loaded = note;
         m_edited = false;
+        // Stored: nothing of it is a draft any more.
+        m_edit->document()->setModified(false);
     }
     m_saved->setVisible(ok);
     m_failed->setVisible(!ok);

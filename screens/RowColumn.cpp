@@ -2,6 +2,7 @@
 
 #include "look/app/TLCard.h"
 #include "look/kit/MBBoxes.h"
+#include "look/kit/MBDrafts.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBZoom.h"
 #include "widgets/TLRender.h"
@@ -46,6 +47,8 @@ RowColumn::RowColumn(double spacing, QWidget *parent)
     // new height after a shorter list) goes below them: a row shared it out
     // would stand thousands of pixels tall.
     m_layout->addStretch(1);
+    // A rebuild asks for the row that held a typed draft at once.
+    MBDrafts::setRowMaker(this, [this](const QString &id) { return makeThrough(id); });
 }
 
 QStringList RowColumn::ids() const
@@ -96,7 +99,7 @@ void RowColumn::setRows(QList<Row> rows)
     // finds the same): nothing moves, so nothing is laid out or painted again.
     bool same = m_shown.size() <= rows.size();
     for (qsizetype i = 0; same && i < m_shown.size(); ++i)
-        same = m_shown.at(i)->property("rowId").toString() == rows.at(i).id;
+        same = idOf(m_shown.at(i)) == rows.at(i).id;
     if (same) {
         m_rows = std::move(rows);
         extendForView();
@@ -179,7 +182,22 @@ int RowColumn::rowHeight(QWidget *w) const
     return height + m_layout->spacing();
 }
 
-void RowColumn::extendTo(int limit)
+QString RowColumn::idOf(const QWidget *row) { return MBDrafts::rowOf(row); }
+
+QWidget *RowColumn::makeThrough(const QString &id)
+{
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < m_rows.size() && at < 0; ++i)
+        if (m_rows.at(i).id == id)
+            at = i;
+    if (at < 0)
+        return nullptr;
+    if (at >= m_shown.size())
+        extendTo(std::numeric_limits<int>::max(), at + 1);
+    return m_shown.value(at);
+}
+
+void RowColumn::extendTo(int limit, qsizetype atLeast)
 {
     MBZoomScope scope(m_zoom);
     int y = 0;
@@ -187,7 +205,7 @@ void RowColumn::extendTo(int limit)
         y += rowHeight(w);
     const qsizetype from = m_shown.size();
     m_layout->setEnabled(false);
-    while (m_shown.size() < m_rows.size() && y < limit)
+    while (m_shown.size() < m_rows.size() && (y < limit || m_shown.size() < atLeast))
         y += rowHeight(appendNext());
     reserveRest(y, m_shown.size());
     placeFrom(from);
@@ -213,7 +231,7 @@ QWidget *RowColumn::appendNext()
     QWidget *w = m_cache.value(row.id);
     if (!w) {
         w = row.make();
-        w->setProperty("rowId", row.id);
+        MBDrafts::markRow(w, row.id);
         w->setParent(this);
         m_cache.insert(row.id, w);
         m_recent.removeOne(row.id);

@@ -66,6 +66,11 @@ public:
     QWidget *rowWidget(const QString &id) const { return m_cache.value(id); }
     // Makes every listed row now (tests, whole-page renders).
     void buildAll();
+    // Makes the rows down to the one listed as `id` and gives it; null when
+    // it is not listed.
+    QWidget *makeThrough(const QString &id);
+    // The identity a row widget was made for.
+    static QString idOf(const QWidget *row);
     // How many widgets have been made in all (reuse shows as a small number).
     int madeCount() const { return m_made; }
     // How many widgets are kept, shown or hidden.
@@ -78,8 +83,9 @@ private:
     QScrollArea *scrollArea();
     // A row's height with the spacing below it, at the column's width.
     int rowHeight(QWidget *row) const;
-    // Makes rows until they reach `limit` pixels below the column's top.
-    void extendTo(int limit);
+    // Makes rows until they reach `limit` pixels below the column's top,
+    // and at least `atLeast` rows.
+    void extendTo(int limit, qsizetype atLeast = 0);
     void extendForView();
     void scheduleExtend();
     void scheduleFill();

@@ -1,6 +1,7 @@
 #include "look/kit/MBRebuildHost.h"
 
 #include "look/kit/MBBoxes.h"
+#include "look/kit/MBDrafts.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/Prefs.h"
@@ -132,11 +133,15 @@ void MBRebuildHost::rebuildNow()
     // (choosing a text size or zoom with the arrow keys, for instance); when
     // it is not there any more, the new content's page takes it.
     const FocusPath focus = focusPath(old);
+    // What was typed and not stored goes into the new content too, with its
+    // caret, and its field takes the focus again.
+    const QList<MBDrafts::Draft> drafts = MBDrafts::take(old);
     m_content = nullptr;
     ++m_rebuilds;
     buildContent();
     Q_EMIT rebuilt();
     carryFocus(focus, m_content);
+    MBDrafts::give(drafts, m_content);
     // The old content goes last: had it the focus still, Qt would pass it to
     // the next control in the window.
     retire(m_layout, old);

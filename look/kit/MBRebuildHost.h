@@ -5,7 +5,8 @@
 // content may write a watched key from its own signal; the old content goes
 // with deleteLater(). The widget that had the focus in the old content gives
 // it to the widget at the same place in the new one, or else to the new
-// content's page (MBKeyboard::markPage).
+// content's page (MBKeyboard::markPage); what was typed and not stored goes
+// with it (MBDrafts).
 
 #include "look/kit/MBDeferredCall.h"
 

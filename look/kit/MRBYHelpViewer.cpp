@@ -2,6 +2,7 @@
 
 #include "look/kit/MBAccessible.h"
 #include "look/kit/MBBoxes.h"
+#include "look/kit/MBDrafts.h"
 #include "look/kit/MBDivider.h"
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBFont.h"
@@ -305,6 +306,15 @@ MRBYHelpViewer::MRBYHelpViewer(const std::optional<QString> &initialTopic, QWidg
 
     connect(m_search, &MBSearchField::textChanged, this, &MRBYHelpViewer::setQuery);
     refresh();
+    // A rebuild for a theme or text size keeps the search typed and the
+    // topic chosen.
+    MBDrafts::keep(m_search->lineEdit(), QStringLiteral("help.search"));
+    MBDrafts::keep(
+        this, QStringLiteral("help.topic"), [this] { return m_selected ? QVariant(*m_selected) : QVariant(); },
+        [this](const QVariant &id) {
+            m_selected = id.toString();
+            refresh();
+        });
 }
 
 void MRBYHelpViewer::setQuery(const QString &query)

@@ -2,6 +2,7 @@
 
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
+#include "look/kit/MBDrafts.h"
 #include "look/kit/MBZoom.h"
 #include "money/Money.h"
 #include "money/MoneyActions.h"
@@ -23,6 +24,7 @@ CashEditor::CashEditor(MoneyStore &store, QWidget *parent) : QWidget(parent), m_
     m_field->setObjectName(QStringLiteral("cashField"));
     m_field->lineEdit()->setAccessibleName(QStringLiteral("Money on hand now"));
     m_field->setText(Money::plain(store.plan().cashOnHandCents));
+    MBDrafts::keep(m_field->lineEdit(), QStringLiteral("money.cash"));
     m_button = new TLButton(QStringLiteral("Update"), {palette.accent, palette.onAccent, true});
     m_button->setObjectName(QStringLiteral("cashUpdate"));
     m_button->setAutoDefault(false);

@@ -5,6 +5,7 @@
 #include "look/app/TLStyle.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBDivider.h"
+#include "look/kit/MBDrafts.h"
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
 #include "money/Money.h"
@@ -60,6 +61,15 @@ EntryForm::EntryForm(MoneyKind kind, MoneyStore &store, QWidget *parent)
     m_frequency->setObjectName(QStringLiteral("frequencyPicker"));
     m_frequency->setPreferredWidth(qRound(tlPx(300)));
     m_frequency->setCurrent(int(MoneyFrequency::allCases().indexOf(MoneyFrequency::week)));
+
+    // What is typed and chosen here stays through a rebuild until Add.
+    const QString draft = QStringLiteral("money.add.") + kind.rawValue() + u'.';
+    MBDrafts::keep(m_category, draft + QStringLiteral("kind"));
+    MBDrafts::keep(m_label->lineEdit(), draft + QStringLiteral("label"));
+    MBDrafts::keep(m_amount->lineEdit(), draft + QStringLiteral("amount"));
+    MBDrafts::keep(
+        m_frequency, draft + QStringLiteral("often"), [picker = m_frequency] { return QVariant(picker->current()); },
+        [picker = m_frequency](const QVariant &often) { picker->setCurrent(often.toInt()); });
 
     QWidget *fields = MoneyForm::flow(10);
     MoneyForm::addColumn(fields, QStringLiteral("Kind"), m_category);

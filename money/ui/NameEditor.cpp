@@ -1,6 +1,7 @@
 #include "money/ui/NameEditor.h"
 
 #include "look/app/TLButtonStyle.h"
+#include "look/kit/MBDrafts.h"
 #include "look/kit/MBZoom.h"
 #include "money/MoneyActions.h"
 #include "money/MoneyStore.h"
@@ -22,6 +23,7 @@ NameEditor::NameEditor(MoneyStore &store, QWidget *parent) : QWidget(parent), m_
     // Named by its label, without the colon.
     m_field->lineEdit()->setAccessibleName(QStringLiteral("Name on the plan (optional)"));
     m_field->setText(store.plan().name);
+    MBDrafts::keep(m_field->lineEdit(), QStringLiteral("money.name"));
     m_button = new TLButton(QStringLiteral("Save name"));
     m_button->setObjectName(QStringLiteral("nameSave"));
     m_button->setAutoDefault(false);

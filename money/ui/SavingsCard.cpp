@@ -5,6 +5,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBBoxes.h"
+#include "look/kit/MBDrafts.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
 #include "money/Money.h"
@@ -70,6 +71,9 @@ SavingsCard::SavingsCard(MoneyStore &store, QWidget *parent) : QWidget(parent), 
     m_saved = new TLField(QStringLiteral("$0.00"), 120);
     m_saved->setObjectName(QStringLiteral("savedField"));
     m_saved->setText(amountText(plan.savedCents));
+    MBDrafts::keep(m_name->lineEdit(), QStringLiteral("money.goal.name"));
+    MBDrafts::keep(m_goal->lineEdit(), QStringLiteral("money.goal.amount"));
+    MBDrafts::keep(m_saved->lineEdit(), QStringLiteral("money.goal.saved"));
     QWidget *form = MoneyForm::flow(10);
     MoneyForm::addColumn(form, QStringLiteral("Saving for"), m_name);
     MoneyForm::addColumn(form, QStringLiteral("Goal amount"), m_goal);

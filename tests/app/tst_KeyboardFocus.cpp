@@ -22,12 +22,14 @@
 #include "look/kit/MBLink.h"
 #include "look/kit/MBLinks.h"
 #include "look/kit/MBZoom.h"
+#include "look/kit/MRBYThemes.h"
 #include "look/kit/MBZoomHost.h"
 #include "look/kit/MRBYHelp.h"
 #include "look/kit/MRBYHelpViewer.h"
 #include "money/MoneyStore.h"
 #include "screens/GuideView.h"
 #include "screens/Page.h"
+#include "screens/RowColumn.h"
 #include "screens/Tile.h"
 #include "screens/ToggleBox.h"
 #include "services/Opener.h"
@@ -36,6 +38,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPrintDialog>
 #include <QPrinterInfo>
@@ -43,6 +46,7 @@
 #include <QScrollBar>
 #include <QStyleHints>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QtTest>
 
 #include <functional>
@@ -746,6 +750,104 @@ private Q_SLOTS:
         QTest::qWait(20);
         QCOMPARE(m_model->money()->plan().entries.size(), lines - 1);
         setPlan(0);
+    }
+
+    // Text typed and not stored outlives a zoom, text-size, theme or
+    // high-contrast change: the text, the caret and the focus are still
+    // there, also in a My List entry far down a long list.
+    void typedTextOutlivesARebuild_data()
+    {
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<Step>("change");
+        const Step zoomIn = [](tst_KeyboardFocus &, QMainWindow *) { press(Qt::Key_Plus, Qt::ControlModifier); };
+        const Step largest = [](tst_KeyboardFocus &, QMainWindow *) {
+            Prefs::shared().setInteger(TLPrefs::textSizeKey, 2);
+        };
+        const Step theme = [](tst_KeyboardFocus &, QMainWindow *) { MRBYThemes::setCurrentID(TLThemes::emberID); };
+        const Step contrast = [](tst_KeyboardFocus &, QMainWindow *) { TLThemes::setHighContrast(true); };
+        const int list = int(Screen::myList);
+        const int money = int(Screen::money);
+        QTest::newRow("My List note, Ctrl++") << 1 << list << "" << "noteText" << zoomIn;
+        QTest::newRow("the 30th of 30 notes, Extra large text") << 30 << list << "" << "noteText" << largest;
+        QTest::newRow("Add form's amount, a theme") << 0 << money << "expenseForm" << "amountField" << theme;
+        QTest::newRow("goal's name, high contrast") << 0 << money << "savingsCard" << "goalNameField" << contrast;
+        QTest::newRow("money on hand, Ctrl++") << 0 << money << "cashEditor" << "cashField" << zoomIn;
+        QTest::newRow("plan name, Extra large text") << 0 << money << "nameEditor" << "nameField" << largest;
+    }
+
+    void typedTextOutlivesARebuild()
+    {
+        QFETCH(int, entries);
+        QFETCH(int, screen);
+        QFETCH(QString, form);
+        QFETCH(QString, field);
+        QFETCH(Step, change);
+        FavoritesStore *store = m_model->favorites();
+        const QList<Listing> &food = m_model->data()->listings();
+        QVERIFY(food.size() >= entries);
+        for (int i = 0; i < entries; ++i)
+            store->add(food.at(i).uid, food.at(i).name);
+        const QString uid = entries ? food.at(entries - 1).uid : QString();
+        if (entries)
+            store->setNote(uid, QStringLiteral("Bus pass"));
+        setPlan(1);
+        m_model->money()->setName(QStringLiteral("Sam"));
+        m_model->setScreen(Screen(Screen::Case(screen)));
+        const auto window = start(QSize(1060, 700));
+        QVERIFY(window);
+        // The field as a person reaches it: in its card or form, shown.
+        const auto find = [&]() -> QWidget * {
+            if (entries) {
+                auto *rows = shown<RowColumn>(window.get(), [](RowColumn *) { return true; });
+                QWidget *row = rows ? rows->makeThrough(uid) : nullptr;
+                return row ? row->findChild<QTextEdit *>(field) : nullptr;
+            }
+            QWidget *around = named(window.get(), qPrintable(form));
+            QWidget *box = around ? around->findChild<QWidget *>(field) : nullptr;
+            return box ? box->findChild<QLineEdit *>() : nullptr;
+        };
+        QWidget *typedIn = find();
+        QVERIFY(typedIn);
+        typedIn->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(focus(), QStringLiteral(" - and the bus pass"));
+        // The caret a little back from the end, with a word selected.
+        press(Qt::Key_Left, Qt::ControlModifier);
+        press(Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+        const auto state = [](QWidget *w) {
+            if (auto *edit = qobject_cast<QTextEdit *>(w))
+                return QVariantList{edit->toPlainText(), edit->textCursor().anchor(), edit->textCursor().position()};
+            auto *line = qobject_cast<QLineEdit *>(w);
+            return QVariantList{line->text(), line->selectionStart(), line->cursorPosition()};
+        };
+        const QVariantList typed = state(typedIn);
+        QVERIFY(typed.at(0).toString().endsWith(u" - and the bus pass"));
+        QVERIFY(typed.at(1) != typed.at(2));
+
+        const QPointer<QWidget> before = typedIn;
+        change(*this, window.get());
+        QTRY_VERIFY(!before);
+        QTest::qWait(50);
+        const QPointer<QWidget> again = find();
+        QVERIFY(again);
+        QCOMPARE(state(again), typed);
+        QCOMPARE(focus(), again);
+        QVERIFY2(!partlyHidden(again), qPrintable(describe(again)));
+
+        // Stored or left, nothing of it is carried any more.
+        m_model->setScreen(Screen::home);
+        QTRY_VERIFY(!again);
+        m_model->setScreen(Screen(Screen::Case(screen)));
+        QTRY_VERIFY(find());
+        QVERIFY(!state(find()).at(0).toString().endsWith(u" - and the bus pass"));
+        const QList<Favorite> saved = store->items();
+        for (const Favorite &f : saved)
+            store->remove(f.uid);
+        setPlan(0);
+        TLThemes::setHighContrast(false);
     }
 
     // Any chapter change, by a chapter's own buttons or the list, by key or

@@ -56,7 +56,7 @@ QWidget *rowOf(const RowColumn *column, QWidget *w)
 QString shownId(QWidget *row)
 {
     auto *card = qobject_cast<ListingCard *>(row);
-    return card ? card->listing().uid : row->property("rowId").toString();
+    return card ? card->listing().uid : RowColumn::idOf(row);
 }
 
 // What is wrong with the rows on screen, "" when nothing: from the top, the
