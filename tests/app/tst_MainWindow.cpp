@@ -1,5 +1,6 @@
 #include "AppSetupFixture.h"
 #include "FocusSupport.h"
+#include "Shots.h"
 
 #include "app/AppMenus.h"
 #include "app/EmergencyBar.h"
@@ -201,11 +202,22 @@ private Q_SLOTS:
             const QRect r(b->mapTo(window.get(), QPoint(0, 0)), b->size());
             QVERIFY2(window->rect().contains(r), qPrintable(b->action().id()));
         }
-        // The note's OK stays in the bar too.
-        bar->setNote(EmergencyAction::call988);
-        QTest::qWait(50);
-        QAbstractButton *ok = bar->okButton();
-        QVERIFY(rightEdge(ok, window.get()) <= window->width());
+        // The note's OK stays in the bar too, and each 988 note shows its
+        // whole sentence inside its row.
+        for (const EmergencyAction action : {EmergencyAction::call988, EmergencyAction::text988}) {
+            bar->setNote(action);
+            QTest::qWait(50);
+            QAbstractButton *ok = bar->okButton();
+            QVERIFY(rightEdge(ok, window.get()) <= window->width());
+            const QString tag = QLatin1String(QTest::currentDataTag());
+            QVERIFY(shots::save(bar, QStringLiteral("note-") + action.id() + u'-' + tag));
+            QLabel *text = bar->noteLabel();
+            const QRect inRow(text->mapTo(bar->noteRow(), QPoint(0, 0)), text->size());
+            QVERIFY2(text->height() >= text->heightForWidth(text->width())
+                         && bar->noteRow()->contentsRect().contains(inRow),
+                     qPrintable(QStringLiteral("%1 px tall, needs %2").arg(text->height())
+                                    .arg(text->heightForWidth(text->width()))));
+        }
     }
 
     void barGivesWayWithTheGreetingFirst()
