@@ -20,6 +20,7 @@
 #include "look/kit/MBZoom.h"
 #include "look/kit/MBZoomHost.h"
 #include "look/kit/MRBYHelp.h"
+#include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 #include "pdf/PdfPrint.h"
 #include "screens/CategoryView.h"
@@ -621,6 +622,46 @@ private Q_SLOTS:
             QCOMPARE(TLThemes::isHighContrast(), on);
         }
         QCOMPARE(contrast->text(), QStringLiteral("Turn On High Contrast"));
+    }
+
+    // A theme or text-size change while the help window is open leaves it,
+    // the frame it keeps and the next F1 within the screen's free area.
+    void helpWindowFitsTheScreen_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("theme") << MRBYThemes::key << QVariant(TLThemes::emberID);
+        QTest::newRow("extra large text") << TLPrefs::textSizeKey << QVariant(2);
+    }
+    void helpWindowFitsTheScreen()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        TLHelpWindow::show(QStringLiteral("start"));
+        QWidget *help = TLHelpWindow::window();
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        const QRect free = help->screen()->availableGeometry();
+        QVERIFY(free.contains(help->frameGeometry()));
+        QPointer<EmergencyBar> before = help->findChild<EmergencyBar *>();
+        Prefs::shared().setValue(key, value);
+        QTRY_VERIFY(!before);
+        QTest::qWait(100);
+        QVERIFY2(free.contains(help->frameGeometry()),
+                 qPrintable(QStringLiteral("%1 px tall").arg(help->frameGeometry().height())));
+        help->close();
+        // The frame as saved (the first of the fields Qt writes).
+        const QString kept = Prefs::shared().string(TLHelpWindow::frameKey).value_or(QString());
+        QDataStream saved(QByteArray::fromBase64(kept.toLatin1()));
+        saved.setVersion(QDataStream::Qt_4_0);
+        quint32 magic = 0;
+        quint16 major = 0, minor = 0;
+        QRect frame;
+        saved >> magic >> major >> minor >> frame;
+        QVERIFY(free.contains(frame));
+        MRBYHelp::show(QStringLiteral("search"));
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        QVERIFY(free.contains(help->frameGeometry()));
+        help->close();
     }
 
     void helpWindowIsReused()
