@@ -592,25 +592,32 @@ private Q_SLOTS:
         QMenu *sizes = sizesItem->menu();
         QCOMPARE(sizes->actions().size(), 3);
         // The current text size and zoom level are marked, also when the
-        // checked one is chosen again.
+        // checked one is chosen again (read as chosen, before the menu opens
+        // again and marks it anew).
         QMenu *levels = item(view, QStringLiteral("Zoom Level"))->menu();
         const auto checked = [](QMenu *menu) {
-            Q_EMIT menu->aboutToShow();
             QStringList out;
             for (QAction *a : menu->actions())
                 if (a->isChecked())
                     out << a->text();
             return out;
         };
-        QCOMPARE(checked(sizes), QStringList{"Normal"});
-        QCOMPARE(checked(levels), QStringList{"100%"});
+        const auto opened = [&](QMenu *menu) {
+            Q_EMIT menu->aboutToShow();
+            return checked(menu);
+        };
+        QCOMPARE(opened(sizes), QStringList{"Normal"});
+        QCOMPARE(opened(levels), QStringList{"100%"});
         for (int twice = 0; twice < 2; ++twice) {
             sizes->actions().at(1)->trigger();
             QCOMPARE(Prefs::shared().integer(TLPrefs::textSizeKey), 1);
             QCOMPARE(checked(sizes), QStringList{"Large"});
+            levels->actions().at(2)->trigger();
+            QCOMPARE(checked(levels), QStringList{levels->actions().at(2)->text()});
         }
+        MBZoom::actualSize();
         MBZoom::zoomIn();
-        QCOMPARE(checked(levels), QStringList{"115%"});
+        QCOMPARE(opened(levels), QStringList{"115%"});
         MBZoom::actualSize();
 
         QAction *contrast = view->findChild<QAction *>(QStringLiteral("highContrastItem"));
