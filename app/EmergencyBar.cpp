@@ -9,6 +9,7 @@
 #include "look/kit/MBLink.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
+#include "screens/BesideOrBelow.h"
 #include "services/TLInfo.h"
 #include "widgets/TLLabel.h"
 
@@ -102,25 +103,40 @@ QWidget *EmergencyBar::buildNoteRow()
 {
     m_noteRow = new NoteRow;
     m_noteRow->setObjectName(QStringLiteral("emergencyNote"));
-    auto *row = new QHBoxLayout(m_noteRow);
     const int pad = ipx(10);
-    row->setContentsMargins(pad, pad, pad, pad);
-    row->setSpacing(ipx(10));
+    auto *frame = mbColumn(m_noteRow);
+    frame->setContentsMargins(pad, pad, pad, pad);
+
+    auto *text = mbRow(nullptr, ipx(10));
     auto *info = new MBSymbolView(QStringLiteral("info.circle.fill"), tlPx(15));
     info->setColorSource([] { return TLPalette::current().accentIcon(); });
-    row->addWidget(info, 0, Qt::AlignTop);
+    text->addWidget(info, 0, Qt::AlignTop);
     m_noteLabel = tlLabel(QString(), 12.5, FontWeight::Medium);
     m_noteLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    row->addWidget(m_noteLabel, 1, Qt::AlignTop);
+    text->addWidget(m_noteLabel, 1, Qt::AlignTop);
+
+    auto *actions = mbRow(nullptr, ipx(10));
     m_chatLink = new MBLink(QStringLiteral("988 chat"), TLInfo::chat988URL);
     m_chatLink->setFont(tlFont(12.5, FontWeight::Bold));
-    row->addWidget(m_chatLink, 0, Qt::AlignTop);
+    actions->addWidget(m_chatLink, 0, Qt::AlignVCenter);
     m_ok = new TLButton(QStringLiteral("OK"));
     m_ok->setObjectName(QStringLiteral("emergencyNoteOK"));
     // Esc dismisses the note as OK does (Return, Enter and Space press it).
     m_ok->installEventFilter(this);
     connect(m_ok, &QAbstractButton::clicked, this, &EmergencyBar::dismissNote);
-    row->addWidget(m_ok, 0, Qt::AlignTop);
+    actions->addWidget(m_ok, 0, Qt::AlignVCenter);
+    actions->addStretch(1);
+    actions->setAlignment(Qt::AlignTop);
+
+    // The link and OK stand at the trailing edge while the sentence keeps
+    // room for a few words on a line, else under it: in a small zoomed
+    // window a sentence squeezed beside them takes more lines than the bar
+    // has room for.
+    const int indent = info->sizeHint().width() + text->spacing();
+    auto *row = new BesideOrBelow(nullptr, ipx(10), indent + qRound(tlPx(320)), indent);
+    row->addLayout(text);
+    row->addLayout(actions);
+    frame->addLayout(row);
     return m_noteRow;
 }
 

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -26,6 +27,7 @@ public:
         setObjectName(QStringLiteral("TLHelpWindow"));
         setAttribute(Qt::WA_QuitOnClose, false);
         m_layout = mbColumn(this, 0);
+        m_layout->setSizeConstraint(QLayout::SetNoConstraint);
         resize(980, 680);
         MBWindowFrame::restore(this, TLHelpWindow::frameKey);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { saveFrame(); });
@@ -53,6 +55,14 @@ protected:
     {
         m_shownOnce = true;
         QWidget::showEvent(event);
+        keepWithinScreen();
+    }
+    bool event(QEvent *event) override
+    {
+        const bool done = QWidget::event(event);
+        if (event->type() == QEvent::LayoutRequest)
+            fitMinimum();
+        return done;
     }
     void hideEvent(QHideEvent *event) override
     {
@@ -61,6 +71,30 @@ protected:
     }
 
 private:
+    // The screen's free area less the window's frame; invalid without a screen.
+    QSize room() const
+    {
+        return screen() ? screen()->availableGeometry().size() - (frameGeometry().size() - size()) : QSize();
+    }
+    // Only a frame larger than the screen's free area is fitted: one the
+    // person moved partly off the screen stays where they put it.
+    void keepWithinScreen()
+    {
+        const QSize free = room();
+        if (free.isValid() && (width() > free.width() || height() > free.height()))
+            MBWindowFrame::keepOnScreen(this);
+    }
+    // The content's minimum, within the screen. Qt's own (the layout's, set
+    // at every moment) would grow the window for good: a theme or text-size
+    // change holds the old content and the new for a moment.
+    void fitMinimum()
+    {
+        const QSize free = room();
+        const QSize least =
+            m_content ? m_content->minimumSizeHint().expandedTo(m_content->minimumSize()) : QSize(0, 0);
+        setMinimumSize(free.isValid() ? least.boundedTo(free) : least);
+    }
+
     QVBoxLayout *m_layout;
     QPointer<QWidget> m_content;
     bool m_shownOnce = false;

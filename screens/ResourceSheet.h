@@ -32,6 +32,8 @@ struct ResourceSheet
     // "Checked <month> · MRBY Tenterly", under the title.
     static QString metaLine();
 
+    // The sheet as a text file: each entry's lines indented under its
+    // bullet, a line feed after every line.
     QString plainText() const;
     // A complete web page; every sheet text is escaped.
     QString html() const;

@@ -33,26 +33,31 @@ const QString styleSheet = QStringLiteral(
 
 QString ResourceSheet::plainText() const
 {
+    // A note typed on several lines keeps them, whatever breaks it was typed
+    // with, each under its entry's bullet.
+    const auto item = [](const QString &text) {
+        return normalizedLineBreaks(text).replace(u'\n', QStringLiteral("\n  "));
+    };
     QStringList out{title(), metaLine(), QString()};
     for (const SheetSection &section : sections) {
         out << section.title.toUpper();
         for (const SheetLine &l : section.lines) {
-            QString head = QStringLiteral("\u2022 ") + l.title;
+            QString head = QStringLiteral("\u2022 ") + item(l.title);
             if (l.unconfirmed)
                 head += QStringLiteral("  [") + Badges::unconfirmedText + u']';
             out << head;
             if (!l.contact.isEmpty())
-                out << QStringLiteral("  ") + l.contact;
+                out << QStringLiteral("  ") + item(l.contact);
             if (!l.note.isEmpty())
-                out << QStringLiteral("  My note: ") + l.note;
+                out << QStringLiteral("  My note: ") + item(l.note);
             if (!l.checked.isEmpty())
-                out << QStringLiteral("  ") + l.checkLine();
+                out << QStringLiteral("  ") + item(l.checkLine());
         }
         out << QString();
     }
     out << footer();
-    // A note typed on several lines keeps them, whatever breaks it was typed with.
-    return normalizedLineBreaks(out.join(u'\n'));
+    // A text file's every line ends in a line feed, the last one too.
+    return out.join(u'\n') + u'\n';
 }
 
 QString ResourceSheet::html() const

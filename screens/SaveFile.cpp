@@ -13,23 +13,42 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSaveFile>
 
 namespace SaveFile {
 namespace {
+
+// Asked here, not by the dialog: Qt's own question reads markup in the
+// file's name (a plan named "Sam <b>t</b>") as formatting.
+bool mayReplace(QWidget *parent, const QString &title, const QString &path)
+{
+    QMessageBox question(QMessageBox::Warning, title,
+                         QFileInfo(path).fileName()
+                             + QStringLiteral(" already exists.\nDo you want to replace it?"),
+                         QMessageBox::Yes | QMessageBox::No, parent);
+    question.setTextFormat(Qt::PlainText);
+    question.setDefaultButton(QMessageBox::No);
+    return question.exec() == QMessageBox::Yes;
+}
 
 QString defaultDialog(QWidget *parent, const Request &request)
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.suffix);
     dialog.setDirectory(QFileInfo(request.suggestedPath).absolutePath());
     dialog.selectFile(QFileInfo(request.suggestedPath).fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().first();
+    // "No" to replacing goes back to the dialog, as it does in Qt's own.
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString path = dialog.selectedFiles().first();
+        if (!QFileInfo::exists(path) || mayReplace(parent, dialog.windowTitle(), path))
+            return path;
+    }
+    return QString();
 }
 
 Replaceable<Dialog> &dialogFunction()

@@ -18,6 +18,22 @@ QRect availableFor(const QWidget *window)
     return screen ? screen->availableGeometry() : QRect();
 }
 
+// The window manager's frame once the window has one, else the allowance.
+QMargins decorationsOf(const QWidget *window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    const QMargins known(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                         frame.bottom() - client.bottom());
+    return known.isNull() ? decorationAllowance : known;
+}
+
+void moveTo(QWidget *window, const QRect &client, const QMargins &decorations)
+{
+    window->resize(client.size());
+    window->move(client.topLeft() - QPoint(decorations.left(), decorations.top()));
+}
+
 } // namespace
 
 QRect fitted(QSize wanted, QSize minimum, const QRect &available, const QMargins &decorations,
@@ -38,9 +54,8 @@ QRect fitted(QSize wanted, QSize minimum, const QRect &available, const QMargins
 
 void place(QWidget *window, QSize wanted)
 {
-    const QRect r = fitted(wanted, window->minimumSize(), availableFor(window));
-    window->resize(r.size());
-    window->move(r.topLeft() - QPoint(decorationAllowance.left(), decorationAllowance.top()));
+    const QMargins decorations = decorationsOf(window);
+    moveTo(window, fitted(wanted, window->minimumSize(), availableFor(window), decorations), decorations);
 }
 
 void centre(QWidget *window) { place(window, window->size()); }
@@ -53,10 +68,14 @@ void restore(QWidget *window, const QString &key)
         return;
     }
     // A frame saved on a larger screen is brought back within this one.
-    const QRect r = fitted(window->size(), window->minimumSize(), availableFor(window),
-                           decorationAllowance, window->pos());
-    window->resize(r.size());
-    window->move(r.topLeft() - QPoint(decorationAllowance.left(), decorationAllowance.top()));
+    keepOnScreen(window);
+}
+
+void keepOnScreen(QWidget *window)
+{
+    const QMargins decorations = decorationsOf(window);
+    moveTo(window, fitted(window->size(), window->minimumSize(), availableFor(window), decorations, window->pos()),
+           decorations);
 }
 
 void save(const QWidget *window, const QString &key)

@@ -34,6 +34,9 @@ void centre(QWidget *window);
 // Restores the frame saved under `key`, fitted to the screen as it is now;
 // centres the window when there is none.
 void restore(QWidget *window, const QString &key);
+// Brings the window's frame back within its screen's free area, where it
+// stands when it still fits there.
+void keepOnScreen(QWidget *window);
 void save(const QWidget *window, const QString &key);
 
 // Shows the window (also from minimised), raises and activates it.

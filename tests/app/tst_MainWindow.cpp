@@ -1,5 +1,6 @@
 #include "AppSetupFixture.h"
 #include "FocusSupport.h"
+#include "Shots.h"
 
 #include "app/AppMenus.h"
 #include "app/EmergencyBar.h"
@@ -19,6 +20,7 @@
 #include "look/kit/MBZoom.h"
 #include "look/kit/MBZoomHost.h"
 #include "look/kit/MRBYHelp.h"
+#include "look/kit/MRBYThemes.h"
 #include "look/kit/Prefs.h"
 #include "pdf/PdfPrint.h"
 #include "screens/CategoryView.h"
@@ -201,11 +203,22 @@ private Q_SLOTS:
             const QRect r(b->mapTo(window.get(), QPoint(0, 0)), b->size());
             QVERIFY2(window->rect().contains(r), qPrintable(b->action().id()));
         }
-        // The note's OK stays in the bar too.
-        bar->setNote(EmergencyAction::call988);
-        QTest::qWait(50);
-        QAbstractButton *ok = bar->okButton();
-        QVERIFY(rightEdge(ok, window.get()) <= window->width());
+        // The note's OK stays in the bar too, and each 988 note shows its
+        // whole sentence inside its row.
+        for (const EmergencyAction action : {EmergencyAction::call988, EmergencyAction::text988}) {
+            bar->setNote(action);
+            QTest::qWait(50);
+            QAbstractButton *ok = bar->okButton();
+            QVERIFY(rightEdge(ok, window.get()) <= window->width());
+            const QString tag = QLatin1String(QTest::currentDataTag());
+            QVERIFY(shots::save(bar, QStringLiteral("note-") + action.id() + u'-' + tag));
+            QLabel *text = bar->noteLabel();
+            const QRect inRow(text->mapTo(bar->noteRow(), QPoint(0, 0)), text->size());
+            QVERIFY2(text->height() >= text->heightForWidth(text->width())
+                         && bar->noteRow()->contentsRect().contains(inRow),
+                     qPrintable(QStringLiteral("%1 px tall, needs %2").arg(text->height())
+                                    .arg(text->heightForWidth(text->width()))));
+        }
     }
 
     void barGivesWayWithTheGreetingFirst()
@@ -579,25 +592,32 @@ private Q_SLOTS:
         QMenu *sizes = sizesItem->menu();
         QCOMPARE(sizes->actions().size(), 3);
         // The current text size and zoom level are marked, also when the
-        // checked one is chosen again.
+        // checked one is chosen again (read as chosen, before the menu opens
+        // again and marks it anew).
         QMenu *levels = item(view, QStringLiteral("Zoom Level"))->menu();
         const auto checked = [](QMenu *menu) {
-            Q_EMIT menu->aboutToShow();
             QStringList out;
             for (QAction *a : menu->actions())
                 if (a->isChecked())
                     out << a->text();
             return out;
         };
-        QCOMPARE(checked(sizes), QStringList{"Normal"});
-        QCOMPARE(checked(levels), QStringList{"100%"});
+        const auto opened = [&](QMenu *menu) {
+            Q_EMIT menu->aboutToShow();
+            return checked(menu);
+        };
+        QCOMPARE(opened(sizes), QStringList{"Normal"});
+        QCOMPARE(opened(levels), QStringList{"100%"});
         for (int twice = 0; twice < 2; ++twice) {
             sizes->actions().at(1)->trigger();
             QCOMPARE(Prefs::shared().integer(TLPrefs::textSizeKey), 1);
             QCOMPARE(checked(sizes), QStringList{"Large"});
+            levels->actions().at(2)->trigger();
+            QCOMPARE(checked(levels), QStringList{levels->actions().at(2)->text()});
         }
+        MBZoom::actualSize();
         MBZoom::zoomIn();
-        QCOMPARE(checked(levels), QStringList{"115%"});
+        QCOMPARE(opened(levels), QStringList{"115%"});
         MBZoom::actualSize();
 
         QAction *contrast = view->findChild<QAction *>(QStringLiteral("highContrastItem"));
@@ -609,6 +629,46 @@ private Q_SLOTS:
             QCOMPARE(TLThemes::isHighContrast(), on);
         }
         QCOMPARE(contrast->text(), QStringLiteral("Turn On High Contrast"));
+    }
+
+    // A theme or text-size change while the help window is open leaves it,
+    // the frame it keeps and the next F1 within the screen's free area.
+    void helpWindowFitsTheScreen_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("theme") << MRBYThemes::key << QVariant(TLThemes::emberID);
+        QTest::newRow("extra large text") << TLPrefs::textSizeKey << QVariant(2);
+    }
+    void helpWindowFitsTheScreen()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        TLHelpWindow::show(QStringLiteral("start"));
+        QWidget *help = TLHelpWindow::window();
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        const QRect free = help->screen()->availableGeometry();
+        QVERIFY(free.contains(help->frameGeometry()));
+        QPointer<EmergencyBar> before = help->findChild<EmergencyBar *>();
+        Prefs::shared().setValue(key, value);
+        QTRY_VERIFY(!before);
+        QTest::qWait(100);
+        QVERIFY2(free.contains(help->frameGeometry()),
+                 qPrintable(QStringLiteral("%1 px tall").arg(help->frameGeometry().height())));
+        help->close();
+        // The frame as saved (the first of the fields Qt writes).
+        const QString kept = Prefs::shared().string(TLHelpWindow::frameKey).value_or(QString());
+        QDataStream saved(QByteArray::fromBase64(kept.toLatin1()));
+        saved.setVersion(QDataStream::Qt_4_0);
+        quint32 magic = 0;
+        quint16 major = 0, minor = 0;
+        QRect frame;
+        saved >> magic >> major >> minor >> frame;
+        QVERIFY(free.contains(frame));
+        MRBYHelp::show(QStringLiteral("search"));
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        QVERIFY(free.contains(help->frameGeometry()));
+        help->close();
     }
 
     void helpWindowIsReused()

@@ -130,24 +130,35 @@ private Q_SLOTS:
         QFETCH(QString, key);
         QFETCH(QVariant, value);
         TLSetup::configureLook();
-        m_model->setScreen(Screen::display);
+        const Screen jobs = Screen::forCategory(AppCategory::jobs);
+        m_model->setScreen(jobs);
         const std::unique_ptr<QMainWindow> window(TLSetup::makeMainWindow(*m_model));
         window->resize(820, 560);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         const auto area = [&] { return window->findChild<Sidebar *>()->findChild<QScrollArea *>(); };
-        area()->verticalScrollBar()->setValue(area()->verticalScrollBar()->maximum());
-        const int before = area()->verticalScrollBar()->value();
-        QVERIFY(before > 0);
+        const auto chosen = [&] {
+            for (SidebarRow *row : window->findChild<Sidebar *>()->rows())
+                if (row->screen() == jobs)
+                    return row;
+            return static_cast<SidebarRow *>(nullptr);
+        };
+        // The chosen row, a topic halfway down, scrolled to the middle of
+        // the view: neither the top nor where bringing it into view puts it.
+        QScrollBar *bar = area()->verticalScrollBar();
+        const int rowTop = chosen()->mapTo(area()->widget(), QPoint()).y();
+        bar->setValue(rowTop - (area()->viewport()->height() - chosen()->height()) / 2);
+        const int before = bar->value();
+        QVERIFY(before > 0 && before < bar->maximum());
+        const double share = double(before) / area()->widget()->height();
         QPointer<Sidebar> old = window->findChild<Sidebar *>();
         Prefs::shared().setValue(key, value);
         QTRY_VERIFY(!old);
         QTest::qWait(50);
-        Sidebar *fresh = window->findChild<Sidebar *>();
-        QVERIFY(area()->verticalScrollBar()->value() > 0);
-        const QWidget *chosen = fresh->rows().last();
-        QVERIFY(chosen->isVisible());
-        QVERIFY(area()->viewport()->rect().contains(QRect(chosen->mapTo(area()->viewport(), QPoint()), chosen->size())));
+        // The same share of its height (the rows are taller with larger text).
+        QVERIFY(qAbs(area()->verticalScrollBar()->value() - share * area()->widget()->height()) <= 1);
+        QVERIFY(chosen()->isVisible());
+        QVERIFY(area()->viewport()->rect().contains(QRect(chosen()->mapTo(area()->viewport(), QPoint()), chosen()->size())));
         Prefs::shared().clear();
     }
 

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QScrollBar>
+#include <QTextEdit>
 #include <QtTest>
 
 #include <algorithm>
@@ -84,6 +85,24 @@ QStringList cutAtTheRight(QMainWindow *window, Page *page)
         }
     }
     return out;
+}
+
+// What keeps the page from fitting its pane: scrolling sideways, else the
+// first thing cut at the right down the whole page (half a page at a time,
+// so rows made as it scrolls are measured too).
+QStringList misfits(QMainWindow *window, Page *page)
+{
+    const QStringList sideways = scrollsSideways(window);
+    if (!sideways.isEmpty())
+        return sideways;
+    QScrollBar *bar = page->scroll()->scrollArea()->verticalScrollBar();
+    for (int at = 0;; at += page->height() / 2) {
+        bar->setValue(at);
+        QTest::qWait(20);
+        const QStringList cut = cutAtTheRight(window, page);
+        if (!cut.isEmpty() || at >= bar->maximum())
+            return cut;
+    }
 }
 
 } // namespace
@@ -174,19 +193,10 @@ private Q_SLOTS:
         QVERIFY(window);
         QCOMPARE(window->size(), QSize(820, 560));
         QVERIFY(shots::save(window.get(), QStringLiteral("smallest-") + QLatin1String(QTest::currentDataTag())));
-        const QStringList sideways = scrollsSideways(window.get());
-        QVERIFY2(sideways.isEmpty(), qPrintable(sideways.join(u"; ")));
         Page *page = tour::page(window.get());
         QVERIFY(page);
-        // Down the whole page, so rows made as it scrolls are measured too.
-        for (int at = 0;; at += page->height() / 2) {
-            page->scroll()->scrollArea()->verticalScrollBar()->setValue(at);
-            QTest::qWait(20);
-            const QStringList cut = cutAtTheRight(window.get(), page);
-            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u"; ")));
-            if (at >= page->scroll()->scrollArea()->verticalScrollBar()->maximum())
-                break;
-        }
+        const QStringList misfit = misfits(window.get(), page);
+        QVERIFY2(misfit.isEmpty(), qPrintable(misfit.join(u"; ")));
         QVERIFY(shots::save(window.get(), QStringLiteral("smallest-") + QLatin1String(QTest::currentDataTag())
                                               + QStringLiteral("-end")));
     }
@@ -230,6 +240,53 @@ private Q_SLOTS:
         auto *header = tour::page(window.get())->findChild<PageHeader *>();
         QTRY_VERIFY(header->isVisible());
         QCOMPARE(header->grab().toImage(), wanted);
+    }
+
+    // A word longer than its line in what a person typed (a line's name,
+    // the goal's name, a note) wraps: no page grows wider than its pane.
+    void longWordsWrap_data()
+    {
+        QTest::addColumn<int>("stop");
+        QTest::addColumn<QSize>("size");
+        for (const char *name : {"my-list", "sheet", "money"}) {
+            const auto stop = std::find_if(tour::stops().begin(), tour::stops().end(),
+                                           [&](const tour::Stop &s) { return qstrcmp(s.name, name) == 0; });
+            QTest::addRow("%s-1366x768", name) << int(stop - tour::stops().begin()) << QSize(1366, 740);
+            QTest::addRow("%s-820x560", name) << int(stop - tour::stops().begin()) << QSize(820, 560);
+        }
+    }
+
+    void longWordsWrap()
+    {
+        QFETCH(int, stop);
+        QFETCH(QSize, size);
+        AppModel &model = tour::filledModel();
+        const QString word(5000, u'W');
+        if (model.money()->plan().goalName != word) {
+            model.money()->add(MoneyKind::expense, QStringLiteral("food"), word, 500, MoneyFrequency::week);
+            model.money()->setGoal(word, 100'000, 2'000);
+            model.favorites()->setNote(model.favorites()->items().first().uid, QStringLiteral("Ask for ") + word);
+        }
+        const auto window = tour::open(model, tour::stops().at(stop).screen, size);
+        QVERIFY(window);
+        Page *page = tour::page(window.get());
+        QVERIFY(page);
+        const QStringList misfit = misfits(window.get(), page);
+        QVERIFY2(misfit.isEmpty(), qPrintable(misfit.join(u"; ")));
+        // A picture of each place that shows the word.
+        int shown = 0;
+        for (QWidget *w : page->column()->findChildren<QWidget *>()) {
+            const auto *label = qobject_cast<QLabel *>(w);
+            const auto *edit = qobject_cast<QTextEdit *>(w);
+            const QString text = label ? label->text() : edit ? edit->toPlainText() : QString();
+            if (w->isVisible() && text.contains(word)) {
+                page->scroll()->scrollArea()->ensureWidgetVisible(w);
+                QTest::qWait(20);
+                const QString name = QStringLiteral("longword-%1-%2").arg(QLatin1String(QTest::currentDataTag()));
+                QVERIFY(shots::save(window.get(), name.arg(++shown)));
+            }
+        }
+        QVERIFY(shown > 0);
     }
 };
 

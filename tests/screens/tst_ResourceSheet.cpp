@@ -45,7 +45,7 @@ const QString nationwideText = QStringLiteral(
 
 const QString footerText = QStringLiteral(
     "\"Unconfirmed\" means: call or check before you go. Every listing shows when it was checked "
-    "and where it came from. Made with MRBY Tenterly, by Marrowby (MRBY), marrowby.com");
+    "and where it came from. Made with MRBY Tenterly, by Marrowby (MRBY), marrowby.com\n");
 
 const QString htmlHead = QStringLiteral(
     "<style>body{font-family:-apple-system,Helvetica,Arial,sans-serif;max-width:720px;margin:24px auto;"
@@ -288,10 +288,12 @@ private Q_SLOTS:
                                QStringLiteral("after 6")};
         const QStringList name{QStringLiteral("Old shelter"), QStringLiteral("on 5th")};
 
+        // Every line of an entry stands under its bullet.
         const QStringList text = sheet.plainText().split(u'\n');
-        QVERIFY(hasRun(text, {QStringLiteral("  ") + phone[0], phone[1]}));
-        QVERIFY(hasRun(text, {QStringLiteral("  ") + rosa[0], rosa[1], rosa[2]}));
-        QVERIFY(hasRun(text, {QStringLiteral("\u2022 ") + name[0], name[1]}));
+        const QString in = QStringLiteral("  ");
+        QVERIFY(hasRun(text, {in + phone[0], in + phone[1]}));
+        QVERIFY(hasRun(text, {in + rosa[0], in + rosa[1], in + rosa[2]}));
+        QVERIFY(hasRun(text, {QStringLiteral("\u2022 ") + name[0], in + name[1]}));
         QVERIFY(!sheet.plainText().contains(u'\r'));
 
         const QString html = sheet.html();

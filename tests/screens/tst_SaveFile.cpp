@@ -2,8 +2,11 @@
 
 #include "data/DBError.h"
 
-#include <QPushButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -55,6 +58,40 @@ private Q_SLOTS:
         QCOMPARE(m_save.revealed, expected);
         // The next save starts in the folder chosen, whether or not the write went well.
         QCOMPARE(SaveFile::startFolder(), answer.isEmpty() ? start : m_dir.path());
+    }
+
+    // Saving over a file asks first, in plain words: markup in the name
+    // (a plan named "Sam-Lee <b>t</b>", its slash made a dash) shows as
+    // typed. "No" goes back to the dialog, "Yes" replaces.
+    void replacingAsksInPlainText()
+    {
+        const QString name = QStringLiteral("Money Plan - Sam-Lee <b>t<-b>.csv");
+        QFile existing(m_dir.filePath(name));
+        QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("old\n") == 4);
+        existing.close();
+        const SaveFile::Dialog stand = SaveFile::replaceDialog({}); // the real dialog
+        QStringList asked;
+        // Each step is queued: the next window may open inside it.
+        QTimer person;
+        connect(&person, &QTimer::timeout, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (qobject_cast<QFileDialog *>(modal) && modal->focusWidget()) {
+                QWidget *name = modal->focusWidget();
+                QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+            } else if (auto *question = qobject_cast<QMessageBox *>(modal)) {
+                const auto *text = question->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+                asked << (text->textFormat() == Qt::PlainText ? text->text() : QStringLiteral("(formatted)"));
+                QTimer::singleShot(0, question->button(asked.size() == 1 ? QMessageBox::No : QMessageBox::Yes),
+                                   &QAbstractButton::click);
+            }
+        });
+        person.start(50);
+        const QString path = SaveFile::ask(nullptr, {m_dir.filePath(name), SaveFile::csv.filter, SaveFile::csv.suffix});
+        person.stop();
+        SaveFile::replaceDialog(stand);
+        QCOMPARE(path, m_dir.filePath(name));
+        const QString question = name + QStringLiteral(" already exists.\nDo you want to replace it?");
+        QCOMPARE(asked, (QStringList{question, question}));
     }
 
     // Print, then each save button, in that order by keyboard; each press

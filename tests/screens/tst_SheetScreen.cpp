@@ -174,9 +174,13 @@ private Q_SLOTS:
         QTextDocument page;
         page.setHtml(QString::fromUtf8(html.readAll()));
         QVERIFY(page.toPlainText().replace(QChar::LineSeparator, u'\n').contains(lines.join(u'\n')));
+        // In the text file the note's second line keeps its entry's indent,
+        // and the file ends with a line feed.
         QFile text(folder + QStringLiteral("/sheet.txt"));
-        QVERIFY(text.open(QIODevice::ReadOnly | QIODevice::Text));
-        QVERIFY(QString::fromUtf8(text.readAll()).contains(QStringLiteral("  ") + lines.join(u'\n')));
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        const QString written = QString::fromUtf8(text.readAll());
+        QVERIFY(written.contains(QStringLiteral("\n  ") + lines.join(QStringLiteral("\n  ")) + u'\n'));
+        QVERIFY(written.endsWith(ResourceSheet::footer() + u'\n'));
         QVERIFY(pdftext::read(folder + QStringLiteral("/sheet.pdf")).contains(lines.join(u'\n')));
         m_model->favorites()->remove(snap.uid);
     }
