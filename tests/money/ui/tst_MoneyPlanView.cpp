@@ -613,6 +613,9 @@ private Q_SLOTS:
         QVERIFY(child<QWidget>(view, "moneyUnavailable"));
         QVERIFY(labelTexts(&view).contains(
             QStringLiteral("The Money Plan could not be opened. The rest of the app still works.")));
+        // Then what happened and what to do.
+        QCOMPARE(child<QLabel>(view, "moneyTrouble")->text(), broken.moneyTrouble());
+        QVERIFY(broken.moneyTrouble().startsWith(QStringLiteral("The file ")));
         QVERIFY(!child<QWidget>(view, "summaryCard"));
     }
 
