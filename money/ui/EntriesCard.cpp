@@ -17,12 +17,13 @@
 #include "money/ui/EntryForm.h"
 #include "money/ui/KindBar.h"
 #include "money/ui/MoneyForm.h"
-#include "pdf/PdfPrint.h"
 #include "screens/BesideOrBelow.h"
+#include "screens/Refusal.h"
 #include "widgets/TLAnnouncer.h"
 #include "widgets/TLLabel.h"
 #include "widgets/TLPopUp.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -63,9 +64,9 @@ QWidget *byKind(const MoneyPlan &plan, MoneyPeriod period)
     return block;
 }
 
-// A line's row. Its height for a width is measured once: the rows never
-// change, and a long plan would otherwise measure every label of every row
-// again whenever the page around them is laid out.
+// A line's row. Its height for a width is measured once, until the row
+// shows or hides a sentence: a long plan would otherwise measure every
+// label of every row again whenever the page around them is laid out.
 class EntryRow final : public QWidget
 {
 public:
@@ -90,6 +91,15 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *) override { m_inner->setGeometry(rect()); }
+    bool event(QEvent *event) override
+    {
+        // The inner part's layout changed: what it holds is shown or hidden.
+        if (event->type() == QEvent::LayoutRequest) {
+            m_heights.clear();
+            updateGeometry();
+        }
+        return QWidget::event(event);
+    }
 
 private:
     QWidget *m_inner;
@@ -230,8 +240,10 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
     remove->setAccessibleName(QStringLiteral("Remove ") + entry.displayLabel() + QStringLiteral(", ") + shownAmount
                               + u' ' + perText(m_period));
     remove->setAutoDefault(false);
+    QLabel *failed = Refusal::line();
+    failed->setObjectName(QStringLiteral("removeError"));
     const QString id = entry.id;
-    connect(remove, &QPushButton::clicked, this, [this, id] { this->remove(id); });
+    connect(remove, &QPushButton::clicked, this, [this, id, failed] { this->remove(id, failed); });
     auto *trail = new QWidget;
     MoneyForm::wrappingRow(trail, 12, {amount, per, remove});
 
@@ -242,6 +254,7 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
     row->addWidget(leadBox);
     row->addWidget(trail);
     column->addLayout(row);
+    column->addWidget(failed);
     column->addWidget(new MBDivider);
     auto *shown = new EntryRow(block);
     shown->setObjectName(QStringLiteral("entryRow"));
@@ -275,10 +288,11 @@ QWidget *EntriesCard::makeFoot(const MoneyPlan &plan, bool hasLines)
     return foot;
 }
 
-void EntriesCard::remove(const QString &id)
+void EntriesCard::remove(const QString &id, QLabel *failed)
 {
+    Refusal::clear(failed);
     if (MoneyActions::remove(id, m_store))
         TLAnnouncer::say(this, QStringLiteral("Removed from ") + title(m_kind));
     else
-        PdfPrint::beep();
+        Refusal::failedWrite(failed); // the line's row stays as it is stored
 }
