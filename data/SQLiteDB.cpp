@@ -20,6 +20,28 @@ private:
     sqlite3_stmt *m_stmt;
 };
 
+// What a SQLite result code means for the person whose file it is.
+DBError::Cause causeOf(int code)
+{
+    switch (code & 0xff) {
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return DBError::Cause::cannotOpen;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return DBError::Cause::notOurs;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return DBError::Cause::inUse;
+    case SQLITE_READONLY:
+    case SQLITE_FULL:
+        return DBError::Cause::cannotWrite;
+    default:
+        return DBError::Cause::other;
+    }
+}
+
 } // namespace
 
 SQLiteDB::SQLiteDB(const QString &path)
@@ -33,7 +55,7 @@ SQLiteDB::SQLiteDB(const QString &path)
         const QString message = db ? QString::fromUtf8(sqlite3_errmsg(db))
                                    : QStringLiteral("cannot open");
         sqlite3_close_v2(db);
-        throw DBError(QStringLiteral("SQLite open failed: ") + message);
+        throw DBError(QStringLiteral("SQLite open failed: ") + message, causeOf(rc));
     }
     m_handle = db;
 }
@@ -41,6 +63,11 @@ SQLiteDB::SQLiteDB(const QString &path)
 SQLiteDB::~SQLiteDB()
 {
     sqlite3_close_v2(m_handle);
+}
+
+DBError SQLiteDB::error() const
+{
+    return DBError(lastError(), m_handle ? causeOf(sqlite3_extended_errcode(m_handle)) : DBError::Cause::other);
 }
 
 QString SQLiteDB::lastError() const
@@ -60,7 +87,7 @@ void SQLiteDB::exec(const QString &sql)
         message = err ? QString::fromUtf8(err) : lastError();
     sqlite3_free(err);
     if (rc != SQLITE_OK)
-        throw DBError(message);
+        throw DBError(message, causeOf(rc));
 }
 
 sqlite3_stmt *SQLiteDB::prepare(const QString &sql)
@@ -70,7 +97,7 @@ sqlite3_stmt *SQLiteDB::prepare(const QString &sql)
     const int rc = sqlite3_prepare_v2(m_handle, utf8.constData(), -1, &stmt, nullptr);
     if (rc != SQLITE_OK || !stmt) {
         sqlite3_finalize(stmt);
-        throw DBError(lastError());
+        throw error();
     }
     return stmt;
 }
@@ -97,7 +124,7 @@ void SQLiteDB::run(const QString &sql, const Params &params)
     bind(stmt.get(), params);
     const int rc = sqlite3_step(stmt.get());
     if (rc != SQLITE_ROW && rc != SQLITE_DONE)
-        throw DBError(lastError());
+        throw error();
 }
 
 QList<SQLiteDB::Row> SQLiteDB::rows(const QString &sql, const Params &params)
@@ -118,7 +145,7 @@ QList<SQLiteDB::Row> SQLiteDB::rows(const QString &sql, const Params &params)
         result.append(std::move(row));
     }
     if (rc != SQLITE_DONE)
-        throw DBError(lastError());
+        throw error();
     return result;
 }
 

@@ -14,8 +14,8 @@ struct sqlite3_stmt;
 // The one thin wrapper around a SQLite connection. Values go in as text or
 // NULL and come back as text (NULL as the empty text); every statement is
 // prepared, run and finalized within one call. Every failure throws DBError
-// with SQLite's own message. Callers wrap bulk writes in exec("BEGIN") and
-// exec("COMMIT") themselves.
+// with SQLite's own message and its cause. Callers wrap bulk writes in
+// exec("BEGIN") and exec("COMMIT") themselves.
 class SQLiteDB final
 {
 public:
@@ -46,6 +46,8 @@ public:
     QString lastError() const;
 
 private:
+    // The latest error as thrown, with its cause.
+    DBError error() const;
     sqlite3_stmt *prepare(const QString &sql);
     static void bind(sqlite3_stmt *stmt, const Params &params);
 

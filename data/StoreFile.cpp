@@ -17,12 +17,12 @@ void claimStoreFile(SQLiteDB &db, const QString &schema, const QList<StoreTable>
                 have << row.value(0);
             for (const QString &column : table.columns) {
                 if (!have.contains(column))
-                    throw DBError(notOurs);
+                    throw DBError(notOurs, DBError::Cause::notOurs);
             }
             found = true;
         }
         if (!found)
-            throw DBError(notOurs);
+            throw DBError(notOurs, DBError::Cause::notOurs);
     }
     db.exec(schema);
 }

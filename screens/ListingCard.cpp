@@ -18,6 +18,7 @@
 #include "screens/InfoRow.h"
 #include "screens/NoteEditor.h"
 #include "screens/PlainButton.h"
+#include "screens/Refusal.h"
 #include "screens/SaveButton.h"
 #include "services/NetStatus.h"
 #include "services/Opener.h"
@@ -125,6 +126,13 @@ void ListingCard::addHeading()
         heading->addWidget(m_save, 0, Qt::AlignTop);
     }
     body()->addLayout(heading);
+    if (m_save) {
+        // Under the name and the button: what a failed Save or "Saved" did.
+        QLabel *refusal = Refusal::line();
+        refusal->setObjectName(QStringLiteral("saveError"));
+        m_save->setRefusalLine(refusal);
+        body()->addWidget(refusal);
+    }
 }
 
 void ListingCard::addBadge()

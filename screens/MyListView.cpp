@@ -4,13 +4,12 @@
 #include "data/ReferenceData.h"
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLCard.h"
-#include "look/app/TLPalette.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBZoom.h"
-#include "pdf/PdfPrint.h"
 #include "screens/ListingCard.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
+#include "screens/Refusal.h"
 #include "screens/RowColumn.h"
 #include "services/AppModel.h"
 #include "services/MyListActions.h"
@@ -50,19 +49,17 @@ QWidget *MyListView::missingCard(const Favorite &entry, FavoritesStore &store)
     auto *remove = new TLButton(QStringLiteral("Remove"));
     remove->setObjectName(QStringLiteral("removeEntry"));
     card->body()->addWidget(remove, 0, Qt::AlignLeft);
-    QLabel *failed = tlLabel(QStringLiteral("This could not be taken off My List. Please try again."), 12.5,
-                             FontWeight::Regular, TLPalette::current().dim);
+    QLabel *failed = Refusal::line();
     failed->setObjectName(QStringLiteral("removeFailed"));
-    failed->hide();
     card->addWidget(failed);
     const QString uid = entry.uid;
     QPointer<FavoritesStore> guard(&store);
     QObject::connect(remove, &QAbstractButton::clicked, card, [guard, uid, failed] {
+        Refusal::clear(failed);
         // On success the store announces the new list and the card goes.
         if (guard && MyListActions::remove(uid, *guard))
             return;
-        failed->show();
-        PdfPrint::beep();
+        Refusal::failedWrite(failed);
     });
     return card;
 }

@@ -8,6 +8,7 @@
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBDrafts.h"
 #include "look/kit/MBZoom.h"
+#include "screens/Refusal.h"
 #include "services/MyListActions.h"
 #include "widgets/TLAnnouncer.h"
 #include "widgets/TLLabel.h"
@@ -100,10 +101,8 @@ NoteEditor::NoteEditor(const QString &uid, FavoritesStore &store, QWidget *paren
     m_saved->setObjectName(QStringLiteral("noteSaved"));
     m_saved->hide();
     row->addWidget(m_saved);
-    m_failed = tlLabel(QStringLiteral("The note could not be saved. Your text is still here; try again."),
-                       11.5, FontWeight::Semibold);
+    m_failed = Refusal::line();
     m_failed->setObjectName(QStringLiteral("noteFailed"));
-    m_failed->hide();
     row->addWidget(m_failed, 1);
     row->addStretch(0);
     column->addLayout(row);
@@ -154,9 +153,20 @@ bool NoteEditor::save()
         m_edit->document()->setModified(false);
     }
     m_saved->setVisible(ok);
-    m_failed->setVisible(!ok);
-    TLAnnouncer::say(this, (ok ? m_saved : m_failed)->text());
+    if (ok) {
+        Refusal::clear(m_failed);
+        TLAnnouncer::say(this, m_saved->text());
+    } else {
+        // The text typed stays: a note can be long, and it is kept until the
+        // person stores it or leaves.
+        Refusal::failedWrite(m_failed, failedText());
+    }
     return ok;
+}
+
+QString NoteEditor::failedText()
+{
+    return QStringLiteral("The note could not be saved. Your text is still here; try again.");
 }
 
 bool NoteEditor::savedShown() const { return !m_saved->isHidden(); }

@@ -32,6 +32,8 @@ public:
     // Stores the text (what "Save note" does); true when the store took it.
     bool save();
     bool savedShown() const;
+    // The sentence beside "Save note" when the store did not take the note.
+    static QString failedText();
 
     QTextEdit *textEdit() const { return m_edit; }
     TLButton *saveButton() const { return m_save; }

@@ -1,10 +1,11 @@
 #include "screens/SaveButton.h"
 
 #include "data/FavoritesStore.h"
-#include "pdf/PdfPrint.h"
+#include "screens/Refusal.h"
 #include "services/MyListActions.h"
 #include "widgets/TLAnnouncer.h"
 
+#include <QLabel>
 
 SaveButton::SaveButton(const Listing &listing, FavoritesStore &store, QWidget *parent)
     : TLButton(QStringLiteral("Save"), TLButtonStyle{}, QStringLiteral("bookmark"), parent),
@@ -19,15 +20,24 @@ SaveButton::SaveButton(const Listing &listing, FavoritesStore &store, QWidget *p
 
 bool SaveButton::saved() const { return m_store.contains(m_listing.uid); }
 
+void SaveButton::setRefusalLine(QLabel *line)
+{
+    m_refusal = line;
+}
+
 void SaveButton::toggle()
 {
     const bool removing = saved();
+    if (m_refusal)
+        Refusal::clear(m_refusal);
     const bool ok = removing ? MyListActions::remove(m_listing.uid, m_store)
                              : MyListActions::add(m_listing, m_store);
-    if (!ok)
-        PdfPrint::beep();
-    else
+    if (ok)
         TLAnnouncer::say(this, removing ? QStringLiteral("Removed from My List") : QStringLiteral("Saved to My List"));
+    else if (m_refusal)
+        Refusal::failedWrite(m_refusal);
+    else
+        Refusal::failedWrite(this);
 }
 
 void SaveButton::relabel()

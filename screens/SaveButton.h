@@ -7,16 +7,20 @@
 //
 // A press asks the store at that moment whether the listing is saved, so a
 // press that comes after another view's change never does the opposite of
-// what the button shows. A failed edit leaves My List as it was and beeps; a
-// done one is said to a screen reader.
+// what the button shows. A failed edit leaves My List as it was, beeps and
+// says so in the sentence line the card gives the button; a done one is
+// said to a screen reader.
 
 #include "data/Listing.h"
 
 #include "look/app/TLButtonStyle.h"
 
+#include <QPointer>
+
 #include <optional>
 
 class FavoritesStore;
+class QLabel;
 
 class SaveButton final : public TLButton
 {
@@ -25,6 +29,8 @@ public:
     SaveButton(const Listing &listing, FavoritesStore &store, QWidget *parent = nullptr);
 
     bool saved() const;
+    // Where a failed edit is said, beside the button (Refusal::line()).
+    void setRefusalLine(QLabel *line);
 
 private:
     void toggle();
@@ -32,6 +38,7 @@ private:
 
     Listing m_listing;
     FavoritesStore &m_store;
+    QPointer<QLabel> m_refusal;
     // What the button shows now; none before its first label.
     std::optional<bool> m_shownSaved;
 };

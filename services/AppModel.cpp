@@ -4,7 +4,9 @@
 #include "data/ReferenceData.h"
 #include "look/app/TLPrefs.h"
 #include "look/kit/Prefs.h"
+#include "services/Log.h"
 
+#include <QDir>
 #include <QStringList>
 
 #include <exception>
@@ -15,6 +17,31 @@ namespace {
 QString errorText(const std::exception &e)
 {
     return QString::fromUtf8(e.what());
+}
+
+// What happened to a store's file and what to do about it, in plain words.
+QString fileTrouble(const std::exception &e, const QString &path)
+{
+    const auto *db = dynamic_cast<const DBError *>(&e);
+    const QString file = QStringLiteral("The file ") + QDir::toNativeSeparators(path);
+    switch (db ? db->cause : DBError::Cause::other) {
+    case DBError::Cause::cannotOpen:
+        return file + QStringLiteral(" could not be opened. Check that its folder is there and that your account "
+                                     "may read and write in it, then start the app again.");
+    case DBError::Cause::notOurs:
+        return file + QStringLiteral(" is damaged or belongs to something else, so it was left as it was. To "
+                                     "start afresh, move that file to another folder, then start the app again.");
+    case DBError::Cause::inUse:
+        return file + QStringLiteral(" is in use by another program. Close that program, then start the app "
+                                     "again.");
+    case DBError::Cause::cannotWrite:
+        return file + QStringLiteral(" could not be written. Check that the disk has room and that you may write "
+                                     "in its folder, then start the app again.");
+    case DBError::Cause::other:
+        break;
+    }
+    return file + QStringLiteral(" could not be read. Start the app again; if this happens again, move that file "
+                                 "to another folder to start afresh.");
 }
 
 } // namespace
@@ -64,15 +91,16 @@ void AppModel::load()
     try {
         m_favorites = std::make_unique<FavoritesStore>(m_myListPath);
     } catch (const std::exception &e) {
-        m_myListError = QStringLiteral("My List could not be opened (") + errorText(e)
-            + QStringLiteral(").");
+        qCWarning(lcServices, "My List could not be opened: %s", e.what());
+        m_myListError = QStringLiteral("My List could not be opened. ") + fileTrouble(e, m_myListPath);
     }
 
     try {
         m_money = std::make_unique<MoneyStore>(m_moneyPath);
     } catch (const std::exception &e) {
-        m_moneyError = QStringLiteral("The Money Plan could not be opened (") + errorText(e)
-            + QStringLiteral(").");
+        qCWarning(lcServices, "The Money Plan could not be opened: %s", e.what());
+        m_moneyTrouble = fileTrouble(e, m_moneyPath);
+        m_moneyError = QStringLiteral("The Money Plan could not be opened. ") + m_moneyTrouble;
     }
     Q_EMIT loaded();
 }

@@ -56,10 +56,15 @@ public:
     // Money Plan, in that order) joined by one blank; none when all opened.
     std::optional<QString> loadError() const;
     // The sentences of the reference data, My List and the Money Plan alone
-    // ("" when it opened), for the screens that show only their own.
+    // ("" when it opened), for the screens that show only their own. A
+    // store's sentence says in plain words what happened to its file and
+    // what to do; SQLite's own words go to the log.
     QString dataError() const { return m_dataError; }
     QString myListError() const { return m_myListError; }
     QString moneyError() const { return m_moneyError; }
+    // What happened to the Money Plan's file and what to do, without the
+    // sentence that it could not be opened ("" when it opened).
+    QString moneyTrouble() const { return m_moneyTrouble; }
 
     // The chosen state's two-letter code, "" when none. Every assignment is
     // stored under "tl.state", also when the code is the same.
@@ -107,6 +112,7 @@ private:
     QString m_dataError;
     QString m_myListError;
     QString m_moneyError;
+    QString m_moneyTrouble;
 
     QString m_stateCode;
     Screen m_screen = Screen::home;

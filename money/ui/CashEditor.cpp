@@ -9,7 +9,7 @@
 #include "money/MoneyStore.h"
 #include "money/ui/MoneyForm.h"
 #include "money/ui/TLField.h"
-#include "pdf/PdfPrint.h"
+#include "screens/Refusal.h"
 #include "widgets/TLLabel.h"
 
 #include <QLabel>
@@ -29,9 +29,8 @@ CashEditor::CashEditor(MoneyStore &store, QWidget *parent) : QWidget(parent), m_
     m_button->setObjectName(QStringLiteral("cashUpdate"));
     m_button->setAutoDefault(false);
     connect(m_button, &QPushButton::clicked, this, &CashEditor::update);
-    m_error = tlLabel(QString(), 12, FontWeight::Semibold, TLPalette::current().readable(TLPalette::red911()));
+    m_error = Refusal::line();
     m_error->setObjectName(QStringLiteral("cashError"));
-    m_error->hide();
     MoneyForm::wrappingRow(this, 10, {label, m_field, m_button, m_error});
 }
 
@@ -49,14 +48,13 @@ void CashEditor::update()
 {
     const std::optional<qint64> cents = Money::parse(m_field->text());
     if (!cents) {
-        m_error->setText(refusal());
-        m_error->show();
+        Refusal::show(m_error, refusal());
         return;
     }
-    m_error->clear();
-    m_error->hide();
-    if (MoneyActions::setCash(*cents, m_store))
-        m_field->setText(Money::plain(*cents));
-    else
-        PdfPrint::beep();
+    Refusal::clear(m_error);
+    const bool stored = MoneyActions::setCash(*cents, m_store);
+    // The field shows the amount stored: the new one, or the old one kept.
+    m_field->setText(Money::plain(m_store.plan().cashOnHandCents));
+    if (!stored)
+        Refusal::failedWrite(m_error);
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The row in which the user types the money on hand: "Money on hand now:",
 // a field and "Update". Only the button stores; a text that is not an amount
-// shows a sentence beside the button and stores nothing. The field is
-// filled from the plan when the row is made and afterwards only by a stored
-// Update, so a plan published meanwhile never replaces what is typed.
+// shows a sentence beside the button and stores nothing, as does a change
+// the store could not write. The field is filled from the plan when the row
+// is made and afterwards only by Update, with the amount then stored, so a
+// plan published meanwhile never replaces what is typed.
 
 #include <QWidget>
 

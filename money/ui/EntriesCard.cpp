@@ -19,8 +19,8 @@
 #include "money/ui/EntryForm.h"
 #include "money/ui/KindBar.h"
 #include "money/ui/MoneyForm.h"
-#include "pdf/PdfPrint.h"
 #include "screens/BesideOrBelow.h"
+#include "screens/Refusal.h"
 #include "widgets/TLAnnouncer.h"
 #include "widgets/TLLabel.h"
 #include "widgets/TLPopUp.h"
@@ -67,9 +67,9 @@ QWidget *byKind(const MoneyPlan &plan, MoneyPeriod period)
     return block;
 }
 
-// A line's row. Its height for a width is measured once: the rows never
-// change, and a long plan would otherwise measure every label of every row
-// again whenever the page around them is laid out.
+// A line's row. Its height for a width is measured once, until the row
+// shows or hides a sentence: a long plan would otherwise measure every
+// label of every row again whenever the page around them is laid out.
 class EntryRow final : public QWidget
 {
 public:
@@ -98,8 +98,19 @@ public:
 protected:
     bool event(QEvent *event) override
     {
-        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        switch (event->type()) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
             update();
+            break;
+        case QEvent::LayoutRequest:
+            // The inner part's layout changed: what it holds is shown or hidden.
+            m_heights.clear();
+            updateGeometry();
+            break;
+        default:
+            break;
+        }
         return QWidget::event(event);
     }
     void resizeEvent(QResizeEvent *) override { m_inner->setGeometry(rect()); }
@@ -246,8 +257,10 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
     const QString line = entry.displayLabel() + QStringLiteral(", ") + shownAmount + u' ' + perText(m_period);
     remove->setAccessibleName(QStringLiteral("Remove ") + line);
     remove->setAutoDefault(false);
+    QLabel *failed = Refusal::line();
+    failed->setObjectName(QStringLiteral("removeError"));
     const QString id = entry.id;
-    connect(remove, &QPushButton::clicked, this, [this, id] { this->remove(id); });
+    connect(remove, &QPushButton::clicked, this, [this, id, failed] { this->remove(id, failed); });
     auto *trail = new QWidget;
     MoneyForm::wrappingRow(trail, 12, {amount, per, remove});
 
@@ -258,6 +271,7 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
     row->addWidget(leadBox);
     row->addWidget(trail);
     column->addLayout(row);
+    column->addWidget(failed);
     column->addWidget(new MBDivider);
     auto *shown = new EntryRow(block);
     shown->setObjectName(QStringLiteral("entryRow"));
@@ -292,10 +306,11 @@ QWidget *EntriesCard::makeFoot(const MoneyPlan &plan, bool hasLines)
     return foot;
 }
 
-void EntriesCard::remove(const QString &id)
+void EntriesCard::remove(const QString &id, QLabel *failed)
 {
+    Refusal::clear(failed);
     if (MoneyActions::remove(id, m_store))
         TLAnnouncer::say(this, QStringLiteral("Removed from ") + title(m_kind));
     else
-        PdfPrint::beep();
+        Refusal::failedWrite(failed); // the line's row stays as it is stored
 }

@@ -16,6 +16,7 @@
 class EntryForm;
 struct MoneyPlan;
 class MoneyStore;
+class QLabel;
 class QVBoxLayout;
 
 class EntriesCard final : public QWidget
@@ -45,7 +46,8 @@ private:
 
     QWidget *makeRow(const MoneyEntry &entry);
     QWidget *makeFoot(const MoneyPlan &plan, bool hasLines);
-    void remove(const QString &id);
+    // Removes the line; `failed` is the line's sentence when it cannot be.
+    void remove(const QString &id, QLabel *failed);
 
     MoneyKind m_kind;
     MoneyStore &m_store;

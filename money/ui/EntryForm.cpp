@@ -15,7 +15,7 @@
 #include "money/ui/EntriesCard.h"
 #include "money/ui/MoneyForm.h"
 #include "money/ui/TLField.h"
-#include "pdf/PdfPrint.h"
+#include "screens/Refusal.h"
 #include "screens/SegmentedPicker.h"
 #include "widgets/TLAnnouncer.h"
 #include "widgets/TLLabel.h"
@@ -83,9 +83,8 @@ EntryForm::EntryForm(MoneyKind kind, MoneyStore &store, QWidget *parent)
     m_button->setObjectName(QStringLiteral("addButton"));
     m_button->setAutoDefault(false);
     connect(m_button, &QPushButton::clicked, this, &EntryForm::add);
-    m_error = tlLabel(QString(), 12, FontWeight::Semibold, TLPalette::current().readable(TLPalette::red911()));
+    m_error = Refusal::line();
     m_error->setObjectName(QStringLiteral("addError"));
-    m_error->hide();
     column->addWidget(MoneyForm::buttonRow(m_button, m_error));
 
     // The two forms have the same fields: each says which card it is on.
@@ -122,18 +121,16 @@ void EntryForm::add()
 {
     const std::optional<qint64> cents = Money::parse(m_amount->text());
     if (!cents || *cents < 1) {
-        m_error->setText(refusal());
-        m_error->show();
-        TLAnnouncer::say(this, refusal());
+        Refusal::show(m_error, refusal());
         return;
     }
-    m_error->clear();
-    m_error->hide();
+    Refusal::clear(m_error);
     if (MoneyActions::add(m_kind, category(), m_label->text(), *cents, frequency(), m_store)) {
         m_label->setText(QString());
         m_amount->setText(QString());
         TLAnnouncer::say(this, QStringLiteral("Added to ") + EntriesCard::title(m_kind));
     } else {
-        PdfPrint::beep();
+        // The line is not in the list; what was typed stays for another try.
+        Refusal::failedWrite(m_error);
     }
 }

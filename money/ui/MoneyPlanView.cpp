@@ -63,6 +63,9 @@ MoneyPlanView::MoneyPlanView(AppModel &model, QWidget *parent)
         card->setObjectName(QStringLiteral("moneyUnavailable"));
         card->addWidget(tlLabel(QStringLiteral("The Money Plan could not be opened. The rest of the app still works."),
                                 14));
+        QLabel *why = tlLabel(model.moneyTrouble(), 14);
+        why->setObjectName(QStringLiteral("moneyTrouble"));
+        card->addWidget(why);
         m_page->addBlock(card);
         return;
     }

@@ -7,7 +7,7 @@
 #include "money/MoneyStore.h"
 #include "money/ui/MoneyForm.h"
 #include "money/ui/TLField.h"
-#include "pdf/PdfPrint.h"
+#include "screens/Refusal.h"
 #include "widgets/TLLabel.h"
 
 #include <QLabel>
@@ -28,12 +28,22 @@ NameEditor::NameEditor(MoneyStore &store, QWidget *parent) : QWidget(parent), m_
     m_button->setObjectName(QStringLiteral("nameSave"));
     m_button->setAutoDefault(false);
     connect(m_button, &QPushButton::clicked, this, &NameEditor::save);
+    m_error = Refusal::line();
+    m_error->setObjectName(QStringLiteral("nameError"));
     // The field goes below its label on a narrow card, the button below it.
-    MoneyForm::wrappingRow(this, 8, {label, m_field, m_button});
+    MoneyForm::wrappingRow(this, 8, {label, m_field, m_button, m_error});
+}
+
+QString NameEditor::error() const
+{
+    return m_error->isHidden() ? QString() : m_error->text();
 }
 
 void NameEditor::save()
 {
-    if (!MoneyActions::setName(m_field->text(), m_store))
-        PdfPrint::beep();
+    Refusal::clear(m_error);
+    if (MoneyActions::setName(m_field->text(), m_store))
+        return;
+    m_field->setText(m_store.plan().name);
+    Refusal::failedWrite(m_error);
 }

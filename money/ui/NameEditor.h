@@ -2,11 +2,13 @@
 // The name on the plan: "Name on the plan (optional):", a field filled from
 // the plan when the row is made, and "Save name", which stores the text as
 // typed (the store trims it).
-// There is no confirmation; a failed write beeps.
+// There is no confirmation. A failed write says so beside the button and
+// the field shows the name stored.
 
 #include <QWidget>
 
 class MoneyStore;
+class QLabel;
 class TLButton;
 class TLField;
 
@@ -18,6 +20,8 @@ public:
 
     TLField *field() const { return m_field; }
     TLButton *button() const { return m_button; }
+    // The sentence shown beside the button, "" when none.
+    QString error() const;
 
     // What pressing "Save name" does.
     void save();
@@ -26,4 +30,5 @@ private:
     MoneyStore &m_store;
     TLField *m_field;
     TLButton *m_button;
+    QLabel *m_error;
 };

@@ -14,7 +14,7 @@
 #include "money/ui/MoneyForm.h"
 #include "money/ui/SavingsBar.h"
 #include "money/ui/TLField.h"
-#include "pdf/PdfPrint.h"
+#include "screens/Refusal.h"
 #include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
@@ -61,16 +61,13 @@ SavingsCard::SavingsCard(MoneyStore &store, QWidget *parent) : QWidget(parent), 
     m_sentence->setObjectName(QStringLiteral("savingsSentence"));
     card->addWidget(m_sentence);
 
-    const MoneyPlan &plan = store.plan();
     m_name = new TLField(QStringLiteral("A deposit, car repair\u2026"), 220);
     m_name->setObjectName(QStringLiteral("goalNameField"));
-    m_name->setText(plan.goalName);
     m_goal = new TLField(QStringLiteral("$0.00"), 120);
     m_goal->setObjectName(QStringLiteral("goalField"));
-    m_goal->setText(amountText(plan.goalCents));
     m_saved = new TLField(QStringLiteral("$0.00"), 120);
     m_saved->setObjectName(QStringLiteral("savedField"));
-    m_saved->setText(amountText(plan.savedCents));
+    fillForm();
     MBDrafts::keep(m_name->lineEdit(), QStringLiteral("money.goal.name"));
     MBDrafts::keep(m_goal->lineEdit(), QStringLiteral("money.goal.amount"));
     MBDrafts::keep(m_saved->lineEdit(), QStringLiteral("money.goal.saved"));
@@ -84,9 +81,8 @@ SavingsCard::SavingsCard(MoneyStore &store, QWidget *parent) : QWidget(parent), 
     m_button->setObjectName(QStringLiteral("goalSave"));
     m_button->setAutoDefault(false);
     connect(m_button, &QPushButton::clicked, this, &SavingsCard::save);
-    m_error = tlLabel(QString(), 12, FontWeight::Semibold, TLPalette::current().readable(TLPalette::red911()));
+    m_error = Refusal::line();
     m_error->setObjectName(QStringLiteral("goalError"));
-    m_error->hide();
     card->addWidget(MoneyForm::buttonRow(m_button, m_error));
     refresh();
 }
@@ -124,17 +120,25 @@ void SavingsCard::refresh()
     m_sentence->setText(plan.savingsText());
 }
 
+void SavingsCard::fillForm()
+{
+    const MoneyPlan &plan = m_store.plan();
+    m_name->setText(plan.goalName);
+    m_goal->setText(amountText(plan.goalCents));
+    m_saved->setText(amountText(plan.savedCents));
+}
+
 void SavingsCard::save()
 {
     const std::optional<qint64> goal = amountOrZero(m_goal->text());
     const std::optional<qint64> saved = goal ? amountOrZero(m_saved->text()) : std::nullopt;
     if (!goal || !saved) {
-        m_error->setText(refusal());
-        m_error->show();
+        Refusal::show(m_error, refusal());
         return;
     }
-    m_error->clear();
-    m_error->hide();
-    if (!MoneyActions::setGoal(m_name->text(), *goal, *saved, m_store))
-        PdfPrint::beep();
+    Refusal::clear(m_error);
+    if (MoneyActions::setGoal(m_name->text(), *goal, *saved, m_store))
+        return;
+    fillForm();
+    Refusal::failedWrite(m_error);
 }

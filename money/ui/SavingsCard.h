@@ -2,7 +2,8 @@
 // The savings goal card: heading, progress bar and savings sentence, which
 // follow the store's plan, and a form (what for, goal, saved so far) that is
 // stored only by "Save goal". The form is filled from the plan when the card
-// is made and never replaced while it stands.
+// is made and replaced while it stands only when the store could not take
+// a goal: it then shows the goal stored.
 
 #include <QWidget>
 
@@ -37,6 +38,9 @@ public:
     void save();
 
 private:
+    // The form as the plan has it.
+    void fillForm();
+
     MoneyStore &m_store;
     QLabel *m_heading;
     SavingsBar *m_bar;

@@ -1,3 +1,4 @@
+#include "ReadOnlyFolder.h"
 #include "data/FavoritesStore.h"
 #include "data/ReferenceData.h"
 #include "look/app/TLBadge.h"
@@ -7,12 +8,14 @@
 #include "look/app/TLThemes.h"
 #include "look/kit/MRBYKit.h"
 #include "look/kit/Prefs.h"
+#include "pdf/PdfPrint.h"
 #include "screens/CategoryView.h"
 #include "screens/ListingCard.h"
 #include "screens/MyListView.h"
 #include "screens/NoteEditor.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
+#include "screens/RefusalCheck.h"
 #include "screens/RowColumn.h"
 #include "screens/SaveButton.h"
 #include "screens/UrgentView.h"
@@ -20,11 +23,13 @@
 #include "services/AppFixture.h"
 #include "services/NetStatus.h"
 #include "widgets/StatePrompt.h"
+#include "widgets/TLAnnouncer.h"
 #include "widgets/TLLabel.h"
 #include "widgets/TLRender.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QtTest>
 
 namespace {
@@ -278,6 +283,96 @@ private Q_SLOTS:
         QVERIFY(!store.contains(uid));
         QVERIFY(view.entries()->ids().isEmpty());
         QVERIFY(!view.emptyCard()->isHidden());
+    }
+
+    // A data folder that reads and does not write: each press changes
+    // nothing, says so beside its button and to a screen reader, beeps, and
+    // the controls show what is stored; a note typed stays for another try.
+    void writeRefused_data()
+    {
+        QTest::addColumn<bool>("onMyList"); // else on the Food topic
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("sentence");
+        const QString notStored = QStringLiteral("Could not save this change. Nothing was changed.");
+        QTest::newRow("Save") << false << "saveButton" << "saveError" << notStored;
+        QTest::newRow("Saved") << true << "saveButton" << "saveError" << notStored;
+        QTest::newRow("Remove") << true << "removeEntry" << "removeFailed" << notStored;
+        QTest::newRow("Save note") << true << "saveNote" << "noteFailed"
+                                   << "The note could not be saved. Your text is still here; try again.";
+    }
+
+    void writeRefused()
+    {
+        QFETCH(bool, onMyList);
+        QFETCH(QString, button);
+        QFETCH(QString, line);
+        QFETCH(QString, sentence);
+        int beeps = 0;
+        const PdfPrint::Beep oldBeep = PdfPrint::replaceBeep([&] { ++beeps; });
+        const auto restoreBeep = qScopeGuard([&] { PdfPrint::replaceBeep(oldBeep); });
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("my-list.sqlite"));
+        const Listing saved = listingNamed(QStringLiteral("CO food bank one"));
+        {
+            FavoritesStore store(file);
+            store.add(saved.uid, saved.name);
+            store.setNote(saved.uid, QStringLiteral("stored note"));
+            store.add(QStringLiteral("s:ZZ:gone"), QStringLiteral("Gone pantry"));
+        }
+        QVERIFY(readonlyfolder::lock(dir.path()));
+        const auto unlock = qScopeGuard([&] { readonlyfolder::unlock(dir.path()); });
+        const QHash<QString, QByteArray> before = readonlyfolder::contents(dir.path());
+        AppModel model(m_dir.path() + QStringLiteral("/data"), file);
+        QVERIFY(model.favorites());
+        const QList<Favorite> items = model.favorites()->items();
+        model.setStateCode(QStringLiteral("CO"));
+
+        std::unique_ptr<QWidget> view;
+        if (onMyList) {
+            auto *list = new MyListView(model);
+            view.reset(list);
+            list->entries()->buildAll();
+        } else {
+            auto *topic = new CategoryView(model, AppCategory::food);
+            view.reset(topic);
+            topic->listings()->buildAll();
+        }
+        view->resize(800, 1400);
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        // My List has one card with Save and a note; on the topic, a card not saved.
+        QWidget *scope = view.get();
+        for (ListingCard *card : view->findChildren<ListingCard *>()) {
+            if (!onMyList && !card->saveButton()->saved()) {
+                scope = card;
+                break;
+            }
+        }
+        auto *press = scope->findChild<QAbstractButton *>(button);
+        auto *said = scope->findChild<QLabel *>(line);
+        QVERIFY(press && said);
+        const QString label = press->text();
+        QTextEdit *note = button == QLatin1String("saveNote") ? view->findChild<QTextEdit *>(QStringLiteral("noteText"))
+                                                               : nullptr;
+        if (note) {
+            note->setFocus();
+            QTest::keyClick(note, Qt::Key_End, Qt::ControlModifier);
+            QTest::keyClicks(note, QStringLiteral(" typed"));
+        }
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^A change to My List was not saved: ")));
+        QTest::mouseClick(press, Qt::LeftButton);
+        QCOMPARE(beeps, 1);
+        QCOMPARE(said->text(), sentence);
+        QCOMPARE(TLAnnouncer::lastSaid(view.get()), sentence);
+        refusalcheck::besideItsControl(view.get(), press, said);
+        QCOMPARE(press->text(), label);
+        QCOMPARE(model.favorites()->items(), items);
+        if (note)
+            QCOMPARE(note->toPlainText(), QStringLiteral("stored note typed"));
+        if (onMyList)
+            QCOMPARE(static_cast<MyListView *>(view.get())->entries()->ids().size(), 2);
+        QCOMPARE(readonlyfolder::contents(dir.path()), before);
     }
 
     void videoSections_data()

@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "ForeignFile.h"
+#include "ReadOnlyFolder.h"
 
 #include "data/FavoritesStore.h"
 #include "data/ReferenceData.h"
@@ -7,6 +8,7 @@
 #include "look/kit/Prefs.h"
 #include "money/MoneyStore.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +19,9 @@ class tst_AppModel : public QObject
 
 private:
     QTemporaryDir m_dir;
+    const QString notOurs = QStringLiteral(
+        "The file %1 is damaged or belongs to something else, so it was left as it was. To start afresh, move that "
+        "file to another folder, then start the app again.");
     QString dataFolder() const { return m_dir.filePath(QStringLiteral("data")); }
     QString myList(const QString &name = QStringLiteral("my-list.sqlite")) const
     {
@@ -148,9 +153,7 @@ private Q_SLOTS:
         QVERIFY(model.data());
         QVERIFY(!model.favorites());
         const QString error = model.loadError().value_or(QString());
-        QVERIFY2(error.startsWith(QStringLiteral("My List could not be opened (SQLite open failed: ")),
-                 qPrintable(error));
-        QVERIFY(error.endsWith(QStringLiteral(").")));
+        QVERIFY2(error.startsWith(QStringLiteral("My List could not be opened. The file ")), qPrintable(error));
         QCOMPARE(model.myListError(), error);
         QCOMPARE(model.dataError(), QString());
         // Listings are still there without My List.
@@ -178,10 +181,63 @@ private Q_SLOTS:
         AppModel model(dataFolder(), path);
         QVERIFY(model.data());
         QVERIFY(!model.favorites());
-        QCOMPARE(model.loadError(), std::optional<QString>(QStringLiteral(
-                     "My List could not be opened (database disk image is malformed).")));
+        QCOMPARE(model.loadError(), std::optional<QString>(
+                     QStringLiteral("My List could not be opened. ") + notOurs.arg(path)));
         QCOMPARE(foreignfile::bytes(path), damaged);
         QVERIFY(!QFileInfo::exists(path + QStringLiteral("-journal")));
+    }
+
+    // A store that cannot be opened says what happened to its file and what
+    // to do, in plain words; SQLite's own words go to the log.
+    void storeErrorsInPlainWords_data()
+    {
+        QTest::addColumn<int>("file"); // how both store files are made, below
+        QTest::addColumn<QString>("trouble");
+        QTest::newRow("no folder") << 0 << QStringLiteral(
+            "The file %1 could not be opened. Check that its folder is there and that your account may read and "
+            "write in it, then start the app again.");
+        QTest::newRow("not a database") << 1 << notOurs;
+        QTest::newRow("another program's tables") << 2 << notOurs;
+        QTest::newRow("in use") << 3 << QStringLiteral(
+            "The file %1 is in use by another program. Close that program, then start the app again.");
+        QTest::newRow("read-only, no tables yet") << 4 << QStringLiteral(
+            "The file %1 could not be written. Check that the disk has room and that you may write in its folder, "
+            "then start the app again.");
+    }
+
+    void storeErrorsInPlainWords()
+    {
+        QFETCH(int, file);
+        QFETCH(QString, trouble);
+        const QString folder = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        const QString under = folder + (file == 0 ? QStringLiteral("/missing/") : QStringLiteral("/"));
+        const QString list = under + QStringLiteral("list.sqlite");
+        const QString money = under + QStringLiteral("money.sqlite");
+        QVERIFY(QDir().mkpath(folder));
+        std::vector<std::unique_ptr<SQLiteDB>> holders;
+        for (const QString &path : {list, money}) {
+            if (file == 1)
+                QVERIFY(testsupport::writeFile(path, QByteArray(4096, 'x')));
+            else if (file == 2 || file == 3)
+                foreignfile::make(path, QStringLiteral("CREATE TABLE songs(title TEXT)"));
+            else if (file == 4)
+                foreignfile::make(path, QStringLiteral("PRAGMA user_version = 7"));
+            if (file == 3) {
+                holders.push_back(std::make_unique<SQLiteDB>(path));
+                holders.back()->exec(QStringLiteral("BEGIN EXCLUSIVE"));
+            }
+        }
+        if (file == 4)
+            QVERIFY(readonlyfolder::lock(folder));
+        const auto unlock = qScopeGuard([&] { readonlyfolder::unlock(folder); });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^My List could not be opened: .")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^The Money Plan could not be opened: .")));
+        AppModel model(dataFolder(), list, money);
+        QVERIFY(!model.favorites() && !model.money());
+        QCOMPARE(model.myListError(), QStringLiteral("My List could not be opened. ") + trouble.arg(list));
+        QCOMPARE(model.moneyTrouble(), trouble.arg(money));
+        QCOMPARE(model.moneyError(), QStringLiteral("The Money Plan could not be opened. ") + trouble.arg(money));
     }
 
     void moneyPlanOpensOrSaysWhy()
@@ -200,8 +256,8 @@ private Q_SLOTS:
         QVERIFY(testsupport::writeFile(junk, QByteArray(4096, 'x')));
         AppModel model(dataFolder(), myList(), junk);
         QVERIFY(model.data() && model.favorites() && !model.money());
-        QCOMPARE(model.loadError(), std::optional<QString>(QStringLiteral(
-                     "The Money Plan could not be opened (file is not a database).")));
+        QCOMPARE(model.loadError(), std::optional<QString>(
+                     QStringLiteral("The Money Plan could not be opened. ") + notOurs.arg(junk)));
         QCOMPARE(model.moneyError(), *model.loadError());
     }
 
@@ -212,7 +268,7 @@ private Q_SLOTS:
                        m_dir.filePath(QStringLiteral("no-such-folder/money-plan.sqlite")));
         const QString error = model.loadError().value_or(QString());
         QVERIFY(model.myListError().startsWith(QStringLiteral("My List could not")));
-        QVERIFY(model.moneyError().startsWith(QStringLiteral("The Money Plan could not be opened (SQLite open failed: ")));
+        QVERIFY(model.moneyError().startsWith(QStringLiteral("The Money Plan could not be opened. The file ")));
         QCOMPARE(error, model.dataError() + QLatin1Char(' ') + model.myListError() + QLatin1Char(' ')
                      + model.moneyError());
         QVERIFY(!model.money());

@@ -1,4 +1,5 @@
 #include "money/ui/MoneyUIFixture.h"
+#include "ReadOnlyFolder.h"
 
 #include "look/app/TLBadge.h"
 #include "look/app/TLButtonStyle.h"
@@ -25,10 +26,12 @@
 #include "screens/ContactButtons.h"
 #include "screens/FileReveal.h"
 #include "screens/Page.h"
+#include "screens/RefusalCheck.h"
 #include "screens/SaveAnswers.h"
 #include "screens/SaveFile.h"
 #include "screens/SegmentedPicker.h"
 #include "services/TLInfo.h"
+#include "widgets/TLAnnouncer.h"
 #include "widgets/TLPopUp.h"
 #include "widgets/TLScroll.h"
 
@@ -603,6 +606,77 @@ private Q_SLOTS:
         QCOMPARE(m_save.revealed.size(), 2);
     }
 
+    // A data folder that reads and does not write: every press of an editor
+    // changes nothing, says so beside its button and to a screen reader,
+    // beeps, and leaves the field with what is stored.
+    void writeRefused_data()
+    {
+        QTest::addColumn<QString>("scope");  // where button, field and line are
+        QTest::addColumn<QString>("field");  // "" for none
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("shown"); // the field's text afterwards
+        QTest::newRow("Update") << "moneyPlan" << "cashField" << "99" << "cashUpdate" << "cashError"
+                                << "186.40";
+        QTest::newRow("Save name") << "moneyPlan" << "nameField" << "Jo" << "nameSave" << "nameError"
+                                   << "Kim T. (example)";
+        QTest::newRow("Save goal") << "moneyPlan" << "goalField" << "700" << "goalSave" << "goalError"
+                                   << "600.00";
+        // Nothing stored stands for a line not added: what was typed stays.
+        QTest::newRow("Add") << "incomeForm" << "amountField" << "12" << "addButton" << "addError" << "12";
+        QTest::newRow("Remove") << "incomeCard" << "" << "" << "removeButton" << "removeError" << "";
+    }
+
+    void writeRefused()
+    {
+        QFETCH(QString, scope);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, button);
+        QFETCH(QString, line);
+        QFETCH(QString, shown);
+        const QString folder = m_dir->filePath(QStringLiteral("locked"));
+        QVERIFY(QDir().mkpath(folder));
+        {
+            std::unique_ptr<AppModel> writer = moneyui::makeModel(folder, m_dir->filePath(QStringLiteral("data")));
+            moneyui::fillExample(*writer->money());
+        }
+        QVERIFY(readonlyfolder::lock(folder));
+        const auto unlock = qScopeGuard([&] { readonlyfolder::unlock(folder); });
+        const QHash<QString, QByteArray> before = readonlyfolder::contents(folder);
+        std::unique_ptr<AppModel> model = moneyui::makeModel(folder, m_dir->filePath(QStringLiteral("data")));
+        QVERIFY(model->money());
+        const int lines = int(model->money()->plan().entries.size());
+
+        MoneyPlanView view(*model);
+        view.resize(900, 700);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QWidget *within = scope == view.objectName() ? &view : child<QWidget>(view, qPrintable(scope));
+        QVERIFY(within);
+        auto *press = within->findChild<TLButton *>(button);
+        auto *sentence = within->findChild<QLabel *>(line);
+        QVERIFY(press && sentence);
+        TLField *edit = field.isEmpty() ? nullptr : within->findChild<TLField *>(field);
+        if (edit)
+            type(edit, typed);
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^A change to the Money Plan was not saved: ")));
+        QTest::mouseClick(press, Qt::LeftButton);
+        QCOMPARE(m_beeps, 1);
+        QCOMPARE(sentence->text(), QStringLiteral("Could not save this change. Nothing was changed."));
+        QCOMPARE(TLAnnouncer::lastSaid(&view), sentence->text());
+        refusalcheck::besideItsControl(&view, press, sentence);
+        if (edit)
+            QCOMPARE(edit->text(), shown);
+        settle();
+        QCOMPARE(int(model->money()->plan().entries.size()), lines);
+        QCOMPARE(child<EntriesCard>(view, "incomeCard")->findChildren<QWidget *>(QStringLiteral("entryRow")).size(),
+                 3);
+        QCOMPARE(readonlyfolder::contents(folder), before);
+    }
+
     void storeMissing()
     {
         QVERIFY(testsupport::writeFile(m_dir->filePath(QStringLiteral("file")), "x"));
@@ -613,6 +687,9 @@ private Q_SLOTS:
         QVERIFY(child<QWidget>(view, "moneyUnavailable"));
         QVERIFY(labelTexts(&view).contains(
             QStringLiteral("The Money Plan could not be opened. The rest of the app still works.")));
+        // Then what happened and what to do.
+        QCOMPARE(child<QLabel>(view, "moneyTrouble")->text(), broken.moneyTrouble());
+        QVERIFY(broken.moneyTrouble().startsWith(QStringLiteral("The file ")));
         QVERIFY(!child<QWidget>(view, "summaryCard"));
     }
 
