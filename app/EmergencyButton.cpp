@@ -2,6 +2,7 @@
 
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBAccessible.h"
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBPanel.h"
@@ -32,6 +33,8 @@ EmergencyButton::EmergencyButton(EmergencyAction action, Tap tap, QWidget *paren
     setText(action.title());
     setToolTip(action.title() + QStringLiteral(" \u2014 ") + action.subtitle());
     setAccessibleName(action.title() + QStringLiteral(", ") + action.subtitle());
+    // What a press does, not the name again (Qt would read the tooltip).
+    setAccessibleDescription(MBAccessible::describeURL(action.url()));
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     // Tab, Shift+Tab or a click bring the focus here, never a window opening

@@ -165,6 +165,7 @@ QWidget *SearchView::fieldRow()
     m_clear->setObjectName(QStringLiteral("clearSearch"));
     m_clear->setAccessibleName(QStringLiteral("Clear search"));
     m_clear->setToolTip(QStringLiteral("Clear search"));
+    m_clear->setAccessibleDescription(QStringLiteral("Empties the search field"));
     connect(m_clear, &QAbstractButton::clicked, this, [this] {
         m_model.setSearchText(QString());
         m_field->setFocus();

@@ -131,12 +131,18 @@ private:
         QStringList unnamed;
         QHash<QObject *, QStringList> perCard;
         QStringList twins;
+        QStringList echoes;
+        // Letters and digits only: "Call 911, Emergency" is "Call 911 — Emergency".
+        const auto words = [](QString s) { return s.removeIf([](QChar c) { return !c.isLetterOrNumber(); }); };
         for (const Node &n : nodes) {
             if (!n.iface->state().focusable)
                 continue;
             const QString name = n.iface->text(QAccessible::Name).trimmed();
             if (name.isEmpty())
                 unnamed << describe(n.iface);
+            // A description says more than the name, or nothing.
+            if (!name.isEmpty() && words(n.iface->text(QAccessible::Description)) == words(name))
+                echoes << describe(n.iface);
             if (!n.card)
                 continue;
             const QString said = name + u'|' + n.iface->text(QAccessible::Description);
@@ -146,6 +152,7 @@ private:
         }
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u'\n')));
         QVERIFY2(twins.isEmpty(), qPrintable(twins.join(u'\n')));
+        QVERIFY2(echoes.isEmpty(), qPrintable(echoes.join(u'\n')));
 
         for (const Node &n : nodes) {
             if (auto *picker = qobject_cast<SegmentedPicker *>(n.iface->object())) {
