@@ -3,6 +3,7 @@
 #include "look/kit/MBAccessible.h"
 #include "look/kit/MBFont.h"
 #include "look/kit/MBLink.h"
+#include "look/kit/MBPageReader.h"
 #include "screens/InfoRow.h"
 #include "screens/SegmentedPicker.h"
 #include "widgets/TLAnnouncer.h"
@@ -14,6 +15,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QPointer>
+#include <QScrollArea>
 
 namespace {
 
@@ -292,6 +294,8 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
     // filler; Qt's own windows (a pop-up's list) keep theirs.
     if (widget->isWindow() && qstrcmp(widget->metaObject()->className(), "QWidget") == 0)
         return new QAccessibleWidget(widget, QAccessible::Window);
+    if (auto *page = qobject_cast<QScrollArea *>(widget); page && MBPageReader::isMarked(page))
+        return MBPageReader::interfaceFor(page);
     if (className == QLatin1String("TLSectionTitle") || widget->property(MBAccessible::headingMark).toBool())
         return new Heading(widget);
     if (auto *row = qobject_cast<QAbstractButton *>(widget); row && widget->property(MBAccessible::currentMark).isValid())

@@ -12,6 +12,7 @@
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBLink.h"
+#include "look/kit/MBPageReader.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBSymbolView.h"
@@ -27,6 +28,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -274,5 +276,8 @@ Page *GuideView::buildPage(const GuideChapter &chapter)
 
     auto *page = new Page({kicker, title, new GuideBody(chapter.body), sourcesCard(chapter), nav});
     page->setObjectName(QStringLiteral("guideChapterPage"));
+    // The chapter reads from the keyboard, paragraph by paragraph.
+    if (QScrollArea *area = page->scroll()->scrollArea())
+        MBPageReader::mark(area);
     return page;
 }

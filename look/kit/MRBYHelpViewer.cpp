@@ -7,6 +7,7 @@
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBFont.h"
 #include "look/kit/MBKeyboard.h"
+#include "look/kit/MBPageReader.h"
 #include "look/kit/MBLicCredit.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBRebuildHost.h"
@@ -301,6 +302,8 @@ MRBYHelpViewer::MRBYHelpViewer(const std::optional<QString> &initialTopic, QWidg
     m_pageScroll = plainScrollArea(nullptr);
     // The topic's text is the page the focus goes to when the window opens.
     MBKeyboard::markPage(m_pageScroll);
+    // The topic reads from the keyboard, paragraph by paragraph.
+    MBPageReader::mark(m_pageScroll);
     auto *rightPanel = new MBPanel(m_pageScroll, 22, 20);
     row->addWidget(rightPanel, 1);
 

@@ -30,6 +30,8 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -563,6 +565,68 @@ private Q_SLOTS:
         MBLinks::setOpener({});
         QCOMPARE(opened, QStringList{source->urlText()});
         QVERIFY(m_opened.isEmpty());
+    }
+
+    // A guide chapter and a help topic read from the keyboard: the focused
+    // page offers its paragraphs as its text, and each Page Down moves the
+    // caret to the paragraph now at the top of the view (a screen reader is
+    // told, and says it); reading all from a paragraph brings it into view.
+    void pagesReadByKeyboard_data()
+    {
+        QTest::addColumn<bool>("help");
+        QTest::addColumn<QString>("paragraph");
+        QTest::newRow("guide chapter 7") << false << "call Poison Help at 1-800-222-1222";
+        QTest::newRow("help topic") << true << "";
+    }
+
+    void pagesReadByKeyboard()
+    {
+        QFETCH(bool, help);
+        QFETCH(QString, paragraph);
+        QWidget *window = m_window.get();
+        if (help) {
+            // The longest topic, which scrolls.
+            const auto longest = std::max_element(
+                TLHelp::topics().cbegin(), TLHelp::topics().cend(),
+                [](const MRBYHelpTopic &a, const MRBYHelpTopic &b) { return a.body.size() < b.body.size(); });
+            TLHelpWindow::show(longest->id);
+            window = TLHelpWindow::window();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            window->resize(800, 420);
+        } else {
+            model().setGuideChapter(7);
+            model().setScreen(Screen::guide);
+            settle();
+        }
+        auto *page = qobject_cast<QScrollArea *>(QApplication::focusWidget());
+        QVERIFY(page && window->isAncestorOf(page));
+        QAccessibleTextInterface *text = accessible(page)->textInterface();
+        QVERIFY(text);
+        const QString all = text->text(0, text->characterCount());
+        QVERIFY2(all.contains(paragraph), qPrintable(all.left(200)));
+        QCOMPARE(text->cursorPosition(), 0);
+
+        QTRY_VERIFY(page->verticalScrollBar()->maximum() > 0);
+        QTest::keyClick(page, Qt::Key_PageDown);
+        const int caret = text->cursorPosition();
+        QVERIFY(caret > 0);
+        // The paragraph at the caret is the one at the top of the view.
+        int start = 0;
+        int end = 0;
+        const QString line = text->textAtOffset(caret, QAccessible::LineBoundary, &start, &end);
+        QVERIFY(!line.isEmpty() && start == caret);
+        const QPoint top = page->viewport()->mapToGlobal(QPoint(0, 0));
+        const QRect at = text->characterRect(start);
+        QVERIFY2(at.bottom() > top.y() && at.top() <= top.y() + page->viewport()->height() / 2,
+                 qPrintable(line));
+
+        // Reading on from the last paragraph brings it into view.
+        const int last = text->characterCount() - 1;
+        text->setCursorPosition(last);
+        QCOMPARE(text->cursorPosition(), last);
+        QCOMPARE(page->verticalScrollBar()->value(), page->verticalScrollBar()->maximum());
+        if (help)
+            window->close();
     }
 };
 

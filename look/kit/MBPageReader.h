@@ -1,0 +1,22 @@
+#pragma once
+// A page of running text (a guide chapter, a help topic) that a screen reader
+// reads from the keyboard. The page's scroll area, which takes the focus,
+// offers the page's paragraphs as one text: its caret stands at the first
+// paragraph in view, so each scroll (Down, Page Down, Space) moves the caret
+// and the reader says the paragraph that came to the top; reading all from
+// the caret scrolls along as it goes. A sighted person sees nothing of it.
+
+class QAccessibleInterface;
+class QScrollArea;
+class QWidget;
+
+namespace MBPageReader {
+
+void mark(QScrollArea *page);
+bool isMarked(const QWidget *widget);
+
+// What a screen reader is given for a marked page (the accessibility
+// factory's answer for it).
+QAccessibleInterface *interfaceFor(QScrollArea *page);
+
+} // namespace MBPageReader
