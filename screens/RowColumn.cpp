@@ -174,9 +174,11 @@ void RowColumn::extendForView()
         buildAll();
         return;
     }
-    // At the end of the page every row is needed, down to the last.
+    // At the end of the page every row is needed, down to the last. They
+    // come in slices, the view kept at the end as each lands: made at once,
+    // a few hundred rows would hold the next key press for half a second.
     if (m_atEnd) {
-        buildAll();
+        scheduleFill();
         return;
     }
     const QWidget *viewport = area->viewport();
@@ -253,7 +255,7 @@ void RowColumn::setFillAhead(bool on)
 
 void RowColumn::scheduleFill()
 {
-    if (!m_fillAhead || !filling() || !isVisible())
+    if (!(m_fillAhead || m_atEnd) || !filling() || !isVisible())
         return;
     m_fill.schedule();
 }
