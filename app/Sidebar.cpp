@@ -58,6 +58,7 @@ SidebarRow::SidebarRow(const QString &title, const QString &icon, std::optional<
       m_radius(px(10)),
       m_zoom(MBZoomScope::current())
 {
+    MBAccessible::markPlace(this);
     // As typed: "Shelter & Parking" claims no access key.
     setText(mbMenuText(title));
     setAccessibleName(title);

@@ -6,7 +6,7 @@
 #include "look/kit/MBPageReader.h"
 #include "screens/InfoRow.h"
 #include "screens/SegmentedPicker.h"
-#include "widgets/TLAnnouncer.h"
+#include "widgets/TLPopUp.h"
 
 #include <QAccessibleWidget>
 #include <QAbstractButton>
@@ -183,7 +183,7 @@ public:
     {
         QAccessible::State s = QAccessibleWidget::state();
         s.selectable = true;
-        s.selected = widget()->property(MBAccessible::currentMark).toBool();
+        s.selected = MBAccessible::isCurrent(widget());
         return s;
     }
     QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
@@ -279,40 +279,33 @@ public:
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
 };
 
-QAccessibleInterface *factory(const QString &className, QObject *object)
+QAccessibleInterface *factory(const QString &, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
         return nullptr;
-    // What the announcer says: a notification, spoken when it is shown, in
-    // the window's status line.
-    if (className == QLatin1String("QWidget") && widget->property(TLAnnouncer::announcementMark).toBool())
-        return new QAccessibleWidget(widget, QAccessible::Notification);
-    if (className == QLatin1String("QWidget") && widget->property(TLAnnouncer::statusLineMark).toBool())
-        return new QAccessibleWidget(widget, QAccessible::StatusBar);
-    // A window of the application's own (help, About) is a window, not a
-    // filler; Qt's own windows (a pop-up's list) keep theirs.
-    if (widget->isWindow() && qstrcmp(widget->metaObject()->className(), "QWidget") == 0)
-        return new QAccessibleWidget(widget, QAccessible::Window);
+    // The types that tell more than a role.
+    if (auto *picker = qobject_cast<SegmentedPicker *>(widget))
+        return new PickerGroup(picker);
+    if (auto *popUp = qobject_cast<TLPopUp *>(widget))
+        return new PopUp(popUp);
+    if (auto *row = qobject_cast<InfoRow *>(widget))
+        return new CaptionAndValue(row);
+    if (auto *link = qobject_cast<MBLink *>(widget))
+        return new LinkInterface(link);
+    if (auto *button = qobject_cast<QAbstractButton *>(widget); button && MBAccessible::isPlace(button))
+        return new PlaceButton(button);
     if (auto *page = qobject_cast<QScrollArea *>(widget); page && MBPageReader::isMarked(page))
         return MBPageReader::interfaceFor(page);
-    if (className == QLatin1String("TLSectionTitle") || widget->property(MBAccessible::headingMark).toBool())
+    // The roles marked where the widgets are made.
+    switch (const QAccessible::Role role = MBAccessible::markedRole(widget)) {
+    case QAccessible::NoRole:
+        return nullptr;
+    case QAccessible::Heading:
         return new Heading(widget);
-    if (auto *row = qobject_cast<QAbstractButton *>(widget); row && widget->property(MBAccessible::currentMark).isValid())
-        return new PlaceButton(row);
-    if (className == QLatin1String("InfoRow"))
-        return new CaptionAndValue(static_cast<InfoRow *>(object));
-    if (className == QLatin1String("TLPopUp"))
-        return new PopUp(static_cast<QComboBox *>(object));
-    if (className == QLatin1String("SegmentedPicker"))
-        return new PickerGroup(static_cast<SegmentedPicker *>(object));
-    if (className == QLatin1String("MBLink"))
-        return new LinkInterface(static_cast<MBLink *>(object));
-    if (className == QLatin1String("TLCard"))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
-    if (className == QLatin1String("TLBadge"))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StaticText);
-    return nullptr;
+    default:
+        return new QAccessibleWidget(widget, role);
+    }
 }
 
 } // namespace

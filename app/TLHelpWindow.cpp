@@ -2,6 +2,7 @@
 
 #include "app/EmergencyBar.h"
 #include "look/app/TLThemeRoot.h"
+#include "look/kit/MBAccessible.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBRebuildHost.h"
@@ -24,6 +25,7 @@ class HelpWindow final : public QWidget
 public:
     HelpWindow()
     {
+        MBAccessible::markRole(this, QAccessible::Window);
         setObjectName(QStringLiteral("TLHelpWindow"));
         setAttribute(Qt::WA_QuitOnClose, false);
         m_layout = mbColumn(this, 0);

@@ -88,7 +88,6 @@ CategoryView::CategoryView(AppModel &model, AppCategory topic, QWidget *parent)
         m_prompt->hide();
     m_rows = new RowColumn(16);
     m_rows->setObjectName(QStringLiteral("topicListings"));
-    m_rows->setFillAhead(true);
     m_page = new Page({m_header, m_prompt, m_rows});
     auto *layout = mbColumn(this);
     layout->addWidget(m_page);

@@ -2,9 +2,9 @@
 // A help topic's page: every listing of the topic for the chosen state,
 // grouped under plain-language headings ("Colorado: Food banks (3)"), then
 // the nationwide listings, then the topic's videos. With no state chosen it
-// lists every state's listings, a few hundred cards for Food: the first
-// screenful is made at once and the rest in short slices after it is
-// painted, so the window keeps answering (snapshot renders make all at once).
+// lists every state's listings, a few hundred cards for Food: they are made
+// as they come into view, so the window keeps answering and a screen reader
+// keeps pace (snapshot renders make all at once).
 //
 // The page lives as long as the window shows help topics: a new topic is
 // handed to it (setScreen), a new state refreshes only the listings. Without

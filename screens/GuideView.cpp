@@ -41,6 +41,7 @@ class ChapterRow final : public QAbstractButton
 public:
     explicit ChapterRow(const GuideChapter &chapter) : m_radius(px(9))
     {
+        MBAccessible::markPlace(this);
         setObjectName(QStringLiteral("guideChapter-") + QString::number(chapter.number));
         setAccessibleName(QStringLiteral("Chapter ") + QString::number(chapter.number) + QStringLiteral(": ")
                           + chapter.title);
@@ -270,8 +271,7 @@ Page *GuideView::buildPage(const GuideChapter &chapter)
     QLabel *kicker = tlLabel(QStringLiteral("Chapter ") + QString::number(number), 13, FontWeight::Heavy,
                              palette.accentText());
     kicker->setObjectName(QStringLiteral("guideChapterNumber"));
-    QLabel *title = tlLabel(chapter.title, 26, FontWeight::Heavy);
-    MBAccessible::markHeading(title);
+    QLabel *title = tlHeading(chapter.title, 26);
     title->setObjectName(QStringLiteral("guideChapterTitle"));
 
     auto *page = new Page({kicker, title, new GuideBody(chapter.body), sourcesCard(chapter), nav});

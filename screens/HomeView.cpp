@@ -5,7 +5,6 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
-#include "look/kit/MBAccessible.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBFont.h"
 #include "look/kit/MBSymbolView.h"
@@ -62,9 +61,7 @@ QWidget *HomeView::greeting() const
 {
     auto *w = new QWidget;
     auto *column = mbColumn(w, ipx(4));
-    QLabel *title = tlLabel(QStringLiteral("You are not alone."), 30, FontWeight::Heavy);
-    MBAccessible::markHeading(title);
-    column->addWidget(title);
+    column->addWidget(tlHeading(QStringLiteral("You are not alone."), 30));
     column->addWidget(tlLabel(
         QStringLiteral("Let's find help, one step at a time. Everything here works without internet."), 15,
         FontWeight::Regular, TLPalette::current().dim));

@@ -2,7 +2,6 @@
 
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
-#include "look/kit/MBAccessible.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
@@ -63,8 +62,7 @@ PageHeader::PageHeader(const QString &icon, const QString &title, const QString 
 {
     m_badge = new IconBadge(icon, tlPx(52), tlPx(26));
 
-    m_titleLabel = tlLabel(title, 25, FontWeight::Heavy);
-    MBAccessible::markHeading(m_titleLabel);
+    m_titleLabel = tlHeading(title, 25);
     m_textLabel = tlLabel(text, 14.5, FontWeight::Regular, TLPalette::current().dim);
 
     auto *texts = mbColumn(nullptr, ipx(4));

@@ -115,6 +115,10 @@ void RowColumn::setRows(QList<Row> rows)
         m_recent.append(r.id);
     }
     extendForView();
+    // At the end the rest comes in slices: as many rows as stood here are
+    // made now, so the one beside a removed row is there to take the focus.
+    if (m_atEnd)
+        extendTo(0, before.size());
     // A row no longer listed, or listed further down than is made now, would
     // stay at its old place over the new rows, its buttons live: it goes.
     // The focus in it (its own button pressed) moves to the row now in its
@@ -158,9 +162,11 @@ void RowColumn::extendForView()
         buildAll();
         return;
     }
-    // At the end of the page every row is needed, down to the last.
+    // At the end of the page every row is needed, down to the last. They
+    // come in slices, the view kept at the end as each lands: made at once,
+    // a few hundred rows would hold the next key press for half a second.
     if (m_atEnd) {
-        buildAll();
+        scheduleFill();
         return;
     }
     const QWidget *viewport = area->viewport();
@@ -252,7 +258,7 @@ void RowColumn::setFillAhead(bool on)
 
 void RowColumn::scheduleFill()
 {
-    if (!m_fillAhead || !filling() || !isVisible())
+    if (!(m_fillAhead || m_atEnd) || !filling() || !isVisible())
         return;
     m_fill.schedule();
 }

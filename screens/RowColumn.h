@@ -6,10 +6,11 @@
 // one, so a list that changes on every keystroke costs only its new rows.
 //
 // Inside a scroll area, rows are made down to two screens below what shows
-// and the rest as the user scrolls towards them (all at once when the view
-// goes to the page's end); the rows not made yet hold the room of the mean
-// row made, so the scroll bar spans the whole list. Without a scroll area
-// (snapshot renders) every row is made at once. Only rows in the layout
+// and the rest as the user scrolls towards them; the rows not made yet hold
+// the room of the mean row made, so the scroll bar spans the whole list.
+// When the view goes to the page's end, the rest is made in short slices
+// between events, the view kept at the end as each lands. Without a scroll
+// area (snapshot renders) every row is made at once. Only rows in the layout
 // show: a row no longer listed, or listed below what is made for the new
 // list, is hidden (so it takes no clicks and no focus) and kept for a while
 // (the most recent few hundred), then deleted. Tab goes through the rows as
@@ -17,9 +18,9 @@
 // the focus was in a row that goes, the row now in its place takes it (a
 // card as a whole, so a key pressed again does nothing to it), else the page.
 //
-// With fill-ahead on (long pages a person reads through), the rows below are
-// then made in short slices between events, so the first screenful paints at
-// once, the window keeps answering and the whole page is there soon after.
+// With fill-ahead on (My List), the rows below are made in those slices as
+// soon as the column shows. Every widget made sends a screen reader events
+// it works through before it speaks again, so a long page goes without.
 //
 // Identities should be unique; a repeated one is told apart by its place
 // ("id#2"), so one widget never stands in two places.

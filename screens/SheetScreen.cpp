@@ -7,7 +7,6 @@
 #include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLSectionTitle.h"
-#include "look/kit/MBAccessible.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBZoom.h"
@@ -116,8 +115,7 @@ QWidget *SheetScreen::preview(const ResourceSheet &sheet)
     card->setObjectName(QStringLiteral("sheetPreview"));
     card->body()->setSpacing(ipx(10));
 
-    QLabel *title = tlLabel(sheet.title(), 20, FontWeight::Heavy);
-    MBAccessible::markHeading(title);
+    QLabel *title = tlHeading(sheet.title(), 20);
     title->setObjectName(QStringLiteral("sheetPreviewTitle"));
     card->addWidget(title);
     for (const SheetSection &section : sheet.sections) {

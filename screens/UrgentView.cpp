@@ -42,7 +42,6 @@ UrgentView::UrgentView(AppModel &model, UrgentNeed need, QWidget *parent)
     m_prompt = new StatePrompt(model);
     m_rows = new RowColumn(16);
     m_rows->setObjectName(QStringLiteral("urgentListings"));
-    m_rows->setFillAhead(true);
     // Only hidden here: showing a widget without a parent would open it as a window.
     if (need != UrgentNeed::medical)
         m_medical->hide();

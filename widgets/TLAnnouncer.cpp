@@ -1,5 +1,7 @@
 #include "widgets/TLAnnouncer.h"
 
+#include "look/kit/MBAccessible.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -12,14 +14,14 @@ class TLStatusLine final : public QWidget
 public:
     explicit TLStatusLine(QWidget *window) : QWidget(window)
     {
+        MBAccessible::markRole(this, QAccessible::StatusBar);
         setObjectName(QStringLiteral("tlStatusLine"));
-        setProperty(TLAnnouncer::statusLineMark, true);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         setGeometry(0, 0, 1, 1);
         m_notice = new QWidget(this);
+        MBAccessible::markRole(m_notice, QAccessible::Notification);
         m_notice->setObjectName(QStringLiteral("tlAnnouncement"));
-        m_notice->setProperty(TLAnnouncer::announcementMark, true);
         m_notice->setGeometry(0, 0, 1, 1);
         lower();
         show();

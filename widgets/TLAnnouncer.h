@@ -10,11 +10,6 @@ class QWidget;
 
 namespace TLAnnouncer {
 
-// The marks of the status line and of the notification in it, for the
-// accessibility factory that gives them their roles.
-inline constexpr char statusLineMark[] = "tlStatusLine";
-inline constexpr char announcementMark[] = "tlAnnouncement";
-
 // Says `sentence` in the window of `from`; nothing for an empty sentence.
 void say(QWidget *from, const QString &sentence);
 

@@ -1,6 +1,7 @@
 #include "widgets/TLLabel.h"
 
 #include "look/app/TLStyle.h"
+#include "look/kit/MBAccessible.h"
 
 #include <QPainter>
 #include <QRegularExpression>
@@ -178,6 +179,15 @@ QLabel *tlLabel(const QString &text, double size, FontWeight weight, std::option
     if (color)
         tlSetTextColor(label, *color);
     return label;
+}
+
+QLabel *tlHeading(const QString &text, double size)
+{
+    // Marked before its text is set, when Qt makes the label's view.
+    QLabel *title = tlLabel(QString(), size, FontWeight::Heavy);
+    MBAccessible::markRole(title, QAccessible::Heading);
+    title->setText(text);
+    return title;
 }
 
 void tlSetTextColor(QWidget *widget, const QColor &color)

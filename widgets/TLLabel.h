@@ -14,5 +14,8 @@ QLabel *tlLabel(const QString &text, double size, FontWeight weight = FontWeight
                 std::optional<QColor> color = std::nullopt, bool wrap = true,
                 QWidget *parent = nullptr);
 
+// A page's or card's title: heavy, wrapping, a heading to a screen reader.
+QLabel *tlHeading(const QString &text, double size);
+
 // Gives a widget's text (WindowText, Text and ButtonText roles) a colour of its own.
 void tlSetTextColor(QWidget *widget, const QColor &color);

@@ -1,6 +1,7 @@
 #include "look/app/TLBadge.h"
 
 #include "look/app/TLStyle.h"
+#include "look/kit/MBAccessible.h"
 #include "look/kit/MBPanel.h"
 #include "look/kit/MBSymbols.h"
 #include "look/kit/MBZoom.h"
@@ -25,6 +26,7 @@ TLBadge::TLBadge(const QString &text, const QColor &color, const QString &icon, 
       m_radius(px(9)),
       m_zoom(MBZoomScope::current())
 {
+    MBAccessible::markRole(this, QAccessible::StaticText);
     setFont(tlFont(12, FontWeight::Bold));
     QSizePolicy policy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);

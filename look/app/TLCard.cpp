@@ -1,6 +1,7 @@
 #include "look/app/TLCard.h"
 
 #include "look/app/TLPalette.h"
+#include "look/kit/MBAccessible.h"
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBPanel.h"
@@ -20,6 +21,7 @@
 TLCard::TLCard(QWidget *parent, double padding, double radius)
     : QWidget(parent), m_padding(px(padding)), m_radius(px(radius)), m_zoom(MBZoomScope::current())
 {
+    MBAccessible::markRole(this, QAccessible::Grouping);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     if (parent)
         parent->installEventFilter(this);

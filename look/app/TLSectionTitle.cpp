@@ -2,6 +2,7 @@
 
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
+#include "look/kit/MBAccessible.h"
 #include "look/kit/MBZoom.h"
 
 #include <QPainter>
@@ -15,6 +16,7 @@ constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 TLSectionTitle::TLSectionTitle(const QString &text, QWidget *parent)
     : QWidget(parent), m_text(text)
 {
+    MBAccessible::markRole(this, QAccessible::Heading);
     QFont f = tlFont(11, FontWeight::Heavy);
     f.setLetterSpacing(QFont::AbsoluteSpacing, px(1.0));
     setFont(f);

@@ -1,44 +1,38 @@
 #include "look/kit/MBAccessible.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QLineEdit>
 #include <QUrl>
 
 namespace MBAccessible {
 namespace {
-
-// A screen reader's view of a widget is made once, and may already have
-// been made as its text was set: made again, it follows the mark.
-void forgetView(QWidget *widget)
-{
-    if (QAccessibleInterface *view = QAccessible::queryAccessibleInterface(widget))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(view));
-}
-
+constexpr char roleMark[] = "mbRole";
+constexpr char currentMark[] = "mbCurrent";
 } // namespace
 
-void markHeading(QWidget *title)
+void markRole(QWidget *widget, QAccessible::Role role) { widget->setProperty(roleMark, int(role)); }
+
+QAccessible::Role markedRole(const QWidget *widget)
 {
-    title->setProperty(headingMark, true);
-    forgetView(title);
+    return QAccessible::Role(widget->property(roleMark).toInt());
 }
+
+void markPlace(QAbstractButton *row) { row->setProperty(currentMark, false); }
+
+bool isPlace(const QWidget *widget) { return widget->property(currentMark).isValid(); }
+
+bool isCurrent(const QWidget *widget) { return widget->property(currentMark).toBool(); }
 
 void setCurrent(QAbstractButton *row, bool current)
 {
-    const QVariant was = row->property(currentMark);
-    if (was.isValid() && was.toBool() == current)
+    if (isCurrent(row) == current)
         return;
     row->setProperty(currentMark, current);
-    if (!was.isValid())
-        forgetView(row);
     row->setAccessibleDescription(current ? QStringLiteral("current") : QString());
-    if (was.isValid()) {
-        QAccessible::State changed;
-        changed.selected = true;
-        QAccessibleStateChangeEvent event(row, changed);
-        QAccessible::updateAccessibility(&event);
-    }
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(row, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void reportCaret(QLineEdit *field)

@@ -1,7 +1,13 @@
 #pragma once
-// Marks on widgets for what a screen reader is told about them, set where the
-// widgets are made; the application's accessibility factory reads them.
+// Marks for what a screen reader is told about a widget, set where the
+// widget is made; the application's one accessibility factory reads them.
+//
+// Qt makes a widget's accessible view once, the first time anything about
+// the widget is reported (as its text is first set, also with no screen
+// reader running), and keeps it for the widget's life: a mark is set before
+// the widget's text.
 
+#include <QAccessible>
 #include <QString>
 
 class QAbstractButton;
@@ -10,15 +16,20 @@ class QWidget;
 
 namespace MBAccessible {
 
-inline constexpr char headingMark[] = "mbHeading";
-inline constexpr char currentMark[] = "mbCurrent";
+// What `widget` is: a heading (named by its text when it has no accessible
+// name), a window of the application's own, a group (a card), static text,
+// a status bar, a notification.
+void markRole(QWidget *widget, QAccessible::Role role);
+// The role marked on `widget`, else NoRole.
+QAccessible::Role markedRole(const QWidget *widget);
 
-// A title a screen reader's heading keys stop at.
-void markHeading(QWidget *title);
-
-// One of a list of places (screens, help topics, chapters): the current one
-// is selected, and described as "current".
+// One of a list of places (screens, help topics, chapters), not the current
+// one until setCurrent says so.
+void markPlace(QAbstractButton *row);
+bool isPlace(const QWidget *widget);
+// The current place is selected, and described as "current".
 void setCurrent(QAbstractButton *row, bool current);
+bool isCurrent(const QWidget *widget);
 
 // Qt reports a text field's first caret place as the focus arrives, before
 // the focus itself, and Orca then takes the focus as already told and says

@@ -1,5 +1,6 @@
 #include "look/kit/MRBYAbout.h"
 
+#include "look/kit/MBAccessible.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBWindowFrame.h"
 #include "look/kit/MRBYAboutView.h"
@@ -73,6 +74,7 @@ void show()
         // Titled and closable only: no minimise, no resizing.
         auto *w = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                            | Qt::WindowCloseButtonHint);
+        MBAccessible::markRole(w, QAccessible::Window);
         w->setObjectName(QStringLiteral("MRBYAboutWindow"));
         w->setAttribute(Qt::WA_QuitOnClose, false);
         mbColumn(w);

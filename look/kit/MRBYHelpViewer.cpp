@@ -104,9 +104,9 @@ public:
     TopicRow(const QString &id, const QString &title, QWidget *parent = nullptr)
         : QAbstractButton(parent), m_id(id), m_zoom(MBZoomScope::current())
     {
+        MBAccessible::markPlace(this);
         setText(mbMenuText(title));
         setAccessibleName(title);
-        MBAccessible::setCurrent(this, false);
         setFocusPolicy(Qt::StrongFocus);
         setCursor(Qt::PointingHandCursor);
         QSizePolicy sp(QSizePolicy::Preferred, QSizePolicy::Minimum);
@@ -409,9 +409,11 @@ void MRBYHelpViewer::rebuildPage(const std::optional<MRBYHelpTopic> &topic)
     auto *column = new QVBoxLayout(page);
     column->setContentsMargins(0, 0, ipx(4), 0);
     column->setSpacing(ipx(10));
-    QLabel *title = textLabel(topic->title, mbFont(22, FontWeight::Heavy), k.text, true);
+    // Marked before its text is set.
+    QLabel *title = textLabel(QString(), mbFont(22, FontWeight::Heavy), k.text, true);
+    MBAccessible::markRole(title, QAccessible::Heading);
+    title->setText(topic->title);
     title->setObjectName(QStringLiteral("helpTitle"));
-    MBAccessible::markHeading(title);
     column->addWidget(title);
     for (QWidget *b : blocks(topic->body))
         column->addWidget(b);

@@ -1,6 +1,7 @@
 #include "look/kit/MRBYHelpWindow.h"
 
 #include "look/kit/KitKeys.h"
+#include "look/kit/MBAccessible.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBWindowFrame.h"
 #include "look/kit/MRBYHelp.h"
@@ -21,6 +22,7 @@ QString MRBYHelpWindow::frameKey() { return KitKeys::helpWindowFrame; }
 
 MRBYHelpWindow::MRBYHelpWindow() : QWidget(nullptr, Qt::Window)
 {
+    MBAccessible::markRole(this, QAccessible::Window);
     setObjectName(QStringLiteral("MRBYHelpWindow"));
     // Closing the help window alone never ends the application.
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -322,7 +322,7 @@ private Q_SLOTS:
             m_model->setStateCode(QLatin1String(state));
             m_model->setScreen(screen);
             const char *name = screen.value() == Screen::urgent ? "urgentListings" : "topicListings";
-            QTRY_VERIFY((rows = m_window->findChild<RowColumn *>(QLatin1String(name))) && !rows->filling());
+            QTRY_VERIFY((rows = m_window->findChild<RowColumn *>(QLatin1String(name))) && rows->built() > 0);
             check(rows, [&, screen] { return pageIds(screen); }, QLatin1String(state));
         }
         m_window->findChild<QWidget *>(QStringLiteral("call911"))->setFocus(Qt::TabFocusReason);
@@ -477,6 +477,38 @@ private Q_SLOTS:
         }
         QVERIFY(shots::save(m_window.get(), QStringLiteral("search-") + QLatin1String(QTest::currentDataTag())));
         QVERIFY(m_opened.isEmpty());
+    }
+
+    // Food over all states (309 rows) is made as it comes into view, the
+    // scroll bar spanning every row from the start. End on the page makes
+    // the rest a slice at a time, the view at the end as each lands, until
+    // the last row shows there.
+    void topicEndFillsInSlices()
+    {
+        const Screen food = Screen::forCategory(AppCategory::food);
+        RowColumn *rows = showWindow(food, "topicListings");
+        QVERIFY(rows);
+        const QStringList ids = pageIds(food);
+        QTRY_VERIFY(rows->built() > 0);
+        QTest::qWait(200);
+        QVERIFY2(rows->built() < ids.size() / 4, qPrintable(QString::number(rows->built())));
+        QScrollBar *bar = scrollAround(rows)->verticalScrollBar();
+        const int range = bar->maximum();
+        QVERIFY(MBKeyboard::focusPage(scrollAround(rows)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+        int slices = 0;
+        for (int made = rows->built(); rows->filling();) {
+            QTRY_VERIFY(rows->built() > made);
+            made = rows->built();
+            ++slices;
+            QCoreApplication::processEvents();
+            QCOMPARE(bar->value(), bar->maximum());
+        }
+        QVERIFY2(slices > 3, qPrintable(QString::number(slices)));
+        QWidget *last = rows->rowWidget(ids.last());
+        QTRY_VERIFY(last && inView(last));
+        QCOMPARE(bar->value(), bar->maximum());
+        QVERIFY2(std::abs(range - bar->maximum()) < bar->maximum() / 4, qPrintable(QString::number(range)));
     }
 };
 
