@@ -34,10 +34,13 @@ ScreenHost::ScreenHost(AppModel &model, QWidget *parent)
     connect(&model, &AppModel::screenChanged, this, &ScreenHost::follow);
     connect(&model, &AppModel::stateCodeChanged, this, [this] { namePage(m_shown); });
     // Shown before the data was read, the screen follows once it is. The
-    // home screen needs no data; its state picker fills itself.
+    // home screen needs no data; its state picker fills itself, and its page
+    // is named again: before, the chosen state was known only by its code.
     connect(&model, &AppModel::loaded, this, [this] {
         if (!m_model.data() || !(m_model.screen() == Screen(Screen::home)))
             m_rebuild.schedule();
+        else
+            namePage(m_shown);
     });
     rebuildNow();
 }

@@ -16,6 +16,7 @@
 #include "services/NetStatus.h"
 #include "services/Opener.h"
 #include "services/TLInfo.h"
+#include "widgets/TLAnnouncer.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -145,6 +146,7 @@ QMainWindow *makeMainWindow(AppModel &model)
     });
     window->setCentralWidget(root);
     AppMenus::install(window->menuBar(), model);
+    TLAnnouncer::prepare(window);
     return window;
 }
 

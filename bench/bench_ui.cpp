@@ -21,6 +21,7 @@
 #include "screens/RowColumn.h"
 #include "screens/SearchView.h"
 #include "services/AppModel.h"
+#include "widgets/TLAnnouncer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -157,6 +158,17 @@ void settle()
         QApplication::processEvents();
         quiet = g_paints->paints == before ? quiet + 1 : 0;
     }
+}
+
+// Runs the event loop until `sentence` is said in `window`; false when it is
+// not within five seconds.
+bool waitToBeSaid(QWidget *window, const QString &sentence)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (TLAnnouncer::lastSaid(window) != sentence && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    return TLAnnouncer::lastSaid(window) == sentence;
 }
 
 struct Stats
@@ -405,6 +417,10 @@ int main(int argc, char **argv)
         editor->save();
         settle();
         const double ms = t.nsecsElapsed() / 1e6;
+        // The save is said to a screen reader once the window has settled:
+        // what that shows counts too.
+        const bool said = waitToBeSaid(window, QStringLiteral("Saved on this computer."));
+        settle();
         g_paints->track = false;
         const QRect cardRect(card->mapTo(window, QPoint(0, 0)), card->size());
         const QRect allowed = cardRect.marginsAdded(card->shadowMargins());
@@ -413,6 +429,8 @@ int main(int argc, char **argv)
              qlonglong(g_paints->paintedCards.size()), view->entries()->madeCount() - made);
         if (!allowed.contains(g_paints->painted.boundingRect()) || g_paints->paintedCards.size() > 1)
             line("FAIL: saving a note repainted more than its card");
+        if (!said)
+            line("FAIL: saving a note was not said to a screen reader");
     }
 
     line("peak memory of the run: %.0f MB resident", procStatus("VmHWM:"));

@@ -14,12 +14,19 @@
 #include "services/AppModel.h"
 #include "services/MyListActions.h"
 #include "widgets/TLLabel.h"
+#include "widgets/TLScroll.h"
 
 #include <QLabel>
 #include <QPointer>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
+
+QString emptyText()
+{
+    return QStringLiteral("Nothing saved yet. Click Save on any listing to keep it here.");
+}
 
 QWidget *textCard(const QString &text, const QString &name)
 {
@@ -67,12 +74,12 @@ QWidget *MyListView::missingCard(const Favorite &entry, FavoritesStore &store)
 MyListView::MyListView(AppModel &model, QWidget *parent) : QWidget(parent), m_model(model)
 {
     setObjectName(QStringLiteral("myListView"));
-    auto *page = new Page({new PageHeader(QStringLiteral("bookmark.fill"), QStringLiteral("My List"),
-                                          QStringLiteral("Places and numbers you saved, with your own notes. It "
-                                                         "stays on this computer. Print it with My Resources "
-                                                         "Sheet."))});
+    m_page = new Page({new PageHeader(QStringLiteral("bookmark.fill"), QStringLiteral("My List"),
+                                      QStringLiteral("Places and numbers you saved, with your own notes. It "
+                                                     "stays on this computer. Print it with My Resources "
+                                                     "Sheet."))});
     auto *layout = mbColumn(this);
-    layout->addWidget(page);
+    layout->addWidget(m_page);
 
     FavoritesStore *store = model.favorites();
     if (!store) {
@@ -81,16 +88,15 @@ MyListView::MyListView(AppModel &model, QWidget *parent) : QWidget(parent), m_mo
         m_error = tlLabel(model.myListError(), 14);
         m_error->setObjectName(QStringLiteral("myListErrorText"));
         card->addWidget(m_error);
-        page->addBlock(card);
+        m_page->addBlock(card);
         return;
     }
-    m_empty = textCard(QStringLiteral("Nothing saved yet. Click Save on any listing to keep it here."),
-                       QStringLiteral("myListEmpty"));
+    m_empty = textCard(emptyText(), QStringLiteral("myListEmpty"));
     m_entries = new RowColumn(16);
     m_entries->setObjectName(QStringLiteral("myListEntries"));
     m_entries->setFillAhead(true);
-    page->addBlock(m_empty);
-    page->addBlock(m_entries);
+    m_page->addBlock(m_empty);
+    m_page->addBlock(m_entries);
     connect(store, &FavoritesStore::itemsChanged, this, &MyListView::refresh);
     refresh();
 }
@@ -100,7 +106,12 @@ void MyListView::refresh()
     ++m_refreshes;
     FavoritesStore *store = m_model.favorites();
     const ReferenceData *data = m_model.data();
-    m_empty->setVisible(store->items().isEmpty());
+    const bool empty = store->items().isEmpty();
+    m_empty->setVisible(empty);
+    // The page takes the focus with its name only; of an empty list, a
+    // screen reader would hear nothing more.
+    if (QScrollArea *area = m_page->scroll()->scrollArea())
+        area->setAccessibleDescription(empty ? emptyText() : QString());
     QList<RowColumn::Row> rows;
     rows.reserve(store->items().size());
     for (const Favorite &entry : store->items()) {

@@ -16,6 +16,7 @@
 
 class AppModel;
 class FavoritesStore;
+class Page;
 class QLabel;
 class RowColumn;
 
@@ -39,6 +40,7 @@ private:
     void refresh();
 
     AppModel &m_model;
+    Page *m_page;
     RowColumn *m_entries = nullptr;
     QWidget *m_empty = nullptr;
     QLabel *m_error = nullptr;

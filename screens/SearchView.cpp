@@ -169,6 +169,9 @@ QWidget *SearchView::fieldRow()
     connect(m_clear, &QAbstractButton::clicked, this, [this] {
         m_model.setSearchText(QString());
         m_field->setFocus();
+        // The focus often stays in the field, which a screen reader does not
+        // say again.
+        TLAnnouncer::say(this, QStringLiteral("Search cleared. Type a word to search."));
     });
     row->addWidget(m_clear, 0, Qt::AlignVCenter);
     return capsule;
@@ -176,12 +179,10 @@ QWidget *SearchView::fieldRow()
 
 void SearchView::sayCount()
 {
+    // Said each time, also the count said before: the same word typed again
+    // is counted again. Kept as the field's description, where a screen
+    // reader reads it whenever the field is read again.
     const QString count = m_count->text();
-    if (count.isEmpty() || count == m_countSaid)
-        return;
-    m_countSaid = count;
-    // Said, and kept as the field's description, where a screen reader
-    // reads it whenever the field is read again.
     m_field->setAccessibleDescription(count);
     TLAnnouncer::say(this, count);
 }

@@ -69,9 +69,7 @@ private:
     QLabel *m_count = nullptr;
     RowColumn *m_results = nullptr;
     int m_searches = 0;
-    // The count is said to a screen reader once typing has paused, and only
-    // when it is new.
+    // The count is said to a screen reader each time typing pauses.
     QTimer m_sayCount;
-    QString m_countSaid;
     bool m_focused = false;
 };

@@ -4,16 +4,29 @@
 // without changing what a sighted person sees. Each window holds one status
 // line nobody sees; a sentence said there appears in it as a notification,
 // which Orca speaks when it is shown.
+//
+// A sentence is shown once the window has settled. A change that rebuilds a
+// part of a page (the Money Plan's summary and tips, the results of a
+// search) sends a screen reader hundreds of events, and Orca drops a
+// notification that arrives while it is still working through them. So the
+// announcer counts the widgets the application shows, hides and focuses,
+// and waits the time a screen reader takes to read what they send (at most
+// a few seconds). A newer sentence replaces one still waiting.
 
 class QString;
 class QWidget;
 
 namespace TLAnnouncer {
 
-// Says `sentence` in the window of `from`; nothing for an empty sentence.
+// Makes the status line of `window` and starts counting at once, so the
+// first sentence waits for what was built before it too.
+void prepare(QWidget *window);
+
+// Says `sentence` in the window of `from` once it has settled; nothing for
+// an empty sentence.
 void say(QWidget *from, const QString &sentence);
 
-// The last sentence said in `window`, or the empty text.
+// The last sentence said (shown) in `window`, or the empty text.
 QString lastSaid(const QWidget *window);
 
 } // namespace TLAnnouncer

@@ -10,6 +10,7 @@
 #include "money/ui/MoneyForm.h"
 #include "money/ui/TLField.h"
 #include "screens/Refusal.h"
+#include "widgets/TLAnnouncer.h"
 #include "widgets/TLLabel.h"
 
 #include <QLabel>
@@ -55,6 +56,8 @@ void CashEditor::update()
     const bool stored = MoneyActions::setCash(*cents, m_store);
     // The field shows the amount stored: the new one, or the old one kept.
     m_field->setText(Money::plain(m_store.plan().cashOnHandCents));
-    if (!stored)
+    if (stored)
+        TLAnnouncer::say(this, QStringLiteral("Money on hand: ") + Money::text(m_store.plan().cashOnHandCents) + u'.');
+    else
         Refusal::failedWrite(m_error);
 }

@@ -8,6 +8,7 @@
 #include "money/ui/MoneyForm.h"
 #include "money/ui/TLField.h"
 #include "screens/Refusal.h"
+#include "widgets/TLAnnouncer.h"
 #include "widgets/TLLabel.h"
 
 #include <QLabel>
@@ -42,8 +43,10 @@ QString NameEditor::error() const
 void NameEditor::save()
 {
     Refusal::clear(m_error);
-    if (MoneyActions::setName(m_field->text(), m_store))
+    if (MoneyActions::setName(m_field->text(), m_store)) {
+        TLAnnouncer::say(this, QStringLiteral("Name saved."));
         return;
+    }
     m_field->setText(m_store.plan().name);
     Refusal::failedWrite(m_error);
 }

@@ -15,6 +15,7 @@
 #include "money/ui/SavingsBar.h"
 #include "money/ui/TLField.h"
 #include "screens/Refusal.h"
+#include "widgets/TLAnnouncer.h"
 #include "widgets/TLLabel.h"
 
 #include <QHBoxLayout>
@@ -137,8 +138,10 @@ void SavingsCard::save()
         return;
     }
     Refusal::clear(m_error);
-    if (MoneyActions::setGoal(m_name->text(), *goal, *saved, m_store))
+    if (MoneyActions::setGoal(m_name->text(), *goal, *saved, m_store)) {
+        TLAnnouncer::say(this, QStringLiteral("Goal saved."));
         return;
+    }
     fillForm();
     Refusal::failedWrite(m_error);
 }

@@ -13,6 +13,8 @@
 #include "look/kit/MBLinks.h"
 #include "look/kit/MBZoom.h"
 #include "look/kit/Prefs.h"
+#include "money/MoneyActions.h"
+#include "money/MoneyStore.h"
 #include "screens/ListingCard.h"
 #include "screens/PlainButton.h"
 #include "screens/SaveButton.h"
@@ -27,6 +29,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPointer>
@@ -84,6 +88,52 @@ QAccessibleInterface *accessible(QObject *object)
 {
     return QAccessible::queryAccessibleInterface(object);
 }
+
+// What the widgets send a screen reader, as they send it: each sentence the
+// announcer shows, how long the rest of the window had been still by then,
+// whether a widget was shown or hidden after it, and where the focus was as
+// it began to speak and whether it moved since.
+class Heard final : public QObject
+{
+public:
+    QStringList sentences;
+    qint64 stillBefore = -1;
+    int changesSince = 0;
+    QPointer<QWidget> focusAsSpoken;
+    bool focusMovedSince = false;
+
+    Heard()
+    {
+        m_clock.start();
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        const bool notice = object->objectName() == QLatin1String("tlAnnouncement");
+        const QEvent::Type type = event->type();
+        if (notice && type == QEvent::Hide) {
+            focusAsSpoken = QApplication::focusWidget();
+            focusMovedSince = false;
+        } else if (notice && type == QEvent::Show) {
+            sentences << static_cast<QWidget *>(object)->accessibleName();
+            stillBefore = m_clock.elapsed() - m_lastChange;
+            changesSince = 0;
+        } else if ((type == QEvent::Show || type == QEvent::Hide) && object->isWidgetType()
+                   && object->objectName() != QLatin1String("tlStatusLine")) {
+            m_lastChange = m_clock.elapsed();
+            ++changesSince;
+        } else if (type == QEvent::FocusIn) {
+            focusMovedSince = true;
+        }
+        return false;
+    }
+
+private:
+    QElapsedTimer m_clock;
+    qint64 m_lastChange = 0;
+};
 
 } // namespace
 
@@ -353,12 +403,21 @@ private Q_SLOTS:
     }
 
     // What just happened is said without moving the focus: a notification,
-    // shown in the window's status line, that a screen reader speaks. A Save
-    // relabels only the buttons of its own listing.
+    // shown in the window's status line, that a screen reader speaks once
+    // what the action changed has settled (Orca drops one that comes amid
+    // the events of a rebuild). A Save relabels only the buttons of its own
+    // listing. Each row sets up what it needs itself.
     void whatJustHappened_data()
     {
+        QTest::addColumn<Act>("setUp");
         QTest::addColumn<Act>("act");
         QTest::addColumn<QString>("said");
+        const auto go = [](Screen screen) {
+            return Act([=](tst_Accessibility &t) {
+                t.model().setScreen(screen);
+                t.settle();
+            });
+        };
         const auto press = [](const char *name, int which = 0) {
             return Act([=](tst_Accessibility &t) {
                 QList<QAbstractButton *> shown;
@@ -369,53 +428,86 @@ private Q_SLOTS:
                 QTest::mouseClick(shown.at(which), Qt::LeftButton);
             });
         };
-        const Act money = [](tst_Accessibility &t) {
-            t.model().setScreen(Screen::money);
-            t.settle();
+        // Types into the field of that name (in `within`), in place of what it holds.
+        const auto type = [](const char *name, const char *text, const char *within = nullptr) {
+            return Act([=](tst_Accessibility &t) {
+                QWidget *scope =
+                    within ? t.m_window->findChild<QWidget *>(QLatin1String(within)) : t.m_window.get();
+                auto *field = scope ? scope->findChild<QWidget *>(QLatin1String(name)) : nullptr;
+                QVERIFY2(field && field->isVisible(), name);
+                QWidget *edit = field->focusProxy() ? field->focusProxy() : field;
+                QTest::mouseClick(edit, Qt::LeftButton);
+                QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(edit, QLatin1String(text));
+            });
         };
-        QTest::newRow("Save") << Act([=](tst_Accessibility &t) {
+        const auto typeHere = [](const char *text) {
+            return Act([=](tst_Accessibility &) {
+                QTest::keyClicks(QApplication::focusWidget(), QLatin1String(text));
+            });
+        };
+        const auto then = [](std::initializer_list<Act> steps) {
+            return Act([list = QList<Act>(steps)](tst_Accessibility &t) {
+                for (const Act &step : list) {
+                    step(t);
+                    if (QTest::currentTestFailed())
+                        return;
+                }
+            });
+        };
+        const Act saveOne = [](tst_Accessibility &t) {
+            t.model().setScreen(Screen::forCategory(AppCategory::health));
+            t.settle();
+            t.m_saved = nullptr;
             for (SaveButton *b : t.m_window->findChildren<SaveButton *>())
                 if (b->isVisible() && !b->saved() && !t.m_saved)
                     t.m_saved = b;
             QVERIFY(t.m_saved);
             QTest::mouseClick(t.m_saved, Qt::LeftButton);
-        }) << "Saved to My List";
-        QTest::newRow("Save again") << Act([](tst_Accessibility &t) { QTest::mouseClick(t.m_saved, Qt::LeftButton); })
-                                    << "Removed from My List";
-        QTest::newRow("note saved") << Act([=](tst_Accessibility &t) {
-            t.model().setScreen(Screen::myList);
-            t.settle();
-            press("saveNote")(t);
-        }) << "Saved on this computer.";
-        QTest::newRow("Money Plan line added") << Act([=](tst_Accessibility &t) {
-            money(t);
-            auto *form = t.m_window->findChild<QWidget *>(QStringLiteral("expenseForm"));
-            QTest::keyClicks(form->findChild<QWidget *>(QStringLiteral("amountField"))->focusProxy(), QStringLiteral("60"));
-            QTest::mouseClick(form->findChild<QAbstractButton *>(QStringLiteral("addButton")), Qt::LeftButton);
-        }) << "Added to Money going out";
-        QTest::newRow("Money Plan line removed")
-            << Act([=](tst_Accessibility &t) {
-                   t.settle();
-                   auto *card = t.m_window->findChild<QWidget *>(QStringLiteral("expenseCard"));
-                   const QList<QAbstractButton *> removes = card->findChildren<QAbstractButton *>(QStringLiteral("removeButton"));
-                   QVERIFY(!removes.isEmpty());
-                   QTest::mouseClick(removes.last(), Qt::LeftButton);
-               })
-            << "Removed from Money going out";
-        QTest::newRow("file saved") << Act([=](tst_Accessibility &t) {
+        };
+        // The Money Plan with no money going out.
+        const Act noExpenses = [=](tst_Accessibility &t) {
+            MoneyStore &store = *t.model().money();
+            for (const MoneyEntry &e : store.plan().entriesOf(MoneyKind::expense))
+                QVERIFY(MoneyActions::remove(e.id, store));
+            go(Screen::money)(t);
+        };
+        const Act addExpense = then({type("amountField", "60", "expenseForm"), press("addButton", 1)});
+
+        QTest::newRow("Save") << go(Screen::forCategory(AppCategory::health)) << saveOne << "Saved to My List";
+        QTest::newRow("Save again") << saveOne << Act([](tst_Accessibility &t) {
+            QVERIFY(t.m_saved);
+            QTest::mouseClick(t.m_saved, Qt::LeftButton);
+        }) << "Removed from My List";
+        QTest::newRow("note saved") << go(Screen::myList) << press("saveNote") << "Saved on this computer.";
+        QTest::newRow("Money Plan line added") << noExpenses << addExpense << "Added to Money going out";
+        // The last line's card, the summary and the tips are built again.
+        QTest::newRow("Money Plan's last line removed")
+            << then({noExpenses, addExpense}) << press("removeButton") << "Removed from Money going out";
+        QTest::newRow("money on hand updated") << then({go(Screen::money), type("cashField", "200")})
+                                               << press("cashUpdate") << "Money on hand: $200.00.";
+        QTest::newRow("goal saved") << then({go(Screen::money), type("goalField", "500")}) << press("goalSave")
+                                    << "Goal saved.";
+        QTest::newRow("name saved") << then({go(Screen::money), type("nameField", "Sam")}) << press("nameSave")
+                                    << "Name saved.";
+        QTest::newRow("file saved") << go(Screen::money) << Act([=](tst_Accessibility &t) {
             SaveAnswers answers;
             answers.answer = t.m_dir.filePath(QStringLiteral("plan.csv"));
             press("moneySaveCSV")(t);
         }) << "Saved: plan.csv";
-        QTest::newRow("search count, once typing pauses") << Act([](tst_Accessibility &t) {
-            t.model().setScreen(Screen::search);
-            t.settle();
-            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("zzqq"));
-        }) << "Nothing found. Try a shorter or simpler word, like \"food\" or \"shower\".";
+        QTest::newRow("search count, once typing pauses")
+            << then({go(Screen::home), go(Screen::search)})
+            << typeHere("zzqq")
+            << "Nothing found. Try a shorter or simpler word, like \"food\" or \"shower\".";
+        // The focus goes to the field, where it often was already.
+        QTest::newRow("Clear search")
+            << then({go(Screen::search), typeHere("shower")})
+            << press("clearSearch") << "Search cleared. Type a word to search.";
         QTest::newRow("state chosen on Home") << Act([](tst_Accessibility &t) {
             t.model().setStateCode(QString());
             t.model().setScreen(Screen::home);
             t.settle();
+        }) << Act([](tst_Accessibility &t) {
             auto *prompt = t.m_window->findChild<QWidget *>(QStringLiteral("statePrompt"));
             QComboBox *popUp = prompt->findChild<QComboBox *>();
             popUp->setFocus(Qt::TabFocusReason);
@@ -427,12 +519,11 @@ private Q_SLOTS:
 
     void whatJustHappened()
     {
+        QFETCH(Act, setUp);
         QFETCH(Act, act);
         QFETCH(QString, said);
-        if (QTest::currentDataTag() == QByteArray("Save")) {
-            model().setScreen(Screen::forCategory(AppCategory::health));
-            settle();
-        }
+        setUp(*this);
+        QVERIFY(!QTest::currentTestFailed());
         // Every button that is told anew of its label.
         int relabelled = 0;
         struct Count final : QObject
@@ -448,11 +539,18 @@ private Q_SLOTS:
         const QList<SaveButton *> saves = m_window->findChildren<SaveButton *>();
         for (SaveButton *b : saves)
             b->installEventFilter(&counter);
+        Heard heard;
         act(*this);
         QVERIFY(!QTest::currentTestFailed());
-        QWidget *focusBefore = QApplication::focusWidget();
-        QTRY_COMPARE(TLAnnouncer::lastSaid(m_window.get()), said);
-        QCOMPARE(QApplication::focusWidget(), focusBefore);
+        QTRY_COMPARE_WITH_TIMEOUT(heard.sentences.value(heard.sentences.size() - 1), said, 8000);
+        QCOMPARE(TLAnnouncer::lastSaid(m_window.get()), said);
+        // Said once the window was still, and nothing changed after it.
+        QTest::qWait(300);
+        QVERIFY2(heard.stillBefore >= 200, qPrintable(QString::number(heard.stillBefore)));
+        QCOMPARE(heard.changesSince, 0);
+        // Said where the focus was, without moving it.
+        QVERIFY(!heard.focusMovedSince);
+        QCOMPARE(QApplication::focusWidget(), heard.focusAsSpoken.data());
         // A status line holds the notification, in the window, nothing a sighted person sees.
         auto *line = m_window->findChild<QWidget *>(QStringLiteral("tlStatusLine"));
         QVERIFY(line && line->isVisible() && line->width() <= 1);
@@ -463,6 +561,58 @@ private Q_SLOTS:
         QCOMPARE(status->child(0)->text(QAccessible::Name), said);
         if (QTest::currentDataTag() == QByteArray("Save"))
             QVERIFY2(relabelled <= 2, qPrintable(QString::number(relabelled) + u'/' + QString::number(saves.size())));
+    }
+
+    // The count is said each time typing pauses, also when it is the count
+    // said before; a pause with the field emptied says none.
+    void countSaidAtEveryPause()
+    {
+        model().setScreen(Screen::search);
+        settle();
+        auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(field && field->objectName() == QLatin1String("searchField"));
+        field->clear();
+        Heard heard;
+        for (int round = 1; round <= 2; ++round) {
+            QTest::keyClicks(field, QStringLiteral("shower"));
+            const QString count = m_window->findChild<QLabel *>(QStringLiteral("searchCount"))->text();
+            QVERIFY2(count.endsWith(QLatin1String(" results")), qPrintable(count));
+            QTRY_COMPARE_WITH_TIMEOUT(heard.sentences.count(count), round, 8000);
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QTest::qWait(1800);
+            QCOMPARE(heard.sentences.count(count), round);
+        }
+    }
+
+    // An empty My List is heard with its sentence as its page takes the
+    // focus; a list with entries says no such thing.
+    void emptyMyListIsHeard()
+    {
+        FavoritesStore &store = *model().favorites();
+        const QList<Favorite> kept = store.items();
+        const auto putBack = [&] {
+            for (const Favorite &f : kept)
+                store.add(f.uid, f.name);
+        };
+        auto guard = qScopeGuard(putBack);
+        for (const Favorite &f : kept)
+            QVERIFY(MyListActions::remove(f.uid, store));
+        model().setScreen(Screen::home);
+        settle();
+        model().setScreen(Screen::myList);
+        settle();
+        QAccessibleInterface *page = accessible(QApplication::focusWidget());
+        QCOMPARE(page->text(QAccessible::Name), QStringLiteral("My List"));
+        auto *empty = m_window->findChild<QWidget *>(QStringLiteral("myListEmpty"));
+        QVERIFY(empty && empty->isVisible());
+        QCOMPARE(page->text(QAccessible::Description), empty->findChild<QLabel *>()->text());
+
+        guard.dismiss();
+        putBack();
+        settle();
+        QVERIFY(!empty->isVisible());
+        QCOMPARE(page->text(QAccessible::Description), QString());
     }
 
     // The help window is a window with its topic marked as the current one;

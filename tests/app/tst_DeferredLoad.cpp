@@ -1,9 +1,11 @@
 // The window comes up before the data is read: the home screen shows at
-// once, and the data, the state pickers and the screen follow after the
-// first paint.
+// once, and the data, the state pickers, the screen and the name a screen
+// reader hears for the page follow after the first paint.
 
 #include "app/ScreenHost.h"
 #include "app/TLSetup.h"
+#include "look/app/TLPrefs.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/Prefs.h"
 #include "screens/HomeView.h"
 #include "services/AppModel.h"
@@ -22,6 +24,7 @@ private Q_SLOTS:
     void windowFirstThenData()
     {
         Prefs::shared().clear();
+        Prefs::shared().setString(TLPrefs::stateKey, QStringLiteral("CO"));
         TLSetup::configureLook();
         AppModel &model = AppModel::sharedDeferred();
         QVERIFY(!model.isLoaded());
@@ -39,6 +42,8 @@ private Q_SLOTS:
         QTRY_VERIFY(model.isLoaded());
         QVERIFY(model.data());
         QVERIFY(picker->codes().size() > 50);
+        // The page was named before the state's name was known.
+        QCOMPARE(MBKeyboard::pageIn(host->current())->accessibleName(), QStringLiteral("Right now, Colorado"));
         // Asking for the loaded model loads nothing again.
         QCOMPARE(&AppModel::shared(), &model);
         QVERIFY(qobject_cast<HomeView *>(host->current()));

@@ -364,7 +364,7 @@ private Q_SLOTS:
         QTest::mouseClick(press, Qt::LeftButton);
         QCOMPARE(beeps, 1);
         QCOMPARE(said->text(), sentence);
-        QCOMPARE(TLAnnouncer::lastSaid(view.get()), sentence);
+        QTRY_COMPARE(TLAnnouncer::lastSaid(view.get()), sentence);
         refusalcheck::besideItsControl(view.get(), press, said);
         QCOMPARE(press->text(), label);
         QCOMPARE(model.favorites()->items(), items);

@@ -666,7 +666,7 @@ private Q_SLOTS:
         QTest::mouseClick(press, Qt::LeftButton);
         QCOMPARE(m_beeps, 1);
         QCOMPARE(sentence->text(), QStringLiteral("Could not save this change. Nothing was changed."));
-        QCOMPARE(TLAnnouncer::lastSaid(&view), sentence->text());
+        QTRY_COMPARE(TLAnnouncer::lastSaid(&view), sentence->text());
         refusalcheck::besideItsControl(&view, press, sentence);
         if (edit)
             QCOMPARE(edit->text(), shown);
