@@ -1,5 +1,6 @@
 #include "app/TLAccessible.h"
 
+#include "look/app/TLCard.h"
 #include "look/kit/MBAccessible.h"
 #include "look/kit/MBFont.h"
 #include "look/kit/MBLink.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QScrollArea>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -258,13 +260,64 @@ private:
     QString shown() const { return popUp()->currentText(); }
 };
 
+// A text in a card is a paragraph, elsewhere a label. A screen reader
+// entering a group reads every loose label in it before the control that
+// took the focus (Orca: about 500 characters on a listing's card, 40 s of
+// speech, and a line's one-word name left out); paragraphs it leaves for
+// review, so the card is heard by its name and badge.
+QAccessible::Role textRole(const QWidget *text)
+{
+    for (const QWidget *w = text->parentWidget(); w && !w->isWindow(); w = w->parentWidget()) {
+        if (qobject_cast<const TLCard *>(w))
+            return QAccessible::Paragraph;
+    }
+    return QAccessible::StaticText;
+}
+
+// A text: a label named by its text as shown, a picture when it shows one,
+// the label of its buddy; a badge.
+class Text final : public QAccessibleWidget
+{
+public:
+    explicit Text(QWidget *text) : QAccessibleWidget(text, QAccessible::StaticText) {}
+
+    QAccessible::Role role() const override
+    {
+        if (label() && !label()->pixmap().isNull())
+            return QAccessible::Graphic;
+        return label() && label()->buddy() ? QAccessible::StaticText : textRole(widget());
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name || !widget()->accessibleName().isEmpty() || !label())
+            return QAccessibleWidget::text(t);
+        const QString shown = label()->text();
+        const bool rich = label()->textFormat() == Qt::RichText
+                          || (label()->textFormat() == Qt::AutoText && Qt::mightBeRichText(shown));
+        return rich ? QTextDocumentFragment::fromHtml(shown).toPlainText() : shown;
+    }
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        auto out = QAccessibleWidget::relations(match);
+        if ((match & QAccessible::Label) && label() && label()->buddy()) {
+            if (QAccessibleInterface *buddy = QAccessible::queryAccessibleInterface(label()->buddy()))
+                out.append({buddy, QAccessible::Label});
+        }
+        return out;
+    }
+
+private:
+    QLabel *label() const { return qobject_cast<QLabel *>(widget()); }
+};
+
 // A caption with its value ("Needs a computer: No"): one text, so neither
-// is heard without the other (Orca leaves out a lone label of one or two
-// words when it reads a card).
+// is heard without the other.
 class CaptionAndValue final : public QAccessibleWidget
 {
 public:
     explicit CaptionAndValue(InfoRow *row) : QAccessibleWidget(row, QAccessible::StaticText) {}
+
+    QAccessible::Role role() const override { return textRole(widget()); }
 
     QString text(QAccessible::Text t) const override
     {
@@ -300,9 +353,11 @@ QAccessibleInterface *factory(const QString &, QObject *object)
     // The roles marked where the widgets are made.
     switch (const QAccessible::Role role = MBAccessible::markedRole(widget)) {
     case QAccessible::NoRole:
-        return nullptr;
+        return qobject_cast<QLabel *>(widget) ? new Text(widget) : nullptr;
     case QAccessible::Heading:
         return new Heading(widget);
+    case QAccessible::StaticText:
+        return new Text(widget);
     default:
         return new QAccessibleWidget(widget, role);
     }

@@ -11,7 +11,9 @@
 // one checked, each of which can be pressed; a pop-up is named by its
 // caption and reads its choice as its value and its text; a caption with
 // its value ("Needs a computer: No") is one text; a link is a link that can
-// be pressed.
+// be pressed; a label is named by its text, and inside a card it is a
+// paragraph, so entering the card a screen reader says the card's name and
+// badge rather than every text in it.
 
 namespace TLAccessible {
 

@@ -26,9 +26,10 @@
 
 namespace {
 
-TLCard *card(const QList<QWidget *> &children)
+TLCard *card(const QString &name, const QList<QWidget *> &children)
 {
     auto *c = new TLCard;
+    c->setAccessibleName(name);
     c->body()->setSpacing(ipx(10));
     for (QWidget *w : children) {
         // Texts take the card's width and wrap; controls keep their own width.
@@ -73,7 +74,7 @@ QWidget *DisplayView::textSizeCard()
     m_textSize->setPreferredWidth(ipx(420));
     m_textSize->setMaximumWidth(std::max(ipx(420), m_textSize->minimumSizeHint().width()));
     connect(m_textSize, &SegmentedPicker::chosen, this, &TLStyle::setTextSize);
-    return card({
+    return card(QStringLiteral("Text size"), {
         tlLabel(QStringLiteral("Text size"), 15, FontWeight::Bold),
         m_textSize,
         tlLabel(QStringLiteral("This is how text looks at this size."), 14),
@@ -100,7 +101,7 @@ QWidget *DisplayView::themeCard()
     QLabel *themeTitle = tlLabel(QStringLiteral("Theme"), 15, FontWeight::Bold);
     themeTitle->setContentsMargins(0, ipx(6), 0, 0);
     themeTitle->setBuddy(m_theme);
-    return card({
+    return card(QStringLiteral("Colors"), {
         m_highContrast,
         themeTitle,
         m_theme,
@@ -126,7 +127,7 @@ QWidget *DisplayView::zoomCard()
     auto *buttonRow = mbRow(buttons, ipx(8));
     for (QAbstractButton *b : {m_smaller, m_actual, m_bigger})
         buttonRow->addWidget(b, 0, Qt::AlignVCenter);
-    return card({
+    return card(QStringLiteral("Zoom"), {
         m_zoomLabel,
         buttons,
         tlLabel(QStringLiteral("From 85% to 200%. Keyboard: Ctrl + and Ctrl \u2212."), 12.5,

@@ -114,6 +114,7 @@ QWidget *GuideView::sourcesCard(const GuideChapter &chapter)
     const TLPalette palette = TLPalette::current();
     auto *card = new TLCard(nullptr, 14);
     card->setObjectName(QStringLiteral("guideSourcesCard"));
+    card->setAccessibleName(QStringLiteral("Sources"));
     card->body()->setSpacing(ipx(6));
 
     auto *checked = new QWidget;

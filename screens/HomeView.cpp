@@ -87,6 +87,7 @@ QWidget *HomeView::overwhelmedCard()
 {
     auto *card = new TLCard;
     card->setObjectName(QStringLiteral("overwhelmedCard"));
+    card->setAccessibleName(QStringLiteral("Feeling overwhelmed?"));
     auto *row = mbRow(nullptr, ipx(14));
     auto *heart = new MBSymbolView(QStringLiteral("heart.circle.fill"), px(34));
     heart->setColor(TLPalette::current().readable(TLPalette::blue988(), TLPalette::figureRatio));

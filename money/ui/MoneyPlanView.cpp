@@ -162,6 +162,7 @@ QWidget *MoneyPlanView::summaryCard()
 {
     auto *card = new TLCard;
     card->setObjectName(QStringLiteral("summaryCard"));
+    card->setAccessibleName(QStringLiteral("Summary"));
     card->body()->setSpacing(ipx(14));
     auto *holder = column(0, &m_figuresLayout);
     card->addWidget(holder);
@@ -222,6 +223,7 @@ QWidget *MoneyPlanView::printCard()
 {
     auto *card = new TLCard;
     card->setObjectName(QStringLiteral("printCard"));
+    card->setAccessibleName(QStringLiteral("Print or save your Money Plan"));
     card->body()->setSpacing(ipx(10));
 
     m_name = new NameEditor(*m_model.money());

@@ -117,6 +117,8 @@ void SavingsCard::refresh()
 {
     const MoneyPlan &plan = m_store.plan();
     m_heading->setText(headingText(plan.goalName));
+    // The card is heard by its heading.
+    m_heading->parentWidget()->setAccessibleName(m_heading->text());
     m_bar->setPercent(plan.savingsPercent());
     m_sentence->setText(plan.savingsText());
 }

@@ -26,6 +26,7 @@ TipCard::TipCard(const MoneyTip &tip, AppModel &model, QWidget *parent) : QWidge
     setObjectName(QStringLiteral("tip-") + tip.id);
     auto *outer = mbColumn(this);
     auto *card = new TLCard(nullptr, 14);
+    card->setAccessibleName(tip.title);
     outer->addWidget(card);
     card->body()->setSpacing(ipx(8));
 

@@ -186,7 +186,17 @@ private:
         QStringList echoes;
         // Letters and digits only: "Call 911, Emergency" is "Call 911 — Emergency".
         const auto words = [](QString s) { return s.removeIf([](QChar c) { return !c.isLetterOrNumber(); }); };
+        QStringList loose;
         for (const Node &n : nodes) {
+            // Entering a card, Orca says its name and then every label in it
+            // of three words or more that labels nothing: there are none.
+            if (n.card && n.iface->object() != n.card && n.iface->role() == QAccessible::StaticText
+                && n.iface->relations(QAccessible::Label).isEmpty()) {
+                const QString text = n.iface->text(QAccessible::Name);
+                if (text.split(u' ', Qt::SkipEmptyParts).size() >= 3
+                    && !accessible(n.card)->text(QAccessible::Name).contains(text))
+                    loose << describe(n.iface);
+            }
             if (!n.iface->state().focusable)
                 continue;
             const QString name = n.iface->text(QAccessible::Name).trimmed();
@@ -197,6 +207,9 @@ private:
                 echoes << describe(n.iface);
             if (!n.card)
                 continue;
+            // Entering a card with a control, its name is what is heard of it.
+            if (accessible(n.card)->text(QAccessible::Name).isEmpty())
+                unnamed << QStringLiteral("the card around ") + describe(n.iface);
             const QString said = name + u'|' + n.iface->text(QAccessible::Description);
             if (perCard[n.card].contains(said))
                 twins << describe(n.iface);
@@ -205,6 +218,7 @@ private:
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u'\n')));
         QVERIFY2(twins.isEmpty(), qPrintable(twins.join(u'\n')));
         QVERIFY2(echoes.isEmpty(), qPrintable(echoes.join(u'\n')));
+        QVERIFY2(loose.isEmpty(), qPrintable(loose.join(u'\n')));
 
         for (const Node &n : nodes) {
             if (auto *picker = qobject_cast<SegmentedPicker *>(n.iface->object())) {
@@ -293,6 +307,12 @@ private:
                 says(card, card->badge()->text());
             says(card->saveButton(), name);
             says(card->reportButton(), name);
+            // Its details stay there to be read on request.
+            const bool details = std::any_of(nodes.cbegin(), nodes.cend(), [card](const Node &d) {
+                return d.card == card && d.iface->role() == QAccessible::Paragraph
+                       && d.iface->text(QAccessible::Name) == card->listing().summary;
+            });
+            QVERIFY2(details || card->listing().summary.isEmpty(), qPrintable(name));
         }
     }
 
