@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QScrollArea>
-#include <QTextDocumentFragment>
 
 namespace {
 
@@ -291,10 +290,7 @@ public:
     {
         if (t != QAccessible::Name || !widget()->accessibleName().isEmpty() || !label())
             return QAccessibleWidget::text(t);
-        const QString shown = label()->text();
-        const bool rich = label()->textFormat() == Qt::RichText
-                          || (label()->textFormat() == Qt::AutoText && Qt::mightBeRichText(shown));
-        return rich ? QTextDocumentFragment::fromHtml(shown).toPlainText() : shown;
+        return MBAccessible::shownText(label());
     }
     QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(QAccessible::Relation match) const override
     {

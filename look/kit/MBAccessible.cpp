@@ -1,6 +1,8 @@
 #include "look/kit/MBAccessible.h"
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QTextDocumentFragment>
 #include <QLineEdit>
 #include <QUrl>
 
@@ -39,6 +41,14 @@ void reportCaret(QLineEdit *field)
 {
     if (field->text().isEmpty())
         field->setText(QString());
+}
+
+QString shownText(const QLabel *label)
+{
+    const QString text = label->text();
+    const bool rich = label->textFormat() == Qt::RichText
+                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+    return rich ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
 }
 
 QString describeURL(const QString &url)

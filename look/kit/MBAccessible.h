@@ -11,6 +11,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -35,6 +36,9 @@ bool isCurrent(const QWidget *widget);
 // the focus itself, and Orca then takes the focus as already told and says
 // nothing: a field made with this reports its caret at once.
 void reportCaret(QLineEdit *field);
+
+// What `label` shows, as plain text (rich text without its markup).
+QString shownText(const QLabel *label);
 
 // In words, what opening `url` does ("Opens 211colorado.org in your
 // browser"), for a screen reader instead of the bare address.

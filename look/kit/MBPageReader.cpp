@@ -1,12 +1,13 @@
 #include "look/kit/MBPageReader.h"
 
+#include "look/kit/MBAccessible.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QScrollArea>
 #include <QPointer>
 #include <QScrollBar>
-#include <QTextDocumentFragment>
 
 #include <algorithm>
 
@@ -22,13 +23,6 @@ struct Paragraph
     QRect place; // in the page's content
     qsizetype start = 0;
 };
-
-QString plainText(const QLabel *label)
-{
-    const bool rich = label->textFormat() == Qt::RichText
-                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
-    return (rich ? QTextDocumentFragment::fromHtml(label->text()).toPlainText() : label->text()).simplified();
-}
 
 // The page's paragraphs as last read, kept while its content stays the same
 // widget at the same size: a scroll asks for them every time.
@@ -59,7 +53,7 @@ private:
         for (QLabel *label : content->findChildren<QLabel *>()) {
             if (!label->isVisibleTo(content))
                 continue;
-            const QString text = plainText(label);
+            const QString text = MBAccessible::shownText(label).simplified();
             if (text.size() < 2)
                 continue;
             out.append({text, QRect(label->mapTo(content, QPoint(0, 0)), label->size())});
