@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollArea>
 #include <QPointer>
@@ -235,6 +236,13 @@ private:
     }
 };
 
+void moveCaret(QScrollArea *page, qsizetype offset)
+{
+    page->setProperty(kCaret, int(offset));
+    QAccessibleTextCursorEvent moved(page, int(offset));
+    QAccessible::updateAccessibility(&moved);
+}
+
 // A scroll moves the caret to the paragraph now at the top, and a screen
 // reader following the focus says it.
 void followScroll(QScrollArea *page)
@@ -249,10 +257,38 @@ void followScroll(QScrollArea *page)
     // Reading along set the caret in the paragraph now at the top.
     if (paragraphAt(all, caret) == top)
         return;
-    page->setProperty(kCaret, int(all.at(top).start));
-    QAccessibleTextCursorEvent moved(page, int(all.at(top).start));
-    QAccessible::updateAccessibility(&moved);
+    moveCaret(page, all.at(top).start);
 }
+
+// A scroll key that brings no new paragraph to the top (at the foot of
+// the page, or within a tall paragraph) steps the caret to the next one, so
+// every paragraph is read in turn.
+class StepOnward final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool onward = key->modifiers() == Qt::NoModifier
+                            && (key->key() == Qt::Key_Down || key->key() == Qt::Key_PageDown
+                                || key->key() == Qt::Key_Space);
+        auto *page = static_cast<QScrollArea *>(watched);
+        if (!onward || !page->hasFocus())
+            return false;
+        const int caret = page->property(kCaret).toInt();
+        static_cast<QObject *>(page)->event(event);
+        const QList<Paragraph> all = paragraphs(page);
+        const qsizetype next = paragraphAt(all, caret) + 1;
+        if (page->property(kCaret).toInt() == caret && next < all.size())
+            moveCaret(page, all.at(next).start);
+        return true;
+    }
+};
 
 } // namespace
 
@@ -263,6 +299,7 @@ void mark(QScrollArea *page)
     page->setProperty(kReader, true);
     page->setProperty(kCaret, 0);
     new Paragraphs(page);
+    page->installEventFilter(new StepOnward(page));
     QObject::connect(page->verticalScrollBar(), &QScrollBar::valueChanged, page, [page] { followScroll(page); });
 }
 

@@ -789,6 +789,16 @@ private Q_SLOTS:
         const QRect at = text->characterRect(start);
         QVERIFY2(at.bottom() > top.y() && at.top() <= top.y() + page->viewport()->height() / 2,
                  qPrintable(line));
+        // Each Page Down or Down moves on to the paragraph that came up, and
+        // at the foot of the page to the next one, down to the last.
+        const int lastStart = text->textAtOffset(text->characterCount() - 1, QAccessible::LineBoundary, &start, &end)
+                                  .isEmpty() ? 0 : start;
+        for (int i = 0; text->cursorPosition() < lastStart && i < 100; ++i) {
+            const int before = text->cursorPosition();
+            QTest::keyClick(page, i % 2 ? Qt::Key_Down : Qt::Key_PageDown);
+            QVERIFY2(text->cursorPosition() > before, qPrintable(QString::number(before)));
+        }
+        QCOMPARE(text->cursorPosition(), lastStart);
 
         // Reading on from the last paragraph brings it into view.
         const int last = text->characterCount() - 1;
