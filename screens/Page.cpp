@@ -77,7 +77,9 @@ private:
 // them, then those of children no layout holds.
 void collectTabStops(QWidget *w, QList<QWidget *> &out)
 {
-    if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+    // A whole that holds a focus handed to it passes Tab on into its own
+    // controls, not to the window's chain.
+    if (((w->focusPolicy() & Qt::TabFocus) || MBKeyboard::isHolder(w)) && !w->focusProxy())
         out << w;
     QList<QWidget *> children;
     const std::function<void(const QLayout *)> walk = [&](const QLayout *layout) {

@@ -420,6 +420,8 @@ void markHolder(QWidget *whole)
     whole->setProperty(kHolder, true);
 }
 
+bool isHolder(const QWidget *widget) { return widget->property(kHolder).toBool(); }
+
 void setHeir(QWidget *leaving, QWidget *heir)
 {
     install();

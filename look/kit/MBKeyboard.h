@@ -53,6 +53,7 @@ void guardFocus(QWidget *control);
 // Marks a whole (a card, a line) that takes no focus from Tab or a click,
 // but holds the focus handed to it in place of one that went.
 void markHolder(QWidget *whole);
+bool isHolder(const QWidget *widget);
 // Names who takes the focus when `leaving` is hidden while it, or a widget
 // in it, has it (the row now in its place, the page that replaces it).
 void setHeir(QWidget *leaving, QWidget *heir);

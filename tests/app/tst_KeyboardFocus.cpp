@@ -749,6 +749,11 @@ private Q_SLOTS:
         press(Qt::Key_Return);
         QTest::qWait(20);
         QCOMPARE(m_model->money()->plan().entries.size(), lines - 1);
+        // Tab from the line goes on to its Remove.
+        if (lines > 1) {
+            press(Qt::Key_Tab);
+            QCOMPARE(focus()->accessibleName(), QStringLiteral("Remove ") + landsOn);
+        }
         setPlan(0);
     }
 
