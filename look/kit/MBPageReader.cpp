@@ -4,7 +4,6 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollArea>
 #include <QPointer>
@@ -17,6 +16,8 @@ namespace {
 const char *const kReader = "mbPageReader";
 // Where the caret stands, as an offset into the page's text.
 const char *const kCaret = "mbPageReaderCaret";
+// The scroll bar's value at the last scroll, to tell down from up.
+const char *const kLastScroll = "mbPageReaderLastScroll";
 
 struct Paragraph
 {
@@ -244,51 +245,46 @@ void moveCaret(QScrollArea *page, qsizetype offset)
 }
 
 // A scroll moves the caret to the paragraph now at the top, and a screen
-// reader following the focus says it.
-void followScroll(QScrollArea *page)
+// reader following the focus says it; a scroll on down keeps a caret that
+// stepped further than the top.
+void followScroll(QScrollArea *page, int value)
 {
+    const int before = page->property(kLastScroll).toInt();
+    page->setProperty(kLastScroll, value);
     if (!page->hasFocus())
         return;
     const QList<Paragraph> all = paragraphs(page);
     if (all.isEmpty())
         return;
-    const int caret = page->property(kCaret).toInt();
+    const qsizetype caret = paragraphAt(all, page->property(kCaret).toInt());
     const qsizetype top = topInView(page, all);
-    // Reading along set the caret in the paragraph now at the top.
-    if (paragraphAt(all, caret) == top)
+    if (caret == top || (value > before && caret > top))
         return;
     moveCaret(page, all.at(top).start);
 }
 
-// A scroll key that brings no new paragraph to the top (at the foot of
-// the page, or within a tall paragraph) steps the caret to the next one, so
-// every paragraph is read in turn.
-class StepOnward final : public QObject
+// A step or a page on (Down, Page Down, Space) that brings no new paragraph
+// to the top (at the foot of the page, or inside a tall paragraph) moves the
+// caret to the next one, so every paragraph is read in turn. Checked once
+// the scroll has landed.
+void stepOnward(QScrollArea *page, int action)
 {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool onward = key->modifiers() == Qt::NoModifier
-                            && (key->key() == Qt::Key_Down || key->key() == Qt::Key_PageDown
-                                || key->key() == Qt::Key_Space);
-        auto *page = static_cast<QScrollArea *>(watched);
-        if (!onward || !page->hasFocus())
-            return false;
-        const int caret = page->property(kCaret).toInt();
-        static_cast<QObject *>(page)->event(event);
-        const QList<Paragraph> all = paragraphs(page);
-        const qsizetype next = paragraphAt(all, caret) + 1;
-        if (page->property(kCaret).toInt() == caret && next < all.size())
-            moveCaret(page, all.at(next).start);
-        return true;
-    }
-};
+    if (!page->hasFocus()
+        || (action != QAbstractSlider::SliderSingleStepAdd && action != QAbstractSlider::SliderPageStepAdd))
+        return;
+    const int caret = page->property(kCaret).toInt();
+    QMetaObject::invokeMethod(
+        page,
+        [page, caret] {
+            if (page->property(kCaret).toInt() != caret)
+                return;
+            const QList<Paragraph> all = paragraphs(page);
+            const qsizetype next = paragraphAt(all, caret) + 1;
+            if (next < all.size())
+                moveCaret(page, all.at(next).start);
+        },
+        Qt::QueuedConnection);
+}
 
 } // namespace
 
@@ -299,8 +295,10 @@ void mark(QScrollArea *page)
     page->setProperty(kReader, true);
     page->setProperty(kCaret, 0);
     new Paragraphs(page);
-    page->installEventFilter(new StepOnward(page));
-    QObject::connect(page->verticalScrollBar(), &QScrollBar::valueChanged, page, [page] { followScroll(page); });
+    QScrollBar *bar = page->verticalScrollBar();
+    page->setProperty(kLastScroll, bar->value());
+    QObject::connect(bar, &QScrollBar::valueChanged, page, [page](int value) { followScroll(page, value); });
+    QObject::connect(bar, &QScrollBar::actionTriggered, page, [page](int action) { stepOnward(page, action); });
 }
 
 bool isMarked(const QWidget *widget) { return widget->property(kReader).toBool(); }
