@@ -2,8 +2,8 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QTextDocumentFragment>
 #include <QLineEdit>
+#include <QTextDocumentFragment>
 #include <QUrl>
 
 namespace MBAccessible {

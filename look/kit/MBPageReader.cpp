@@ -126,6 +126,8 @@ public:
             return;
         // Reading along: the paragraph read comes to the top of the view.
         const Paragraph &p = all.at(paragraphAt(all, position));
+        // Set before the scroll, so it is not taken for a move of its own,
+        // and again after, where the scroll settled on a paragraph beside it.
         page()->setProperty(kCaret, position);
         page()->verticalScrollBar()->setValue(p.place.top());
         page()->setProperty(kCaret, position);

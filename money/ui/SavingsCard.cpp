@@ -42,7 +42,7 @@ SavingsCard::SavingsCard(MoneyStore &store, QWidget *parent) : QWidget(parent), 
     const TLPalette palette = TLPalette::current();
     setObjectName(QStringLiteral("savingsCard"));
     auto *outer = mbColumn(this);
-    auto *card = new TLCard;
+    auto *card = m_card = new TLCard;
     outer->addWidget(card);
     card->body()->setSpacing(ipx(10));
 
@@ -118,7 +118,7 @@ void SavingsCard::refresh()
     const MoneyPlan &plan = m_store.plan();
     m_heading->setText(headingText(plan.goalName));
     // The card is heard by its heading.
-    m_heading->parentWidget()->setAccessibleName(m_heading->text());
+    m_card->setAccessibleName(m_heading->text());
     m_bar->setPercent(plan.savingsPercent());
     m_sentence->setText(plan.savingsText());
 }

@@ -10,6 +10,7 @@
 class MoneyStore;
 class QLabel;
 class SavingsBar;
+class TLCard;
 class TLButton;
 class TLField;
 
@@ -42,6 +43,7 @@ private:
     void fillForm();
 
     MoneyStore &m_store;
+    TLCard *m_card;
     QLabel *m_heading;
     SavingsBar *m_bar;
     QLabel *m_sentence;
