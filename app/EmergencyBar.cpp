@@ -13,12 +13,10 @@
 #include "services/TLInfo.h"
 #include "widgets/TLLabel.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QStyleHints>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -147,13 +145,10 @@ void EmergencyBar::tap(EmergencyAction action)
     // The key that pressed the button must not call again: the next Return
     // or Space lands on OK.
     m_ok->setFocus(Qt::OtherFocusReason);
-    // Many people double-click by habit: the second and third press of the
-    // same button are the first one's.
-    if (m_called == action && m_calledAt.isValid()
-        && m_calledAt.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval())
+    // Many people double-click by habit, or click again while nothing seems
+    // to happen: the run is the first press's.
+    if (m_presses[action.value()].press())
         return;
-    m_called = action;
-    m_calledAt.start();
     action.perform();
 }
 

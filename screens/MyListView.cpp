@@ -11,6 +11,7 @@
 #include "screens/PageHeader.h"
 #include "screens/Refusal.h"
 #include "screens/RowColumn.h"
+#include "screens/SaveButton.h"
 #include "services/AppModel.h"
 #include "services/MyListActions.h"
 #include "widgets/TLLabel.h"
@@ -101,12 +102,20 @@ MyListView::MyListView(AppModel &model, QWidget *parent) : QWidget(parent), m_mo
     refresh();
 }
 
+void MyListView::holdAfterRemoval(QAbstractButton *button)
+{
+    MBClickRun::holdMouse(button, [this] { return m_removals.within(); });
+}
+
 void MyListView::refresh()
 {
     ++m_refreshes;
     FavoritesStore *store = m_model.favorites();
     const ReferenceData *data = m_model.data();
     const bool empty = store->items().isEmpty();
+    if (store->items().size() < m_count)
+        m_removals.mark();
+    m_count = store->items().size();
     m_empty->setVisible(empty);
     // The page takes the focus with its name only; of an empty list, a
     // screen reader would hear nothing more.
@@ -117,12 +126,21 @@ void MyListView::refresh()
     for (const Favorite &entry : store->items()) {
         std::optional<Listing> listing = data ? data->listing(entry.uid) : std::nullopt;
         if (listing) {
-            rows.append({entry.uid, [l = *listing, store] { return new ListingCard(l, store, true); }});
+            rows.append({entry.uid, [this, l = *listing, store] {
+                             auto *card = new ListingCard(l, store, true);
+                             if (card->saveButton())
+                                 holdAfterRemoval(card->saveButton());
+                             return card;
+                         }});
         } else {
             // The card shows the saved name and note, so they are part of its key.
             rows.append({QStringLiteral("missing:") + entry.uid + QLatin1Char('\n') + entry.name
                              + QLatin1Char('\n') + entry.note,
-                         [entry, store] { return missingCard(entry, *store); }});
+                         [this, entry, store] {
+                             QWidget *card = missingCard(entry, *store);
+                             holdAfterRemoval(card->findChild<QAbstractButton *>(QStringLiteral("removeEntry")));
+                             return card;
+                         }});
         }
     }
     m_entries->setRows(std::move(rows));

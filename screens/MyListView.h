@@ -8,13 +8,17 @@
 // entries still there stay as they are (a note being typed survives), cards
 // of removed entries go, new entries get a card in their place. A saved note
 // changes nothing but its own card. Without the store the screen says why
-// it could not be opened.
+// it could not be opened. After a removal the card below stands under the
+// pointer: a removing button takes no click within the double-click
+// interval, so a double-click removes one entry.
 
 #include "data/Favorite.h"
+#include "look/kit/MBClickRun.h"
 
 #include <QWidget>
 
 class AppModel;
+class QAbstractButton;
 class FavoritesStore;
 class Page;
 class QLabel;
@@ -38,6 +42,8 @@ public:
 
 private:
     void refresh();
+    // Holds the mouse off a removing button while a removal's run lasts.
+    void holdAfterRemoval(QAbstractButton *button);
 
     AppModel &m_model;
     Page *m_page;
@@ -45,4 +51,6 @@ private:
     QWidget *m_empty = nullptr;
     QLabel *m_error = nullptr;
     int m_refreshes = 0;
+    qsizetype m_count = 0;
+    MBClickRun m_removals;
 };

@@ -7,6 +7,7 @@
 #include "look/app/TLStyle.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBDivider.h"
+#include "look/kit/MBClickRun.h"
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBRebuildHost.h"
@@ -261,6 +262,8 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
     failed->setObjectName(QStringLiteral("removeError"));
     const QString id = entry.id;
     connect(remove, &QPushButton::clicked, this, [this, id, failed] { this->remove(id, failed); });
+    // The line below moves up under the pointer: a double-click removes one.
+    MBClickRun::holdMouse(remove, [this] { return m_removals.within(); });
     auto *trail = new QWidget;
     MoneyForm::wrappingRow(trail, 12, {amount, per, remove});
 
@@ -309,8 +312,10 @@ QWidget *EntriesCard::makeFoot(const MoneyPlan &plan, bool hasLines)
 void EntriesCard::remove(const QString &id, QLabel *failed)
 {
     Refusal::clear(failed);
-    if (MoneyActions::remove(id, m_store))
+    if (MoneyActions::remove(id, m_store)) {
+        m_removals.mark();
         TLAnnouncer::say(this, QStringLiteral("Removed from ") + title(m_kind));
-    else
+    } else {
         Refusal::failedWrite(failed); // the line's row stays as it is stored
+    }
 }

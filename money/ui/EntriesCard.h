@@ -4,8 +4,10 @@
 // bars "By kind", and the add form. The lists follow the store's plan and
 // the period; a line's row is kept while the line and the period stay the
 // same, so adding one line to a long plan makes one new row. The add form
-// is made once and is never redrawn.
+// is made once and is never redrawn. After a removal the line below stands
+// under the pointer: Remove takes no click within the double-click interval.
 
+#include "look/kit/MBClickRun.h"
 #include "money/MoneyEntry.h"
 #include "money/MoneyKind.h"
 #include "money/MoneyPeriod.h"
@@ -58,4 +60,5 @@ private:
     QWidget *m_foot = nullptr;
     EntryForm *m_form;
     double m_zoom;
+    MBClickRun m_removals;
 };

@@ -19,6 +19,7 @@
 #include "money/MoneyStore.h"
 #include "look/app/TLPrefs.h"
 #include "look/app/TLThemes.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBLinks.h"
 #include "look/kit/MBZoom.h"
@@ -326,28 +327,38 @@ private Q_SLOTS:
     // A double- or triple-click is one press, in both windows: the clicks go
     // to the window as the display sends them, so Qt makes the double-click.
     // Clicks further apart than the double-click interval call again.
-    void aDoubleClickCallsOnce_data()
+    // A double-click, a slow run of clicks (each within the double-click
+    // interval of the one before, though not of the first) and a second
+    // button pressed at once: what the person meant, on the real window.
+    void aRunOfClicksCallsOnce_data()
     {
         QTest::addColumn<bool>("help");
-        QTest::addColumn<int>("button");
-        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QList<int>>("buttons"); // a click each; -1 makes the one before a double-click
         QTest::addColumn<int>("apart");
-        QTest::addColumn<int>("calls");
-        QTest::newRow("double-click Call 911") << false << 0 << 2 << 0 << 1;
-        QTest::newRow("triple-click Text 988") << false << 2 << 3 << 0 << 1;
-        QTest::newRow("help window: double-click Call 911") << true << 0 << 2 << 0 << 1;
-        QTest::newRow("help window: triple-click Text 988") << true << 2 << 3 << 0 << 1;
+        QTest::addColumn<QList<int>>("called");
+        const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+        const int run = interval * 6 / 10;
+        QTest::newRow("double-click Call 911") << false << QList<int>{0, -1} << 0 << QList<int>{0};
+        QTest::newRow("triple-click Text 988") << false << QList<int>{2, -1, 2} << 0 << QList<int>{2};
+        QTest::newRow("help window: double-click Call 911") << true << QList<int>{0, -1} << 0 << QList<int>{0};
+        QTest::newRow("help window: triple-click Text 988") << true << QList<int>{2, -1, 2} << 0 << QList<int>{2};
+        QTest::newRow("four clicks on Call 911, 0.6 of the interval apart")
+            << false << QList<int>{0, 0, 0, 0} << run << QList<int>{0};
+        QTest::newRow("help window: three clicks on Call 988, 0.6 of the interval apart")
+            << true << QList<int>{1, 1, 1} << run << QList<int>{1};
+        QTest::newRow("Call 911 then Call 988, 60 ms apart") << false << QList<int>{0, 1} << 60 << QList<int>{0, 1};
+        QTest::newRow("help window: Text 988 then Call 211, 60 ms apart")
+            << true << QList<int>{2, 3} << 60 << QList<int>{2, 3};
         QTest::newRow("two clicks on Call 211, a pause apart")
-            << false << 3 << 2 << QGuiApplication::styleHints()->mouseDoubleClickInterval() + 100 << 2;
+            << false << QList<int>{3, 3} << interval + 100 << QList<int>{3, 3};
     }
 
-    void aDoubleClickCallsOnce()
+    void aRunOfClicksCallsOnce()
     {
         QFETCH(bool, help);
-        QFETCH(int, button);
-        QFETCH(int, clicks);
+        QFETCH(QList<int>, buttons);
         QFETCH(int, apart);
-        QFETCH(int, calls);
+        QFETCH(QList<int>, called);
         const auto window = start();
         QVERIFY(window);
         QWidget *clicked = window.get();
@@ -357,24 +368,27 @@ private Q_SLOTS:
             QVERIFY(QTest::qWaitForWindowActive(clicked));
         }
         EmergencyBar *bar = clicked->findChild<EmergencyBar *>();
-        EmergencyButton *pressed = bar->buttons().at(button);
         QWindow *display = clicked->windowHandle();
-        const QPoint at = pressed->mapTo(clicked, pressed->rect().center());
-        if (apart > 0) {
-            for (int i = 0; i < clicks; ++i) {
-                QTest::mouseClick(display, Qt::LeftButton, {}, at);
+        const auto centre = [&](int button) {
+            EmergencyButton *b = bar->buttons().at(button);
+            return b->mapTo(clicked, b->rect().center());
+        };
+        for (qsizetype i = 0; i < buttons.size(); ++i) {
+            if (i > 0 && apart > 0)
                 QTest::qWait(apart);
-            }
-        } else {
-            QTest::mouseDClick(display, Qt::LeftButton, {}, at);
-            if (clicks == 3) {
-                // The third press follows the second as closely.
-                QTest::mousePress(display, Qt::LeftButton, {}, at, 1);
-                QTest::mouseRelease(display, Qt::LeftButton, {}, at, 1);
+            const QPoint at = centre(buttons.at(i));
+            if (buttons.value(i + 1) < 0) {
+                QTest::mouseDClick(display, Qt::LeftButton, {}, at);
+                ++i;
+            } else {
+                QTest::mouseClick(display, Qt::LeftButton, {}, at, 1);
             }
         }
         QTest::qWait(20);
-        QCOMPARE(m_opened, QStringList(calls, pressed->action().url()));
+        QStringList expected;
+        for (int b : called)
+            expected << bar->buttons().at(b)->action().url();
+        QCOMPARE(m_opened, expected);
         QCOMPARE(focus(), bar->okButton());
         if (help)
             clicked->close();
@@ -754,6 +768,71 @@ private Q_SLOTS:
             press(Qt::Key_Tab);
             QCOMPARE(focus()->accessibleName(), QStringLiteral("Remove ") + landsOn);
         }
+        setPlan(0);
+    }
+
+    // A double-click on the first entry's removing button removes that entry
+    // only: the one that moves up under the pointer stays, with its note. A
+    // click after the double-click interval removes again.
+    void aDoubleClickRemovesOneEntry_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::newRow("My List, Saved") << int(Screen::myList);
+        QTest::newRow("Money Plan, Remove") << int(Screen::money);
+    }
+
+    void aDoubleClickRemovesOneEntry()
+    {
+        QFETCH(int, screen);
+        const bool list = screen == int(Screen::myList);
+        FavoritesStore *store = m_model->favorites();
+        const QList<Listing> &listings = m_model->data()->listings();
+        for (int i = 0; i < 3; ++i)
+            store->add(listings.at(i).uid, listings.at(i).name);
+        store->setNote(listings.at(1).uid, QStringLiteral("Bus pass"));
+        setPlan(3);
+        m_model->setScreen(Screen(Screen::Case(screen)));
+        const auto window = start();
+        QVERIFY(window);
+        const auto count = [&] { return list ? store->items().size() : m_model->money()->plan().entries.size(); };
+        // The first entry's button, where the pointer is.
+        const auto firstButton = [&]() -> QWidget * {
+            const QString name = list ? QStringLiteral("saveButton") : QStringLiteral("removeButton");
+            QList<QWidget *> buttons = window->findChildren<QWidget *>(name);
+            buttons.removeIf([](QWidget *b) { return !b->isVisible(); });
+            std::sort(buttons.begin(), buttons.end(), [&](QWidget *a, QWidget *b) {
+                return a->mapTo(window.get(), QPoint()).y() < b->mapTo(window.get(), QPoint()).y();
+            });
+            return buttons.value(0);
+        };
+        QWidget *button = nullptr;
+        QTRY_VERIFY((button = firstButton()));
+        MBKeyboard::showInView(button);
+        QTest::qWait(30);
+        const QPoint at = button->mapTo(window.get(), button->rect().center());
+        QVERIFY(window->rect().contains(at));
+        // A double-click as a hand makes it: the list moves up between the
+        // two clicks.
+        const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+        QTest::qWait(interval / 4);
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+        QTest::qWait(50);
+        QCOMPARE(count(), 2);
+        if (list) {
+            QCOMPARE(store->items().first().uid, listings.at(1).uid);
+            QCOMPARE(store->items().first().note, QStringLiteral("Bus pass"));
+        } else {
+            QCOMPARE(m_model->money()->plan().entries.first().label, QStringLiteral("Gas"));
+        }
+        // The next entry stands under the pointer; a click later is meant.
+        QTRY_VERIFY((button = firstButton()) && button->mapTo(window.get(), button->rect().center()) == at);
+        QTest::qWait(interval);
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+        QTRY_COMPARE(count(), 1);
+        const QList<Favorite> left = store->items();
+        for (const Favorite &f : left)
+            store->remove(f.uid);
         setPlan(0);
     }
 
