@@ -228,14 +228,14 @@ private:
         case Qt::OtherFocusReason:
             // The focus moved: it shows, and stays in view as the page
             // around it is laid out.
-            m_keep = true;
+            m_kept = w;
             MBKeyboard::showInView(w);
             m_settle.schedule();
             break;
         default:
-            // The mouse chose a control it sees; a window switch or a closed
-            // menu leaves the page where the person scrolled it.
-            m_keep = MBKeyboard::isInView(w);
+            // The mouse chose a control it sees; a window switch, a closed
+            // menu or dialog leaves the page where the person scrolled it.
+            keepInView(w);
             break;
         }
         return false;
@@ -270,19 +270,22 @@ private:
             // A scroll, by the person or on purpose, not the one a page's
             // new height forces: the focused control stays in view only
             // while the view keeps it there.
-            m_keep = MBKeyboard::isInView(focus);
+            keepInView(focus);
             return;
         }
-        if (m_keep)
+        if (focus == m_kept)
             m_settle.schedule();
     }
+
+    // `w` stays in view from now on only when it is in view now.
+    void keepInView(QWidget *w) { m_kept = MBKeyboard::isInView(w) ? w : nullptr; }
 
     // Once the layouts of a turn are done: a focused control that was in
     // view, and that they moved out of it, comes back.
     void settle()
     {
         QWidget *focus = QApplication::focusWidget();
-        if (m_keep && focus && !MBKeyboard::isInView(focus))
+        if (focus && focus == m_kept && !MBKeyboard::isInView(focus))
             MBKeyboard::showInView(focus);
     }
 
@@ -338,8 +341,12 @@ private:
 
     // The widget that lost the focus since the last widget took it.
     QPointer<QWidget> m_left;
-    // Whether the focused control is to stay in view as layouts move it.
-    bool m_keep = false;
+    // The control to stay in view as layouts move it, while it has the
+    // focus. Bound to the control, not to whatever has the focus later: a
+    // dialog opening tells its first field it has the focus while the
+    // window below still holds it, and that window's control, far up the
+    // page, must not come into view for it.
+    QPointer<QWidget> m_kept;
     MBDeferredCall m_settle;
     // True from a key, wheel or mouse press until the next turn of the loop.
     bool m_personActing = false;

@@ -29,7 +29,8 @@
 //   view as its page is laid out (a line added above it pushes it down):
 //   driven by layout, the view moves only when the focus moved or the
 //   focused control would leave it. A control the person scrolled away from
-//   stays where they left it.
+//   stays where they left it, also when a dialog, a menu or another window
+//   gives the focus back to it.
 
 #include <QList>
 
