@@ -45,13 +45,12 @@ QWidget *endStop(QWidget *window, bool first)
     }
 }
 
-// A shown sibling of the same kind as `w`, in reading order: the first
+// A shown whole beside `w` among its siblings, in reading order: the first
 // after it, else the last before it; null when it has none.
-QWidget *kinBeside(const QWidget *w)
+QWidget *wholeBeside(const QWidget *w)
 {
-    // A plain container is no kind: its siblings may be anything.
     const QWidget *parent = w->parentWidget();
-    if (!parent || w->metaObject() == &QWidget::staticMetaObject)
+    if (!parent)
         return nullptr;
     const auto before = [](const QWidget *a, const QWidget *b) {
         return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
@@ -59,18 +58,28 @@ QWidget *kinBeside(const QWidget *w)
     QWidget *after = nullptr;
     QWidget *above = nullptr;
     for (QObject *o : parent->children()) {
-        auto *kin = qobject_cast<QWidget *>(o);
-        if (!kin || kin == w || kin->isWindow() || kin->metaObject() != w->metaObject()
-            || !kin->isVisibleTo(kin->window()))
+        auto *whole = qobject_cast<QWidget *>(o);
+        if (!whole || whole == w || whole->isWindow() || !MBKeyboard::isHolder(whole)
+            || !whole->isVisibleTo(whole->window()))
             continue;
-        if (before(w, kin)) {
-            if (!after || before(kin, after))
-                after = kin;
-        } else if (!above || before(above, kin)) {
-            above = kin;
+        if (before(w, whole)) {
+            if (!after || before(whole, after))
+                after = whole;
+        } else if (!above || before(above, whole)) {
+            above = whole;
         }
     }
     return after ? after : above;
+}
+
+// The nearest shown whole that holds `w`, inside its page; or null.
+QWidget *wholeAround(const QWidget *w)
+{
+    for (QWidget *a = w->parentWidget(); a && !isPage(a); a = a->parentWidget()) {
+        if (MBKeyboard::isHolder(a) && a->isVisibleTo(a->window()))
+            return a;
+    }
+    return nullptr;
 }
 
 // Calls `step` for every scroll area around `w`, innermost first, with where
@@ -459,7 +468,11 @@ void handOver(QWidget *leaving)
     if (shown(heir))
         target = focusTarget(heir);
     if (!target)
-        target = focusTarget(kinBeside(leaving));
+        target = focusTarget(wholeBeside(leaving));
+    // A whole that goes (a line, an entry) hands its focus beside it or to
+    // the page, not to the whole around it, which stands for the whole list.
+    if (!target && !isHolder(leaving))
+        target = focusTarget(wholeAround(leaving));
     if (target) {
         target->setFocus(Qt::OtherFocusReason);
         return;
