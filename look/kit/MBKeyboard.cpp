@@ -45,13 +45,12 @@ QWidget *endStop(QWidget *window, bool first)
     }
 }
 
-// A shown sibling of the same kind as `w`, in reading order: the first
+// A shown whole beside `w` among its siblings, in reading order: the first
 // after it, else the last before it; null when it has none.
-QWidget *kinBeside(const QWidget *w)
+QWidget *wholeBeside(const QWidget *w)
 {
-    // A plain container is no kind: its siblings may be anything.
     const QWidget *parent = w->parentWidget();
-    if (!parent || w->metaObject() == &QWidget::staticMetaObject)
+    if (!parent)
         return nullptr;
     const auto before = [](const QWidget *a, const QWidget *b) {
         return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
@@ -59,18 +58,28 @@ QWidget *kinBeside(const QWidget *w)
     QWidget *after = nullptr;
     QWidget *above = nullptr;
     for (QObject *o : parent->children()) {
-        auto *kin = qobject_cast<QWidget *>(o);
-        if (!kin || kin == w || kin->isWindow() || kin->metaObject() != w->metaObject()
-            || !kin->isVisibleTo(kin->window()))
+        auto *whole = qobject_cast<QWidget *>(o);
+        if (!whole || whole == w || whole->isWindow() || !MBKeyboard::isHolder(whole)
+            || !whole->isVisibleTo(whole->window()))
             continue;
-        if (before(w, kin)) {
-            if (!after || before(kin, after))
-                after = kin;
-        } else if (!above || before(above, kin)) {
-            above = kin;
+        if (before(w, whole)) {
+            if (!after || before(whole, after))
+                after = whole;
+        } else if (!above || before(above, whole)) {
+            above = whole;
         }
     }
     return after ? after : above;
+}
+
+// The nearest shown whole that holds `w`, inside its page; or null.
+QWidget *wholeAround(const QWidget *w)
+{
+    for (QWidget *a = w->parentWidget(); a && !isPage(a); a = a->parentWidget()) {
+        if (MBKeyboard::isHolder(a) && a->isVisibleTo(a->window()))
+            return a;
+    }
+    return nullptr;
 }
 
 // Calls `step` for every scroll area around `w`, innermost first, with where
@@ -228,14 +237,14 @@ private:
         case Qt::OtherFocusReason:
             // The focus moved: it shows, and stays in view as the page
             // around it is laid out.
-            m_keep = true;
+            m_kept = w;
             MBKeyboard::showInView(w);
             m_settle.schedule();
             break;
         default:
-            // The mouse chose a control it sees; a window switch or a closed
-            // menu leaves the page where the person scrolled it.
-            m_keep = MBKeyboard::isInView(w);
+            // The mouse chose a control it sees; a window switch, a closed
+            // menu or dialog leaves the page where the person scrolled it.
+            keepInView(w);
             break;
         }
         return false;
@@ -270,19 +279,22 @@ private:
             // A scroll, by the person or on purpose, not the one a page's
             // new height forces: the focused control stays in view only
             // while the view keeps it there.
-            m_keep = MBKeyboard::isInView(focus);
+            keepInView(focus);
             return;
         }
-        if (m_keep)
+        if (focus == m_kept)
             m_settle.schedule();
     }
+
+    // `w` stays in view from now on only when it is in view now.
+    void keepInView(QWidget *w) { m_kept = MBKeyboard::isInView(w) ? w : nullptr; }
 
     // Once the layouts of a turn are done: a focused control that was in
     // view, and that they moved out of it, comes back.
     void settle()
     {
         QWidget *focus = QApplication::focusWidget();
-        if (m_keep && focus && !MBKeyboard::isInView(focus))
+        if (focus && focus == m_kept && !MBKeyboard::isInView(focus))
             MBKeyboard::showInView(focus);
     }
 
@@ -338,8 +350,12 @@ private:
 
     // The widget that lost the focus since the last widget took it.
     QPointer<QWidget> m_left;
-    // Whether the focused control is to stay in view as layouts move it.
-    bool m_keep = false;
+    // The control to stay in view as layouts move it, while it has the
+    // focus. Bound to the control, not to whatever has the focus later: a
+    // dialog opening tells its first field it has the focus while the
+    // window below still holds it, and that window's control, far up the
+    // page, must not come into view for it.
+    QPointer<QWidget> m_kept;
     MBDeferredCall m_settle;
     // True from a key, wheel or mouse press until the next turn of the loop.
     bool m_personActing = false;
@@ -452,7 +468,11 @@ void handOver(QWidget *leaving)
     if (shown(heir))
         target = focusTarget(heir);
     if (!target)
-        target = focusTarget(kinBeside(leaving));
+        target = focusTarget(wholeBeside(leaving));
+    // A whole that goes (a line, an entry) hands its focus beside it or to
+    // the page, not to the whole around it, which stands for the whole list.
+    if (!target && !isHolder(leaving))
+        target = focusTarget(wholeAround(leaving));
     if (target) {
         target->setFocus(Qt::OtherFocusReason);
         return;

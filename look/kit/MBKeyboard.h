@@ -21,15 +21,18 @@
 // - Where the focus goes when the widget holding it is hidden (a row
 //   removed, a page replaced, a note dismissed) is decided here, before Qt
 //   would pass it down the window's chain (round to the window's first
-//   control): to the heir named with setHeir(), else to a shown sibling of
-//   the same kind (the next one, else the one before), else to the page of
-//   its screen.
+//   control): to the heir named with setHeir(), else to a shown whole
+//   (markHolder()) beside it (the next one, else the one before), else,
+//   for a part of a whole, to the whole around it, else to the page of its
+//   screen. Never to a control by chance: a key pressed again there would
+//   act on it.
 // - A control that takes the focus other than by the mouse or a window
 //   switch comes into view in every scroll area around it, and stays in
 //   view as its page is laid out (a line added above it pushes it down):
 //   driven by layout, the view moves only when the focus moved or the
 //   focused control would leave it. A control the person scrolled away from
-//   stays where they left it.
+//   stays where they left it, also when a dialog, a menu or another window
+//   gives the focus back to it.
 
 #include <QList>
 
@@ -57,8 +60,8 @@ bool isHolder(const QWidget *widget);
 // Names who takes the focus when `leaving` is hidden while it, or a widget
 // in it, has it (the row now in its place, the page that replaces it).
 void setHeir(QWidget *leaving, QWidget *heir);
-// Gives the focus that `leaving` holds to its heir (see above). Called for
-// every hidden widget; callable before hiding.
+// Gives the focus that `leaving` holds to its heir, a whole or the page (see
+// above). Called for every hidden widget; callable before hiding.
 void handOver(QWidget *leaving);
 // What stands for `w` when it is given the focus: itself when it takes the
 // focus (a page, a whole, a control), else the page in it, else its first

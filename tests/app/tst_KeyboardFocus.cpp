@@ -39,8 +39,11 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QScrollArea>
@@ -135,6 +138,30 @@ class tst_KeyboardFocus : public QObject
                 control->setFocus(Qt::TabFocusReason);
             QTRY_COMPARE(focus(), control);
             press(key);
+        };
+    }
+
+    // A mouse click on the named button, and `key` on the dialog it opens
+    // (Esc cancels; Return saves or prints to the file it proposes).
+    static Step clickAnswering(const char *button, Qt::Key key)
+    {
+        return [=](tst_KeyboardFocus &, QMainWindow *w) {
+            QWidget *clicked = named(w, button);
+            QVERIFY(clicked);
+            bool answered = false;
+            QTimer person;
+            connect(&person, &QTimer::timeout, &person, [&] {
+                QWidget *modal = QApplication::activeModalWidget();
+                if (!modal || !modal->isAncestorOf(focus()))
+                    return;
+                person.stop();
+                answered = true;
+                QWidget *at = focus();
+                QTimer::singleShot(0, at, [at, key] { QTest::keyClick(at, key); });
+            });
+            person.start(50);
+            QTest::mouseClick(clicked, Qt::LeftButton);
+            QVERIFY(answered);
         };
     }
 
@@ -543,6 +570,77 @@ private Q_SLOTS:
         QCOMPARE(focus(), call988);
         awayAndBack([] {});
         QCOMPARE(focus(), call988);
+    }
+
+    // Back from a dialog, a menu or another window, the page is where the
+    // person left it: scrolled to the foot of the Money Plan by its scroll
+    // bar, the focus still far above on the period picker, a click on a
+    // button that takes no focus from the mouse. What the dialog left
+    // beside the buttons shows.
+    void comingBackLeavesTheView_data()
+    {
+        QTest::addColumn<Step>("away");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Save as CSV\u2026, cancelled")
+            << clickAnswering("moneySaveCSV", Qt::Key_Escape) << QString();
+        QTest::newRow("Save as CSV\u2026, saved")
+            << clickAnswering("moneySaveCSV", Qt::Key_Return) << QStringLiteral("Saved: Money Plan.csv");
+        QTest::newRow("Print\u2026, cancelled") << clickAnswering("moneyPrint", Qt::Key_Escape) << QString();
+        QTest::newRow("a menu") << Step([](tst_KeyboardFocus &, QMainWindow *w) {
+            QMenuBar *bar = w->menuBar();
+            QAction *file = bar->actions().at(1);
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file).center());
+            QTRY_VERIFY(file->menu()->isVisible());
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file).center());
+            QTRY_VERIFY(!file->menu()->isVisible());
+        }) << QString();
+        QTest::newRow("another window") << Step([](tst_KeyboardFocus &, QMainWindow *w) {
+            QWidget other;
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w));
+        }) << QString();
+    }
+
+    void comingBackLeavesTheView()
+    {
+        QFETCH(Step, away);
+        QFETCH(QString, message);
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toUtf8());
+        const auto restoreHome = qScopeGuard([&] { qputenv("HOME", oldHome); });
+        setPlan(3);
+        m_model->money()->setName(QString());
+        go(Screen::money)(*this, nullptr);
+        const auto window = start();
+        QVERIFY(window);
+        QTRY_VERIFY(named(window.get(), "moneySaveCSV"));
+        QWidget *picker = named(window.get(), "periodPicker");
+        picker->setFocus(Qt::TabFocusReason);
+        QTest::qWait(50);
+        QScrollBar *bar = tour::page(window.get())->scroll()->scrollArea()->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 1000);
+        bar->setValue(bar->maximum());
+        QTest::qWait(50);
+        const int foot = bar->value();
+        QVERIFY(partlyHidden(picker));
+
+        away(*this, window.get());
+        // The window manager gives the window back its activation (the
+        // offscreen platform leaves that to the caller).
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::qWait(100);
+        QCOMPARE(bar->value(), foot);
+        QCOMPARE(focus(), picker);
+        auto *said = qobject_cast<QLabel *>(named(window.get(), "moneyMessage"));
+        QCOMPARE(said ? said->text() : QString(), message);
+        if (said)
+            QVERIFY(!partlyHidden(said));
+        setPlan(0);
     }
 
     // Every control that Space presses, Return and Enter press too.

@@ -1,7 +1,9 @@
 // Kit views: the search field and its clear button, the fixed-size font,
-// the panel's insets and the credit line.
+// the panel's insets, the credit line, and where the focus goes when the
+// control holding it is hidden.
 
 #include "look/kit/MBFont.h"
+#include "look/kit/MBKeyboard.h"
 #include "look/kit/MBLicCredit.h"
 #include "look/kit/MBLinks.h"
 #include "look/kit/MBPanel.h"
@@ -15,8 +17,24 @@
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <functional>
+
+// One case of a focused control that goes: the button pressed, the widget
+// its press hides, and the widget that is to take the focus (null: the page).
+struct Going
+{
+    QPushButton *pressed = nullptr;
+    QWidget *goes = nullptr;
+    QWidget *lands = nullptr;
+};
+using MakeGoing = std::function<Going(QWidget *content)>;
+Q_DECLARE_METATYPE(MakeGoing)
 
 class KitViewsTest : public QObject
 {
@@ -152,6 +170,91 @@ private Q_SLOTS:
         QTest::keyClick(&credit, Qt::Key_Return);
         MBLinks::setOpener(previous);
         QCOMPARE(opened, (QStringList{MRBYKitHost::creditURLText(), MRBYKitHost::creditURLText()}));
+    }
+
+    // A focused button hidden by its own press: the focus goes to a whole
+    // (markHolder) beside it, else for a part the whole around it, else the
+    // page; never to a button beside it by its class, where the next Space
+    // would press it. The wholes here are plain widgets, of no class of
+    // their own.
+    void handedFocusGoesToAWholeOrThePage_data()
+    {
+        QTest::addColumn<MakeGoing>("make");
+        const auto button = [](QWidget *in) {
+            auto *b = new QPushButton(QStringLiteral("Remove"), in);
+            in->layout()->addWidget(b);
+            return b;
+        };
+        const auto whole = [](QWidget *in) {
+            auto *w = new QWidget(in);
+            new QVBoxLayout(w);
+            in->layout()->addWidget(w);
+            MBKeyboard::markHolder(w);
+            return w;
+        };
+        // A card of `count` lines, each a whole with its own button.
+        const auto lines = [=](QWidget *content, int count) {
+            QWidget *card = whole(content);
+            QList<QWidget *> made;
+            for (int i = 0; i < count; ++i) {
+                made << whole(card);
+                button(made.last());
+            }
+            return made;
+        };
+        const auto buttonOf = [](QWidget *line) { return line->findChild<QPushButton *>(); };
+        QTest::newRow("a button beside one like it, in a whole") << MakeGoing([=](QWidget *content) {
+            QWidget *card = whole(content);
+            QPushButton *first = button(card);
+            button(card);
+            return Going{first, first, card};
+        });
+        QTest::newRow("a button beside one like it, on the page") << MakeGoing([=](QWidget *content) {
+            QPushButton *first = button(content);
+            button(content);
+            return Going{first, first, nullptr};
+        });
+        QTest::newRow("a line: the one below") << MakeGoing([=](QWidget *content) {
+            const QList<QWidget *> made = lines(content, 3);
+            return Going{buttonOf(made.at(1)), made.at(1), made.at(2)};
+        });
+        QTest::newRow("the last line: the one above") << MakeGoing([=](QWidget *content) {
+            const QList<QWidget *> made = lines(content, 3);
+            return Going{buttonOf(made.at(2)), made.at(2), made.at(1)};
+        });
+        QTest::newRow("the only line: the page, not its card") << MakeGoing([=](QWidget *content) {
+            const QList<QWidget *> made = lines(content, 1);
+            return Going{buttonOf(made.at(0)), made.at(0), nullptr};
+        });
+    }
+
+    void handedFocusGoesToAWholeOrThePage()
+    {
+        QFETCH(MakeGoing, make);
+        QScrollArea page;
+        page.setWidgetResizable(true);
+        auto *content = new QWidget;
+        new QVBoxLayout(content);
+        const Going going = make(content);
+        page.setWidget(content);
+        MBKeyboard::markPage(&page);
+        int presses = 0;
+        for (QPushButton *b : content->findChildren<QPushButton *>())
+            connect(b, &QPushButton::clicked, &page, [&presses] { ++presses; });
+        connect(going.pressed, &QPushButton::clicked, going.goes, &QWidget::hide);
+        page.resize(400, 600);
+        page.show();
+        page.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        going.pressed->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), going.pressed);
+
+        QTest::keyClick(going.pressed, Qt::Key_Space);
+        QCOMPARE(presses, 1);
+        QWidget *focus = QApplication::focusWidget();
+        QCOMPARE(focus, going.lands ? going.lands : &page);
+        QTest::keyClick(focus, Qt::Key_Space);
+        QCOMPARE(presses, 1);
     }
 };
 
