@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -12,9 +13,33 @@
 namespace PdfPrint {
 namespace {
 
+// Qt's print dialog asks before it prints over a file, and its question reads
+// markup in the file's name (a plan named "Sam-Lee <b>t</b>") as formatting:
+// while the dialog is open, its questions show their text as it is.
+class PlainQuestions final : public QObject
+{
+public:
+    explicit PlainQuestions(QDialog *dialog) : m_dialog(dialog) { qApp->installEventFilter(this); }
+    ~PlainQuestions() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish)
+            if (auto *question = qobject_cast<QMessageBox *>(object);
+                question && question->parentWidget() && question->parentWidget()->window() == m_dialog)
+                question->setTextFormat(Qt::PlainText);
+        return false;
+    }
+
+private:
+    QDialog *m_dialog;
+};
+
 bool defaultDialog(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
+    const PlainQuestions plain(&dialog);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -18,6 +18,8 @@ const char *const kReader = "mbPageReader";
 const char *const kCaret = "mbPageReaderCaret";
 // The scroll bar's value at the last scroll, to tell down from up.
 const char *const kLastScroll = "mbPageReaderLastScroll";
+// Set while a step back scrolls, which keeps the caret where the step put it.
+const char *const kSteppingBack = "mbPageReaderSteppingBack";
 
 struct Paragraph
 {
@@ -63,6 +65,10 @@ private:
         std::stable_sort(out.begin(), out.end(), [](const Paragraph &a, const Paragraph &b) {
             return a.place.top() != b.place.top() ? a.place.top() < b.place.top() : a.place.left() < b.place.left();
         });
+        // Read after the last one, below it, so that a step on at the foot
+        // of the page says where the reader is.
+        if (!out.isEmpty())
+            out.append({QStringLiteral("End of the page."), QRect(0, content->height(), content->width(), 0)});
         qsizetype at = 0;
         for (Paragraph &p : out) {
             p.start = at;
@@ -248,12 +254,12 @@ void moveCaret(QScrollArea *page, qsizetype offset)
 
 // A scroll moves the caret to the paragraph now at the top, and a screen
 // reader following the focus says it; a scroll on down keeps a caret that
-// stepped further than the top.
+// stepped further than the top, and a step back keeps the caret it placed.
 void followScroll(QScrollArea *page, int value)
 {
     const int before = page->property(kLastScroll).toInt();
     page->setProperty(kLastScroll, value);
-    if (!page->hasFocus())
+    if (!page->hasFocus() || page->property(kSteppingBack).toBool())
         return;
     const QList<Paragraph> all = paragraphs(page);
     if (all.isEmpty())
@@ -265,15 +271,21 @@ void followScroll(QScrollArea *page, int value)
     moveCaret(page, all.at(top).start);
 }
 
+// Moves the caret to paragraph `to`. Where the step found no paragraph
+// further (the first one, or the end of the page), the caret moves within it
+// instead: Orca says nothing of a caret event at the place it last heard.
+void stepTo(QScrollArea *page, const QList<Paragraph> &all, qsizetype to)
+{
+    const qsizetype start = all.at(to).start;
+    moveCaret(page, page->property(kCaret).toInt() == start ? start + 1 : start);
+}
+
 // A step or a page on (Down, Page Down, Space) that brings no new paragraph
 // to the top (at the foot of the page, or inside a tall paragraph) moves the
 // caret to the next one, so every paragraph is read in turn. Checked once
 // the scroll has landed.
-void stepOnward(QScrollArea *page, int action)
+void stepOnward(QScrollArea *page)
 {
-    if (!page->hasFocus()
-        || (action != QAbstractSlider::SliderSingleStepAdd && action != QAbstractSlider::SliderPageStepAdd))
-        return;
     const int caret = page->property(kCaret).toInt();
     QMetaObject::invokeMethod(
         page,
@@ -281,11 +293,34 @@ void stepOnward(QScrollArea *page, int action)
             if (page->property(kCaret).toInt() != caret)
                 return;
             const QList<Paragraph> all = paragraphs(page);
-            const qsizetype next = paragraphAt(all, caret) + 1;
-            if (next < all.size())
-                moveCaret(page, all.at(next).start);
+            if (!all.isEmpty())
+                stepTo(page, all, std::min(paragraphAt(all, caret) + 1, all.size() - 1));
         },
         Qt::QueuedConnection);
+}
+
+// A step or a page back (Up, Page Up, Shift+Space) moves the caret one
+// paragraph back from where it stands, not to the top of the view, which
+// after reading to the foot of the page lies many paragraphs back. Done
+// before the scroll, which the action brings next.
+void stepBack(QScrollArea *page)
+{
+    const QList<Paragraph> all = paragraphs(page);
+    if (all.isEmpty())
+        return;
+    stepTo(page, all, std::max<qsizetype>(0, paragraphAt(all, page->property(kCaret).toInt()) - 1));
+    page->setProperty(kSteppingBack, true);
+    QMetaObject::invokeMethod(page, [page] { page->setProperty(kSteppingBack, false); }, Qt::QueuedConnection);
+}
+
+void followStep(QScrollArea *page, int action)
+{
+    if (!page->hasFocus())
+        return;
+    if (action == QAbstractSlider::SliderSingleStepAdd || action == QAbstractSlider::SliderPageStepAdd)
+        stepOnward(page);
+    else if (action == QAbstractSlider::SliderSingleStepSub || action == QAbstractSlider::SliderPageStepSub)
+        stepBack(page);
 }
 
 } // namespace
@@ -300,7 +335,7 @@ void mark(QScrollArea *page)
     QScrollBar *bar = page->verticalScrollBar();
     page->setProperty(kLastScroll, bar->value());
     QObject::connect(bar, &QScrollBar::valueChanged, page, [page](int value) { followScroll(page, value); });
-    QObject::connect(bar, &QScrollBar::actionTriggered, page, [page](int action) { stepOnward(page, action); });
+    QObject::connect(bar, &QScrollBar::actionTriggered, page, [page](int action) { followStep(page, action); });
 }
 
 bool isMarked(const QWidget *widget) { return widget->property(kReader).toBool(); }

@@ -2,6 +2,8 @@
 // assistive tool walks it, on the screens a person uses most, with the
 // shipped data.
 
+#include "LongestHelpTopic.h"
+
 #include "app/TLHelp.h"
 #include "app/TLHelpWindow.h"
 #include "app/TLSetup.h"
@@ -756,14 +758,8 @@ private Q_SLOTS:
         QFETCH(QString, paragraph);
         QWidget *window = m_window.get();
         if (help) {
-            // The longest topic, which scrolls.
-            const auto longest = std::max_element(
-                TLHelp::topics().cbegin(), TLHelp::topics().cend(),
-                [](const MRBYHelpTopic &a, const MRBYHelpTopic &b) { return a.body.size() < b.body.size(); });
-            TLHelpWindow::show(longest->id);
-            window = TLHelpWindow::window();
-            QVERIFY(QTest::qWaitForWindowActive(window));
-            window->resize(800, 420);
+            window = longesthelptopic::show();
+            QVERIFY(window);
         } else {
             model().setGuideChapter(7);
             model().setScreen(Screen::guide);

@@ -35,9 +35,13 @@
 #include "widgets/TLPopUp.h"
 #include "widgets/TLScroll.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPdfDocument>
+#include <QPrintDialog>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -604,6 +608,49 @@ private Q_SLOTS:
         view.save(MoneyPlanView::Kind::csv);
         QVERIFY(view.message().startsWith(QStringLiteral("Could not save: The file could not be written")));
         QCOMPARE(m_save.revealed.size(), 2);
+    }
+
+    // Print to File over a file that is there already: Qt's print dialog
+    // asks first, and a plan named with markup shows in its question as
+    // typed (its slash made a dash in the file's name).
+    void printOverAFileAsksInPlainText()
+    {
+        store().setName(QStringLiteral("Sam-Lee <b>t</b>"));
+        MoneyPlanView view(*m_model);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QString file;
+        QStringList asked;
+        // Each step is queued: the next window may open inside it.
+        QTimer person;
+        connect(&person, &QTimer::timeout, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *question = qobject_cast<QMessageBox *>(modal)) {
+                const auto *text = question->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+                asked << (text->textFormat() == Qt::PlainText ? text->text() : QStringLiteral("(formatted)"));
+                QTimer::singleShot(0, question->button(QMessageBox::No), &QAbstractButton::click);
+            } else if (auto *dialog = qobject_cast<QPrintDialog *>(modal); dialog && !asked.isEmpty()) {
+                // "No" went back to the dialog.
+                QTimer::singleShot(0, dialog, &QDialog::reject);
+            } else if (dialog && file.isEmpty()) {
+                auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+                printers->setCurrentIndex(printers->count() - 1); // Print to File
+                auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+                file = m_dir->filePath(QFileInfo(name->text()).fileName());
+                name->setText(file);
+                testsupport::writeFile(file, "old");
+                QTimer::singleShot(0, dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                                   &QAbstractButton::click);
+            }
+        });
+        person.start(50);
+        const PdfPrint::Dialog stand = PdfPrint::replaceDialog({}); // the real dialog
+        QTest::mouseClick(child<TLButton>(view, "moneyPrint"), Qt::LeftButton);
+        PdfPrint::replaceDialog(stand);
+        person.stop();
+        QCOMPARE(QFileInfo(file).fileName(), QStringLiteral("MRBY Tenterly - Money Plan \u2014 Sam-Lee <b>t<-b>.pdf"));
+        QCOMPARE(asked, QStringList{file + QStringLiteral(" already exists.\nDo you want to overwrite it?")});
+        QCOMPARE(m_beeps, 0);
     }
 
     // A data folder that reads and does not write: every press of an editor
