@@ -15,23 +15,24 @@
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
-#include <limits>
-#include <utility>
+#include <algorithm>
 
 namespace {
 // Hidden rows kept for reuse beyond those listed now.
 constexpr int kKeep = 300;
-// The longest a fill-ahead slice keeps the event loop, in milliseconds; the
-// layout of what it made follows in the same turn.
+// The longest a slice keeps the event loop, in milliseconds; the layout of
+// what it made follows in the same turn.
 constexpr int kSliceMs = 10;
+// The room of a row before any is measured, in points.
+constexpr double kFirstGuess = 160;
 }
 
 RowColumn::RowColumn(double spacing, QWidget *parent)
     : QWidget(parent),
+      m_estimate(ipx(kFirstGuess + spacing)),
       m_extend(this, [this] { extendForView(); }),
       // A timer rather than a posted call: the window's paint and input
-      // events come first, so the first screenful is painted before the rest
-      // is made.
+      // events come first, so what shows is painted before the rest is made.
       m_fill(this, [this] { fillSlice(); }, 1),
       m_zoom(MBZoomScope::current())
 {
@@ -39,16 +40,13 @@ RowColumn::RowColumn(double spacing, QWidget *parent)
     // The rows stand from the top: a longer or shorter list repaints only
     // what comes newly into view (see Page).
     setAttribute(Qt::WA_StaticContents);
-    // The rows not made yet hold their room, at the mean height of those
-    // made, so a scroll bar spans the whole list from the start.
-    m_reserve = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
-    m_layout->addItem(m_reserve);
     // Room the rows do not fill (the page has not yet taken the column's
     // new height after a shorter list) goes below them: a row shared it out
     // would stand thousands of pixels tall.
     m_layout->addStretch(1);
     // A rebuild asks for the row that held a typed draft at once.
     MBDrafts::setRowMaker(this, [this](const QString &id) { return makeThrough(id); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { makeNeighbours(now); });
 }
 
 QStringList RowColumn::ids() const
@@ -56,6 +54,16 @@ QStringList RowColumn::ids() const
     QStringList out;
     for (const Row &r : m_rows)
         out << r.id;
+    return out;
+}
+
+QList<QWidget *> RowColumn::shownRows() const
+{
+    QList<QWidget *> out;
+    out.reserve(m_built);
+    for (QWidget *w : m_slots)
+        if (w)
+            out << w;
     return out;
 }
 
@@ -70,7 +78,12 @@ QScrollArea *RowColumn::scrollArea()
                 QScrollBar *bar = area->verticalScrollBar();
                 connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
                     m_atEnd = value > 0 && value == bar->maximum();
-                    scheduleExtend();
+                    // What comes into view is made before it is painted;
+                    // a scroll of the column's own settling waits a turn.
+                    if (m_settling)
+                        m_extend.schedule();
+                    else
+                        extendForView();
                 });
                 // At the end, the view stays there as the rows made replace
                 // their estimates: End shows the last row, and a thumb
@@ -78,7 +91,7 @@ QScrollArea *RowColumn::scrollArea()
                 connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int max) {
                     if (m_atEnd)
                         bar->setValue(max);
-                    scheduleExtend();
+                    m_extend.schedule();
                 });
                 break;
             }
@@ -95,38 +108,40 @@ void RowColumn::setRows(QList<Row> rows)
         if (n > 1)
             r.id += QLatin1Char('#') + QString::number(n);
     }
-    // The same rows at the top in the same order (a word typed further that
-    // finds the same): nothing moves, so nothing is laid out or painted again.
-    bool same = m_shown.size() <= rows.size();
-    for (qsizetype i = 0; same && i < m_shown.size(); ++i)
-        same = idOf(m_shown.at(i)) == rows.at(i).id;
-    if (same) {
-        m_rows = std::move(rows);
-        extendForView();
-        return;
+    // A row keeps its widget where the same identity stands at the same
+    // place (a word typed further that finds the same): nothing there moves,
+    // so nothing is laid out or painted again.
+    const QList<QWidget *> before = std::exchange(m_slots, QList<QWidget *>(rows.size(), nullptr));
+    const QList<Row> was = std::exchange(m_rows, std::move(rows));
+    m_built = 0;
+    for (qsizetype i = 0; i < std::min(before.size(), m_rows.size()); ++i) {
+        if (before.at(i) && was.at(i).id == m_rows.at(i).id) {
+            m_slots[i] = before.at(i);
+            ++m_built;
+        }
     }
-    // Take every row out of the layout; the widgets stay for reuse.
-    while (m_layout->count() > 2)
-        delete m_layout->takeAt(0);
-    const QList<QWidget *> before = std::exchange(m_shown, {});
-    m_rows = std::move(rows);
+    const bool same = m_built == std::count_if(before.cbegin(), before.cend(), [](QWidget *w) { return w; });
     for (const Row &r : std::as_const(m_rows)) {
         m_recent.removeOne(r.id);
         m_recent.append(r.id);
     }
+    {
+        MBZoomScope scope(m_zoom);
+        syncLayout();
+    }
+    if (!same && isVisible())
+        settle();
     extendForView();
-    // At the end the rest comes in slices: as many rows as stood here are
-    // made now, so the one beside a removed row is there to take the focus.
-    if (m_atEnd)
-        extendTo(0, before.size());
-    // A row no longer listed, or listed further down than is made now, would
-    // stay at its old place over the new rows, its buttons live: it goes.
-    // The focus in it (its own button pressed) moves to the row now in its
-    // place; Qt would pass it down the window's chain, round to "Call 911".
-    const QSet<QWidget *> placed(m_shown.cbegin(), m_shown.cend());
+    if (same)
+        return;
+    // A row no longer listed, or now at a place not made, would stay at its
+    // old place over the new rows, its buttons live: it goes. The focus in
+    // it (its own button pressed) moves to the row now in its place; Qt
+    // would pass it down the window's chain, round to "Call 911".
+    const QSet<QWidget *> placed(m_slots.cbegin(), m_slots.cend());
     for (qsizetype i = 0; i < before.size(); ++i) {
         QWidget *w = before.at(i);
-        if (placed.contains(w))
+        if (!w || placed.contains(w))
             continue;
         MBKeyboard::setHeir(w, heirAt(i));
         w->hide();
@@ -136,43 +151,14 @@ void RowColumn::setRows(QList<Row> rows)
 QWidget *RowColumn::heirAt(qsizetype index) const
 {
     // A card as a whole, not a button in it: a key pressed again must not
-    // act on the next entry. Without a row below, the page takes the focus.
-    for (qsizetype i = index; i < m_shown.size(); ++i) {
-        if (MBKeyboard::focusTarget(m_shown.at(i)))
-            return m_shown.at(i);
-    }
+    // act on the next entry.
+    for (qsizetype i = index; i < m_slots.size(); ++i)
+        if (m_slots.at(i) && MBKeyboard::focusTarget(m_slots.at(i)))
+            return m_slots.at(i);
+    for (qsizetype i = std::min(index, m_slots.size()) - 1; i >= 0; --i)
+        if (m_slots.at(i) && MBKeyboard::focusTarget(m_slots.at(i)))
+            return m_slots.at(i);
     return nullptr;
-}
-
-void RowColumn::extendForView()
-{
-    // Also called from timers and scroll signals, outside the window's build.
-    MBZoomScope scope(m_zoom);
-    if (TLRender::snapshotMode) {
-        buildAll();
-        return;
-    }
-    QScrollArea *area = scrollArea();
-    if (!isVisible()) {
-        // Not on screen yet: a first screenful now, the rest once shown.
-        extendTo(ipx(1600));
-        return;
-    }
-    if (!area) {
-        buildAll();
-        return;
-    }
-    // At the end of the page every row is needed, down to the last. They
-    // come in slices, the view kept at the end as each lands: made at once,
-    // a few hundred rows would hold the next key press for half a second.
-    if (m_atEnd) {
-        scheduleFill();
-        return;
-    }
-    const QWidget *viewport = area->viewport();
-    const int top = mapTo(area->widget(), QPoint(0, 0)).y();
-    const int bottomOfView = area->verticalScrollBar()->value() + viewport->height();
-    extendTo(bottomOfView - top + 2 * viewport->height());
 }
 
 int RowColumn::rowHeight(QWidget *w) const
@@ -190,64 +176,270 @@ int RowColumn::rowHeight(QWidget *w) const
 
 QString RowColumn::idOf(const QWidget *row) { return MBDrafts::rowOf(row); }
 
-QWidget *RowColumn::makeThrough(const QString &id)
+int RowColumn::roomOf(qsizetype index) const
 {
-    qsizetype at = -1;
-    for (qsizetype i = 0; i < m_rows.size() && at < 0; ++i)
-        if (m_rows.at(i).id == id)
-            at = i;
-    if (at < 0)
-        return nullptr;
-    if (at >= m_shown.size())
-        extendTo(std::numeric_limits<int>::max(), at + 1);
-    return m_shown.value(at);
+    QWidget *w = m_slots.at(index);
+    return w ? rowHeight(w) : m_estimate;
 }
 
-void RowColumn::extendTo(int limit, qsizetype atLeast)
+int RowColumn::topOf(qsizetype index) const
+{
+    int y = 0;
+    for (qsizetype i = 0; i < index; ++i)
+        y += roomOf(i);
+    return y;
+}
+
+std::pair<qsizetype, qsizetype> RowColumn::rowsIn(int top, int bottom) const
+{
+    qsizetype first = -1;
+    int y = 0;
+    for (qsizetype i = 0; i < m_slots.size(); ++i) {
+        const int room = roomOf(i);
+        if (y >= bottom)
+            return {first < 0 ? i : first, i - 1};
+        if (first < 0 && y + room > top)
+            first = i;
+        y += room;
+    }
+    return {first < 0 ? m_slots.size() : first, m_slots.size() - 1};
+}
+
+bool RowColumn::viewSpan(int *top, int *bottom)
+{
+    QScrollArea *area = scrollArea();
+    if (!area || !area->widget() || !isVisible())
+        return false;
+    const int columnTop = mapTo(area->widget(), QPoint(0, 0)).y();
+    *top = area->verticalScrollBar()->value() - columnTop;
+    *bottom = *top + area->viewport()->height();
+    return true;
+}
+
+QWidget *RowColumn::makeThrough(const QString &id)
+{
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        if (m_rows.at(i).id == id) {
+            makeRows({i});
+            return m_slots.at(i);
+        }
+    }
+    return nullptr;
+}
+
+qsizetype RowColumn::makeRows(const QList<qsizetype> &indices, int budgetMs)
 {
     MBZoomScope scope(m_zoom);
-    int y = 0;
-    for (QWidget *w : std::as_const(m_shown))
-        y += rowHeight(w);
-    const qsizetype from = m_shown.size();
+    QElapsedTimer clock;
+    clock.start();
+    const Anchor a = anchor();
+    QList<qsizetype> made;
+    // Shown before they are laid out, as a hidden widget takes no room;
+    // nothing paints until they are placed.
     m_layout->setEnabled(false);
-    while (m_shown.size() < m_rows.size() && (y < limit || m_shown.size() < atLeast))
-        y += rowHeight(appendNext());
-    reserveRest(y, m_shown.size());
-    placeFrom(from);
+    for (qsizetype i : indices) {
+        if (budgetMs >= 0 && !made.isEmpty() && clock.elapsed() >= budgetMs)
+            break;
+        if (i < 0 || i >= m_slots.size() || m_slots.at(i))
+            continue;
+        const Row &row = m_rows.at(i);
+        QWidget *w = m_cache.value(row.id);
+        if (!w) {
+            w = row.make();
+            MBDrafts::markRow(w, row.id);
+            w->setParent(this);
+            m_cache.insert(row.id, w);
+            ++m_made;
+        }
+        m_slots[i] = w;
+        ++m_built;
+        w->show();
+        made << i;
+    }
+    m_layout->setEnabled(true);
+    if (made.isEmpty())
+        return 0;
+    std::sort(made.begin(), made.end());
+    syncLayout();
+    orderTabs(made);
+    if (isVisible()) {
+        settle();
+        keep(a);
+    }
     prune();
+    return made.size();
+}
+
+void RowColumn::syncLayout()
+{
+    // The mean of the first rows made stands for each row not made yet. It
+    // stays: measured again, every row's room would change with it, and the
+    // view would jump by all of them.
+    if (!m_estimated && m_built > 0) {
+        m_estimated = true;
+        qint64 sum = 0;
+        for (QWidget *w : std::as_const(m_slots))
+            if (w)
+                sum += rowHeight(w);
+        m_estimate = int(sum / m_built);
+    }
+
+    // The layout keeps each widget's item, which remembers its heights.
+    QHash<QWidget *, QLayoutItem *> items;
+    while (QLayoutItem *item = m_layout->takeAt(0)) {
+        if (QWidget *w = item->widget())
+            items.insert(w, item);
+        else
+            delete item;
+    }
+    // A space between rows takes no spacing of the layout's own, so it
+    // holds each row's spacing too.
+    qsizetype run = 0;
+    const auto space = [&] {
+        if (run > 0)
+            m_layout->addItem(new QSpacerItem(0, int(std::min<qint64>(run * m_estimate, QWIDGETSIZE_MAX / 2)),
+                                              QSizePolicy::Minimum, QSizePolicy::Fixed));
+        run = 0;
+    };
+    for (QWidget *w : std::as_const(m_slots)) {
+        if (!w) {
+            ++run;
+            continue;
+        }
+        space();
+        if (QLayoutItem *item = items.take(w))
+            m_layout->addItem(item);
+        else
+            m_layout->addWidget(w);
+    }
+    space();
+    qDeleteAll(items);
+    m_layout->addStretch(1);
+}
+
+void RowColumn::settle()
+{
+    // The column's new height goes up to the page and its scroll bar now,
+    // one level a pass, so the view can be kept in place before it paints.
+    const bool wasSettling = std::exchange(m_settling, true);
+    m_layout->invalidate();
+    updateGeometry();
+    for (int pass = 0; pass < 8; ++pass)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    m_settling = wasSettling;
+}
+
+RowColumn::Anchor RowColumn::anchor()
+{
+    int top = 0;
+    int bottom = 0;
+    if (!viewSpan(&top, &bottom))
+        return {};
+    Anchor a;
+    a.value = m_scroll->verticalScrollBar()->value();
+    a.atEnd = m_atEnd;
+    if (top <= 0)
+        return a;
+    const qsizetype first = rowsIn(top, top + 1).first;
+    if (first < m_slots.size()) {
+        a.row = first;
+        a.y = topOf(first);
+    }
+    return a;
+}
+
+void RowColumn::keep(const Anchor &a)
+{
+    if (!m_scroll || a.value < 0)
+        return;
+    // From where the view stood: a shorter page may have pulled the bar in
+    // on the way.
+    QScrollBar *bar = m_scroll->verticalScrollBar();
+    const bool wasSettling = std::exchange(m_settling, true);
+    if (a.atEnd)
+        bar->setValue(bar->maximum());
+    else
+        bar->setValue(a.row >= 0 && a.row < m_slots.size() ? a.value + topOf(a.row) - a.y : a.value);
+    m_settling = wasSettling;
+}
+
+void RowColumn::extendForView()
+{
+    // Also called from timers and scroll signals, outside the window's build.
+    MBZoomScope scope(m_zoom);
+    m_extend.cancel();
+    if (TLRender::snapshotMode) {
+        buildAll();
+        return;
+    }
+    if (!isVisible()) {
+        // Not on screen yet: a first screenful now, the rest once shown.
+        const auto [first, last] = rowsIn(0, ipx(1600));
+        QList<qsizetype> top;
+        for (qsizetype i = first; i <= last; ++i)
+            top << i;
+        makeRows(top);
+        return;
+    }
+    if (!scrollArea()) {
+        buildAll();
+        return;
+    }
+    int top = 0;
+    int bottom = 0;
+    if (!viewSpan(&top, &bottom))
+        return;
+    // The rows in view first, and only they: a place far down does not wait
+    // for the rows above it. Each pass may measure rows taller or shorter
+    // than their estimate and so bring others into view.
+    for (int pass = 0; pass < 4; ++pass) {
+        const auto [first, last] = rowsIn(top, bottom);
+        QList<qsizetype> shown;
+        for (qsizetype i = first; i <= last; ++i)
+            if (!m_slots.at(i))
+                shown << i;
+        if (shown.isEmpty() || makeRows(shown) == 0 || !viewSpan(&top, &bottom))
+            break;
+    }
     scheduleFill();
 }
 
-void RowColumn::placeFrom(qsizetype from)
+QList<qsizetype> RowColumn::margins()
 {
-    m_layout->setEnabled(true);
-    if (from == m_shown.size())
-        return;
-    orderTabs(from);
-    // Placed before anything paints: a row made here stands at the column's
-    // top until its layout places it.
-    m_layout->invalidate();
-    m_layout->activate();
+    int top = 0;
+    int bottom = 0;
+    QList<qsizetype> out;
+    if (!viewSpan(&top, &bottom))
+        return out;
+    const int screen = bottom - top;
+    const auto [below, end] = rowsIn(bottom, bottom + 2 * screen);
+    for (qsizetype i = below; i <= end; ++i)
+        if (!m_slots.at(i))
+            out << i;
+    const auto [start, above] = rowsIn(top - screen, top);
+    for (qsizetype i = above; i >= start; --i)
+        if (!m_slots.at(i))
+            out << i;
+    return out;
 }
 
-QWidget *RowColumn::appendNext()
+void RowColumn::makeNeighbours(QWidget *focus)
 {
-    const Row &row = m_rows.at(m_shown.size());
-    QWidget *w = m_cache.value(row.id);
-    if (!w) {
-        w = row.make();
-        MBDrafts::markRow(w, row.id);
-        w->setParent(this);
-        m_cache.insert(row.id, w);
-        m_recent.removeOne(row.id);
-        m_recent.append(row.id);
-        ++m_made;
-    }
-    m_layout->insertWidget(m_layout->indexOf(m_reserve), w);
-    w->show();
-    m_shown << w;
-    return w;
+    if (!focus || !isVisible() || !isAncestorOf(focus))
+        return;
+    QWidget *row = focus;
+    while (row->parentWidget() != this)
+        row = row->parentWidget();
+    const qsizetype at = m_slots.indexOf(row);
+    if (at < 0)
+        return;
+    QList<qsizetype> beside;
+    if (at > 0 && !m_slots.at(at - 1))
+        beside << at - 1;
+    if (at + 1 < m_slots.size() && !m_slots.at(at + 1))
+        beside << at + 1;
+    if (!beside.isEmpty())
+        makeRows(beside);
 }
 
 void RowColumn::setFillAhead(bool on)
@@ -258,49 +450,35 @@ void RowColumn::setFillAhead(bool on)
 
 void RowColumn::scheduleFill()
 {
-    if (!(m_fillAhead || m_atEnd) || !filling() || !isVisible())
+    if (!filling() || !isVisible())
         return;
     m_fill.schedule();
 }
 
 void RowColumn::fillSlice()
 {
-    if (!isVisible())
+    if (!isVisible() || !filling())
         return;
-    MBZoomScope scope(m_zoom);
-    QElapsedTimer t;
-    t.start();
-    // The rows placed so far give the mean; asking each new row for its
-    // height would lay its text out twice.
-    int y = 0;
-    for (QWidget *w : std::as_const(m_shown))
-        y += rowHeight(w);
-    const qsizetype from = m_shown.size();
-    m_layout->setEnabled(false);
-    while (filling() && t.elapsed() < kSliceMs)
-        appendNext();
-    reserveRest(y, from);
-    placeFrom(from);
-    prune();
+    QList<qsizetype> next = margins();
+    if (next.isEmpty() && m_fillAhead) {
+        for (qsizetype i = 0; i < m_slots.size(); ++i)
+            if (!m_slots.at(i))
+                next << i;
+    }
+    if (next.isEmpty())
+        return;
+    makeRows(next, kSliceMs);
     scheduleFill();
 }
 
-void RowColumn::reserveRest(int made, qsizetype rows)
+void RowColumn::buildAll()
 {
-    // The estimate stands while the same number of rows waits: measured
-    // again at every scroll, it would lay the page out again for nothing.
-    const qsizetype rest = m_rows.size() - m_shown.size();
-    if (rest == m_waiting)
-        return;
-    m_waiting = rest;
-    const int height = rows > 0 ? int(rest * made / rows) : 0;
-    if (height == m_reserve->sizeHint().height())
-        return;
-    m_reserve->changeSize(0, height, QSizePolicy::Minimum, QSizePolicy::Fixed);
-    m_layout->invalidate();
+    QList<qsizetype> all;
+    for (qsizetype i = 0; i < m_slots.size(); ++i)
+        if (!m_slots.at(i))
+            all << i;
+    makeRows(all);
 }
-
-void RowColumn::buildAll() { extendTo(std::numeric_limits<int>::max()); }
 
 QList<QWidget *> RowColumn::tabStops(QWidget *row)
 {
@@ -315,39 +493,41 @@ QList<QWidget *> RowColumn::tabStops(QWidget *row)
     return out;
 }
 
-void RowColumn::orderTabs(qsizetype from)
+void RowColumn::orderTabs(const QList<qsizetype> &made)
 {
-    if (from >= m_shown.size())
-        return;
-    QWidget *previous = nullptr;
-    for (qsizetype i = from - 1; i >= 0 && !previous; --i) {
-        const QList<QWidget *> above = tabStops(m_shown.at(i));
-        if (!above.isEmpty())
-            previous = above.last();
+    // Each run of rows just made goes after the last Tab stop of the rows
+    // made above it; what followed that stop (the rows below) follows the run.
+    for (qsizetype k = 0; k < made.size();) {
+        const qsizetype from = made.at(k);
+        qsizetype to = from;
+        while (k + 1 < made.size() && made.at(k + 1) == to + 1)
+            to = made.at(++k);
+        ++k;
+        QWidget *previous = nullptr;
+        for (qsizetype i = from - 1; i >= 0 && !previous; --i) {
+            if (!m_slots.at(i))
+                continue;
+            const QList<QWidget *> above = tabStops(m_slots.at(i));
+            if (!above.isEmpty())
+                previous = above.last();
+        }
+        // Above the first row, Tab comes from what precedes the column itself.
+        QList<QWidget *> chain{previous ? previous : this};
+        for (qsizetype i = from; i <= to; ++i) {
+            QWidget *row = m_slots.at(i);
+            // A card that holds the focus passes Tab on into its own controls.
+            if (qobject_cast<TLCard *>(row) && !(row->focusPolicy() & Qt::TabFocus))
+                chain << row;
+            chain += tabStops(row);
+        }
+        MBKeyboard::chainTabs(chain);
     }
-    // Above the first row, Tab comes from what precedes the column itself.
-    QList<QWidget *> chain{previous ? previous : this};
-    for (qsizetype i = from; i < m_shown.size(); ++i) {
-        QWidget *row = m_shown.at(i);
-        // A card that holds the focus passes Tab on into its own controls.
-        if (qobject_cast<TLCard *>(row) && !(row->focusPolicy() & Qt::TabFocus))
-            chain << row;
-        chain += tabStops(row);
-    }
-    MBKeyboard::chainTabs(chain);
-}
-
-void RowColumn::scheduleExtend()
-{
-    if (m_shown.size() >= m_rows.size())
-        return;
-    m_extend.schedule();
 }
 
 void RowColumn::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    scheduleExtend();
+    m_extend.schedule();
     scheduleFill();
 }
 

@@ -28,6 +28,7 @@
 #include <QMainWindow>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -35,11 +36,11 @@ namespace {
 
 using Ids = std::function<QStringList()>;
 
-QScrollArea *scrollAround(QWidget *w)
+QScrollArea *scrollAround(const QWidget *w)
 {
-    while ((w = w->parentWidget()) && !qobject_cast<QScrollArea *>(w)) {
+    while ((w = w->parentWidget()) && !qobject_cast<const QScrollArea *>(w)) {
     }
-    return qobject_cast<QScrollArea *>(w);
+    return qobject_cast<QScrollArea *>(const_cast<QWidget *>(w));
 }
 
 bool inView(const QWidget *w) { return w->visibleRegion() == QRegion(w->rect()); }
@@ -59,10 +60,10 @@ QString shownId(QWidget *row)
     return card ? card->listing().uid : RowColumn::idOf(row);
 }
 
-// What is wrong with the rows on screen, "" when nothing: from the top, the
-// visible rows must be the first of `current`, placed by the column's layout
-// at their own height (with `bounds`, inside the column), none overlapping
-// the one above.
+// What is wrong with the rows on screen, "" when nothing: the visible rows
+// must be rows of `current` in its order, placed by the column's layout at
+// their own height (with `bounds`, inside the column), none overlapping the
+// one above.
 QString wrongRows(const RowColumn *column, const QStringList &current, bool bounds)
 {
     QList<QWidget *> shown;
@@ -70,10 +71,15 @@ QString wrongRows(const RowColumn *column, const QStringList &current, bool boun
         if (w->isVisible())
             shown << w;
     std::sort(shown.begin(), shown.end(), [](QWidget *a, QWidget *b) { return a->y() < b->y(); });
+    qsizetype listed = -1;
     for (qsizetype i = 0; i < shown.size(); ++i) {
         QWidget *w = shown.at(i);
-        if (current.value(i) != shownId(w))
-            return QStringLiteral("row %1 shows \"%2\", listed \"%3\"").arg(i).arg(shownId(w), current.value(i));
+        const qsizetype at = current.indexOf(shownId(w), listed + 1);
+        if (at < 0)
+            return QStringLiteral("row %1 shows \"%2\", not listed after \"%3\"")
+                .arg(i)
+                .arg(shownId(w), current.value(listed));
+        listed = at;
         if (column->layout()->indexOf(w) < 0 || (bounds && !column->rect().contains(w->geometry())))
             return QStringLiteral("row %1 is not where the layout puts it").arg(i);
         if (w->hasHeightForWidth()
@@ -479,36 +485,165 @@ private Q_SLOTS:
         QVERIFY(m_opened.isEmpty());
     }
 
-    // Food over all states (309 rows) is made as it comes into view, the
-    // scroll bar spanning every row from the start. End on the page makes
-    // the rest a slice at a time, the view at the end as each lands, until
-    // the last row shows there.
-    void topicEndFillsInSlices()
+    // What of the view the rows leave empty, "" when nothing: from the
+    // column's top or the view's, whichever is lower, to the column's bottom
+    // or the view's, each stretch is covered by a shown row but for the
+    // spacing between two.
+    static QString gapInView(const RowColumn *rows)
     {
-        const Screen food = Screen::forCategory(AppCategory::food);
-        RowColumn *rows = showWindow(food, "topicListings");
+        QScrollArea *area = scrollAround(rows);
+        const QRect view(rows->mapFrom(area->viewport(), QPoint(0, 0)), area->viewport()->size());
+        const QRect span = view.intersected(rows->rect());
+        QList<QWidget *> shown = rows->shownRows();
+        shown.removeIf([&](QWidget *w) { return !w->isVisible() || !w->geometry().intersects(span); });
+        std::sort(shown.begin(), shown.end(), [](QWidget *a, QWidget *b) { return a->y() < b->y(); });
+        int covered = span.top();
+        for (QWidget *w : std::as_const(shown)) {
+            if (w->y() > covered + rows->layout()->spacing() + 1)
+                return QStringLiteral("nothing from %1 to %2").arg(covered).arg(w->y());
+            covered = std::max(covered, w->geometry().bottom() + 1);
+        }
+        if (covered + rows->layout()->spacing() + 1 < span.bottom())
+            return QStringLiteral("nothing from %1 to %2 of %3").arg(covered).arg(span.bottom()).arg(rows->height());
+        return QString();
+    }
+
+    // The rows of a long page (Food and Shelter & Parking over all states)
+    // are made where the view goes: End and a thumb dragged to the middle
+    // show that place's rows at once, not the rows between; scrolled back up
+    // from the end, the rows in view keep their place while the rows above
+    // them are made and measured; the scroll bar spans the whole page.
+    void longPageShowsWhereTheViewGoes_data()
+    {
+        QTest::addColumn<int>("topic");
+        QTest::newRow("Food") << int(AppCategory::food);
+        QTest::newRow("Shelter & Parking") << int(AppCategory::shelter);
+    }
+
+    void longPageShowsWhereTheViewGoes()
+    {
+        QFETCH(int, topic);
+        const Screen page = Screen::forCategory(AppCategory::Case(topic));
+        RowColumn *rows = showWindow(page, "topicListings");
         QVERIFY(rows);
-        const QStringList ids = pageIds(food);
+        const QStringList ids = pageIds(page);
         QTRY_VERIFY(rows->built() > 0);
         QTest::qWait(200);
-        QVERIFY2(rows->built() < ids.size() / 4, qPrintable(QString::number(rows->built())));
-        QScrollBar *bar = scrollAround(rows)->verticalScrollBar();
+        const int few = int(ids.size() / 5);
+        QVERIFY2(rows->built() < few, qPrintable(QString::number(rows->built())));
+        QScrollArea *area = scrollAround(rows);
+        QScrollBar *bar = area->verticalScrollBar();
         const int range = bar->maximum();
-        QVERIFY(MBKeyboard::focusPage(scrollAround(rows)));
+
+        QVERIFY(MBKeyboard::focusPage(area));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
-        int slices = 0;
-        for (int made = rows->built(); rows->filling();) {
-            QTRY_VERIFY(rows->built() > made);
-            made = rows->built();
-            ++slices;
-            QCoreApplication::processEvents();
-            QCOMPARE(bar->value(), bar->maximum());
-        }
-        QVERIFY2(slices > 3, qPrintable(QString::number(slices)));
+        // Before anything more happens: the last row in view, no gap.
         QWidget *last = rows->rowWidget(ids.last());
-        QTRY_VERIFY(last && inView(last));
+        QVERIFY(last && last->isVisible() && inView(last));
+        QVERIFY2(gapInView(rows).isEmpty(), qPrintable(gapInView(rows)));
         QCOMPARE(bar->value(), bar->maximum());
+        QTest::qWait(300);
+        QCOMPARE(bar->value(), bar->maximum());
+        QVERIFY(inView(last));
+        QVERIFY2(rows->built() < few, qPrintable(QString::number(rows->built())));
         QVERIFY2(std::abs(range - bar->maximum()) < bar->maximum() / 4, qPrintable(QString::number(range)));
+
+        // Scrolled back up a wheel's step at a time: a row in view stays where
+        // the scroll puts it, whatever is made above it.
+        const int step = bar->singleStep() * 3;
+        for (int n = 0; n < 25; ++n) {
+            QWidget *mark = nullptr;
+            for (QWidget *w : rows->shownRows())
+                if (w->isVisible() && !w->visibleRegion().isEmpty())
+                    mark = w;
+            QVERIFY(mark);
+            const int y = mark->mapTo(area->viewport(), QPoint(0, 0)).y();
+            const QPointF at = area->viewport()->rect().center();
+            QWheelEvent wheel(at, area->viewport()->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(area->viewport(), &wheel);
+            QTest::qWait(30);
+            const int moved = mark->mapTo(area->viewport(), QPoint(0, 0)).y() - y;
+            QVERIFY2(std::abs(moved - step) <= 1, qPrintable(QStringLiteral("step %4: %1 moved %2 px, not %3").arg(n)
+                                                                 .arg(RowColumn::idOf(mark))
+                                                                 .arg(moved)
+                                                                 .arg(step)));
+            QVERIFY2(gapInView(rows).isEmpty(), qPrintable(gapInView(rows)));
+        }
+
+        // The thumb dragged by the mouse to the middle.
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Vertical;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = option.sliderValue = bar->value();
+        option.pageStep = bar->pageStep();
+        option.singleStep = bar->singleStep();
+        const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+        QTest::mousePress(bar, Qt::LeftButton, {}, thumb.center());
+        QTest::mouseMove(bar, QPoint(thumb.center().x(), bar->height() / 2));
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(thumb.center().x(), bar->height() / 2));
+        QVERIFY2(std::abs(bar->value() - bar->maximum() / 2) < bar->maximum() / 8,
+                 qPrintable(QStringLiteral("%1 of %2").arg(bar->value()).arg(bar->maximum())));
+        QVERIFY2(gapInView(rows).isEmpty(), qPrintable(gapInView(rows)));
+        QTest::qWait(300);
+        QVERIFY2(rows->built() < few, qPrintable(QString::number(rows->built())));
+        QVERIFY2(gapInView(rows).isEmpty(), qPrintable(gapInView(rows)));
+        check(rows, [&] { return ids; });
+
+        // A row not made yet below the rows made at the top: Tab from the
+        // last of those goes on to it.
+        qsizetype top = 0;
+        while (top + 1 < ids.size() && rows->shownRows().contains(rows->rowWidget(ids.at(top + 1))))
+            ++top;
+        QWidget *edge = nullptr;
+        for (qsizetype i = top; i >= 0 && !edge; --i)
+            if (SaveButton *b = rows->rowWidget(ids.at(i))->findChild<SaveButton *>())
+                edge = b;
+        QVERIFY(edge);
+        QList<QWidget *> stops{edge};
+        for (QWidget *w : rowOf(rows, edge)->findChildren<QWidget *>())
+            if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus) && w->mapTo(rows, QPoint()).y() > edge->mapTo(rows, QPoint()).y())
+                stops << w;
+        stops.last()->setFocus(Qt::TabFocusReason);
+        const qsizetype edgeAt = ids.indexOf(RowColumn::idOf(rowOf(rows, edge)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const qsizetype next = ids.indexOf(RowColumn::idOf(rowOf(rows, QApplication::focusWidget())));
+        QVERIFY2(next > edgeAt && next <= top + 2, qPrintable(QStringLiteral("Tab from row %1 went to %2, the rows made at the top end at %3")
+                                                              .arg(edgeAt).arg(next).arg(top)));
+
+        // Tab from a row in view goes on to the next row, and Shift+Tab back
+        // to the one above: never past a row not made.
+        QWidget *row = nullptr;
+        for (QWidget *w : rows->shownRows())
+            if (!row && w->isVisible() && inView(w) && !w->findChildren<SaveButton *>().isEmpty())
+                row = w;
+        QVERIFY(row);
+        SaveButton *save = row->findChild<SaveButton *>();
+        save->setFocus(Qt::TabFocusReason);
+        const auto placeOf = [&](QWidget *w) { return ids.indexOf(RowColumn::idOf(rowOf(rows, w))); };
+        // A row between two stops that is not made was skipped.
+        const auto skipped = [&](qsizetype a, qsizetype b) {
+            const QList<QWidget *> made = rows->shownRows();
+            for (qsizetype i = std::min(a, b) + 1; i < std::max(a, b); ++i)
+                if (!made.contains(rows->rowWidget(ids.at(i))))
+                    return true;
+            return false;
+        };
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            for (int n = 0; n < 30; ++n) {
+                const qsizetype before = placeOf(QApplication::focusWidget());
+                QTest::keyClick(QApplication::focusWidget(), key);
+                const qsizetype now = placeOf(QApplication::focusWidget());
+                const bool onward = key == Qt::Key_Tab ? now >= before : now <= before;
+                QVERIFY2(now >= 0 && onward && !skipped(before, now),
+                         qPrintable(QStringLiteral("%1 went from row %2 to %3")
+                                        .arg(key == Qt::Key_Tab ? "Tab" : "Shift+Tab")
+                                        .arg(before)
+                                        .arg(now)));
+            }
+        }
     }
 };
 
