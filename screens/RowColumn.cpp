@@ -373,8 +373,9 @@ void RowColumn::extendForView()
         return;
     }
     if (!isVisible()) {
-        // Not on screen yet: a first screenful now, the rest once shown.
-        const auto [first, last] = rowsIn(0, ipx(1600));
+        // Not on screen yet: what the window can show now, the rest once
+        // shown (a row made that does not show only delays the first paint).
+        const auto [first, last] = rowsIn(0, window()->isVisible() ? window()->height() : ipx(1600));
         QList<qsizetype> top;
         for (qsizetype i = first; i <= last; ++i)
             top << i;

@@ -535,6 +535,14 @@ private Q_SLOTS:
         QScrollBar *bar = area->verticalScrollBar();
         const int range = bar->maximum();
 
+        // Pictures every 100 ms, under shots/: never an empty pane.
+        const QString tag = QStringLiteral("long-page-") + (topic == int(AppCategory::food) ? u"food" : u"shelter");
+        const auto pictures = [&](const QString &after) {
+            for (int n = 0; n < 3; ++n) {
+                QVERIFY(shots::save(m_window.get(), tag + u'-' + after + u'-' + QString::number(n * 100)));
+                QTest::qWait(100);
+            }
+        };
         QVERIFY(MBKeyboard::focusPage(area));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
         // Before anything more happens: the last row in view, no gap.
@@ -542,7 +550,7 @@ private Q_SLOTS:
         QVERIFY(last && last->isVisible() && inView(last));
         QVERIFY2(gapInView(rows).isEmpty(), qPrintable(gapInView(rows)));
         QCOMPARE(bar->value(), bar->maximum());
-        QTest::qWait(300);
+        pictures(QStringLiteral("end"));
         QCOMPARE(bar->value(), bar->maximum());
         QVERIFY(inView(last));
         QVERIFY2(rows->built() < few, qPrintable(QString::number(rows->built())));
@@ -571,7 +579,8 @@ private Q_SLOTS:
             QVERIFY2(gapInView(rows).isEmpty(), qPrintable(gapInView(rows)));
         }
 
-        // The thumb dragged by the mouse to the middle.
+        // The thumb dragged by the mouse to the middle, then to the bottom.
+        const auto dragThumb = [&](int y) {
         QStyleOptionSlider option;
         option.initFrom(bar);
         option.orientation = Qt::Vertical;
@@ -582,15 +591,24 @@ private Q_SLOTS:
         option.singleStep = bar->singleStep();
         const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
         QTest::mousePress(bar, Qt::LeftButton, {}, thumb.center());
-        QTest::mouseMove(bar, QPoint(thumb.center().x(), bar->height() / 2));
-        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(thumb.center().x(), bar->height() / 2));
+        QTest::mouseMove(bar, QPoint(thumb.center().x(), y));
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(thumb.center().x(), y));
+        };
+        dragThumb(bar->height() / 2);
         QVERIFY2(std::abs(bar->value() - bar->maximum() / 2) < bar->maximum() / 8,
                  qPrintable(QStringLiteral("%1 of %2").arg(bar->value()).arg(bar->maximum())));
         QVERIFY2(gapInView(rows).isEmpty(), qPrintable(gapInView(rows)));
-        QTest::qWait(300);
+        pictures(QStringLiteral("middle"));
         QVERIFY2(rows->built() < few, qPrintable(QString::number(rows->built())));
         QVERIFY2(gapInView(rows).isEmpty(), qPrintable(gapInView(rows)));
         check(rows, [&] { return ids; });
+        const int middle = bar->value();
+        dragThumb(bar->height());
+        QCOMPARE(bar->value(), bar->maximum());
+        QVERIFY(inView(last));
+        QVERIFY2(gapInView(rows).isEmpty(), qPrintable(gapInView(rows)));
+        pictures(QStringLiteral("bottom"));
+        bar->setValue(middle);
 
         // A row not made yet below the rows made at the top: Tab from the
         // last of those goes on to it.
