@@ -536,7 +536,7 @@ private Q_SLOTS:
         const int range = bar->maximum();
 
         // Pictures every 100 ms, under shots/: never an empty pane.
-        const QString tag = QStringLiteral("long-page-") + (topic == int(AppCategory::food) ? u"food" : u"shelter");
+        const QString tag = QStringLiteral("long-page-") + QLatin1String(topic == int(AppCategory::food) ? "food" : "shelter");
         const auto pictures = [&](const QString &after) {
             for (int n = 0; n < 3; ++n) {
                 QVERIFY(shots::save(m_window.get(), tag + u'-' + after + u'-' + QString::number(n * 100)));
