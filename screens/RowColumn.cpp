@@ -129,8 +129,6 @@ void RowColumn::setRows(QList<Row> rows)
         MBZoomScope scope(m_zoom);
         syncLayout();
     }
-    if (!same && isVisible())
-        settle();
     extendForView();
     if (same)
         return;
@@ -262,9 +260,14 @@ qsizetype RowColumn::makeRows(const QList<qsizetype> &indices, int budgetMs)
     std::sort(made.begin(), made.end());
     syncLayout();
     orderTabs(made);
-    if (isVisible()) {
+    if (isVisible() && (a.row >= 0 || a.atEnd)) {
         settle();
         keep(a);
+    } else if (isVisible()) {
+        // Nothing above the view moves: the rows are placed before anything
+        // paints, and the page takes the column's new height in its own time.
+        m_layout->activate();
+        updateGeometry();
     }
     prune();
     return made.size();
@@ -272,10 +275,11 @@ qsizetype RowColumn::makeRows(const QList<qsizetype> &indices, int budgetMs)
 
 void RowColumn::syncLayout()
 {
-    // The mean of the first rows made stands for each row not made yet. It
-    // stays: measured again, every row's room would change with it, and the
-    // view would jump by all of them.
-    if (!m_estimated && m_built > 0) {
+    // The mean of the first rows made, measured on screen at the width they
+    // have there, stands for each row not made yet. It stays: measured
+    // again, every row's room would change with it, and the view would jump
+    // by all of them.
+    if (!m_estimated && m_built > 0 && isVisible()) {
         m_estimated = true;
         qint64 sum = 0;
         for (QWidget *w : std::as_const(m_slots))
@@ -373,11 +377,12 @@ void RowColumn::extendForView()
         return;
     }
     if (!isVisible()) {
-        // Not on screen yet: what the window can show now, the rest once
-        // shown (a row made that does not show only delays the first paint).
-        const auto [first, last] = rowsIn(0, window()->isVisible() ? window()->height() : ipx(1600));
+        // Not on screen yet: a first screenful now, counted by the estimate,
+        // the rest once shown. Measured now, each row would lay its text out
+        // at a width it will not have.
+        const qsizetype count = std::min<qsizetype>(m_rows.size(), ipx(1600) / std::max(1, m_estimate) + 1);
         QList<qsizetype> top;
-        for (qsizetype i = first; i <= last; ++i)
+        for (qsizetype i = 0; i < count; ++i)
             top << i;
         makeRows(top);
         return;
@@ -390,6 +395,13 @@ void RowColumn::extendForView()
     int bottom = 0;
     if (!viewSpan(&top, &bottom))
         return;
+    // The first rows were made before the page showed: measured now, they
+    // give the room of the rest.
+    if (!m_estimated && m_built > 0) {
+        syncLayout();
+        m_layout->activate();
+        updateGeometry();
+    }
     // The rows in view first, and only they: a place far down does not wait
     // for the rows above it. Each pass may measure rows taller or shorter
     // than their estimate and so bring others into view.
