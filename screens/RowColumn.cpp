@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
@@ -377,10 +379,13 @@ void RowColumn::extendForView()
         return;
     }
     if (!isVisible()) {
-        // Not on screen yet: a first screenful now, counted by the estimate,
-        // the rest once shown. Measured now, each row would lay its text out
-        // at a width it will not have.
-        const qsizetype count = std::min<qsizetype>(m_rows.size(), ipx(1600) / std::max(1, m_estimate) + 1);
+        // Not on screen yet: as many rows as the screen can hold now, counted
+        // by the estimate, the rest once shown. Measured now, each row would
+        // lay its text out at a width it will not have, and each row made
+        // more delays the first paint.
+        const QScreen *shown = screen() ? screen() : QGuiApplication::primaryScreen();
+        const int room = shown ? shown->availableSize().height() : ipx(1600);
+        const qsizetype count = std::min<qsizetype>(m_rows.size(), room / std::max(1, m_estimate) + 1);
         QList<qsizetype> top;
         for (qsizetype i = 0; i < count; ++i)
             top << i;

@@ -7,11 +7,12 @@
 //
 // A sentence is shown once the window has settled. A change that rebuilds a
 // part of a page (the Money Plan's summary and tips, the results of a
-// search) sends a screen reader hundreds of events, and Orca drops a
-// notification that arrives while it is still working through them. So the
-// announcer counts the widgets the application shows, hides and focuses,
-// and waits the time a screen reader takes to read what they send (at most
-// a few seconds). A newer sentence replaces one still waiting.
+// search) sends a screen reader hundreds of accessibility events, and Orca
+// drops a notification that arrives while it is still working through
+// them. So the announcer watches the events the application sends and holds
+// a sentence until they have stopped and a screen reader has had the time
+// to read them, however long that takes. A newer sentence replaces one
+// still waiting.
 
 class QString;
 class QWidget;
