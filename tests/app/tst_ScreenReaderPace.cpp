@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -271,6 +272,29 @@ private Q_SLOTS:
             QCOMPARE(page->verticalScrollBar()->value(), page->verticalScrollBar()->maximum());
         }
         QVERIFY2(sent() <= 1500, qPrintable(QString::number(sent()) + QStringLiteral(" events: ") + byType()));
+    }
+
+    // The announcer watches the events on their way to the screen reader:
+    // a list's rows added while it looks are counted in once, so the screen
+    // reader still names each row by what it shows.
+    void listRowsReadAfterTheyChange()
+    {
+        QListWidget list;
+        list.addItems({QStringLiteral("Colorado"), QStringLiteral("Ohio")});
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(&list);
+        QVERIFY(table && table->tableInterface());
+        // Asked once, so the rows are kept.
+        const auto names = [&] {
+            QStringList read;
+            for (int row = 0; row < list.count(); ++row)
+                read << table->tableInterface()->cellAt(row, 0)->text(QAccessible::Name);
+            return read;
+        };
+        QCOMPARE(names(), (QStringList{"Colorado", "Ohio"}));
+        list.insertItem(0, QStringLiteral("Alabama"));
+        QCOMPARE(names(), (QStringList{"Alabama", "Colorado", "Ohio"}));
     }
 
     // Read to the foot of a page with Down, then back with Up and Page Up:
