@@ -1,6 +1,5 @@
 #include "screens/RowColumn.h"
 
-#include "look/app/TLCard.h"
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBDrafts.h"
 #include "look/kit/MBKeyboard.h"
@@ -59,10 +58,14 @@ QStringList RowColumn::ids() const
     return out;
 }
 
+int RowColumn::built() const
+{
+    return int(std::count_if(m_slots.cbegin(), m_slots.cend(), [](const QWidget *w) { return w; }));
+}
+
 QList<QWidget *> RowColumn::shownRows() const
 {
     QList<QWidget *> out;
-    out.reserve(m_built);
     for (QWidget *w : m_slots)
         if (w)
             out << w;
@@ -115,14 +118,15 @@ void RowColumn::setRows(QList<Row> rows)
     // so nothing is laid out or painted again.
     const QList<QWidget *> before = std::exchange(m_slots, QList<QWidget *>(rows.size(), nullptr));
     const QList<Row> was = std::exchange(m_rows, std::move(rows));
-    m_built = 0;
-    for (qsizetype i = 0; i < std::min(before.size(), m_rows.size()); ++i) {
-        if (before.at(i) && was.at(i).id == m_rows.at(i).id) {
+    bool same = true;
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        if (!before.at(i))
+            continue;
+        if (i < m_rows.size() && was.at(i).id == m_rows.at(i).id)
             m_slots[i] = before.at(i);
-            ++m_built;
-        }
+        else
+            same = false;
     }
-    const bool same = m_built == std::count_if(before.cbegin(), before.cend(), [](QWidget *w) { return w; });
     for (const Row &r : std::as_const(m_rows)) {
         m_recent.removeOne(r.id);
         m_recent.append(r.id);
@@ -252,7 +256,6 @@ qsizetype RowColumn::makeRows(const QList<qsizetype> &indices, int budgetMs)
             ++m_made;
         }
         m_slots[i] = w;
-        ++m_built;
         w->show();
         made << i;
     }
@@ -281,13 +284,13 @@ void RowColumn::syncLayout()
     // have there, stands for each row not made yet. It stays: measured
     // again, every row's room would change with it, and the view would jump
     // by all of them.
-    if (!m_estimated && m_built > 0 && isVisible()) {
+    const QList<QWidget *> made = shownRows();
+    if (!m_estimated && !made.isEmpty() && isVisible()) {
         m_estimated = true;
         qint64 sum = 0;
-        for (QWidget *w : std::as_const(m_slots))
-            if (w)
-                sum += rowHeight(w);
-        m_estimate = int(sum / m_built);
+        for (QWidget *w : made)
+            sum += rowHeight(w);
+        m_estimate = int(sum / made.size());
     }
 
     // The layout keeps each widget's item, which remembers its heights.
@@ -402,7 +405,7 @@ void RowColumn::extendForView()
         return;
     // The first rows were made before the page showed: measured now, they
     // give the room of the rest.
-    if (!m_estimated && m_built > 0) {
+    if (!m_estimated && built() > 0) {
         syncLayout();
         m_layout->activate();
         updateGeometry();
@@ -533,8 +536,8 @@ void RowColumn::orderTabs(const QList<qsizetype> &made)
         QList<QWidget *> chain{previous ? previous : this};
         for (qsizetype i = from; i <= to; ++i) {
             QWidget *row = m_slots.at(i);
-            // A card that holds the focus passes Tab on into its own controls.
-            if (qobject_cast<TLCard *>(row) && !(row->focusPolicy() & Qt::TabFocus))
+            // A whole that holds the focus passes Tab on into its own controls.
+            if (MBKeyboard::isHolder(row) && !(row->focusPolicy() & Qt::TabFocus))
                 chain << row;
             chain += tabStops(row);
         }

@@ -66,11 +66,11 @@ public:
     // column is shown (never in snapshot mode, which makes all at once).
     void setFillAhead(bool on);
     // True while rows are listed that are not made yet.
-    bool filling() const { return m_built < m_rows.size(); }
+    bool filling() const { return built() < m_rows.size(); }
     // The identities listed by the last setRows(), in order.
     QStringList ids() const;
     // How many listed rows are made and shown.
-    int built() const { return int(m_built); }
+    int built() const;
     // The rows made and shown, in list order.
     QList<QWidget *> shownRows() const;
     // The widget kept for an identity, or null.
@@ -146,7 +146,6 @@ private:
     QList<Row> m_rows;
     // Per listed row, its widget, or null while it is not made.
     QList<QWidget *> m_slots;
-    qsizetype m_built = 0;
     QHash<QString, QWidget *> m_cache;
     QList<QString> m_recent; // identities, least recently listed first
     QVBoxLayout *m_layout;

@@ -119,6 +119,23 @@ QString walkTabs(const RowColumn *column, const QStringList &current, int *stops
     return QStringLiteral("Tab never left the column");
 }
 
+// Drags the scroll bar's thumb with the mouse, from where it stands to `y`.
+void dragThumb(QScrollBar *bar, int y)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = option.sliderValue = bar->value();
+    option.pageStep = bar->pageStep();
+    option.singleStep = bar->singleStep();
+    const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    QTest::mousePress(bar, Qt::LeftButton, {}, thumb.center());
+    QTest::mouseMove(bar, QPoint(thumb.center().x(), y));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(thumb.center().x(), y));
+}
+
 } // namespace
 
 class tst_ResultCards : public QObject
@@ -580,21 +597,7 @@ private Q_SLOTS:
         }
 
         // The thumb dragged by the mouse to the middle, then to the bottom.
-        const auto dragThumb = [&](int y) {
-        QStyleOptionSlider option;
-        option.initFrom(bar);
-        option.orientation = Qt::Vertical;
-        option.minimum = bar->minimum();
-        option.maximum = bar->maximum();
-        option.sliderPosition = option.sliderValue = bar->value();
-        option.pageStep = bar->pageStep();
-        option.singleStep = bar->singleStep();
-        const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
-        QTest::mousePress(bar, Qt::LeftButton, {}, thumb.center());
-        QTest::mouseMove(bar, QPoint(thumb.center().x(), y));
-        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(thumb.center().x(), y));
-        };
-        dragThumb(bar->height() / 2);
+        dragThumb(bar, bar->height() / 2);
         QVERIFY2(std::abs(bar->value() - bar->maximum() / 2) < bar->maximum() / 8,
                  qPrintable(QStringLiteral("%1 of %2").arg(bar->value()).arg(bar->maximum())));
         QVERIFY2(gapInView(rows).isEmpty(), qPrintable(gapInView(rows)));
@@ -603,7 +606,7 @@ private Q_SLOTS:
         QVERIFY2(gapInView(rows).isEmpty(), qPrintable(gapInView(rows)));
         check(rows, [&] { return ids; });
         const int middle = bar->value();
-        dragThumb(bar->height());
+        dragThumb(bar, bar->height());
         QCOMPARE(bar->value(), bar->maximum());
         QVERIFY(inView(last));
         QVERIFY2(gapInView(rows).isEmpty(), qPrintable(gapInView(rows)));
