@@ -104,7 +104,7 @@ MyListView::MyListView(AppModel &model, QWidget *parent) : QWidget(parent), m_mo
 
 void MyListView::holdAfterRemoval(QAbstractButton *button)
 {
-    MBClickRun::holdMouse(button, [this] { return m_removals.within(); });
+    MBClickRun::holdMouse(button, &m_removals);
 }
 
 void MyListView::refresh()

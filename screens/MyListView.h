@@ -42,7 +42,7 @@ public:
 
 private:
     void refresh();
-    // Holds the mouse off a removing button while a removal's run lasts.
+    // A removing button's mouse presses go on the list's one run of clicks.
     void holdAfterRemoval(QAbstractButton *button);
 
     AppModel &m_model;
@@ -52,5 +52,7 @@ private:
     QLabel *m_error = nullptr;
     int m_refreshes = 0;
     qsizetype m_count = 0;
+    // The run of clicks of every removing button in the list, and of the
+    // removals themselves.
     MBClickRun m_removals;
 };

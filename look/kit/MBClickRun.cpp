@@ -7,13 +7,14 @@
 
 namespace {
 
-// Eats a held button's presses and the releases that end them, so the
-// button is never down and no click comes of them.
+// Notes a button's presses on its run and eats those that go on it, with the
+// releases that end them, so the button is never down and no click comes of
+// them.
 class MouseHold final : public QObject
 {
 public:
-    MouseHold(QAbstractButton *button, std::function<bool()> holding)
-        : QObject(button), m_holding(std::move(holding))
+    MouseHold(QAbstractButton *button, MBClickRun *run)
+        : QObject(button), m_run(run)
     {
         button->installEventFilter(this);
     }
@@ -24,7 +25,7 @@ protected:
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && m_holding()) {
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && m_run->press()) {
                 m_eaten = true;
                 return true;
             }
@@ -42,25 +43,21 @@ protected:
     }
 
 private:
-    std::function<bool()> m_holding;
+    MBClickRun *m_run;
     bool m_eaten = false;
 };
 
 } // namespace
 
-bool MBClickRun::within() const
-{
-    return m_last.isValid() && m_last.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
-}
-
 bool MBClickRun::press()
 {
-    const bool repeat = within();
+    const bool repeat =
+        m_last.isValid() && m_last.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
     m_last.start();
     return repeat;
 }
 
-void MBClickRun::holdMouse(QAbstractButton *button, std::function<bool()> holding)
+void MBClickRun::holdMouse(QAbstractButton *button, MBClickRun *run)
 {
-    new MouseHold(button, std::move(holding));
+    new MouseHold(button, run);
 }

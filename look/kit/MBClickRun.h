@@ -5,13 +5,12 @@
 //
 // The emergency bar keeps one run per button: a press that goes on a run of
 // that button is ignored. A list whose rows move up when one is removed
-// marks a run at each removal, and its removing buttons take no mouse press
-// while that run lasts: the row now under the pointer is not removed by the
-// second click of a double-click.
+// keeps one run for all its removing buttons, and a removal goes on it too:
+// a mouse press that goes on the run is ignored, so the row that moved up
+// under the pointer is not removed by the later clicks of a double-click or
+// a slow run, whichever row's button they land on.
 
 #include <QElapsedTimer>
-
-#include <functional>
 
 class QAbstractButton;
 
@@ -21,14 +20,13 @@ public:
     // Notes a press now; true when it goes on the run (it came within the
     // system's double-click interval of the press noted before it).
     bool press();
-    // Starts a run now (a removal).
+    // Goes on the run now without a press (a removal, by key or by mouse).
     void mark() { m_last.start(); }
-    // Whether a press now would go on the run.
-    bool within() const;
 
-    // `button` takes no mouse press while `holding` says so; keys still
-    // press it.
-    static void holdMouse(QAbstractButton *button, std::function<bool()> holding);
+    // Each left mouse press on `button` is noted on `run`, and one that goes
+    // on it is ignored with the release that ends it; keys still press the
+    // button. `run` outlives the button.
+    static void holdMouse(QAbstractButton *button, MBClickRun *run);
 
 private:
     QElapsedTimer m_last;

@@ -262,8 +262,9 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
     failed->setObjectName(QStringLiteral("removeError"));
     const QString id = entry.id;
     connect(remove, &QPushButton::clicked, this, [this, id, failed] { this->remove(id, failed); });
-    // The line below moves up under the pointer: a double-click removes one.
-    MBClickRun::holdMouse(remove, [this] { return m_removals.within(); });
+    // The line below moves up under the pointer: a double-click or a slow
+    // run of clicks on any of the card's Removes removes one.
+    MBClickRun::holdMouse(remove, &m_removals);
     auto *trail = new QWidget;
     MoneyForm::wrappingRow(trail, 12, {amount, per, remove});
 
