@@ -32,6 +32,12 @@ bool isReturn(const QKeyEvent *event)
     return enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
+bool isTabStop(const QWidget *w, const QWidget *window)
+{
+    return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy() && !w->isWindow()
+           && w->isEnabled() && w->isVisibleTo(window);
+}
+
 // The first (or last) control Tab stops at in `window`.
 QWidget *endStop(QWidget *window, bool first)
 {
@@ -39,10 +45,36 @@ QWidget *endStop(QWidget *window, bool first)
         w = first ? w->nextInFocusChain() : w->previousInFocusChain();
         if (!w || w == window)
             return nullptr;
-        if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy() && !w->isWindow()
-            && w->isVisibleTo(window) && w->isEnabled())
+        if (isTabStop(w, window))
             return w;
     }
+}
+
+// Where Tab (`forward`) or Shift+Tab goes from a scrolled page that holds
+// the focus itself (after End, a dragged thumb, the wheel): the first (last)
+// control of the page in view, else the first below the view (last above
+// it), so the person goes on from where they are reading; null when the
+// page has none.
+QWidget *stopFromView(QAbstractScrollArea *page, bool forward)
+{
+    QWidget *viewport = page->viewport();
+    const QWidget *window = page->window();
+    const QRect seen = viewport->rect();
+    QWidget *inView = nullptr;
+    QWidget *beyond = nullptr;
+    for (QWidget *w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+        if (!isTabStop(w, window) || !viewport->isAncestorOf(w))
+            continue;
+        const QRect r(w->mapTo(viewport, QPoint(0, 0)), w->size());
+        if (r.intersects(seen)) {
+            if (forward)
+                return w;
+            inView = w;
+        } else if (forward ? r.top() > seen.bottom() && !beyond : r.bottom() < seen.top()) {
+            beyond = w;
+        }
+    }
+    return inView ? inView : beyond;
 }
 
 // A shown whole beside `w` among its siblings, in reading order: the first
@@ -164,14 +196,21 @@ private:
         // and message dialogs keep their own keys (Return accepts).
         if (qobject_cast<QDialog *>(w->window()))
             return false;
-        if (w == startPage && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
-            && (key->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier) {
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            && (key->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier && isPage(w)) {
             const bool forward = key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier;
-            if (QWidget *stop = endStop(w->window(), forward)) {
-                stop->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-                return true;
-            }
-            return false;
+            // At its top a page goes on as its Tab order goes (Shift+Tab
+            // back to the sidebar).
+            auto *area = qobject_cast<QAbstractScrollArea *>(w);
+            const bool scrolled =
+                area && area->verticalScrollBar()->value() > area->verticalScrollBar()->minimum();
+            QWidget *stop = w == startPage ? endStop(w->window(), forward)
+                            : scrolled     ? stopFromView(area, forward)
+                                           : nullptr;
+            if (!stop)
+                return false;
+            stop->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
         }
         if (isReturn(key)) {
             if (auto *button = qobject_cast<QAbstractButton *>(w)) {

@@ -10,7 +10,10 @@
 //   the page": after a navigation, at start, and instead of a control that
 //   must not get it by chance. A marked scroll area that has the focus
 //   scrolls with Space and Shift+Space (a screenful), Home and End; the arrow
-//   keys and Page Up/Down are its own.
+//   keys and Page Up/Down are its own. Scrolled from its top, Tab from it
+//   goes to its first control in view and Shift+Tab to its last (else to
+//   the nearest below or above the view), so the person goes on from where
+//   they scrolled to.
 // - A control marked with guardFocus() takes the focus only when the person
 //   moves there: Tab or Shift+Tab from a control on screen, a click, or back
 //   to it after a menu or another window. Focus that would fall on it

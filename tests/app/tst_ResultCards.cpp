@@ -136,6 +136,37 @@ void dragThumb(QScrollBar *bar, int y)
     QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(thumb.center().x(), y));
 }
 
+// Presses each key `times` times in turn from the focused control in a row;
+// what went wrong ("" when nothing): each press must stay in a row of
+// `ids`, go on in list order, and never pass a row that is not made.
+QString tabsGoInListOrder(const RowColumn *rows, const QStringList &ids, std::initializer_list<Qt::Key> keys,
+                          int times)
+{
+    const auto placeOf = [&](QWidget *w) { return ids.indexOf(RowColumn::idOf(rowOf(rows, w))); };
+    // A row between two stops that is not made was skipped.
+    const auto skipped = [&](qsizetype a, qsizetype b) {
+        const QList<QWidget *> made = rows->shownRows();
+        for (qsizetype i = std::min(a, b) + 1; i < std::max(a, b); ++i)
+            if (!made.contains(rows->rowWidget(ids.at(i))))
+                return true;
+        return false;
+    };
+    for (const Qt::Key key : keys) {
+        for (int n = 0; n < times; ++n) {
+            const qsizetype before = placeOf(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), key);
+            const qsizetype now = placeOf(QApplication::focusWidget());
+            const bool onward = key == Qt::Key_Tab ? now >= before : now <= before;
+            if (now < 0 || !onward || skipped(before, now))
+                return QStringLiteral("%1 went from row %2 to %3")
+                    .arg(key == Qt::Key_Tab ? "Tab" : "Shift+Tab")
+                    .arg(before)
+                    .arg(now);
+        }
+    }
+    return QString();
+}
+
 } // namespace
 
 class tst_ResultCards : public QObject
@@ -643,28 +674,68 @@ private Q_SLOTS:
         QVERIFY(row);
         SaveButton *save = row->findChild<SaveButton *>();
         save->setFocus(Qt::TabFocusReason);
-        const auto placeOf = [&](QWidget *w) { return ids.indexOf(RowColumn::idOf(rowOf(rows, w))); };
-        // A row between two stops that is not made was skipped.
-        const auto skipped = [&](qsizetype a, qsizetype b) {
-            const QList<QWidget *> made = rows->shownRows();
-            for (qsizetype i = std::min(a, b) + 1; i < std::max(a, b); ++i)
-                if (!made.contains(rows->rowWidget(ids.at(i))))
-                    return true;
-            return false;
-        };
-        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
-            for (int n = 0; n < 30; ++n) {
-                const qsizetype before = placeOf(QApplication::focusWidget());
-                QTest::keyClick(QApplication::focusWidget(), key);
-                const qsizetype now = placeOf(QApplication::focusWidget());
-                const bool onward = key == Qt::Key_Tab ? now >= before : now <= before;
-                QVERIFY2(now >= 0 && onward && !skipped(before, now),
-                         qPrintable(QStringLiteral("%1 went from row %2 to %3")
-                                        .arg(key == Qt::Key_Tab ? "Tab" : "Shift+Tab")
-                                        .arg(before)
-                                        .arg(now)));
-            }
-        }
+        const QString wrong = tabsGoInListOrder(rows, ids, {Qt::Key_Tab, Qt::Key_Backtab}, 30);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    }
+
+    // Scrolled by End or the thumb, the page holds the keyboard: Tab goes on
+    // from the controls in view (the first, Shift+Tab the last), the view
+    // moves no more than to show that control whole, and the keys then go
+    // on in list order.
+    void tabGoesOnFromTheView_data()
+    {
+        QTest::addColumn<bool>("end");
+        QTest::addColumn<bool>("forward");
+        QTest::newRow("End, Tab") << true << true;
+        QTest::newRow("End, Shift+Tab") << true << false;
+        QTest::newRow("the thumb in the middle, Tab") << false << true;
+        QTest::newRow("the thumb in the middle, Shift+Tab") << false << false;
+    }
+
+    void tabGoesOnFromTheView()
+    {
+        QFETCH(bool, end);
+        QFETCH(bool, forward);
+        const Screen page = Screen::forCategory(AppCategory::food);
+        RowColumn *rows = showWindow(page, "topicListings");
+        QVERIFY(rows);
+        const QStringList ids = pageIds(page);
+        QTRY_VERIFY(rows->built() > 0);
+        QScrollArea *area = scrollAround(rows);
+        QScrollBar *bar = area->verticalScrollBar();
+        QVERIFY(MBKeyboard::focusPage(area));
+        if (end)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+        else
+            dragThumb(bar, bar->height() / 2);
+        QTest::qWait(300); // the rows around the view are made
+        QCOMPARE(QApplication::focusWidget(), area);
+        const int value = bar->value();
+        QVERIFY(value > 0);
+        // The Tab stops in view, in Tab order, before the key.
+        QList<QWidget *> seen;
+        for (QWidget *w = area->nextInFocusChain(); w != area; w = w->nextInFocusChain())
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled() && area->isAncestorOf(w)
+                && !w->visibleRegion().isEmpty())
+                seen << w;
+        QVERIFY(!seen.isEmpty());
+
+        QTest::keyClick(area, forward ? Qt::Key_Tab : Qt::Key_Backtab);
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY2(focus == (forward ? seen.first() : seen.last()),
+                 qPrintable(QStringLiteral("%1 in row %2 of %3").arg(focus ? focus->objectName() : QString())
+                                .arg(ids.indexOf(RowColumn::idOf(rowOf(rows, focus))))
+                                .arg(ids.size())));
+        QVERIFY(inView(focus));
+        // ensureWidgetVisible's margin of 50 px at the most.
+        QVERIFY2(std::abs(bar->value() - value) <= focus->height() + 50,
+                 qPrintable(QStringLiteral("the view moved from %1 to %2").arg(value).arg(bar->value())));
+        const qsizetype at = ids.indexOf(RowColumn::idOf(rowOf(rows, focus)));
+        if (end)
+            QVERIFY2(forward ? at >= ids.size() - 8 : at == ids.size() - 1, qPrintable(QString::number(at)));
+        const QString wrong = forward ? tabsGoInListOrder(rows, ids, {Qt::Key_Tab, Qt::Key_Backtab}, end ? 3 : 20)
+                                      : tabsGoInListOrder(rows, ids, {Qt::Key_Backtab, Qt::Key_Tab}, 20);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     }
 };
 
