@@ -282,8 +282,9 @@ void RowColumn::syncLayout()
 {
     // The mean of the first rows made, measured on screen at the width they
     // have there, stands for each row not made yet. It stays: measured
-    // again, every row's room would change with it, and the view would jump
-    // by all of them.
+    // again as rows are made, it changed the room of every row not made,
+    // and though the rows in view keep their place, the scroll bar's length
+    // and the thumb jumped by thousands of pixels at a wheel step.
     const QList<QWidget *> made = shownRows();
     if (!m_estimated && !made.isEmpty() && isVisible()) {
         m_estimated = true;

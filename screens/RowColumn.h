@@ -9,8 +9,9 @@
 // Inside a scroll area, the rows in view are made as they come into view,
 // wherever the view goes (End, a dragged thumb): never the rows above them
 // first. The rows a screen above and two screens below follow in short
-// slices between events. A row not made yet holds the room of the mean row
-// made, so the scroll bar spans the whole list from the start; when rows
+// slices between events. A row not made yet holds the room of the mean of
+// the first rows made (fixed once taken), so the scroll bar spans the whole
+// list from the start and its thumb moves only with the view; when rows
 // above the view are made and measured, the view moves by what they grew or
 // shrank, so the rows in view keep their place (at the end of the page the
 // view stays at the end). Without a scroll area (snapshot renders) every row

@@ -605,9 +605,12 @@ private Q_SLOTS:
         QVERIFY2(std::abs(range - bar->maximum()) < bar->maximum() / 4, qPrintable(QString::number(range)));
 
         // Scrolled back up a wheel's step at a time: a row in view stays where
-        // the scroll puts it, whatever is made above it.
+        // the scroll puts it, whatever is made above it, and the scroll bar's
+        // length changes only by what the rows made grew, so the thumb does
+        // not jump.
         const int step = bar->singleStep() * 3;
         for (int n = 0; n < 25; ++n) {
+            const int length = bar->maximum();
             QWidget *mark = nullptr;
             for (QWidget *w : rows->shownRows())
                 if (w->isVisible() && !w->visibleRegion().isEmpty())
@@ -624,6 +627,11 @@ private Q_SLOTS:
                                                                  .arg(RowColumn::idOf(mark))
                                                                  .arg(moved)
                                                                  .arg(step)));
+            QVERIFY2(std::abs(bar->maximum() - length) < area->viewport()->height() / 2,
+                     qPrintable(QStringLiteral("step %1: the scroll bar's length went from %2 to %3")
+                                    .arg(n)
+                                    .arg(length)
+                                    .arg(bar->maximum())));
             QVERIFY2(gapInView(rows).isEmpty(), qPrintable(gapInView(rows)));
         }
 
