@@ -2,7 +2,9 @@
 
 #include "look/kit/MBAccessible.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAccessible>
+#include <QApplication>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -10,20 +12,33 @@
 #include <algorithm>
 #include <chrono>
 
+#include <time.h>
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-// A screen reader answers the events of a busy application only once it is
-// idle, and Orca drops a notification that arrives in its backlog. So a
-// sentence waits for a run of events to end, however long it goes on, and
-// then for the time a screen reader takes to work through it: about three
-// milliseconds an event (Orca on a machine held to a quarter of a core was
-// ready 3.7 s after a first search's 1,170 events). Without a screen reader
-// no events are sent, and a sentence waits the quiet gap alone.
-constexpr auto perEvent = std::chrono::microseconds(3000);
-constexpr auto quiet = milliseconds(250);
+// A screen reader works through the accessibility events sent to it one
+// after another, and Orca drops a notification that arrives while many are
+// still waiting. Orca 43 here took about 1.8 ms for each event it was sent
+// (a first search's 873 in 1.6 s from the first), or 1.15 ms for each the
+// application made (not every kind reaches it), and was free at once after;
+// an event is reckoned at a little more. So the events make a backlog that drains as time passes: each adds what
+// it costs the reader, and a sentence waits until the backlog is gone. The
+// few events of each key the person goes on pressing drain before the next
+// key, so they never hold a sentence back for long. Without a screen reader
+// no events are made, and a sentence waits the settling time alone.
+constexpr double perEventMs = 1.5;
+// What the change that asked for the sentence sends comes within this.
+constexpr auto settling = milliseconds(250);
+// A machine held to a share of a core, or crowded, slows the screen reader
+// as it slows this application: an event costs the reader more by as much
+// as this application gets less of the processor while it works, down to
+// this share.
+constexpr double leastShare = 0.1;
+// The share is weighed over about this much of the latest work.
+constexpr double shareWindowMs = 2000;
 
 bool ownWidget(const QObject *object)
 {
@@ -33,21 +48,47 @@ bool ownWidget(const QObject *object)
     return role == QAccessible::StatusBar || role == QAccessible::Notification;
 }
 
-// Keeps, for the whole application, when a screen reader will have read
-// the accessibility events sent to it.
-class Stir final
+double threadCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+// Keeps, for the whole application, when a screen reader will have worked
+// through the accessibility events sent to it, and the share of the
+// processor this application gets while it works: its main thread's
+// processor time over the wall time of its spans of work (from the first
+// event the loop hands out to the moment it would wait again).
+class Stir final : public QObject
 {
 public:
     static Stir &shared()
     {
-        static Stir stir;
-        return stir;
+        static Stir *stir = new Stir(qApp);
+        return *stir;
     }
 
     Clock::time_point readBy() const { return m_readBy; }
 
+    ~Stir() override { QAccessible::installUpdateHandler(m_next); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *) override
+    {
+        if (m_waiting)
+            startWork();
+        return false;
+    }
+
 private:
-    Stir() { m_next = QAccessible::installUpdateHandler(&Stir::heard); }
+    explicit Stir(QObject *parent) : QObject(parent)
+    {
+        m_next = QAccessible::installUpdateHandler(&Stir::heard);
+        qApp->installEventFilter(this);
+        if (QAbstractEventDispatcher *loop = QAbstractEventDispatcher::instance(thread()))
+            connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, &Stir::endWork);
+    }
 
     static void heard(QAccessibleEvent *event)
     {
@@ -65,17 +106,45 @@ private:
         QAccessible::installUpdateHandler(current);
     }
 
-    // An event after the screen reader has caught up starts a new run.
+    // The backlog drains while time passes; an event joins its end.
     void count()
     {
-        const Clock::time_point now = Clock::now();
-        m_run = now < m_readBy ? m_run + 1 : 1;
-        m_readBy = now + quiet + m_run * perEvent;
+        const auto cost = std::chrono::duration<double, std::milli>(perEventMs / m_share);
+        m_readBy = std::max(m_readBy, Clock::now()) + std::chrono::duration_cast<Clock::duration>(cost);
+    }
+
+    void startWork()
+    {
+        m_waiting = false;
+        m_started = Clock::now();
+        m_startedCpuMs = threadCpuMs();
+    }
+
+    void endWork()
+    {
+        if (m_waiting)
+            return;
+        m_waiting = true;
+        m_wallMs += std::chrono::duration<double, std::milli>(Clock::now() - m_started).count();
+        m_cpuMs += threadCpuMs() - m_startedCpuMs;
+        if (m_wallMs > shareWindowMs) {
+            m_cpuMs *= shareWindowMs / m_wallMs;
+            m_wallMs = shareWindowMs;
+        }
+        if (m_wallMs > 0)
+            m_share = std::clamp(m_cpuMs / m_wallMs, leastShare, 1.0);
     }
 
     QAccessible::UpdateHandler m_next = nullptr;
     Clock::time_point m_readBy;
-    int m_run = 0;
+    // The span of work under way; none while the loop waits.
+    bool m_waiting = true;
+    Clock::time_point m_started;
+    double m_startedCpuMs = 0;
+    // Wall and processor time of the latest work, and their ratio.
+    double m_wallMs = 0;
+    double m_cpuMs = 0;
+    double m_share = 1;
 };
 
 // A status line in the window's corner, under everything else: screen
@@ -113,7 +182,7 @@ public:
 private:
     void sayWhenSettled()
     {
-        const Clock::time_point due = std::max(Stir::shared().readBy(), m_asked + quiet);
+        const Clock::time_point due = std::max(Stir::shared().readBy(), m_asked + settling);
         const Clock::time_point now = Clock::now();
         if (now < due) {
             m_wait.start(std::chrono::ceil<milliseconds>(due - now));

@@ -5,14 +5,15 @@
 // line nobody sees; a sentence said there appears in it as a notification,
 // which Orca speaks when it is shown.
 //
-// A sentence is shown once the window has settled. A change that rebuilds a
-// part of a page (the Money Plan's summary and tips, the results of a
-// search) sends a screen reader hundreds of accessibility events, and Orca
-// drops a notification that arrives while it is still working through
-// them. So the announcer watches the events the application sends and holds
-// a sentence until they have stopped and a screen reader has had the time
-// to read them, however long that takes. A newer sentence replaces one
-// still waiting.
+// A sentence is shown as soon as a screen reader can take it. A change that
+// rebuilds a part of a page (the Money Plan's summary and tips, the results
+// of a search) sends a screen reader hundreds of accessibility events, and
+// Orca drops a notification that arrives while it is still working through
+// them. So the announcer watches the events the application sends, keeps
+// the backlog they make for a screen reader, which drains as time passes,
+// and holds a sentence until that backlog is gone: after a burst as long as
+// the reader needs for it, and not longer because the person goes on
+// pressing keys. A newer sentence replaces one still waiting.
 
 class QString;
 class QWidget;
