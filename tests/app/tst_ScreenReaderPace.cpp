@@ -145,6 +145,19 @@ void waitForQuiet()
     }
 }
 
+// A corner of `window` nobody sees holding `count` rows, hidden when not
+// `shown`: showing or hiding them sends a screen reader an event each.
+std::unique_ptr<QWidget> rowsIn(QWidget *window, int count, bool shown)
+{
+    auto rows = std::make_unique<QWidget>(window);
+    rows->setGeometry(0, 0, 1, 1);
+    rows->lower();
+    rows->show();
+    for (int i = 0; i < count; ++i)
+        (new QWidget(rows.get()))->setVisible(shown);
+    return rows;
+}
+
 // Runs a real event loop (one that waits between turns, as the window's
 // does) for `ms`, each turn taking `cpuMs` of the processor and `sleepMs`
 // of waiting without it, as a machine held to a share of a core makes it.
@@ -218,17 +231,12 @@ private Q_SLOTS:
         waitForQuiet();
         g_log.clear();
         g_clock.start();
-        QWidget rows(m_window.get());
-        rows.setGeometry(0, 0, 1, 1);
-        rows.lower();
-        rows.show();
-        for (int i = 0; i < 10; ++i)
-            new QWidget(&rows);
+        const auto rows = rowsIn(m_window.get(), 10, true);
         QTimer slices;
-        connect(&slices, &QTimer::timeout, &rows, [&] {
+        connect(&slices, &QTimer::timeout, rows.get(), [&] {
             if (int(g_log.size()) >= firstSearchEvents)
                 slices.stop();
-            for (QWidget *row : rows.findChildren<QWidget *>())
+            for (QWidget *row : rows->findChildren<QWidget *>())
                 row->setVisible(!row->isVisible());
         });
         slices.start(15);
@@ -263,21 +271,14 @@ private Q_SLOTS:
         QFETCH(int, burst);
         QFETCH(int, everyMs);
         waitForQuiet();
-        QWidget rows(m_window.get());
-        rows.setGeometry(0, 0, 1, 1);
-        rows.lower();
-        rows.show();
-        auto *one = new QWidget(&rows);
-        QList<QWidget *> many;
-        for (int i = 0; i < burst; ++i) {
-            many << new QWidget(&rows);
-            many.last()->hide();
-        }
+        const auto many = rowsIn(m_window.get(), burst, false);
+        auto *one = new QWidget(many.get());
         waitForQuiet();
         g_log.clear();
         g_clock.start();
-        for (QWidget *w : std::as_const(many))
-            w->show();
+        for (QWidget *w : many->findChildren<QWidget *>())
+            if (w != one)
+                w->show();
         TLAnnouncer::say(m_window.get(), QStringLiteral("Saved to My List."));
         QTimer events;
         connect(&events, &QTimer::timeout, one, [one] { one->setVisible(!one->isVisible()); });
@@ -296,20 +297,12 @@ private Q_SLOTS:
     void sentenceWaitsForASlowedReader()
     {
         waitForQuiet();
-        QWidget rows(m_window.get());
-        rows.setGeometry(0, 0, 1, 1);
-        rows.lower();
-        rows.show();
-        QList<QWidget *> burst;
-        for (int i = 0; i < 500; ++i) {
-            burst << new QWidget(&rows);
-            burst.last()->hide();
-        }
+        const auto burst = rowsIn(m_window.get(), 500, false);
         waitForQuiet();
         workAtShare(2500, 2, 8);
         g_log.clear();
         g_clock.start();
-        for (QWidget *w : std::as_const(burst))
+        for (QWidget *w : burst->findChildren<QWidget *>())
             w->show();
         TLAnnouncer::say(m_window.get(), QStringLiteral("Saved to My List."));
         QTRY_VERIFY_WITH_TIMEOUT(heard().at >= 0, 15000);
