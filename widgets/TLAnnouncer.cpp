@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 
 #include <time.h>
 
@@ -33,10 +34,13 @@ constexpr double perEventMs = 1.5;
 // What the change that asked for the sentence sends comes within this.
 constexpr auto settling = milliseconds(250);
 // A machine held to a share of a core, or crowded, slows the screen reader
-// as it slows this application: an event costs the reader more by as much
-// as this application gets less of the processor while it works, down to
-// this share.
+// as it slows this application, and the reader also waits longer for this
+// application's answers: an event costs the reader more a little faster
+// than this application's share of the processor while it works shrinks
+// (Orca beside it at a quarter of a core took 5.5 to 7 times as long, and a
+// fifth more from one run to the next), down to this share.
 constexpr double leastShare = 0.1;
+constexpr double slowingPower = 1.2;
 // The share is weighed over about this much of the latest work.
 constexpr double shareWindowMs = 2000;
 
@@ -109,7 +113,7 @@ private:
     // The backlog drains while time passes; an event joins its end.
     void count()
     {
-        const auto cost = std::chrono::duration<double, std::milli>(perEventMs / m_share);
+        const auto cost = std::chrono::duration<double, std::milli>(perEventMs / std::pow(m_share, slowingPower));
         m_readBy = std::max(m_readBy, Clock::now()) + std::chrono::duration_cast<Clock::duration>(cost);
     }
 
