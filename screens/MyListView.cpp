@@ -102,11 +102,6 @@ MyListView::MyListView(AppModel &model, QWidget *parent) : QWidget(parent), m_mo
     refresh();
 }
 
-void MyListView::holdAfterRemoval(QAbstractButton *button)
-{
-    MBClickRun::holdMouse(button, &m_removals);
-}
-
 void MyListView::refresh()
 {
     ++m_refreshes;
@@ -129,7 +124,7 @@ void MyListView::refresh()
             rows.append({entry.uid, [this, l = *listing, store] {
                              auto *card = new ListingCard(l, store, true);
                              if (card->saveButton())
-                                 holdAfterRemoval(card->saveButton());
+                                 MBClickRun::holdMouse(card->saveButton(), &m_removals);
                              return card;
                          }});
         } else {
@@ -138,7 +133,8 @@ void MyListView::refresh()
                              + QLatin1Char('\n') + entry.note,
                          [this, entry, store] {
                              QWidget *card = missingCard(entry, *store);
-                             holdAfterRemoval(card->findChild<QAbstractButton *>(QStringLiteral("removeEntry")));
+                             auto *remove = card->findChild<QAbstractButton *>(QStringLiteral("removeEntry"));
+                             MBClickRun::holdMouse(remove, &m_removals);
                              return card;
                          }});
         }

@@ -18,7 +18,6 @@
 #include <QWidget>
 
 class AppModel;
-class QAbstractButton;
 class FavoritesStore;
 class Page;
 class QLabel;
@@ -42,8 +41,6 @@ public:
 
 private:
     void refresh();
-    // A removing button's mouse presses go on the list's one run of clicks.
-    void holdAfterRemoval(QAbstractButton *button);
 
     AppModel &m_model;
     Page *m_page;

@@ -116,7 +116,7 @@ private:
     // The backlog drains while time passes; an event joins its end.
     void count()
     {
-        const auto cost = std::chrono::duration<double, std::milli>(perEventMs / std::pow(m_share, slowingPower));
+        const auto cost = std::chrono::duration<double, std::milli>(perEventMs / std::pow(share(), slowingPower));
         m_readBy = std::max(m_readBy, Clock::now()) + std::chrono::duration_cast<Clock::duration>(cost);
     }
 
@@ -138,9 +138,9 @@ private:
             m_cpuMs *= shareWindowMs / m_wallMs;
             m_wallMs = shareWindowMs;
         }
-        if (m_wallMs > 0)
-            m_share = std::clamp(m_cpuMs / m_wallMs, leastShare, 1.0);
     }
+
+    double share() const { return m_wallMs > 0 ? std::clamp(m_cpuMs / m_wallMs, leastShare, 1.0) : 1.0; }
 
     QAccessible::UpdateHandler m_next = nullptr;
     Clock::time_point m_readBy;
@@ -148,10 +148,9 @@ private:
     bool m_waiting = true;
     Clock::time_point m_started;
     double m_startedCpuMs = 0;
-    // Wall and processor time of the latest work, and their ratio.
+    // Wall and processor time of the latest work.
     double m_wallMs = 0;
     double m_cpuMs = 0;
-    double m_share = 1;
 };
 
 // A status line in the window's corner, under everything else: screen
