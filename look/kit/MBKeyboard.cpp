@@ -199,14 +199,16 @@ private:
         if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
             && (key->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier && isPage(w)) {
             const bool forward = key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier;
-            // At its top a page goes on as its Tab order goes (Shift+Tab
-            // back to the sidebar).
+            // Scrolled, a page goes on from the view, the page the window
+            // opened on too; at its top it goes on as its Tab order goes
+            // (Shift+Tab back to the sidebar), the window's opening page from
+            // the window's first (last) control.
             auto *area = qobject_cast<QAbstractScrollArea *>(w);
             const bool scrolled =
                 area && area->verticalScrollBar()->value() > area->verticalScrollBar()->minimum();
-            QWidget *stop = w == startPage ? endStop(w->window(), forward)
-                            : scrolled     ? stopFromView(area, forward)
-                                           : nullptr;
+            QWidget *stop = scrolled ? stopFromView(area, forward) : nullptr;
+            if (!stop && w == startPage)
+                stop = endStop(w->window(), forward);
             if (!stop)
                 return false;
             stop->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);

@@ -13,14 +13,14 @@
 //   keys and Page Up/Down are its own. Scrolled from its top, Tab from it
 //   goes to its first control in view and Shift+Tab to its last (else to
 //   the nearest below or above the view), so the person goes on from where
-//   they scrolled to.
+//   they scrolled to; the page the window opened on too.
 // - A control marked with guardFocus() takes the focus only when the person
 //   moves there: Tab or Shift+Tab from a control on screen, a click, or back
 //   to it after a menu or another window. Focus that would fall on it
 //   otherwise (a window opening with nothing focused, the focused control
 //   going away) goes to the window's page instead.
-// - So at start the focus is on the page, and the first Tab goes to the
-//   window's first control (the emergency bar's first button).
+// - So at start the focus is on the page, and the first Tab from its top
+//   goes to the window's first control (the emergency bar's first button).
 // - Where the focus goes when the widget holding it is hidden (a row
 //   removed, a page replaced, a note dismissed) is decided here, before Qt
 //   would pass it down the window's chain (round to the window's first
@@ -47,9 +47,9 @@ void install();
 
 void markPage(QWidget *page);
 // Gives the focus to the first shown page under `within` (`within` itself
-// included); false when there is none. When `windowOpens`, the next Tab goes
-// to the window's first control and Shift+Tab to its last, as though nothing
-// had the focus yet; otherwise Tab goes on into the page.
+// included); false when there is none. When `windowOpens`, Tab from the page
+// at its top goes to the window's first control and Shift+Tab to its last,
+// as though nothing had the focus yet; otherwise Tab goes on into the page.
 bool focusPage(QWidget *within, bool windowOpens = false);
 // The first shown page under `within` (`within` itself included), or null.
 QWidget *pageIn(QWidget *within);

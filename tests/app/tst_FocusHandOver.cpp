@@ -14,19 +14,22 @@ private Q_SLOTS:
     void init() { reset(); }
 
     // At start the page has the focus: Return and Space do nothing there,
-    // the first Tab reaches "Call 911", and Return there calls, once while
-    // held. The help window opens the same way.
+    // the first Tab from its top reaches "Call 911", and Return there calls,
+    // once while held. The help window opens the same way.
     void startLeavesTheFocusOnThePage()
     {
         const auto window = start(QSize(1060, 700));
         QVERIFY(window);
         checkSafeFocus(window.get());
-        // Space scrolled the page; End takes it to its end.
+        // Space scrolled the page; End takes it to its end and Home back to
+        // its top, from where Tab goes to the window's first control.
         auto *page = qobject_cast<QAbstractScrollArea *>(focus());
         QVERIFY2(page, qPrintable(describe(focus())));
         QVERIFY(page->verticalScrollBar()->value() > 0);
         press(Qt::Key_End);
         QCOMPARE(page->verticalScrollBar()->value(), page->verticalScrollBar()->maximum());
+        press(Qt::Key_Home);
+        QCOMPARE(page->verticalScrollBar()->value(), 0);
         press(Qt::Key_Tab);
         QCOMPARE(focus(), mainOf(window.get())->emergencyBar()->buttons().first());
         QTest::keyPress(focus(), Qt::Key_Return);
@@ -41,6 +44,7 @@ private Q_SLOTS:
         QTRY_VERIFY(help->findChild<MRBYHelpViewer *>()->isAncestorOf(focus()));
         press(Qt::Key_Return);
         press(Qt::Key_Space);
+        press(Qt::Key_Home);
         press(Qt::Key_Tab);
         QCOMPARE(m_opened, QStringList());
         QCOMPARE(focus(), help->findChild<EmergencyBar *>()->buttons().first());
