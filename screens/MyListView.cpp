@@ -99,6 +99,7 @@ MyListView::MyListView(AppModel &model, QWidget *parent) : QWidget(parent), m_mo
     m_page->addBlock(m_empty);
     m_page->addBlock(m_entries);
     connect(store, &FavoritesStore::itemsChanged, this, &MyListView::refresh);
+    MBClickRun::holdArea(this, &m_removals);
     refresh();
 }
 

@@ -9,8 +9,10 @@
 // of removed entries go, new entries get a card in their place. A saved note
 // changes nothing but its own card. Without the store the screen says why
 // it could not be opened. After a removal the card below stands under the
-// pointer: a removing button takes no click within the double-click
-// interval, so a double-click removes one entry.
+// pointer: the removing buttons note their mouse presses on one run of
+// clicks (MBClickRun), and while it lasts no mouse press in the list does
+// anything, so a double-click removes one entry and presses nothing that
+// moved up (a call, a link, a Save).
 
 #include "data/Favorite.h"
 #include "look/kit/MBClickRun.h"

@@ -6,6 +6,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBBoxes.h"
+#include "look/kit/MBClickRun.h"
 #include "look/kit/MBDrafts.h"
 #include "look/kit/MBZoom.h"
 #include "screens/Refusal.h"
@@ -109,6 +110,7 @@ NoteEditor::NoteEditor(const QString &uid, FavoritesStore &store, QWidget *paren
 
     connect(m_edit, &QTextEdit::textChanged, this, &NoteEditor::edited);
     connect(m_save, &QAbstractButton::clicked, this, &NoteEditor::save);
+    MBClickRun::holdMouse(m_save);
     edit->resized = [this] { fitHeight(); };
 
     setText(store.note(uid));

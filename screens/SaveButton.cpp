@@ -1,6 +1,7 @@
 #include "screens/SaveButton.h"
 
 #include "data/FavoritesStore.h"
+#include "look/kit/MBClickRun.h"
 #include "screens/Refusal.h"
 #include "services/MyListActions.h"
 #include "widgets/TLAnnouncer.h"
@@ -14,6 +15,8 @@ SaveButton::SaveButton(const Listing &listing, FavoritesStore &store, QWidget *p
 {
     setObjectName(QStringLiteral("saveButton"));
     connect(this, &QAbstractButton::clicked, this, &SaveButton::toggle);
+    // A double-click saves once, or removes once: never both.
+    MBClickRun::holdMouse(this);
     connect(&store, &FavoritesStore::itemsChanged, this, &SaveButton::relabel);
     relabel();
 }

@@ -5,7 +5,8 @@
 // store publishes, so every card of the same listing changes together. A
 // screen reader hears the label and the listing's name ("Save, <name>").
 //
-// A press asks the store at that moment whether the listing is saved, so a
+// A double-click or a slow run of clicks is one press (MBClickRun). A press
+// asks the store at that moment whether the listing is saved, so a
 // press that comes after another view's change never does the opposite of
 // what the button shows. A failed edit leaves My List as it was, beeps and
 // says so in the sentence line the card gives the button; a done one is

@@ -5,16 +5,55 @@
 #include <QMouseEvent>
 #include <QStyleHints>
 
+#include <optional>
+
 namespace {
 
-// Notes a button's presses on its run and eats those that go on it, with the
-// releases that end them, so the button is never down and no click comes of
-// them.
-class MouseHold final : public QObject
+bool leftPress(const QEvent *event)
+{
+    return (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+        && static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton;
+}
+
+bool leftRelease(const QEvent *event)
+{
+    return event->type() == QEvent::MouseButtonRelease
+        && static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton;
+}
+
+// Eats a left press that goes on a run, with the release that ends it, so
+// no click comes of it. A double-click's second press comes as a press and
+// a double-click event: both go on the run.
+class Hold : public QObject
 {
 public:
-    MouseHold(QAbstractButton *button, MBClickRun *run)
-        : QObject(button), m_run(run)
+    using QObject::QObject;
+
+protected:
+    // `onRun` notes a left press and says whether it goes on the run.
+    template<typename OnRun>
+    bool hold(const QEvent *event, OnRun onRun)
+    {
+        if (leftPress(event)) {
+            m_eaten = onRun();
+            return m_eaten;
+        }
+        if (m_eaten && leftRelease(event)) {
+            m_eaten = false;
+            return true;
+        }
+        return false;
+    }
+
+private:
+    bool m_eaten = false;
+};
+
+// Notes every press of a button on its run.
+class MouseHold final : public Hold
+{
+public:
+    MouseHold(QAbstractButton *button, MBClickRun *run) : Hold(button), m_run(run ? run : &m_own.emplace())
     {
         button->installEventFilter(this);
     }
@@ -22,37 +61,54 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && m_run->press()) {
-                m_eaten = true;
-                return true;
-            }
-            m_eaten = false;
-            return false;
-        case QEvent::MouseButtonRelease:
-            if (m_eaten && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-                m_eaten = false;
-                return true;
-            }
-            return false;
-        default:
-            return false;
-        }
+        return hold(event, [this] { return m_run->press(); });
     }
 
 private:
+    std::optional<MBClickRun> m_own;
     MBClickRun *m_run;
-    bool m_eaten = false;
+};
+
+// Watches the application's mouse presses for those in the area while its
+// run lasts. The release goes to the widget that had the press, so it is
+// eaten even if that widget has left the area since.
+class AreaHold final : public Hold
+{
+public:
+    AreaHold(QWidget *area, MBClickRun *run) : Hold(area), m_area(area), m_run(run)
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *receiver, QEvent *event) override
+    {
+        return hold(event, [&] { return m_run->lasts() && within(receiver) && m_run->press(); });
+    }
+
+private:
+    bool within(const QObject *receiver) const
+    {
+        if (!receiver->isWidgetType())
+            return false;
+        const auto *widget = static_cast<const QWidget *>(receiver);
+        return widget == m_area || m_area->isAncestorOf(widget);
+    }
+
+    QWidget *m_area;
+    MBClickRun *m_run;
 };
 
 } // namespace
 
+bool MBClickRun::lasts() const
+{
+    return m_last.isValid() && m_last.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
+}
+
 bool MBClickRun::press()
 {
-    const bool repeat =
-        m_last.isValid() && m_last.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    const bool repeat = lasts();
     m_last.start();
     return repeat;
 }
@@ -60,4 +116,14 @@ bool MBClickRun::press()
 void MBClickRun::holdMouse(QAbstractButton *button, MBClickRun *run)
 {
     new MouseHold(button, run);
+}
+
+void MBClickRun::holdMouse(QAbstractButton *button)
+{
+    new MouseHold(button, nullptr);
+}
+
+void MBClickRun::holdArea(QWidget *area, MBClickRun *run)
+{
+    new AreaHold(area, run);
 }

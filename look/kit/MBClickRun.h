@@ -3,16 +3,18 @@
 // trembling hand (a run of clicks, each within the double-click interval of
 // the one before). Such a run is one press.
 //
-// The emergency bar keeps one run per button: a press that goes on a run of
-// that button is ignored. A list whose rows move up when one is removed
-// keeps one run for all its removing buttons, and a removal goes on it too:
-// a mouse press that goes on the run is ignored, so the row that moved up
-// under the pointer is not removed by the later clicks of a double-click or
-// a slow run, whichever row's button they land on.
+// A button whose press calls or changes what is kept notes each mouse press
+// on a run, and a press that goes on the run is ignored. An emergency
+// button or a listing's Save keeps a run of its own. A list whose rows move
+// when one is added or removed keeps one run for all the buttons that do so,
+// and holds its whole area on it: while that run lasts, a mouse press
+// anywhere in the list is ignored too, so the later clicks of a double-click
+// press nothing that moved up under the pointer (a Remove, a call, a link).
 
 #include <QElapsedTimer>
 
 class QAbstractButton;
+class QWidget;
 
 class MBClickRun
 {
@@ -20,13 +22,20 @@ public:
     // Notes a press now; true when it goes on the run (it came within the
     // system's double-click interval of the press noted before it).
     bool press();
-    // Goes on the run now without a press (a removal, by key or by mouse).
+    // Goes on the run now without a press (a removal by key, say).
     void mark() { m_last.start(); }
+    // A press now would go on the run.
+    bool lasts() const;
 
     // Each left mouse press on `button` is noted on `run`, and one that goes
     // on it is ignored with the release that ends it; keys still press the
     // button. `run` outlives the button.
     static void holdMouse(QAbstractButton *button, MBClickRun *run);
+    // The same with a run of the button's own.
+    static void holdMouse(QAbstractButton *button);
+    // While `run` lasts, every left mouse press on `area` or a widget in it
+    // is ignored with its release, and goes on the run. `run` outlives it.
+    static void holdArea(QWidget *area, MBClickRun *run);
 
 private:
     QElapsedTimer m_last;

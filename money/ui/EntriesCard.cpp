@@ -131,8 +131,10 @@ private:
 
 } // namespace
 
-EntriesCard::EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period, QWidget *parent)
-    : QWidget(parent), m_kind(kind), m_store(store), m_period(period), m_zoom(MBZoomScope::current())
+EntriesCard::EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period, MBClickRun &clicks,
+                         QWidget *parent)
+    : QWidget(parent), m_kind(kind), m_store(store), m_period(period), m_zoom(MBZoomScope::current()),
+      m_clicks(clicks)
 {
     const bool income = kind == MoneyKind::income;
     setObjectName(income ? QStringLiteral("incomeCard") : QStringLiteral("expenseCard"));
@@ -150,6 +152,7 @@ EntriesCard::EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period, 
     m_footLayout = mbColumn(foot);
     card->addWidget(foot);
     m_form = new EntryForm(kind, store);
+    MBClickRun::holdMouse(m_form->button(), &m_clicks);
     card->addWidget(m_form);
     refresh(period);
 }
@@ -262,9 +265,7 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
     failed->setObjectName(QStringLiteral("removeError"));
     const QString id = entry.id;
     connect(remove, &QPushButton::clicked, this, [this, id, failed] { this->remove(id, failed); });
-    // The line below moves up under the pointer: a double-click or a slow
-    // run of clicks on any of the card's Removes removes one.
-    MBClickRun::holdMouse(remove, &m_removals);
+    MBClickRun::holdMouse(remove, &m_clicks);
     auto *trail = new QWidget;
     MoneyForm::wrappingRow(trail, 12, {amount, per, remove});
 
@@ -314,7 +315,7 @@ void EntriesCard::remove(const QString &id, QLabel *failed)
 {
     Refusal::clear(failed);
     if (MoneyActions::remove(id, m_store)) {
-        m_removals.mark();
+        m_clicks.mark();
         TLAnnouncer::say(this, QStringLiteral("Removed from ") + title(m_kind));
     } else {
         Refusal::failedWrite(failed); // the line's row stays as it is stored

@@ -4,10 +4,10 @@
 // bars "By kind", and the add form. The lists follow the store's plan and
 // the period; a line's row is kept while the line and the period stay the
 // same, so adding one line to a long plan makes one new row. The add form
-// is made once and is never redrawn. After a removal the line below stands
-// under the pointer: Remove takes no click within the double-click interval.
+// is made once and is never redrawn. A line added or removed moves what is
+// below it: Add and every Remove note their presses on the screen's run of
+// clicks (MBClickRun), so a double-click adds or removes one line.
 
-#include "look/kit/MBClickRun.h"
 #include "money/MoneyEntry.h"
 #include "money/MoneyKind.h"
 #include "money/MoneyPeriod.h"
@@ -16,6 +16,7 @@
 #include <QWidget>
 
 class EntryForm;
+class MBClickRun;
 struct MoneyPlan;
 class MoneyStore;
 class QLabel;
@@ -25,7 +26,9 @@ class EntriesCard final : public QWidget
 {
     Q_OBJECT
 public:
-    EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period, QWidget *parent = nullptr);
+    // `clicks` is the screen's run of clicks; it outlives the card.
+    EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period, MBClickRun &clicks,
+                QWidget *parent = nullptr);
 
     MoneyKind kind() const { return m_kind; }
     MoneyPeriod period() const { return m_period; }
@@ -60,5 +63,5 @@ private:
     QWidget *m_foot = nullptr;
     EntryForm *m_form;
     double m_zoom;
-    MBClickRun m_removals;
+    MBClickRun &m_clicks;
 };

@@ -1,5 +1,6 @@
 #include "money/ui/MoneyPlanView.h"
 
+#include "look/app/TLButtonStyle.h"
 #include "look/app/TLCard.h"
 #include "look/app/TLPalette.h"
 #include "look/app/TLPrefs.h"
@@ -73,9 +74,9 @@ MoneyPlanView::MoneyPlanView(AppModel &model, QWidget *parent)
     m_page->addBlock(summaryCard());
     m_savings = new SavingsCard(*store);
     m_page->addBlock(m_savings);
-    m_income = new EntriesCard(MoneyKind::income, *store, period());
+    m_income = new EntriesCard(MoneyKind::income, *store, period(), m_clicks);
     m_page->addBlock(m_income);
-    m_expense = new EntriesCard(MoneyKind::expense, *store, period());
+    m_expense = new EntriesCard(MoneyKind::expense, *store, period(), m_clicks);
     m_page->addBlock(m_expense);
     auto *tips = column(16, &m_tipsLayout);
     tips->setObjectName(QStringLiteral("tipsSection"));
@@ -83,6 +84,9 @@ MoneyPlanView::MoneyPlanView(AppModel &model, QWidget *parent)
     m_page->addBlock(new TLSectionTitle(QStringLiteral("Print or save your Money Plan")));
     m_page->addBlock(printCard());
     refreshTips();
+    for (TLButton *button : {m_cash->button(), m_savings->button(), m_name->button()})
+        MBClickRun::holdMouse(button, &m_clicks);
+    MBClickRun::holdArea(this, &m_clicks);
 
     connect(store, &MoneyStore::planChanged, this, &MoneyPlanView::refresh);
     connect(&model, &AppModel::stateCodeChanged, this, &MoneyPlanView::refreshTips);

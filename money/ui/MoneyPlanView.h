@@ -8,7 +8,14 @@
 // The screen keeps no copy of the plan. It follows the store, the chosen
 // state and the period setting by itself and redraws only what shows
 // figures; every field and choice a person is editing stays as it is.
+//
+// A press that changes the plan (Add, Remove, Update, Save goal, Save name)
+// can move what is below it. Those buttons note their mouse presses on one
+// run of clicks (MBClickRun), and while it lasts no mouse press on the
+// screen does anything: a double-click is one press, and its second click
+// presses nothing that moved under the pointer.
 
+#include "look/kit/MBClickRun.h"
 #include "money/MoneyPeriod.h"
 #include "money/MoneyReport.h"
 #include "money/MoneyTip.h"
@@ -73,6 +80,7 @@ private:
     double m_zoom;
     Page *m_page = nullptr;
     QString m_message;
+    MBClickRun m_clicks;
     SegmentedPicker *m_periodPicker = nullptr;
     QVBoxLayout *m_figuresLayout = nullptr;
     QWidget *m_figures = nullptr;

@@ -4,9 +4,112 @@
 
 #include "WindowKeys.h"
 
+#include "money/ui/EntryForm.h"
+#include "money/ui/TLField.h"
+#include "screens/SegmentedPicker.h"
+
 class tst_ClickRuns : public WindowKeys
 {
     Q_OBJECT
+
+    static int interval() { return QGuiApplication::styleHints()->mouseDoubleClickInterval(); }
+
+    // A left click at `at`, `afterMs` after the click before, timed as a hand
+    // times it: Qt makes a double-click of two clicks within the double-click
+    // interval, as it does from the display. (QTest alone puts a whole
+    // interval between any two clicks, so it never makes one.)
+    static void handClick(QWindow *window, QPoint at, int afterMs, const std::function<QPoint()> &where = {})
+    {
+        QTest::qWait(afterMs);
+        QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval;
+        QTest::mouseClick(window, Qt::LeftButton, {}, where ? where() : at, std::max(afterMs, 1));
+    }
+
+    // A run of `clicks` left clicks: QTest's double-click when `apart` is 0,
+    // else each click `apart` of the double-click interval after the one
+    // before. The later clicks go to `next()`, where something moved under
+    // the pointer, else to `at`.
+    static void clickRun(QWindow *window, QPoint at, int clicks, double apart,
+                         const std::function<QPoint()> &next = {})
+    {
+        if (apart == 0) {
+            QTest::mouseDClick(window, Qt::LeftButton, {}, at);
+            return;
+        }
+        QTest::mouseClick(window, Qt::LeftButton, {}, at);
+        for (int n = 1; n < clicks; ++n)
+            handClick(window, at, int(interval() * apart), next);
+    }
+
+    static QPoint centreIn(QWidget *window, QWidget *w) { return w->mapTo(window, w->rect().center()); }
+
+    // Scrolls the page so that `w` stands near the top of its view.
+    static void placeNearTop(QWidget *w)
+    {
+        QWidget *content = w;
+        while (content && !qobject_cast<QScrollArea *>(content->parentWidget() ? content->parentWidget()->parentWidget() : nullptr))
+            content = content->parentWidget();
+        QVERIFY(content);
+        auto *area = static_cast<QScrollArea *>(content->parentWidget()->parentWidget());
+        area->verticalScrollBar()->setValue(w->mapTo(content, QPoint()).y() - 60);
+        QTest::qWait(30);
+    }
+
+    // In My List, with a missing entry first and "CO 211 one" below it: a
+    // note on the missing entry as long as puts its "Remove" where the
+    // "Call 211" below will be once the entry is gone, and the point in
+    // both; null when no note length does.
+    QPoint moved211UnderRemove(QMainWindow *window)
+    {
+        FavoritesStore *store = m_model->favorites();
+        QStringList lines;
+        for (int n = 0; n < 16; lines << QStringLiteral("Line %1").arg(++n)) {
+            store->setNote(QStringLiteral("gone:old-shelter"), lines.join(u'\n'));
+            QWidget *missing = nullptr;
+            QWidget *call = nullptr;
+            if (!QTest::qWaitFor([&] {
+                    missing = named(window, "missingEntry");
+                    call = named(window, "contact-call");
+                    return missing && call && missing->findChildren<QLabel *>().size() >= 2 + !lines.isEmpty();
+                }))
+                return {};
+            QTest::qWait(30);
+            QWidget *remove = missing->findChild<QWidget *>(QStringLiteral("removeEntry"));
+            QWidget *card = call->parentWidget();
+            while (card && card->objectName() != QLatin1String("listingCard"))
+                card = card->parentWidget();
+            if (!card)
+                return {};
+            // Where each stands in its card; the card below takes the
+            // missing one's place.
+            const QRect removeAt(remove->mapTo(missing, QPoint()), remove->size());
+            const QRect callAt(call->mapTo(card, QPoint()), call->size());
+            const QRect both = removeAt.intersected(callAt).adjusted(3, 3, -3, -3);
+            if (both.isValid()) {
+                MBKeyboard::showInView(missing);
+                QTest::qWait(30);
+                return missing->mapTo(window, both.center());
+            }
+        }
+        return {};
+    }
+
+    void clearMyList()
+    {
+        FavoritesStore *store = m_model->favorites();
+        const QList<Favorite> left = store->items();
+        for (const Favorite &f : left)
+            store->remove(f.uid);
+    }
+
+    // The listing with this name in the fixture's data.
+    Listing listing(const QString &name) const
+    {
+        for (const Listing &l : m_model->data()->listings())
+            if (l.name == name)
+                return l;
+        return {};
+    }
 
 private Q_SLOTS:
     void initTestCase() { setUpModel(); }
@@ -62,12 +165,12 @@ private Q_SLOTS:
             return b->mapTo(clicked, b->rect().center());
         };
         for (qsizetype i = 0; i < buttons.size(); ++i) {
-            if (i > 0 && apart > 0)
-                QTest::qWait(apart);
             const QPoint at = centre(buttons.at(i));
             if (buttons.value(i + 1) < 0) {
                 QTest::mouseDClick(display, Qt::LeftButton, {}, at);
                 ++i;
+            } else if (i > 0 && apart > 0) {
+                handClick(display, at, apart);
             } else {
                 QTest::mouseClick(display, Qt::LeftButton, {}, at, 1);
             }
@@ -94,7 +197,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("thenSpace");
         for (const int screen : {int(Screen::myList), int(Screen::money)}) {
             const char *name = screen == int(Screen::myList) ? "My List, Saved" : "Money Plan, Remove";
-            QTest::addRow("%s: a double-click", name) << screen << 2 << 0.25 << false;
+            QTest::addRow("%s: QTest's double-click", name) << screen << 2 << 0.0 << false;
+            QTest::addRow("%s: a double-click, a quarter of the interval apart", name)
+                << screen << 2 << 0.25 << false;
             QTest::addRow("%s: three clicks", name) << screen << 3 << 0.6 << false;
             QTest::addRow("%s: four clicks", name) << screen << 4 << 0.6 << false;
             QTest::addRow("%s: a click, then Space on the next", name) << screen << 1 << 0.0 << true;
@@ -109,12 +214,7 @@ private Q_SLOTS:
         QFETCH(bool, thenSpace);
         const bool list = screen == int(Screen::myList);
         FavoritesStore *store = m_model->favorites();
-        const auto clear = [store] {
-            const QList<Favorite> left = store->items();
-            for (const Favorite &f : left)
-                store->remove(f.uid);
-        };
-        clear(); // after a row that failed
+        clearMyList(); // after a row that failed
         const QList<Listing> &listings = m_model->data()->listings();
         for (int i = 0; i < 3; ++i)
             store->add(listings.at(i).uid, listings.at(i).name);
@@ -141,12 +241,10 @@ private Q_SLOTS:
         const QPoint at = button->mapTo(window.get(), button->rect().center());
         QVERIFY(window->rect().contains(at));
         // Clicks as a hand makes them: the list moves up between them.
-        const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
-        for (int n = 0; n < clicks; ++n) {
-            if (n > 0)
-                QTest::qWait(int(interval * apart));
+        if (clicks > 0 && !thenSpace)
+            clickRun(window->windowHandle(), at, clicks, apart);
+        else
             QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
-        }
         QTest::qWait(50);
         QCOMPARE(count(), 2);
         const auto secondIsFirst = [&] {
@@ -168,12 +266,215 @@ private Q_SLOTS:
             QTest::keyClick(button, Qt::Key_Space);
         } else {
             // A click after a pause is meant.
-            QTest::qWait(interval);
-            QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+            handClick(window->windowHandle(), at, interval() + 100);
         }
         QTRY_COMPARE(count(), 1);
-        clear();
+        clearMyList();
         setPlan(0);
+    }
+
+    // A double-click or a slow run of clicks on a button that changes what
+    // is kept is one press: "Saved" of a listing with a note in the search
+    // results takes it off once (it is not saved again without its note),
+    // "Save" saves it, Add adds the typed line once. A click after a pause
+    // is a new press, and keys press the button as ever.
+    void aRunOfClicksIsOnePress_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("clicks"); // below 0: that many Spaces
+        QTest::addColumn<double>("apart"); // of the double-click interval
+        QTest::addColumn<int>("presses");
+        for (const char *button : {"Saved", "Save", "Add"}) {
+            QTest::addRow("%s: QTest's double-click", button) << button << 2 << 0.0 << 1;
+            QTest::addRow("%s: a double-click, a quarter of the interval apart", button)
+                << button << 2 << 0.25 << 1;
+            QTest::addRow("%s: three clicks, 0.6 of the interval apart", button) << button << 3 << 0.6 << 1;
+            QTest::addRow("%s: four clicks, 0.6 of the interval apart", button) << button << 4 << 0.6 << 1;
+            QTest::addRow("%s: two clicks, a pause apart", button) << button << 2 << 1.3 << 2;
+            QTest::addRow("%s: Space, then Space at once", button) << button << -2 << 0.0 << 2;
+        }
+    }
+
+    void aRunOfClicksIsOnePress()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, clicks);
+        QFETCH(double, apart);
+        QFETCH(int, presses);
+        clearMyList();
+        setPlan(0);
+        FavoritesStore *store = m_model->favorites();
+        const Listing saved = listing(QStringLiteral("CO food bank one"));
+        const Listing other = listing(QStringLiteral("CO food bank two"));
+        QVERIFY(!saved.uid.isEmpty() && !other.uid.isEmpty());
+        store->add(saved.uid, saved.name);
+        store->setNote(saved.uid, QStringLiteral("Bus pass"));
+        const bool add = button == u"Add";
+        if (add)
+            go(Screen::money, {}, QStringLiteral("CO"))(*this, nullptr);
+        else
+            go(Screen::search, QStringLiteral("food bank"), QStringLiteral("CO"))(*this, nullptr);
+        const auto window = start();
+        QVERIFY(window);
+        const QString name = button == u"Saved" ? QStringLiteral("Saved, ") + saved.name
+                                                : QStringLiteral("Save, ") + other.name;
+        QWidget *form = named(window.get(), "expenseForm");
+        QWidget *pressed = nullptr;
+        QTRY_VERIFY((pressed = add ? form->findChild<QWidget *>(QStringLiteral("addButton"))
+                                   : shown<QWidget>(window.get(),
+                                                    [&](QWidget *b) { return b->accessibleName() == name; })));
+        const auto typeAmount = [&] {
+            QLineEdit *amount = form->findChild<TLField *>(QStringLiteral("amountField"))->lineEdit();
+            amount->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(amount, QStringLiteral("12"));
+        };
+        if (add)
+            typeAmount();
+        MBKeyboard::showInView(pressed);
+        QTest::qWait(30);
+        const int frequency = add ? static_cast<EntryForm *>(form)->frequencyPicker()->current() : 0;
+        // Three clicks that each pressed would end where one press does.
+        QSignalSpy changes(store, &FavoritesStore::itemsChanged);
+        QStringList clicked;
+        for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
+            connect(b, &QAbstractButton::clicked, this, [&clicked, b] { clicked << QString::number(quintptr(b)); });
+        const QString pressedName = QString::number(quintptr(pressed));
+        if (clicks > 0) {
+            // After a pause the person aims again; Add moved down as its line came.
+            std::function<QPoint()> again;
+            if (presses == 2)
+                again = [&] {
+                    placeNearTop(pressed);
+                    return centreIn(window.get(), pressed);
+                };
+            clickRun(window->windowHandle(), centreIn(window.get(), pressed), clicks, apart, again);
+        } else {
+            for (int n = 0; n < -clicks; ++n) {
+                if (add && n > 0)
+                    typeAmount();
+                pressed->setFocus(Qt::TabFocusReason);
+                press(Qt::Key_Space);
+            }
+        }
+        QTest::qWait(50);
+        QCOMPARE(m_opened, QStringList());
+        QCOMPARE(changes.count(), add ? 0 : presses);
+        QCOMPARE(clicked, QStringList(presses, pressedName));
+        if (button == u"Saved") {
+            // Taken off once, or saved anew by a press meant as such.
+            QCOMPARE(store->contains(saved.uid), presses == 2);
+            if (presses == 2)
+                QCOMPARE(store->note(saved.uid), QString());
+        } else if (button == u"Save") {
+            QCOMPARE(store->items().size(), presses == 1 ? 2 : 1);
+            QCOMPARE(store->contains(other.uid), presses == 1);
+        } else {
+            // By key each Space adds what was typed before it; by mouse the
+            // press after a pause finds the amount gone and asks for one.
+            const auto *entryForm = static_cast<EntryForm *>(form);
+            QCOMPARE(m_model->money()->plan().entries.size(), clicks < 0 ? 2 : 1);
+            QCOMPARE(entryForm->error().isEmpty(), presses == 1 || clicks < 0);
+            // Nothing that moved under the pointer was pressed.
+            QCOMPARE(entryForm->frequencyPicker()->current(), frequency);
+        }
+        if (button != u"Saved")
+            QCOMPARE(store->note(saved.uid), QStringLiteral("Bus pass"));
+        clearMyList();
+        setPlan(0);
+    }
+
+    // While a list's run lasts, no mouse press in it does anything. In My
+    // List the later clicks on a missing entry's "Remove" land on the "Call
+    // 211" of the card that moved up under the pointer; on the Money Plan
+    // those on a line's Remove land on a tip's "Open" button that moved up.
+    // Neither is pressed, and one entry goes.
+    void aRunPressesNothingThatMovedUp_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<double>("apart");
+        for (const int screen : {int(Screen::myList), int(Screen::money)}) {
+            const char *name = screen == int(Screen::myList) ? "My List" : "Money Plan";
+            QTest::addRow("%s: QTest's double-click", name) << screen << 2 << 0.0;
+            QTest::addRow("%s: a double-click, a quarter of the interval apart", name) << screen << 2 << 0.25;
+            QTest::addRow("%s: three clicks, 0.6 of the interval apart", name) << screen << 3 << 0.6;
+            QTest::addRow("%s: four clicks, 0.6 of the interval apart", name) << screen << 4 << 0.6;
+        }
+    }
+
+    void aRunPressesNothingThatMovedUp()
+    {
+        QFETCH(int, screen);
+        QFETCH(int, clicks);
+        QFETCH(double, apart);
+        const bool list = screen == int(Screen::myList);
+        clearMyList();
+        setPlan(list ? 0 : 2);
+        FavoritesStore *store = m_model->favorites();
+        const Listing line211 = listing(QStringLiteral("CO 211 one"));
+        store->add(QStringLiteral("gone:old-shelter"), QStringLiteral("Old shelter"));
+        store->add(line211.uid, line211.name);
+        go(Screen(Screen::Case(screen)), {}, QStringLiteral("CO"))(*this, nullptr);
+        const auto window = start();
+        QVERIFY(window);
+        QPoint at;
+        std::function<QPoint()> next;
+        if (list) {
+            at = moved211UnderRemove(window.get());
+            QVERIFY2(!at.isNull(), "no note puts Remove where Call 211 moves up to");
+        } else {
+            QWidget *remove = nullptr;
+            QTRY_VERIFY(remove = shown<QWidget>(window.get(), [](QWidget *b) {
+                            return b->accessibleName().startsWith(u"Remove Gas");
+                        }));
+            QTRY_VERIFY(named(window.get(), "openTopic"));
+            placeNearTop(remove);
+            at = centreIn(window.get(), remove);
+            // The tips move up as the line goes; the clicks follow them.
+            next = [&] {
+                QWidget *open = named(window.get(), "openTopic");
+                return open ? centreIn(window.get(), open) : at;
+            };
+            QWidget *under = window->childAt(next());
+            QVERIFY2(under && (under->objectName() == u"openTopic" || under->parentWidget()->objectName() == u"openTopic"),
+                     qPrintable(describe(under)));
+        }
+        clickRun(window->windowHandle(), at, clicks, apart, next);
+        QTest::qWait(50);
+        QCOMPARE(m_opened, QStringList());
+        QCOMPARE(m_model->screen(), Screen(Screen::Case(screen)));
+        if (list) {
+            QCOMPARE(store->items().size(), 1);
+            QCOMPARE(store->items().first().uid, line211.uid);
+        } else {
+            QCOMPARE(m_model->money()->plan().entries.size(), 1);
+            QCOMPARE(m_model->money()->plan().entries.first().label, QStringLiteral("Groceries"));
+        }
+        // With no run going, a click on what moved up works.
+        handClick(window->windowHandle(), at, interval() + 100, next);
+        if (list)
+            QTRY_COMPARE(m_opened, QStringList{"tel:211"});
+        else
+            QTRY_VERIFY(m_model->screen() != Screen(Screen::money));
+        clearMyList();
+        setPlan(0);
+    }
+
+    // A click on a link in My List works with no run going.
+    void aLinkInTheListOpens()
+    {
+        clearMyList();
+        const Listing line211 = listing(QStringLiteral("CO 211 one"));
+        m_model->favorites()->add(line211.uid, line211.name);
+        go(Screen::myList)(*this, nullptr);
+        const auto window = start();
+        QVERIFY(window);
+        QWidget *source = nullptr;
+        QTRY_VERIFY(source = named(window.get(), "listingSource"));
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          source->mapTo(window.get(), QPoint(8, source->height() / 2)));
+        QTRY_COMPARE(m_opened, QStringList{line211.sourceURL});
+        clearMyList();
     }
 };
 
