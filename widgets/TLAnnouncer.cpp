@@ -10,10 +10,13 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 
-#include <time.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -22,30 +25,26 @@ using std::chrono::milliseconds;
 
 // A screen reader works through the accessibility events sent to it one
 // after another, and Orca drops a notification that arrives while many are
-// still waiting. Orca 43 here took about 1.8 ms for each event it was sent
-// (a first search's 873 in 1.6 s from the first), or 1.15 ms for each the
+// still waiting. Orca 43 here took about 1.15 ms for each event the
 // application made (not every kind reaches it), and up to 2.1 ms with
-// another session beside it. A notification that comes a little late is
-// heard; one that comes early is lost, so an event is reckoned at 2 ms, and
-// at more still as this application gets less of the processor (below).
-// So the events make a backlog that drains as time passes: each adds what
-// it costs the reader, and a sentence waits until the backlog is gone. The
-// few events of each key the person goes on pressing drain before the next
-// key, so they never hold a sentence back for long. Without a screen reader
-// no events are made, and a sentence waits the settling time alone.
+// another session beside it. A notification a little late is heard; one
+// early is lost, so an event is reckoned at 2 ms, and more when the
+// application gets less of the processor (below). The events make a
+// backlog that drains as time passes, and a sentence waits until it is
+// gone: a burst waits for the reader, while the few events of each key the
+// person goes on pressing drain before the next key. Without a screen
+// reader no events are made, and a sentence waits the settling time alone.
 constexpr double perEventMs = 2.0;
 // What the change that asked for the sentence sends comes within this.
 constexpr auto settling = milliseconds(250);
-// A machine held to a share of a core, or crowded, slows the screen reader
-// as it slows this application, and the reader also waits longer for this
-// application's answers: an event costs the reader more a little faster
-// than this application's share of the processor while it works shrinks
-// (Orca beside it at a quarter of a core took 5.5 to 7 times as long, and a
-// fifth more from one run to the next), down to this share.
+// However many events come, a sentence is said by then.
+constexpr auto longestWait = milliseconds(10000);
+// A crowded processor slows the screen reader beside this application too:
+// an event costs perEventMs / share^slowingPower, the share taken as no
+// less than leastShare. Orca held with the application to a quarter of a
+// core took about 4.4 ms an event; this reckons 4.6 ms there.
 constexpr double leastShare = 0.1;
-constexpr double slowingPower = 1.2;
-// The share is weighed over about this much of the latest work.
-constexpr double shareWindowMs = 2000;
+constexpr double slowingPower = 0.6;
 
 bool ownWidget(const QObject *object)
 {
@@ -55,18 +54,93 @@ bool ownWidget(const QObject *object)
     return role == QAccessible::StatusBar || role == QAccessible::Notification;
 }
 
-double threadCpuMs()
+// The share of the processor the main thread gets: of the time it was ready
+// to run, the part it ran, over the last two to three seconds. The kernel
+// keeps both for each thread; time spent waiting for the display, a file or
+// a timer is neither, so only a crowded processor lowers the share.
+class ProcessorShare
 {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
+public:
+    // Opened on the thread it measures.
+    ProcessorShare() : m_file(::open("/proc/thread-self/schedstat", O_RDONLY | O_CLOEXEC)) { sample(); }
+    ~ProcessorShare()
+    {
+        if (m_file >= 0)
+            ::close(m_file);
+    }
+    ProcessorShare(const ProcessorShare &) = delete;
+    ProcessorShare &operator=(const ProcessorShare &) = delete;
+
+    // Adds what the thread ran and waited since the last sample to the
+    // current second.
+    void sample()
+    {
+        char text[96];
+        const ssize_t size = m_file >= 0 ? ::pread(m_file, text, sizeof text - 1, 0) : -1;
+        if (size <= 0)
+            return;
+        text[size] = '\0';
+        char *end = nullptr;
+        const unsigned long long ran = std::strtoull(text, &end, 10);
+        const unsigned long long waited = std::strtoull(end, nullptr, 10);
+        Second &second = current();
+        if (m_sampled) {
+            second.ranNs += double(ran - m_ranNs);
+            second.waitedNs += double(waited - m_waitedNs);
+        }
+        m_sampled = true;
+        m_ranNs = ran;
+        m_waitedNs = waited;
+    }
+
+    // 1 with nothing run or waited for in the window, or no schedstat file.
+    double value() const
+    {
+        const long long now = secondsNow();
+        double ran = 0;
+        double waited = 0;
+        for (const Second &second : m_window) {
+            if (second.index > now - static_cast<long long>(m_window.size())) {
+                ran += second.ranNs;
+                waited += second.waitedNs;
+            }
+        }
+        return ran + waited > 0 ? ran / (ran + waited) : 1.0;
+    }
+
+private:
+    struct Second
+    {
+        long long index = -1;
+        double ranNs = 0;
+        double waitedNs = 0;
+    };
+
+    static long long secondsNow()
+    {
+        return std::chrono::duration_cast<std::chrono::seconds>(Clock::now().time_since_epoch()).count();
+    }
+
+    Second &current()
+    {
+        const long long now = secondsNow();
+        Second &second = m_window[std::size_t(now) % m_window.size()];
+        if (second.index != now)
+            second = Second{now, 0, 0};
+        return second;
+    }
+
+    int m_file;
+    bool m_sampled = false;
+    unsigned long long m_ranNs = 0;
+    unsigned long long m_waitedNs = 0;
+    // This second and the two before.
+    std::array<Second, 3> m_window;
+};
 
 // Keeps, for the whole application, when a screen reader will have worked
-// through the accessibility events sent to it, and the share of the
-// processor this application gets while it works: its main thread's
-// processor time over the wall time of its spans of work (from the first
-// event the loop hands out to the moment it would wait again).
+// through the accessibility events sent to it, and samples the processor
+// share at each event and each time the event loop is about to wait.
 class Stir final : public QObject
 {
 public:
@@ -80,21 +154,12 @@ public:
 
     ~Stir() override { QAccessible::installUpdateHandler(m_next); }
 
-protected:
-    bool eventFilter(QObject *, QEvent *) override
-    {
-        if (m_waiting)
-            startWork();
-        return false;
-    }
-
 private:
     explicit Stir(QObject *parent) : QObject(parent)
     {
         m_next = QAccessible::installUpdateHandler(&Stir::heard);
-        qApp->installEventFilter(this);
         if (QAbstractEventDispatcher *loop = QAbstractEventDispatcher::instance(thread()))
-            connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, &Stir::endWork);
+            connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, [this] { m_share.sample(); });
     }
 
     static void heard(QAccessibleEvent *event)
@@ -116,41 +181,15 @@ private:
     // The backlog drains while time passes; an event joins its end.
     void count()
     {
-        const auto cost = std::chrono::duration<double, std::milli>(perEventMs / std::pow(share(), slowingPower));
+        m_share.sample();
+        const double share = std::max(m_share.value(), leastShare);
+        const auto cost = std::chrono::duration<double, std::milli>(perEventMs / std::pow(share, slowingPower));
         m_readBy = std::max(m_readBy, Clock::now()) + std::chrono::duration_cast<Clock::duration>(cost);
     }
 
-    void startWork()
-    {
-        m_waiting = false;
-        m_started = Clock::now();
-        m_startedCpuMs = threadCpuMs();
-    }
-
-    void endWork()
-    {
-        if (m_waiting)
-            return;
-        m_waiting = true;
-        m_wallMs += std::chrono::duration<double, std::milli>(Clock::now() - m_started).count();
-        m_cpuMs += threadCpuMs() - m_startedCpuMs;
-        if (m_wallMs > shareWindowMs) {
-            m_cpuMs *= shareWindowMs / m_wallMs;
-            m_wallMs = shareWindowMs;
-        }
-    }
-
-    double share() const { return m_wallMs > 0 ? std::clamp(m_cpuMs / m_wallMs, leastShare, 1.0) : 1.0; }
-
     QAccessible::UpdateHandler m_next = nullptr;
     Clock::time_point m_readBy;
-    // The span of work under way; none while the loop waits.
-    bool m_waiting = true;
-    Clock::time_point m_started;
-    double m_startedCpuMs = 0;
-    // Wall and processor time of the latest work.
-    double m_wallMs = 0;
-    double m_cpuMs = 0;
+    ProcessorShare m_share;
 };
 
 // A status line in the window's corner, under everything else: screen
@@ -188,7 +227,8 @@ public:
 private:
     void sayWhenSettled()
     {
-        const Clock::time_point due = std::max(Stir::shared().readBy(), m_asked + settling);
+        const Clock::time_point due
+            = std::min(std::max(Stir::shared().readBy(), m_asked + settling), m_asked + longestWait);
         const Clock::time_point now = Clock::now();
         if (now < due) {
             m_wait.start(std::chrono::ceil<milliseconds>(due - now));

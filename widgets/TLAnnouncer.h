@@ -12,8 +12,10 @@
 // them. So the announcer watches the events the application sends, keeps
 // the backlog they make for a screen reader, which drains as time passes,
 // and holds a sentence until that backlog is gone: after a burst as long as
-// the reader needs for it, and not longer because the person goes on
-// pressing keys. A newer sentence replaces one still waiting.
+// the reader needs for it (longer while the processor is crowded, since the
+// reader is slowed too), not longer because the person goes on pressing
+// keys, and never more than ten seconds. A newer sentence replaces one
+// still waiting.
 
 class QString;
 class QWidget;

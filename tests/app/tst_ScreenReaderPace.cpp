@@ -1,12 +1,12 @@
 // What a screen reader is sent, counted as it leaves the application: the
 // events as a topic page opens or goes to its end, when a sentence is said
-// after a page has changed, while events go on and on a slowed machine, and
-// the caret places a page read by keyboard sends. A screen reader works through every event in turn, so a page that
-// sends thousands keeps it silent for seconds, and keys pressed meanwhile
-// are echoed late; Orca drops a notification that arrives while it is still
-// working through them. Runs beside the accessibility bus, with Qt's
-// accessibility on as a screen reader turns it on
-// (tests/app/screen-reader-session.sh, which ctest uses).
+// after a page has changed, while events go on and on a crowded processor,
+// and the caret places a page read by keyboard sends. A screen reader works
+// through every event in turn, so a page that sends thousands keeps it
+// silent for seconds, and keys pressed meanwhile are echoed late; Orca drops
+// a notification that arrives while it is still working through them. Runs
+// beside the accessibility bus, with Qt's accessibility on as a screen
+// reader turns it on (tests/app/screen-reader-session.sh, which ctest uses).
 
 #include "LongestHelpTopic.h"
 
@@ -30,10 +30,15 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
 #include <map>
 #include <memory>
+#include <thread>
 #include <vector>
 
+#include <pthread.h>
+#include <sched.h>
 #include <time.h>
 
 namespace {
@@ -80,8 +85,8 @@ void count(QAccessibleEvent *event)
 }
 
 // What the log holds about the first sentence shown: when it was shown, the
-// other events sent before it, when a screen reader at Orca's pace would
-// have worked through them, and how many came after it.
+// other events sent before it, when a screen reader taking `msPerEvent`
+// (Orca's pace) would have worked through them, and how many came after it.
 struct Heard
 {
     qint64 at = -1;
@@ -90,7 +95,7 @@ struct Heard
     int after = 0;
 };
 
-Heard heard()
+Heard heard(double msPerEvent = orcaMsPerEvent)
 {
     Heard h;
     for (const Sent &sent : g_log) {
@@ -98,7 +103,7 @@ Heard heard()
             h.at = sent.at;
         } else if (!sent.notice && h.at < 0) {
             ++h.before;
-            h.readyAt = std::max(h.readyAt, double(sent.at)) + orcaMsPerEvent;
+            h.readyAt = std::max(h.readyAt, double(sent.at)) + msPerEvent;
         } else if (!sent.notice) {
             ++h.after;
         }
@@ -131,18 +136,38 @@ QString byType()
     return out.join(QStringLiteral(", "));
 }
 
+// Runs an event loop that waits for events, as the window's does (where
+// QTest::qWait sleeps between its turns), until `done` or `ms` have passed.
+bool runUntil(const std::function<bool()> &done, int ms)
+{
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    check.start(10);
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    if (!done())
+        loop.exec();
+    return done();
+}
+
 // Runs the event loop until nothing has been sent for half a second.
 void waitForQuiet()
 {
     QElapsedTimer quiet;
     quiet.start();
-    for (int seen = sent(); quiet.elapsed() < 500;) {
-        QTest::qWait(20);
-        if (sent() != seen) {
-            seen = sent();
-            quiet.restart();
-        }
-    }
+    int seen = sent();
+    runUntil(
+        [&] {
+            if (sent() != seen) {
+                seen = sent();
+                quiet.restart();
+            }
+            return quiet.elapsed() >= 500;
+        },
+        60000);
 }
 
 // A corner of `window` nobody sees holding `count` rows, hidden when not
@@ -159,25 +184,74 @@ std::unique_ptr<QWidget> rowsIn(QWidget *window, int count, bool shown)
 }
 
 // Runs a real event loop (one that waits between turns, as the window's
-// does) for `ms`, each turn taking `cpuMs` of the processor and `sleepMs`
-// of waiting without it, as a machine held to a share of a core makes it.
-void workAtShare(int ms, double cpuMs, int sleepMs)
+// does) for `ms`, each turn taking 2 ms of the processor, then waiting
+// `sleepMs` without it, as for a file or the display.
+void workFor(int ms, int sleepMs)
 {
     QEventLoop loop;
     QTimer turn;
-    QObject::connect(&turn, &QTimer::timeout, &loop, [cpuMs, sleepMs] {
-        timespec t{};
-        const auto cpu = [&t] {
+    QObject::connect(&turn, &QTimer::timeout, &loop, [sleepMs] {
+        const auto cpuMs = [] {
+            timespec t{};
             clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
             return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
         };
-        for (const double start = cpu(); cpu() - start < cpuMs;) {
+        for (const double start = cpuMs(); cpuMs() - start < 2;) {
         }
         QThread::msleep(sleepMs);
     });
     turn.start(0);
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// While it lives, the main thread shares one processor with `busy` threads
+// that never wait, so it gets 1 / (busy + 1) of it when it works and waits
+// on the processor's run queue the rest, as on a crowded machine.
+class Crowd
+{
+public:
+    explicit Crowd(int busy)
+    {
+        pthread_getaffinity_np(pthread_self(), sizeof m_before, &m_before);
+        cpu_set_t one;
+        CPU_ZERO(&one);
+        CPU_SET(sched_getcpu(), &one);
+        pthread_setaffinity_np(pthread_self(), sizeof one, &one);
+        // They inherit the main thread's processor.
+        for (int i = 0; i < busy; ++i)
+            m_busy.emplace_back([this] {
+                while (!m_stop.load(std::memory_order_relaxed)) {
+                }
+            });
+    }
+
+    ~Crowd()
+    {
+        m_stop = true;
+        for (std::thread &busy : m_busy)
+            busy.join();
+        pthread_setaffinity_np(pthread_self(), sizeof m_before, &m_before);
+    }
+
+private:
+    cpu_set_t m_before;
+    std::atomic<bool> m_stop = false;
+    std::vector<std::thread> m_busy;
+};
+
+// Shows the hidden children of `rows` at once (an event each), asks for a
+// sentence, and returns what was heard, timed from the burst.
+Heard burstThenSay(QWidget *rows, double msPerEvent = orcaMsPerEvent)
+{
+    g_log.clear();
+    g_clock.start();
+    for (QWidget *row : rows->findChildren<QWidget *>())
+        row->show();
+    TLAnnouncer::say(rows->window(), QStringLiteral("Saved to My List."));
+    runUntil([] { return heard().at >= 0; }, 20000);
+    g_clock.invalidate();
+    return heard(msPerEvent);
 }
 
 } // namespace
@@ -251,10 +325,16 @@ private Q_SLOTS:
         g_clock.invalidate();
         const Heard h = heard();
         QVERIFY2(h.before >= firstSearchEvents, qPrintable(describe(h)));
-        // No sooner than Orca is through, and no later than twice as long
-        // and a second.
-        QVERIFY2(h.at >= h.readyAt && h.at <= std::max(2 * h.readyAt, lastKey + 250.0) + 1000 && h.after == 0,
-                 qPrintable(describe(h)));
+        // No sooner than Orca is through, and no later than if every event
+        // had come at the last key (timed on this machine as it is now).
+        const auto rowsAtOnce = rowsIn(m_window.get(), h.before, false);
+        waitForQuiet();
+        const Heard atOnce = burstThenSay(rowsAtOnce.get());
+        QVERIFY2(h.at >= h.readyAt && h.at <= lastKey + atOnce.at && h.after == 0,
+                 qPrintable(describe(h)
+                            + QStringLiteral(", last key at %1 ms, the same events at once said after %2 ms")
+                                  .arg(lastKey)
+                                  .arg(atOnce.at)));
     }
 
     // A sentence asked while the window goes on sending events (a person
@@ -273,6 +353,9 @@ private Q_SLOTS:
         QFETCH(int, burst);
         QFETCH(int, everyMs);
         waitForQuiet();
+        const auto alone = rowsIn(m_window.get(), burst, false);
+        waitForQuiet();
+        const Heard burstAlone = burstThenSay(alone.get());
         const auto many = rowsIn(m_window.get(), burst, false);
         auto *one = new QWidget(many.get());
         waitForQuiet();
@@ -290,31 +373,101 @@ private Q_SLOTS:
         g_clock.invalidate();
         const Heard h = heard();
         QCOMPARE(TLAnnouncer::lastSaid(m_window.get()), QStringLiteral("Saved to My List."));
-        QVERIFY2(h.before >= burst && h.at >= h.readyAt && h.at <= 6000, qPrintable(describe(h)));
+        // As soon as after the same burst with no events after it, with half
+        // as much again to spare.
+        QVERIFY2(h.before >= burst && h.at >= h.readyAt && h.at <= 1.5 * burstAlone.at,
+                 qPrintable(describe(h) + QStringLiteral(", the burst alone said after %1 ms").arg(burstAlone.at)));
     }
 
-    // While the application gets a fifth of the processor, a screen reader
-    // beside it is slowed as much: a sentence after a burst of events waits
-    // for it, where at full speed it would come in under a second.
+    // A spell that has ended, of work on a crowded processor or of waiting
+    // for files (which is not lack of processor), does not slow a sentence
+    // after a burst of events: it waits as long as after the same burst
+    // without the spell.
+    void sentenceAfterASpellWaitsForTheBurstAlone_data()
+    {
+        QTest::addColumn<int>("busy");
+        QTest::addColumn<int>("sleepMs");
+        QTest::addColumn<int>("idleMs");
+        QTest::newRow("a fifth of a core for 3 s, then idle for 4 s") << 4 << 0 << 4000;
+        QTest::newRow("waiting for files 4 ms in 5 for 3 s, then at once") << 0 << 8 << 0;
+    }
+
+    void sentenceAfterASpellWaitsForTheBurstAlone()
+    {
+        QFETCH(int, busy);
+        QFETCH(int, sleepMs);
+        QFETCH(int, idleMs);
+        waitForQuiet();
+        auto rows = rowsIn(m_window.get(), 500, false);
+        waitForQuiet();
+        const Heard alone = burstThenSay(rows.get());
+        QVERIFY2(alone.at >= 0, qPrintable(describe(alone)));
+        rows = rowsIn(m_window.get(), 500, false);
+        waitForQuiet();
+        {
+            Crowd crowd(busy);
+            workFor(3000, sleepMs);
+        }
+        runUntil([] { return false; }, idleMs);
+        const Heard h = burstThenSay(rows.get());
+        QVERIFY2(h.before >= 500 && h.at >= 0 && h.at <= 1.5 * alone.at,
+                 qPrintable(describe(h) + QStringLiteral(", without the spell at %1 ms").arg(alone.at)));
+    }
+
+    // While the application gets a fifth of a core, a screen reader beside
+    // it is slowed too, by at least four times (Orca at a quarter of one)
+    // and at most five: a sentence after a burst waits for it.
     void sentenceWaitsForASlowedReader()
     {
         waitForQuiet();
-        const auto burst = rowsIn(m_window.get(), 500, false);
+        auto rows = rowsIn(m_window.get(), 500, false);
         waitForQuiet();
-        workAtShare(2500, 2, 8);
+        const Heard full = burstThenSay(rows.get());
+        rows = rowsIn(m_window.get(), 500, false);
+        waitForQuiet();
+        Heard h;
+        {
+            Crowd crowd(4);
+            workFor(2500, 0);
+            h = burstThenSay(rows.get(), 4 * orcaMsPerEvent);
+        }
+        QCOMPARE(TLAnnouncer::lastSaid(m_window.get()), QStringLiteral("Saved to My List."));
+        QVERIFY2(h.before >= 500 && h.at >= h.readyAt && h.at <= 5 * full.at,
+                 qPrintable(describe(h) + QStringLiteral(", at full speed at %1 ms").arg(full.at)));
+    }
+
+    // A few events every 25 ms, faster than a screen reader at the least
+    // share of the processor takes them, never let it catch up: the
+    // sentence is still said ten seconds after it was asked, not sooner.
+    void sentenceSaidByTheLongestWait()
+    {
+        waitForQuiet();
+        const auto rows = rowsIn(m_window.get(), 5, true);
+        waitForQuiet();
+        Crowd crowd(9);
         g_log.clear();
         g_clock.start();
-        for (QWidget *w : burst->findChildren<QWidget *>())
-            w->show();
+        QTimer events;
+        connect(&events, &QTimer::timeout, rows.get(), [&rows] {
+            for (QWidget *row : rows->findChildren<QWidget *>())
+                row->setVisible(!row->isVisible());
+        });
+        events.start(25);
+        runUntil([] { return false; }, 1000);
+        const qint64 asked = g_clock.elapsed();
         TLAnnouncer::say(m_window.get(), QStringLiteral("Saved to My List."));
-        QTRY_VERIFY_WITH_TIMEOUT(heard().at >= 0, 15000);
+        runUntil([] { return heard().at >= 0; }, 15000);
+        events.stop();
         g_clock.invalidate();
         const Heard h = heard();
-        // Full speed again for the tests after this one.
-        workAtShare(2500, 10, 0);
-        QCOMPARE(TLAnnouncer::lastSaid(m_window.get()), QStringLiteral("Saved to My List."));
-        // Orca's pace slowed four times at the least.
-        QVERIFY2(h.before >= 500 && h.at >= 4 * h.readyAt && h.at <= 10000, qPrintable(describe(h)));
+        // On so crowded a processor the loop's turns, and the sentence, come
+        // late by as much.
+        qint64 lateness = 0;
+        for (std::size_t i = 1; i < g_log.size(); ++i)
+            lateness = std::max(lateness, g_log[i].at - g_log[i - 1].at);
+        QVERIFY2(h.at >= asked + 10000 - 5 && h.at <= asked + 10000 + lateness,
+                 qPrintable(describe(h)
+                            + QStringLiteral(", asked at %1 ms, turns up to %2 ms apart").arg(asked).arg(lateness)));
     }
 
     // Long pages (every state's listings; Jobs & Money's many nationwide
