@@ -16,21 +16,34 @@ class tst_TLAnnouncer : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // In a window that keeps changing a sentence waits as long as in a still
+    // one: the changes do not hold it back. Both are timed in this run, so a
+    // busy machine delays both alike.
     void saidSoonWithoutScreenReader()
     {
         QWidget window;
         auto *blinking = new QWidget(&window);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // How long `sentence` waits, or -1 when it is not said within `limitMs`.
+        const auto msToSay = [&](const QString &sentence, qint64 limitMs) -> qint64 {
+            QElapsedTimer clock;
+            clock.start();
+            TLAnnouncer::say(blinking, sentence);
+            const bool said = QTest::qWaitFor([&] { return TLAnnouncer::lastSaid(&window) == sentence; },
+                                              int(limitMs));
+            return said ? clock.elapsed() : -1;
+        };
+        const qint64 still = msToSay(QStringLiteral("Saved to My List"), 20000);
+        QVERIFY(still >= 0);
         // A part shown and hidden again and again, as rows made in slices.
         QTimer blink;
         connect(&blink, &QTimer::timeout, blinking, [blinking] { blinking->setVisible(!blinking->isVisible()); });
         blink.start(10);
-        QElapsedTimer clock;
-        clock.start();
-        TLAnnouncer::say(blinking, QStringLiteral("Saved to My List"));
-        QTRY_COMPARE_WITH_TIMEOUT(TLAnnouncer::lastSaid(&window), QStringLiteral("Saved to My List"), 2000);
-        QVERIFY2(clock.elapsed() <= 1000, qPrintable(QString::number(clock.elapsed())));
+        const qint64 changing = msToSay(QStringLiteral("Removed from My List"), 3 * still);
+        QVERIFY2(changing >= 0, qPrintable(QStringLiteral("not said within %1 ms, in a still window after %2 ms")
+                                               .arg(3 * still)
+                                               .arg(still)));
     }
 
     void newerSentenceReplacesOneWaiting()
