@@ -9,6 +9,12 @@
 
 namespace {
 
+// When the hand made the press; 0 for an event without a time stamp.
+quint64 madeAt(const QEvent *event)
+{
+    return static_cast<const QMouseEvent *>(event)->timestamp();
+}
+
 bool leftPress(const QEvent *event)
 {
     return (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
@@ -61,7 +67,7 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        return hold(event, [this] { return m_run->press(); });
+        return hold(event, [&] { return m_run->press(madeAt(event)); });
     }
 
 private:
@@ -83,7 +89,10 @@ public:
 protected:
     bool eventFilter(QObject *receiver, QEvent *event) override
     {
-        return hold(event, [&] { return m_run->lasts() && within(receiver) && m_run->press(); });
+        return hold(event, [&] {
+            const quint64 at = madeAt(event);
+            return m_run->lasts(at) && within(receiver) && m_run->press(at);
+        });
     }
 
 private:
@@ -101,15 +110,19 @@ private:
 
 } // namespace
 
-bool MBClickRun::lasts() const
+bool MBClickRun::lasts(quint64 at) const
 {
-    return m_last.isValid() && m_last.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    return (m_last.isValid() && m_last.elapsed() < interval)
+        || (at && m_lastAt && at >= m_lastAt && at - m_lastAt < quint64(interval));
 }
 
-bool MBClickRun::press()
+bool MBClickRun::press(quint64 at)
 {
-    const bool repeat = lasts();
+    const bool repeat = lasts(at);
     m_last.start();
+    if (at)
+        m_lastAt = at;
     return repeat;
 }
 

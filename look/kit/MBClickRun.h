@@ -19,13 +19,16 @@ class QWidget;
 class MBClickRun
 {
 public:
-    // Notes a press now; true when it goes on the run (it came within the
-    // system's double-click interval of the press noted before it).
-    bool press();
+    // Notes a press now; true when it goes on the run: it came within the
+    // system's double-click interval of the press or mark before it, as
+    // the application saw them, or, by the time stamps of the mouse events
+    // (`at`, in ms; 0 for none), of the press before it as the hand made
+    // them, however late a busy application took either.
+    bool press(quint64 at = 0);
     // Goes on the run now without a press (a removal by key, say).
     void mark() { m_last.start(); }
-    // A press now would go on the run.
-    bool lasts() const;
+    // A press now, made at `at`, would go on the run.
+    bool lasts(quint64 at = 0) const;
 
     // Each left mouse press on `button` is noted on `run`, and one that goes
     // on it is ignored with the release that ends it; keys still press the
@@ -39,4 +42,5 @@ public:
 
 private:
     QElapsedTimer m_last;
+    quint64 m_lastAt = 0;
 };

@@ -18,17 +18,22 @@ class tst_ClickRuns : public WindowKeys
     // times it: Qt makes a double-click of two clicks within the double-click
     // interval, as it does from the display. (QTest alone puts a whole
     // interval between any two clicks, so it never makes one.)
-    static void handClick(QWindow *window, QPoint at, int afterMs, const std::function<QPoint()> &where = {})
+    static void handClick(QWindow *window, QPoint at, int afterMs, const std::function<QPoint()> &where = {},
+                          bool takenLate = false)
     {
-        QTest::qWait(afterMs);
+        if (takenLate)
+            QThread::msleep(interval() + 100); // busy: the click waits in the queue
+        else
+            QTest::qWait(afterMs);
         QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval;
         QTest::mouseClick(window, Qt::LeftButton, {}, where ? where() : at, std::max(afterMs, 1));
     }
 
     // A run of `clicks` left clicks: QTest's double-click when `apart` is 0,
     // else each click `apart` of the double-click interval after the one
-    // before. The later clicks go to `next()`, where something moved under
-    // the pointer, else to `at`.
+    // before; below 0, made that far apart but each taken by the application
+    // only after it was busy for longer than the interval. The later clicks
+    // go to `next()`, where something moved under the pointer, else to `at`.
     static void clickRun(QWindow *window, QPoint at, int clicks, double apart,
                          const std::function<QPoint()> &next = {})
     {
@@ -38,7 +43,7 @@ class tst_ClickRuns : public WindowKeys
         }
         QTest::mouseClick(window, Qt::LeftButton, {}, at);
         for (int n = 1; n < clicks; ++n)
-            handClick(window, at, int(interval() * apart), next);
+            handClick(window, at, int(interval() * std::abs(apart)), next, apart < 0);
     }
 
     static QPoint centreIn(QWidget *window, QWidget *w) { return w->mapTo(window, w->rect().center()); }
@@ -291,6 +296,8 @@ private Q_SLOTS:
             QTest::addRow("%s: three clicks, 0.6 of the interval apart", button) << button << 3 << 0.6 << 1;
             QTest::addRow("%s: four clicks, 0.6 of the interval apart", button) << button << 4 << 0.6 << 1;
             QTest::addRow("%s: two clicks, a pause apart", button) << button << 2 << 1.3 << 2;
+            QTest::addRow("%s: a double-click taken late by a busy application", button)
+                << button << 2 << -0.25 << 1;
             QTest::addRow("%s: Space, then Space at once", button) << button << -2 << 0.0 << 2;
         }
     }
