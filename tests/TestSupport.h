@@ -2,9 +2,11 @@
 // Small helpers shared by the test programs.
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QTimer>
 
 namespace testsupport {
 
@@ -31,6 +33,29 @@ inline bool writeDataFiles(const QString &folder, const QByteArray &national, co
         && writeFile(folder + QStringLiteral("/camping_parking_rules.csv"), parking)
         && writeFile(folder + QStringLiteral("/jobs_and_income.csv"), jobs)
         && writeFile(folder + QStringLiteral("/video_library.csv"), videos);
+}
+
+// Runs the event loop until `look()` has given the same value for `turns`
+// turns in a row, so work done over many turns (a page laid out in steps,
+// rows made in slices) is done. A turn ends with a timer of 2 ms, after the
+// events posted before it and the shorter timers. Counted in turns, not in
+// milliseconds, so a busy machine gets as long as it needs; false when it
+// never settles.
+template<typename Look>
+bool settle(Look look, int turns = 10)
+{
+    auto last = look();
+    for (int same = 0, n = 0; same < turns; ++n) {
+        if (n == 3000)
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(2, &loop, &QEventLoop::quit);
+        loop.exec();
+        auto now = look();
+        same = now == last ? same + 1 : 0;
+        last = std::move(now);
+    }
+    return true;
 }
 
 } // namespace testsupport

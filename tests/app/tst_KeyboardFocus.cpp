@@ -2,6 +2,7 @@
 // Return and Enter go to the focused widget, and after each step the test
 // reads where the focus is, what is in view and what is painted.
 
+#include "TestSupport.h"
 #include "WindowKeys.h"
 
 class tst_KeyboardFocus : public WindowKeys
@@ -130,9 +131,10 @@ private Q_SLOTS:
         QTRY_VERIFY(!partlyHidden(add));
         const auto top = [&] { return add->mapTo(area->widget(), QPoint(0, 0)).y(); };
         const int before = top();
+        const auto place = [&] { return QPoint(top(), area->verticalScrollBar()->value()); };
         press(Qt::Key_Return);
         QTRY_VERIFY(top() != before);
-        QTest::qWait(100);
+        QVERIFY(testsupport::settle(place));
         QCOMPARE(focus(), add);
         QVERIFY(!partlyHidden(add));
 
@@ -147,7 +149,7 @@ private Q_SLOTS:
         m_model->money()->add(MoneyKind::expense, QStringLiteral("food"), QStringLiteral("Bread"), 500,
                               MoneyFrequency::week);
         QTRY_VERIFY(top() != away);
-        QTest::qWait(100);
+        QVERIFY(testsupport::settle(place));
         QCOMPARE(bar->value(), 0);
         QCOMPARE(focus(), add);
         setPlan(0);
@@ -198,8 +200,13 @@ private Q_SLOTS:
         QCOMPARE(walked.size(), onPage.size());
         QCOMPARE(removes, names);
         // Where they stand once the page is laid out for its lines.
-        QTest::qWait(50);
         const auto onColumn = [column](QWidget *w) { return QRect(w->mapTo(column, QPoint(0, 0)), w->size()); };
+        QVERIFY(testsupport::settle([&] {
+            QList<QRect> places;
+            for (QWidget *w : std::as_const(walked))
+                places << onColumn(w);
+            return places;
+        }));
         for (qsizetype i = 1; i < walked.size(); ++i)
             QVERIFY2(onColumn(walked.at(i)).center().y() >= onColumn(walked.at(i - 1)).top(),
                      qPrintable(describe(walked.at(i)) + QStringLiteral(" after ") + describe(walked.at(i - 1))));
@@ -316,7 +323,10 @@ private Q_SLOTS:
         const QPointer<QWidget> before = typedIn;
         change(*this, window.get());
         QTRY_VERIFY(!before);
-        QTest::qWait(50);
+        QVERIFY(testsupport::settle([&] {
+            QWidget *w = find();
+            return w ? QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size()) : QRect();
+        }));
         const QPointer<QWidget> again = find();
         QVERIFY(again);
         QCOMPARE(state(again), typed);
@@ -369,7 +379,12 @@ private Q_SLOTS:
         prepare(*this, nullptr);
         const auto window = start(QSize(1280, 800));
         QVERIFY(window);
-        QTest::qWait(100);
+        QVERIFY(testsupport::settle([&] {
+            QList<QRect> places;
+            for (QWidget *w : focussupport::tabStops(window.get()))
+                places << QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size());
+            return places;
+        }));
         const QStringList unseen = focussupport::invisibleStops(window.get());
         QVERIFY2(unseen.isEmpty(), qPrintable(unseen.join(u", ")));
         EmergencyButton *call988 = mainOf(window.get())->emergencyBar()->buttons().at(1);
