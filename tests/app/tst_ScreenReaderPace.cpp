@@ -138,6 +138,8 @@ QString byType()
 
 // Runs an event loop that waits for events, as the window's does (where
 // QTest::qWait sleeps between its turns), until `done` or `ms` have passed.
+// It looks seldom: on a crowded processor every wake-up waits its turn, and
+// would count as a share of the processor lost.
 bool runUntil(const std::function<bool()> &done, int ms)
 {
     QEventLoop loop;
@@ -146,7 +148,7 @@ bool runUntil(const std::function<bool()> &done, int ms)
         if (done())
             loop.quit();
     });
-    check.start(10);
+    check.start(100);
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     if (!done())
         loop.exec();
@@ -254,6 +256,15 @@ Heard burstThenSay(QWidget *rows, double msPerEvent = orcaMsPerEvent)
     return heard(msPerEvent);
 }
 
+// How long a sentence waits after `count` rows shown at once, timed on this
+// machine as it is now.
+qint64 timeBurst(QWidget *window, int count)
+{
+    const auto rows = rowsIn(window, count, false);
+    waitForQuiet();
+    return burstThenSay(rows.get()).at;
+}
+
 } // namespace
 
 class tst_ScreenReaderPace : public QObject
@@ -327,14 +338,12 @@ private Q_SLOTS:
         QVERIFY2(h.before >= firstSearchEvents, qPrintable(describe(h)));
         // No sooner than Orca is through, and no later than if every event
         // had come at the last key (timed on this machine as it is now).
-        const auto rowsAtOnce = rowsIn(m_window.get(), h.before, false);
-        waitForQuiet();
-        const Heard atOnce = burstThenSay(rowsAtOnce.get());
-        QVERIFY2(h.at >= h.readyAt && h.at <= lastKey + atOnce.at && h.after == 0,
+        const qint64 atOnce = timeBurst(m_window.get(), h.before);
+        QVERIFY2(h.at >= h.readyAt && h.at <= lastKey + atOnce && h.after == 0,
                  qPrintable(describe(h)
                             + QStringLiteral(", last key at %1 ms, the same events at once said after %2 ms")
                                   .arg(lastKey)
-                                  .arg(atOnce.at)));
+                                  .arg(atOnce)));
     }
 
     // A sentence asked while the window goes on sending events (a person
@@ -353,9 +362,7 @@ private Q_SLOTS:
         QFETCH(int, burst);
         QFETCH(int, everyMs);
         waitForQuiet();
-        const auto alone = rowsIn(m_window.get(), burst, false);
-        waitForQuiet();
-        const Heard burstAlone = burstThenSay(alone.get());
+        const qint64 before = timeBurst(m_window.get(), burst);
         const auto many = rowsIn(m_window.get(), burst, false);
         auto *one = new QWidget(many.get());
         waitForQuiet();
@@ -368,21 +375,24 @@ private Q_SLOTS:
         QTimer events;
         connect(&events, &QTimer::timeout, one, [one] { one->setVisible(!one->isVisible()); });
         events.start(everyMs);
-        QTRY_VERIFY_WITH_TIMEOUT(heard().at >= 0, 20000);
+        runUntil([] { return heard().at >= 0; }, 20000);
         events.stop();
         g_clock.invalidate();
         const Heard h = heard();
         QCOMPARE(TLAnnouncer::lastSaid(m_window.get()), QStringLiteral("Saved to My List."));
-        // As soon as after the same burst with no events after it, with half
-        // as much again to spare.
-        QVERIFY2(h.before >= burst && h.at >= h.readyAt && h.at <= 1.5 * burstAlone.at,
-                 qPrintable(describe(h) + QStringLiteral(", the burst alone said after %1 ms").arg(burstAlone.at)));
+        // As soon as after the same burst with no events after it, timed
+        // just before and just after (the load on a busy machine changes
+        // from one second to the next), with half as much again to spare.
+        const qint64 alone = std::max(before, timeBurst(m_window.get(), burst));
+        QVERIFY2(h.before >= burst && h.at >= h.readyAt && h.at <= 1.5 * alone,
+                 qPrintable(describe(h) + QStringLiteral(", the burst alone said after %1 ms").arg(alone)));
     }
 
     // A spell that has ended, of work on a crowded processor or of waiting
     // for files (which is not lack of processor), does not slow a sentence
     // after a burst of events: it waits as long as after the same burst
-    // without the spell.
+    // without the spell, timed just before the spell and again after as
+    // much work at full speed.
     void sentenceAfterASpellWaitsForTheBurstAlone_data()
     {
         QTest::addColumn<int>("busy");
@@ -398,11 +408,8 @@ private Q_SLOTS:
         QFETCH(int, sleepMs);
         QFETCH(int, idleMs);
         waitForQuiet();
-        auto rows = rowsIn(m_window.get(), 500, false);
-        waitForQuiet();
-        const Heard alone = burstThenSay(rows.get());
-        QVERIFY2(alone.at >= 0, qPrintable(describe(alone)));
-        rows = rowsIn(m_window.get(), 500, false);
+        const qint64 before = timeBurst(m_window.get(), 500);
+        const auto rows = rowsIn(m_window.get(), 500, false);
         waitForQuiet();
         {
             Crowd crowd(busy);
@@ -410,8 +417,10 @@ private Q_SLOTS:
         }
         runUntil([] { return false; }, idleMs);
         const Heard h = burstThenSay(rows.get());
-        QVERIFY2(h.before >= 500 && h.at >= 0 && h.at <= 1.5 * alone.at,
-                 qPrintable(describe(h) + QStringLiteral(", without the spell at %1 ms").arg(alone.at)));
+        workFor(3000, 0);
+        const qint64 alone = std::max(before, timeBurst(m_window.get(), 500));
+        QVERIFY2(h.before >= 500 && h.at >= 0 && before >= 0 && h.at <= 1.5 * alone,
+                 qPrintable(describe(h) + QStringLiteral(", without the spell at %1 ms").arg(alone)));
     }
 
     // While the application gets a fifth of a core, a screen reader beside
@@ -420,10 +429,8 @@ private Q_SLOTS:
     void sentenceWaitsForASlowedReader()
     {
         waitForQuiet();
-        auto rows = rowsIn(m_window.get(), 500, false);
-        waitForQuiet();
-        const Heard full = burstThenSay(rows.get());
-        rows = rowsIn(m_window.get(), 500, false);
+        const qint64 full = timeBurst(m_window.get(), 500);
+        const auto rows = rowsIn(m_window.get(), 500, false);
         waitForQuiet();
         Heard h;
         {
@@ -432,8 +439,8 @@ private Q_SLOTS:
             h = burstThenSay(rows.get(), 4 * orcaMsPerEvent);
         }
         QCOMPARE(TLAnnouncer::lastSaid(m_window.get()), QStringLiteral("Saved to My List."));
-        QVERIFY2(h.before >= 500 && h.at >= h.readyAt && h.at <= 5 * full.at,
-                 qPrintable(describe(h) + QStringLiteral(", at full speed at %1 ms").arg(full.at)));
+        QVERIFY2(h.before >= 500 && h.at >= h.readyAt && h.at <= 5 * full,
+                 qPrintable(describe(h) + QStringLiteral(", at full speed at %1 ms").arg(full)));
     }
 
     // A few events every 25 ms, faster than a screen reader at the least
