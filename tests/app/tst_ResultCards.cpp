@@ -734,7 +734,8 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
         else
             dragThumb(bar, bar->height() / 2);
-        QTest::qWait(300); // the rows around the view are made
+        // The rows around the view are made and measured.
+        QVERIFY(testsupport::settle([&] { return QPoint(bar->value(), rows ? rows->built() : 0); }));
         QCOMPARE(QApplication::focusWidget(), area);
         const int value = bar->value();
         QVERIFY(value > 0);
