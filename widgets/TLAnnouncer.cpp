@@ -210,6 +210,8 @@ public:
         m_notice->setObjectName(QStringLiteral("tlAnnouncement"));
         m_notice->setGeometry(0, 0, 0, 0);
         m_wait.setSingleShot(true);
+        // A coarse timer may come 5 % late: past the longest wait.
+        m_wait.setTimerType(Qt::PreciseTimer);
         connect(&m_wait, &QTimer::timeout, this, &TLStatusLine::sayWhenSettled);
         lower();
         show();

@@ -449,7 +449,7 @@ private Q_SLOTS:
     void sentenceSaidByTheLongestWait()
     {
         waitForQuiet();
-        const auto rows = rowsIn(m_window.get(), 5, true);
+        const auto rows = rowsIn(m_window.get(), 10, true);
         waitForQuiet();
         Crowd crowd(9);
         g_log.clear();
@@ -460,19 +460,19 @@ private Q_SLOTS:
                 row->setVisible(!row->isVisible());
         });
         events.start(25);
-        runUntil([] { return false; }, 1000);
+        workFor(2000, 0);
         const qint64 asked = g_clock.elapsed();
         TLAnnouncer::say(m_window.get(), QStringLiteral("Saved to My List."));
         runUntil([] { return heard().at >= 0; }, 15000);
         events.stop();
         g_clock.invalidate();
         const Heard h = heard();
-        // On so crowded a processor the loop's turns, and the sentence, come
-        // late by as much.
+        // On so crowded a processor the loop's turns come late, and the
+        // sentence's turn as late again at the most.
         qint64 lateness = 0;
         for (std::size_t i = 1; i < g_log.size(); ++i)
             lateness = std::max(lateness, g_log[i].at - g_log[i - 1].at);
-        QVERIFY2(h.at >= asked + 10000 - 5 && h.at <= asked + 10000 + lateness,
+        QVERIFY2(h.at >= asked + 10000 - 5 && h.at <= asked + 10000 + 2 * lateness,
                  qPrintable(describe(h)
                             + QStringLiteral(", asked at %1 ms, turns up to %2 ms apart").arg(asked).arg(lateness)));
     }
