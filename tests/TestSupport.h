@@ -8,6 +8,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <time.h>
+
 namespace testsupport {
 
 // The source tree and the build tree, as CMake saw them.
@@ -33,6 +35,15 @@ inline bool writeDataFiles(const QString &folder, const QByteArray &national, co
         && writeFile(folder + QStringLiteral("/camping_parking_rules.csv"), parking)
         && writeFile(folder + QStringLiteral("/jobs_and_income.csv"), jobs)
         && writeFile(folder + QStringLiteral("/video_library.csv"), videos);
+}
+
+// The processor time the calling thread has used, in nanoseconds: unlike
+// the wall clock, it does not run on while another program holds the core.
+inline qint64 threadCpuNs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
 // Runs the event loop until `look()` has given the same value for `turns`

@@ -28,7 +28,6 @@
 #include "look/kit/MBZoomHost.h"
 #include "look/kit/MRBYHelp.h"
 #include "look/kit/MRBYHelpViewer.h"
-#include "money/MoneyStore.h"
 #include "screens/GuideView.h"
 #include "screens/Page.h"
 #include "screens/RowColumn.h"

@@ -9,6 +9,7 @@
 // reader turns it on (tests/app/screen-reader-session.sh, which ctest uses).
 
 #include "LongestHelpTopic.h"
+#include "TestSupport.h"
 
 #include "app/TLSetup.h"
 #include "look/kit/MBZoom.h"
@@ -39,7 +40,6 @@
 
 #include <pthread.h>
 #include <sched.h>
-#include <time.h>
 
 namespace {
 
@@ -193,12 +193,7 @@ void workFor(int ms, int sleepMs)
     QEventLoop loop;
     QTimer turn;
     QObject::connect(&turn, &QTimer::timeout, &loop, [sleepMs] {
-        const auto cpuMs = [] {
-            timespec t{};
-            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-            return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-        };
-        for (const double start = cpuMs(); cpuMs() - start < 2;) {
+        for (const qint64 start = testsupport::threadCpuNs(); testsupport::threadCpuNs() - start < 2'000'000;) {
         }
         QThread::msleep(sleepMs);
     });

@@ -1,3 +1,5 @@
+#include "TestSupport.h"
+
 #include "data/ContactParser.h"
 #include "data/LinkDetector.h"
 #include "data/Listing.h"
@@ -5,8 +7,6 @@
 #include <QtTest>
 
 #include <limits>
-
-#include <time.h>
 
 namespace {
 
@@ -17,14 +17,6 @@ QStringList describe(const QList<ContactAction> &actions)
     for (const ContactAction &a : actions)
         out << ContactAction::rawValue(a.kind) + u'|' + a.label + u'|' + a.url;
     return out;
-}
-
-// The processor time the calling thread has used, in nanoseconds.
-qint64 threadNs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
 } // namespace
@@ -207,9 +199,9 @@ private Q_SLOTS:
         // Processor time, not the wall clock, which runs on while the test
         // waits for a core another program holds.
         const auto nsToParse = [](const QString &t) {
-            const qint64 start = threadNs();
+            const qint64 start = testsupport::threadCpuNs();
             ContactParser::actions({t, t, t, t});
-            return threadNs() - start;
+            return testsupport::threadCpuNs() - start;
         };
         // The quickest of a few runs, taken in turn: one slowed by a program
         // sharing the core says nothing of the parser.
