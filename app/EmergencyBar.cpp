@@ -145,10 +145,6 @@ void EmergencyBar::tap(EmergencyAction action)
     // The key that pressed the button must not call again: the next Return
     // or Space lands on OK.
     m_ok->setFocus(Qt::OtherFocusReason);
-    // Many people double-click by habit, or click again while nothing seems
-    // to happen: the run is the first press's.
-    if (m_presses[action.value()].press())
-        return;
     action.perform();
 }
 

@@ -8,10 +8,8 @@
 // The bar never asks for more width than it gets: at any window size, zoom
 // and text size its four buttons stay whole and in view.
 
-#include "look/kit/MBClickRun.h"
 #include "services/EmergencyAction.h"
 
-#include <QHash>
 #include <QList>
 #include <QWidget>
 
@@ -33,9 +31,7 @@ public:
     std::optional<EmergencyAction> note() const { return m_note; }
     // Shows (or, with none, hides) the note row for an action.
     void setNote(std::optional<EmergencyAction> action);
-    // What a button does: note the action, focus OK, then perform it,
-    // unless the press goes on a run of presses of the same button (see
-    // MBClickRun): a double-click or a slow run of clicks calls once.
+    // What a button does: note the action, focus OK, then perform it.
     void tap(EmergencyAction action);
     // What OK does: the note goes, and the focus on it goes to the page.
     void dismissNote();
@@ -69,8 +65,6 @@ private:
     void fitWidth();
 
     std::optional<EmergencyAction> m_note;
-    // Each button's run of presses.
-    QHash<EmergencyAction::Case, MBClickRun> m_presses;
     QList<EmergencyButton *> m_buttons;
     QWidget *m_noteRow = nullptr;
     QLabel *m_noteLabel = nullptr;

@@ -3,6 +3,7 @@
 #include "look/app/TLPalette.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBAccessible.h"
+#include "look/kit/MBClickRun.h"
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBPanel.h"
@@ -41,6 +42,9 @@ EmergencyButton::EmergencyButton(EmergencyAction action, Tap tap, QWidget *paren
     // or a screen going away: Space or Return here calls.
     MBKeyboard::guardFocus(this);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // Many people double-click by habit, or click again while nothing seems
+    // to happen: a run of clicks calls once.
+    MBClickRun::holdMouse(this);
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (m_tap)
             m_tap();

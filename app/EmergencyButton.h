@@ -1,9 +1,10 @@
 #pragma once
 // One emergency action as a capsule in its fixed colour (red for 911, blue for
 // 988, green for 211) with a white symbol, title and subtitle. Pressing it runs
-// `tap` (a click, or Space, Return or Enter while it has the focus). It takes
-// the keyboard focus only when the person moves it there (Tab, Shift+Tab, a
-// click), and shows its ring while it has it.
+// `tap` (a click, or Space, Return or Enter while it has the focus); a run of
+// clicks is one press (MBClickRun). It takes the keyboard focus only when the
+// person moves it there (Tab, Shift+Tab, a click), and shows its ring while it
+// has it.
 
 #include "services/EmergencyAction.h"
 

@@ -3,6 +3,7 @@
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
 #include "look/kit/MBAccessible.h"
+#include "look/kit/MBClickRun.h"
 #include "look/kit/MBFont.h"
 #include "screens/FlowLayout.h"
 #include "services/NetStatus.h"
@@ -29,6 +30,8 @@ ContactButtons::ContactButtons(const QList<ContactAction> &actions, bool online,
         button->setAccessibleDescription(MBAccessible::describeURL(action.url));
         const QString url = action.url;
         connect(button, &QAbstractButton::clicked, this, [url] { Opener::open(url); });
+        // A double-click calls, texts or opens once.
+        MBClickRun::holdMouse(button);
         flow->addWidget(button);
         m_buttons << button;
     }

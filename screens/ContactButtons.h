@@ -4,7 +4,7 @@
 // FlowLayout with 8 points between them so they wrap on a narrow card. Each
 // shows its kind's symbol and label; a call is filled with the accent colour.
 // The tooltip is the URL; pressing hands the URL to Opener::open, online or
-// not.
+// not, once for a run of clicks (MBClickRun).
 //
 // Offline, web buttons read "<label> (needs internet)". The buttons follow
 // NetStatus::shared() by themselves and relabel in place, so a card never

@@ -10,6 +10,7 @@
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBBoxes.h"
+#include "look/kit/MBClickRun.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
 #include "screens/Page.h"
@@ -111,6 +112,7 @@ QWidget *reportCard(const TLPalette &palette)
     button->setObjectName(QStringLiteral("reportButton"));
     // The same general report as the menu command; it needs no network.
     QObject::connect(button, &QAbstractButton::clicked, [] { Opener::open(ReportLink::mailto(nullptr)); });
+    MBClickRun::holdMouse(button);
     h->addWidget(flag, 0, Qt::AlignVCenter);
     h->addWidget(tlLabel(QStringLiteral("See something wrong? Tell us and we will check it."), 14,
                          FontWeight::Semibold),

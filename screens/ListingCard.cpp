@@ -9,6 +9,7 @@
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBBoxes.h"
+#include "look/kit/MBClickRun.h"
 #include "look/kit/MBDivider.h"
 #include "look/kit/MBLink.h"
 #include "look/kit/MBSymbolView.h"
@@ -95,13 +96,14 @@ QString ListingCard::badgeText(const Listing &listing)
     return QString();
 }
 
-ListingCard::ListingCard(const Listing &l, FavoritesStore *store, bool showNote, QWidget *parent)
+ListingCard::ListingCard(const Listing &l, FavoritesStore *store, bool showNote, MBClickRun *saveRun,
+                         QWidget *parent)
     : TLCard(parent), m_listing(l), m_store(store), m_showNote(showNote), m_zoom(MBZoomScope::current())
 {
     setObjectName(QStringLiteral("listingCard"));
     const TLPalette palette = TLPalette::current();
     body()->setSpacing(ipx(9));
-    addHeading();
+    addHeading(saveRun);
     addBadge();
     addSummary();
     addContacts();
@@ -112,7 +114,7 @@ ListingCard::ListingCard(const Listing &l, FavoritesStore *store, bool showNote,
     addFooter(palette);
 }
 
-void ListingCard::addHeading()
+void ListingCard::addHeading(MBClickRun *saveRun)
 {
     auto *heading = mbRow(nullptr, ipx(10));
     QVBoxLayout *titles = mbColumn(nullptr, ipx(3));
@@ -122,7 +124,7 @@ void ListingCard::addHeading()
     titles->addWidget(name);
     heading->addLayout(titles, 1);
     if (m_store) {
-        m_save = new SaveButton(m_listing, *m_store);
+        m_save = new SaveButton(m_listing, *m_store, saveRun);
         heading->addWidget(m_save, 0, Qt::AlignTop);
     }
     body()->addLayout(heading);
@@ -254,6 +256,7 @@ void ListingCard::addFooter(const TLPalette &palette)
                          + QStringLiteral(" if this listing is wrong"));
     m_report->setAccessibleName(m_report->text() + QStringLiteral(", ") + m_listing.name);
     connect(m_report, &QAbstractButton::clicked, this, [this] { Opener::open(ReportLink::mailto(&m_listing)); });
+    MBClickRun::holdMouse(m_report);
     // "Report a problem" at the row's right end, or under the source line
     // when the card is too narrow for both (large text in a small window).
     auto *footer = new BesideOrBelow(nullptr, ipx(6), 0, 0);

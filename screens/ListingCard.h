@@ -34,6 +34,7 @@
 
 class ContactButtons;
 class FavoritesStore;
+class MBClickRun;
 class NoteEditor;
 class PlainButton;
 class QLabel;
@@ -47,9 +48,10 @@ class ListingCard final : public TLCard
     Q_OBJECT
 public:
     // `store` may be null. `showNote`: My List's cards, which carry the note
-    // editor while the listing is saved.
+    // editor while the listing is saved. `saveRun`: the run of clicks the
+    // Save button's presses go on (a list's), else one of its own.
     ListingCard(const Listing &listing, FavoritesStore *store, bool showNote = false,
-                QWidget *parent = nullptr);
+                MBClickRun *saveRun = nullptr, QWidget *parent = nullptr);
 
     const Listing &listing() const { return m_listing; }
 
@@ -70,7 +72,7 @@ public:
 private:
     // The parts listed above, top to bottom; a part the listing has nothing
     // for adds nothing.
-    void addHeading();
+    void addHeading(MBClickRun *saveRun);
     void addBadge();
     void addSummary();
     void addContacts();

@@ -122,12 +122,7 @@ void MyListView::refresh()
     for (const Favorite &entry : store->items()) {
         std::optional<Listing> listing = data ? data->listing(entry.uid) : std::nullopt;
         if (listing) {
-            rows.append({entry.uid, [this, l = *listing, store] {
-                             auto *card = new ListingCard(l, store, true);
-                             if (card->saveButton())
-                                 MBClickRun::holdMouse(card->saveButton(), &m_removals);
-                             return card;
-                         }});
+            rows.append({entry.uid, [this, l = *listing, store] { return new ListingCard(l, store, true, &m_removals); }});
         } else {
             // The card shows the saved name and note, so they are part of its key.
             rows.append({QStringLiteral("missing:") + entry.uid + QLatin1Char('\n') + entry.name

@@ -10,9 +10,10 @@
 // changes nothing but its own card. Without the store the screen says why
 // it could not be opened. After a removal the card below stands under the
 // pointer: the removing buttons note their mouse presses on one run of
-// clicks (MBClickRun), and while it lasts no mouse press in the list does
+// clicks (MBClickRun), and while it lasts no mouse press in the list presses
 // anything, so a double-click removes one entry and presses nothing that
-// moved up (a call, a link, a Save).
+// moved up (a call, a link, a Save). A click into a note still places its
+// caret.
 
 #include "data/Favorite.h"
 #include "look/kit/MBClickRun.h"

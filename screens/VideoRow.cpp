@@ -4,6 +4,7 @@
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
 #include "look/kit/MBBoxes.h"
+#include "look/kit/MBClickRun.h"
 #include "look/kit/MBSymbolView.h"
 #include "look/kit/MBZoom.h"
 #include "services/NetStatus.h"
@@ -59,6 +60,7 @@ VideoRow::VideoRow(const Video &video, QWidget *parent) : TLCard(parent, 12), m_
     m_play->setAccessibleName(VideoActions::label(true) + QStringLiteral(", ") + video.title);
     setAccessibleName(video.title);
     connect(m_play, &QAbstractButton::clicked, this, [this] { VideoActions::play(m_video, true); });
+    MBClickRun::holdMouse(m_play);
     m_offline = new TLBadge(VideoActions::offlineLabel, TLPalette::slateBadge(), QStringLiteral("wifi.slash"));
     m_offline->setObjectName(QStringLiteral("videoOffline"));
     row->addWidget(m_play, 0, Qt::AlignTop);

@@ -1,112 +1,162 @@
 #include "look/kit/MBClickRun.h"
 
-#include <QAbstractButton>
-#include <QGuiApplication>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QHash>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QStyleHints>
-
-#include <optional>
+#include <QTextEdit>
+#include <QVarLengthArray>
+#include <QWindow>
 
 namespace {
 
-// When the hand made the press; 0 for an event without a time stamp.
-quint64 madeAt(const QEvent *event)
-{
-    return static_cast<const QMouseEvent *>(event)->timestamp();
-}
-
-bool leftPress(const QEvent *event)
-{
-    return (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
-        && static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton;
-}
-
-bool leftRelease(const QEvent *event)
-{
-    return event->type() == QEvent::MouseButtonRelease
-        && static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton;
-}
-
-// Eats a left press that goes on a run, with the release that ends it, so
-// no click comes of it. A double-click's second press comes as a press and
-// a double-click event: both go on the run.
-class Hold : public QObject
+// What holds the presses on one widget: a run for presses on the widget
+// itself (its own or a shared one), and one for every press in it while
+// that run lasts.
+class Held final : public QObject
 {
 public:
-    using QObject::QObject;
+    explicit Held(QWidget *widget) : QObject(widget), m_widget(widget) { all().insert(widget, this); }
+    ~Held() override { all().remove(m_widget); }
 
-protected:
-    // `onRun` notes a left press and says whether it goes on the run.
-    template<typename OnRun>
-    bool hold(const QEvent *event, OnRun onRun)
+    static Held &of(QWidget *widget)
     {
-        if (leftPress(event)) {
-            m_eaten = onRun();
-            return m_eaten;
-        }
-        if (m_eaten && leftRelease(event)) {
-            m_eaten = false;
+        Held *held = all().value(widget);
+        return held ? *held : *new Held(widget);
+    }
+    static const Held *find(const QWidget *widget) { return all().value(widget); }
+
+    void holdPresses(MBClickRun *run) { m_presses = run ? run : &m_own; }
+    void holdArea(MBClickRun *run) { m_area = run; }
+    MBClickRun *presses() const { return m_presses; }
+    MBClickRun *area() const { return m_area; }
+
+private:
+    static QHash<const QWidget *, Held *> &all()
+    {
+        static QHash<const QWidget *, Held *> held;
+        return held;
+    }
+
+    const QWidget *m_widget;
+    MBClickRun m_own;
+    MBClickRun *m_presses = nullptr;
+    MBClickRun *m_area = nullptr;
+};
+
+// Where a click places the caret: never held.
+bool inTextField(const QWidget *widget)
+{
+    for (const QWidget *w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget())
+        if (qobject_cast<const QLineEdit *>(w) || qobject_cast<const QTextEdit *>(w)
+            || qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QAbstractSpinBox *>(w))
             return true;
+    return false;
+}
+
+// Notes a left press made at `at` on `widget` on every run that holds it,
+// and says whether one of them held it.
+bool held(const QWidget *widget, quint64 at)
+{
+    struct Noted
+    {
+        MBClickRun *run;
+        bool lasted;
+    };
+    QVarLengthArray<Noted, 4> runs;
+    // Whether each run lasts is asked before any is noted: a run can hold
+    // both a button and the area around it.
+    const auto note = [&](MBClickRun *run, bool always) {
+        for (const Noted &n : runs)
+            if (n.run == run)
+                return;
+        const bool lasted = run->lasts(at);
+        if (always || lasted)
+            runs.append({run, lasted});
+    };
+    bool onWidget = false;
+    for (const QWidget *w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        const Held *h = Held::find(w);
+        if (!h)
+            continue;
+        // The innermost held widget is the one pressed.
+        if (h->presses() && !onWidget) {
+            onWidget = true;
+            note(h->presses(), true);
         }
-        return false;
+        if (h->area())
+            note(h->area(), false);
     }
+    bool hold = false;
+    for (const Noted &n : runs) {
+        hold = hold || n.lasted;
+        n.run->press(at);
+    }
+    return hold;
+}
 
-private:
-    bool m_eaten = false;
-};
-
-// Notes every press of a button on its run.
-class MouseHold final : public Hold
+// Decides on each left press as it enters a window from the display, before
+// Qt gives a widget the focus for it or takes it as the start of a drag or
+// a click. A held press and its release go no further.
+class Gate final : public QObject
 {
 public:
-    MouseHold(QAbstractButton *button, MBClickRun *run) : Hold(button), m_run(run ? run : &m_own.emplace())
-    {
-        button->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        return hold(event, [&] { return m_run->press(madeAt(event)); });
-    }
-
-private:
-    std::optional<MBClickRun> m_own;
-    MBClickRun *m_run;
-};
-
-// Watches the application's mouse presses for those in the area while its
-// run lasts. The release goes to the widget that had the press, so it is
-// eaten even if that widget has left the area since.
-class AreaHold final : public Hold
-{
-public:
-    AreaHold(QWidget *area, MBClickRun *run) : Hold(area), m_area(area), m_run(run)
-    {
-        qApp->installEventFilter(this);
-    }
+    explicit Gate(QObject *parent) : QObject(parent) { qApp->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject *receiver, QEvent *event) override
     {
-        return hold(event, [&] {
-            const quint64 at = madeAt(event);
-            return m_run->lasts(at) && within(receiver) && m_run->press(at);
-        });
+        if (!receiver->isWindowType())
+            return false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            if (left(event))
+                m_held = decide(static_cast<QWindow *>(receiver), static_cast<QMouseEvent *>(event));
+            return left(event) && m_held;
+        case QEvent::MouseButtonDblClick:
+            // In Qt 6 a double-click's second press reaches widgets only as
+            // this event, which comes right after that press: it goes where
+            // the press went.
+        case QEvent::MouseButtonRelease:
+            return left(event) && m_held;
+        default:
+            return false;
+        }
     }
 
 private:
-    bool within(const QObject *receiver) const
+    static bool left(const QEvent *event) { return static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton; }
+
+    static bool decide(const QWindow *window, const QMouseEvent *event)
     {
-        if (!receiver->isWidgetType())
+        // An open pop-up takes the press, to close.
+        if (QApplication::activePopupWidget())
             return false;
-        const auto *widget = static_cast<const QWidget *>(receiver);
-        return widget == m_area || m_area->isAncestorOf(widget);
+        QWidget *top = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->windowHandle() == window)
+                top = w;
+        if (!top)
+            return false;
+        QWidget *under = top->childAt(event->position().toPoint());
+        if (!under)
+            under = top;
+        return !inTextField(under) && held(under, event->timestamp());
     }
 
-    QWidget *m_area;
-    MBClickRun *m_run;
+    bool m_held = false;
 };
+
+void openGate()
+{
+    static QPointer<Gate> gate;
+    if (!gate)
+        gate = new Gate(qApp);
+}
 
 } // namespace
 
@@ -126,17 +176,14 @@ bool MBClickRun::press(quint64 at)
     return repeat;
 }
 
-void MBClickRun::holdMouse(QAbstractButton *button, MBClickRun *run)
+void MBClickRun::holdMouse(QWidget *widget, MBClickRun *run)
 {
-    new MouseHold(button, run);
-}
-
-void MBClickRun::holdMouse(QAbstractButton *button)
-{
-    new MouseHold(button, nullptr);
+    openGate();
+    Held::of(widget).holdPresses(run);
 }
 
 void MBClickRun::holdArea(QWidget *area, MBClickRun *run)
 {
-    new AreaHold(area, run);
+    openGate();
+    Held::of(area).holdArea(run);
 }

@@ -3,17 +3,23 @@
 // trembling hand (a run of clicks, each within the double-click interval of
 // the one before). Such a run is one press.
 //
-// A button whose press calls or changes what is kept notes each mouse press
-// on a run, and a press that goes on the run is ignored. An emergency
-// button or a listing's Save keeps a run of its own. A list whose rows move
-// when one is added or removed keeps one run for all the buttons that do so,
-// and holds its whole area on it: while that run lasts, a mouse press
-// anywhere in the list is ignored too, so the later clicks of a double-click
-// press nothing that moved up under the pointer (a Remove, a call, a link).
+// A widget whose press calls, opens something or changes what is kept
+// notes each left mouse press on a run, and a press that goes on the run is
+// held. An emergency button, a listing's Save or a link keeps a run of its
+// own. A list whose rows move when one is added or removed keeps one run for
+// all the buttons that do so, and holds its whole area on it: while that run
+// lasts, a mouse press anywhere in the list is held too, so the later clicks
+// of a double-click press nothing that moved up under the pointer (a Remove,
+// a call, a link).
+//
+// A run holds what acts (buttons, links, pickers), never a click into a
+// text field: that places the caret where it lands, as ever. A held press
+// never reaches a widget: it presses nothing, moves the keyboard focus
+// nowhere and leaves Qt's mouse state as it was, so hover, pointer shape and
+// tooltips follow the pointer at once. Keys press every widget as ever.
 
 #include <QElapsedTimer>
 
-class QAbstractButton;
 class QWidget;
 
 class MBClickRun
@@ -30,14 +36,12 @@ public:
     // A press now, made at `at`, would go on the run.
     bool lasts(quint64 at = 0) const;
 
-    // Each left mouse press on `button` is noted on `run`, and one that goes
-    // on it is ignored with the release that ends it; keys still press the
-    // button. `run` outlives the button.
-    static void holdMouse(QAbstractButton *button, MBClickRun *run);
-    // The same with a run of the button's own.
-    static void holdMouse(QAbstractButton *button);
+    // Each left mouse press on `widget` is noted on `run`, or on a run of
+    // the widget's own when `run` is null, and one that goes on it is held.
+    // `run` outlives the widget.
+    static void holdMouse(QWidget *widget, MBClickRun *run = nullptr);
     // While `run` lasts, every left mouse press on `area` or a widget in it
-    // is ignored with its release, and goes on the run. `run` outlives it.
+    // (but a text field) is held, and goes on the run. `run` outlives it.
     static void holdArea(QWidget *area, MBClickRun *run);
 
 private:

@@ -1,6 +1,7 @@
 #include "look/kit/MBLink.h"
 
 #include "look/kit/MBAccessible.h"
+#include "look/kit/MBClickRun.h"
 #include "look/kit/MBFocusRing.h"
 #include "look/kit/MBLinks.h"
 #include "look/kit/MBZoom.h"
@@ -32,6 +33,8 @@ MBLink::MBLink(const QString &title, const QString &url, QWidget *parent)
     // Room for the focus ring around the text.
     const int pad = int(std::ceil(3 * m_zoom));
     setContentsMargins(pad, pad, pad, pad);
+    // A double-click opens the address once.
+    MBClickRun::holdMouse(this);
 }
 
 void MBLink::activate()

@@ -1,7 +1,8 @@
 #pragma once
 // A line of link text: plain text in the surroundings' link colour that opens
 // its address through MBLinks when clicked or activated from the keyboard
-// (Return, Enter or Space). Focused, it is ringed in the link colour.
+// (Return, Enter or Space); a run of clicks opens it once (MBClickRun).
+// Focused, it is ringed in the link colour.
 
 #include <QLabel>
 #include <QUrl>

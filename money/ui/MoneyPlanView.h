@@ -12,8 +12,9 @@
 // A press that changes the plan (Add, Remove, Update, Save goal, Save name)
 // can move what is below it. Those buttons note their mouse presses on one
 // run of clicks (MBClickRun), and while it lasts no mouse press on the
-// screen does anything: a double-click is one press, and its second click
-// presses nothing that moved under the pointer.
+// screen presses anything: a double-click is one press, and its second click
+// presses nothing that moved under the pointer. A click into a field still
+// places its caret.
 
 #include "look/kit/MBClickRun.h"
 #include "money/MoneyPeriod.h"
