@@ -1,6 +1,8 @@
 // Runs of mouse clicks as a hand makes them on the real window: a
 // double-click, or a slow run within the double-click interval, is one
-// press of a button whose press calls or changes what is kept.
+// press of a button or link whose press calls, opens or changes what is
+// kept. The clicks go to the window, as the display sends them, so they
+// take Qt's whole path: the focus a click gives and its mouse state.
 
 #include "WindowKeys.h"
 
