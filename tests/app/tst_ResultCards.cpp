@@ -691,25 +691,30 @@ private Q_SLOTS:
     // from the controls in view (the first, Shift+Tab the last), the view
     // moves no more than to show that control whole, and the keys then go
     // on in list order. Home, scrolled by End right after start, goes on
-    // from the view too, not from the emergency bar.
+    // from the view too, not from the emergency bar. At the very bottom of
+    // Home the last control in view is also the window's last, so its
+    // Shift+Tab row then goes up with the arrow keys until that control is
+    // out of view.
     void tabGoesOnFromTheView_data()
     {
         QTest::addColumn<bool>("home");
         QTest::addColumn<bool>("end");
+        QTest::addColumn<bool>("upOffLast");
         QTest::addColumn<bool>("forward");
-        QTest::newRow("End, Tab") << false << true << true;
-        QTest::newRow("End, Shift+Tab") << false << true << false;
-        QTest::newRow("the thumb in the middle, Tab") << false << false << true;
-        QTest::newRow("the thumb in the middle, Shift+Tab") << false << false << false;
-        QTest::newRow("Home at start, End, Tab") << true << true << true;
-        QTest::newRow("Home at start, End, Shift+Tab") << true << true << false;
-        QTest::newRow("Home at start, the thumb in the middle, Shift+Tab") << true << false << false;
+        QTest::newRow("End, Tab") << false << true << false << true;
+        QTest::newRow("End, Shift+Tab") << false << true << false << false;
+        QTest::newRow("the thumb in the middle, Tab") << false << false << false << true;
+        QTest::newRow("the thumb in the middle, Shift+Tab") << false << false << false << false;
+        QTest::newRow("Home at start, End, Tab") << true << true << false << true;
+        QTest::newRow("Home at start, End, Up past the last control, Shift+Tab") << true << true << true << false;
+        QTest::newRow("Home at start, the thumb in the middle, Shift+Tab") << true << false << false << false;
     }
 
     void tabGoesOnFromTheView()
     {
         QFETCH(bool, home);
         QFETCH(bool, end);
+        QFETCH(bool, upOffLast);
         QFETCH(bool, forward);
         const Screen page = home ? Screen(Screen::home) : Screen::forCategory(AppCategory::food);
         QScrollArea *area = nullptr;
@@ -736,16 +741,32 @@ private Q_SLOTS:
             dragThumb(bar, bar->height() / 2);
         // The rows around the view are made and measured.
         QVERIFY(testsupport::settle([&] { return QPoint(bar->value(), rows ? rows->built() : 0); }));
+        // The Tab stops in view, in Tab order.
+        const auto stopsInView = [&] {
+            QList<QWidget *> stops;
+            for (QWidget *w = area->nextInFocusChain(); w != area; w = w->nextInFocusChain())
+                if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()
+                    && area->isAncestorOf(w) && !w->visibleRegion().isEmpty())
+                    stops << w;
+            return stops;
+        };
+        QWidget *lastAtBottom = nullptr;
+        if (upOffLast) {
+            QCOMPARE(bar->value(), bar->maximum());
+            QVERIFY(!stopsInView().isEmpty());
+            lastAtBottom = stopsInView().last();
+            for (int n = 0; n < 100 && !lastAtBottom->visibleRegion().isEmpty(); ++n)
+                QTest::keyClick(area, Qt::Key_Up);
+            QVERIFY(lastAtBottom->visibleRegion().isEmpty());
+            QVERIFY(testsupport::settle([&] { return bar->value(); }));
+        }
         QCOMPARE(QApplication::focusWidget(), area);
         const int value = bar->value();
         QVERIFY(value > 0);
-        // The Tab stops in view, in Tab order, before the key.
-        QList<QWidget *> seen;
-        for (QWidget *w = area->nextInFocusChain(); w != area; w = w->nextInFocusChain())
-            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled() && area->isAncestorOf(w)
-                && !w->visibleRegion().isEmpty())
-                seen << w;
+        // Before the key.
+        const QList<QWidget *> seen = stopsInView();
         QVERIFY(!seen.isEmpty());
+        QVERIFY(!seen.contains(lastAtBottom));
 
         QTest::keyClick(area, forward ? Qt::Key_Tab : Qt::Key_Backtab);
         QWidget *focus = QApplication::focusWidget();
