@@ -2,7 +2,6 @@
 
 #include <QAbstractSpinBox>
 #include <QApplication>
-#include <QHash>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -14,21 +13,24 @@
 
 namespace {
 
-// What holds the presses on one widget: a run for presses on the widget
-// itself (its own or a shared one), and one for every press in it while
-// that run lasts.
+// What holds the presses on one widget, as its child: a run for presses on
+// the widget itself (its own or a shared one), and one for every press in
+// it while that run lasts.
 class Held final : public QObject
 {
 public:
-    explicit Held(QWidget *widget) : QObject(widget), m_widget(widget) { all().insert(widget, this); }
-    ~Held() override { all().remove(m_widget); }
-
     static Held &of(QWidget *widget)
     {
-        Held *held = all().value(widget);
+        Held *held = find(widget);
         return held ? *held : *new Held(widget);
     }
-    static const Held *find(const QWidget *widget) { return all().value(widget); }
+    static Held *find(const QWidget *widget)
+    {
+        for (QObject *child : widget->children())
+            if (auto *held = dynamic_cast<Held *>(child))
+                return held;
+        return nullptr;
+    }
 
     void holdPresses(MBClickRun *run) { m_presses = run ? run : &m_own; }
     void holdArea(MBClickRun *run) { m_area = run; }
@@ -36,13 +38,8 @@ public:
     MBClickRun *area() const { return m_area; }
 
 private:
-    static QHash<const QWidget *, Held *> &all()
-    {
-        static QHash<const QWidget *, Held *> held;
-        return held;
-    }
+    explicit Held(QWidget *widget) : QObject(widget) {}
 
-    const QWidget *m_widget;
     MBClickRun m_own;
     MBClickRun *m_presses = nullptr;
     MBClickRun *m_area = nullptr;
