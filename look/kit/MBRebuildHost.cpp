@@ -1,6 +1,7 @@
 #include "look/kit/MBRebuildHost.h"
 
 #include "look/kit/MBBoxes.h"
+#include "look/kit/MBClickRun.h"
 #include "look/kit/MBDrafts.h"
 #include "look/kit/MBKeyboard.h"
 #include "look/kit/MBZoom.h"
@@ -73,6 +74,9 @@ void MBRebuildHost::onKeyChanged(const QString &key)
         return;
     if (currentIdentity() == m_identity)
         return;
+    // A click that set the key (a zoom or text-size control) lays the pages
+    // out again: the rest of its run presses nothing that moved there.
+    MBClickRun::clickChangedPage(this);
     m_rebuild.schedule();
 }
 

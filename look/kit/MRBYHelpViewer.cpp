@@ -2,6 +2,7 @@
 
 #include "look/kit/MBAccessible.h"
 #include "look/kit/MBBoxes.h"
+#include "look/kit/MBClickRun.h"
 #include "look/kit/MBDrafts.h"
 #include "look/kit/MBDivider.h"
 #include "look/kit/MBFocusRing.h"
@@ -304,6 +305,9 @@ MRBYHelpViewer::MRBYHelpViewer(const std::optional<QString> &initialTopic, QWidg
     MBKeyboard::markPage(m_pageScroll);
     // The topic reads from the keyboard, paragraph by paragraph.
     MBPageReader::mark(m_pageScroll);
+    // The second click of a double-click on a topic presses nothing on the
+    // page that the first one opened.
+    MBClickRun::holdPage(m_pageScroll);
     auto *rightPanel = new MBPanel(m_pageScroll, 22, 20);
     row->addWidget(rightPanel, 1);
 
@@ -397,6 +401,7 @@ void MRBYHelpViewer::rebuildPage(const std::optional<MRBYHelpTopic> &topic)
 {
     m_pageBuilt = true;
     m_page = nullptr;
+    MBClickRun::clickChangedPage(this);
     if (!topic) {
         m_pageScroll->setAccessibleName(QString());
         putInScrollArea(m_pageScroll, nullptr);

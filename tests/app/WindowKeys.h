@@ -99,14 +99,14 @@ public:
     static QWidget *screenOf(QMainWindow *w) { return mainOf(w)->screenHost()->current(); }
 
     template<typename T = QWidget>
-    static T *shown(QMainWindow *w, const std::function<bool(T *)> &which)
+    static T *shown(QWidget *w, const std::function<bool(T *)> &which)
     {
         for (T *t : w->findChildren<T *>())
             if (t->isVisible() && which(t))
                 return t;
         return nullptr;
     }
-    static QWidget *named(QMainWindow *w, const char *name)
+    static QWidget *named(QWidget *w, const char *name)
     {
         return shown<QWidget>(w, [name](QWidget *t) { return t->objectName() == QLatin1String(name); });
     }

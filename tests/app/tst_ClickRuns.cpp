@@ -56,6 +56,51 @@ class tst_ClickRuns : public WindowKeys
 
     static QPoint centreIn(QWidget *window, QWidget *w) { return w->mapTo(window, w->rect().center()); }
 
+    // A press at `at`, slid to `off` and released there, timed as QTest
+    // times a click, so handClick may follow it.
+    static void pressSlid(QWindow *window, QPoint at, QPoint off)
+    {
+        QTest::mousePress(window, Qt::LeftButton, {}, at);
+        if (off != at)
+            QTest::mouseMove(window, off);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, off);
+    }
+
+    // What acts on a press, from a button, link or picker up to the window.
+    static QWidget *actingAt(QWidget *window, QPoint at)
+    {
+        for (QWidget *w = window->childAt(at); w && w != window; w = w->parentWidget())
+            if (qobject_cast<QAbstractButton *>(w) || qobject_cast<MBLink *>(w) || qobject_cast<SegmentedPicker *>(w))
+                return w;
+        return nullptr;
+    }
+
+    // Every press that acted in a window from now on: a button clicked, a
+    // link opened, a segment chosen.
+    struct Acted final : QObject
+    {
+        QStringList what;
+        explicit Acted(QWidget *root)
+        {
+            for (QAbstractButton *b : root->findChildren<QAbstractButton *>())
+                connect(b, &QAbstractButton::clicked, this, [this, b] { what << describe(b); });
+            for (MBLink *l : root->findChildren<MBLink *>())
+                connect(l, &MBLink::activated, this, [this, l] { what << describe(l); });
+            for (SegmentedPicker *p : root->findChildren<SegmentedPicker *>())
+                connect(p, &SegmentedPicker::chosen, this, [this, p] { what << describe(p); });
+        }
+    };
+
+    // The buttons drawn down, as if still pressed.
+    static QStringList leftDown(QWidget *root)
+    {
+        QStringList down;
+        for (QAbstractButton *b : root->findChildren<QAbstractButton *>())
+            if (b->isDown())
+                down << describe(b);
+        return down;
+    }
+
     // Scrolls the page so that `w` stands near the top of its view.
     static void placeNearTop(QWidget *w)
     {
@@ -121,6 +166,38 @@ class tst_ClickRuns : public WindowKeys
             if (l.name == name)
                 return l;
         return {};
+    }
+
+    // The window on the screen that shows `target`: the Data-checked
+    // screen's report button, a video's Play, the emergency buttons by
+    // their action's id, else a control of the "988 Suicide & Crisis
+    // Lifeline" card in the search results.
+    std::unique_ptr<QMainWindow> startOn(const QString &target)
+    {
+        if (target == u"reportButton")
+            go(Screen::dataChecked)(*this, nullptr);
+        else if (target == u"playVideo")
+            go(Screen::videos)(*this, nullptr);
+        else if (!emergency(target))
+            go(Screen::search, QStringLiteral("988"))(*this, nullptr);
+        return start();
+    }
+
+    static bool emergency(const QString &target) { return EmergencyAction::fromRawValue(target).has_value(); }
+
+    static QWidget *findTarget(QWidget *window, const QString &target)
+    {
+        if (target.startsWith(u"row:")) {
+            for (SidebarRow *row : window->findChild<Sidebar *>()->rows())
+                if (row->title() == target.mid(4))
+                    return row;
+            return nullptr;
+        }
+        if (ListingCard *lifeline = shown<ListingCard>(
+                window, [](ListingCard *c) { return c->listing().name == u"988 Suicide & Crisis Lifeline"; }))
+            if (QWidget *w = lifeline->findChild<QWidget *>(target))
+                return w;
+        return named(window, qPrintable(target));
     }
 
 private Q_SLOTS:
@@ -199,6 +276,7 @@ private Q_SLOTS:
             expected << bar->buttons().at(b)->action().url();
         QCOMPARE(m_opened, expected);
         QCOMPARE(focus(), bar->okButton());
+        QCOMPARE(leftDown(clicked), QStringList());
         if (help)
             clicked->close();
     }
@@ -413,7 +491,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("clicks"); // below 0: that many Spaces
         QTest::addColumn<double>("apart"); // of the double-click interval; below 0, taken late
         QTest::addColumn<int>("opens");
-        for (const char *target : {"contact-call", "contact-text", "contact-web", "listingSource", "reportProblem"}) {
+        for (const char *target : {"contact-call", "contact-text", "contact-web", "listingSource", "reportProblem",
+                                   "reportButton", "playVideo"}) {
             QTest::addRow("%s: QTest's double-click", target) << target << 2 << 0.0 << 1;
             QTest::addRow("%s: a double-click, a quarter of the interval apart", target)
                 << target << 2 << 0.25 << 1;
@@ -432,15 +511,10 @@ private Q_SLOTS:
         QFETCH(int, clicks);
         QFETCH(double, apart);
         QFETCH(int, opens);
-        go(Screen::search, QStringLiteral("988"))(*this, nullptr);
-        const auto window = start();
+        const auto window = startOn(target);
         QVERIFY(window);
-        ListingCard *lifeline = nullptr;
-        QTRY_VERIFY(lifeline = shown<ListingCard>(window.get(), [](ListingCard *c) {
-                        return c->listing().name == u"988 Suicide & Crisis Lifeline";
-                    }));
-        QWidget *pressed = lifeline->findChild<QWidget *>(target);
-        QVERIFY(pressed);
+        QWidget *pressed = nullptr;
+        QTRY_VERIFY(pressed = findTarget(window.get(), target));
         MBKeyboard::showInView(pressed);
         QTest::qWait(30);
         // A link is pressed on its text, which may not fill it.
@@ -457,6 +531,7 @@ private Q_SLOTS:
         QTest::qWait(50);
         QVERIFY(!m_opened.value(0).isEmpty());
         QCOMPARE(m_opened, QStringList(opens, m_opened.value(0)));
+        QCOMPARE(leftDown(window.get()), QStringList());
     }
 
     // A double-click or a slow run of clicks on a button that stores what
@@ -756,6 +831,252 @@ private Q_SLOTS:
             QTRY_VERIFY(m_model->screen() != Screen(Screen::money));
         clearMyList();
         setPlan(0);
+    }
+
+    // A press that does nothing (beside an emergency button's capsule, in
+    // its rounded corner, or slid off before its release) starts no run:
+    // the real click after it acts at once, and a run after it is one
+    // press still.
+    void aPressThatDoesNothingStartsNoRun_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("help");
+        QTest::addColumn<QString>("how"); // under the capsule, its corner, or slid off
+        QTest::addColumn<double>("apart"); // of the double-click interval
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("Call 911: a press just under the capsule, then a click")
+            << "call911" << false << "under" << 0.25 << 1;
+        QTest::newRow("Call 988: a press just under the capsule, then three clicks 0.6 of the interval apart")
+            << "call988" << false << "under" << 0.6 << 3;
+        QTest::newRow("Call 911: a press in a rounded corner, then a click") << "call911" << false << "corner" << 0.25 << 1;
+        QTest::newRow("Call 911: pressed, slid off, released, then a click") << "call911" << false << "slid" << 0.4 << 1;
+        QTest::newRow("help window: Call 211 under the capsule, then a click") << "call211" << true << "under" << 0.4 << 1;
+        QTest::newRow("help window: Call 211 slid off, then a click") << "call211" << true << "slid" << 0.6 << 1;
+        for (const char *target : {"contact-call", "listingSource", "reportProblem", "reportButton", "playVideo", "saveButton"})
+            QTest::addRow("%s: slid off, then a click", target) << target << false << "slid" << 0.6 << 1;
+    }
+
+    void aPressThatDoesNothingStartsNoRun()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, help);
+        QFETCH(QString, how);
+        QFETCH(double, apart);
+        QFETCH(int, clicks);
+        clearMyList();
+        const auto window = startOn(target);
+        QVERIFY(window);
+        QWidget *top = window.get();
+        if (help) {
+            TLHelpWindow::show(QStringLiteral("start"));
+            top = TLHelpWindow::window();
+            QVERIFY(QTest::qWaitForWindowActive(top));
+        }
+        QWidget *pressed = nullptr;
+        QTRY_VERIFY(pressed = findTarget(top, target));
+        MBKeyboard::showInView(pressed);
+        QTest::qWait(30);
+        const QPoint inside = qobject_cast<MBLink *>(pressed) ? QPoint(8, pressed->height() / 2) : pressed->rect().center();
+        const auto at = [&](QPoint p) { return pressed->mapTo(top, p); };
+        QPoint dead = inside;
+        QPoint off = inside;
+        if (how == u"under") {
+            dead = off = QPoint(inside.x(), pressed->height() - 2);
+        } else if (how == u"corner") {
+            dead = off = QPoint(4, 3);
+        } else {
+            off = inside + QPoint(0, pressed->height() + 20);
+            if (!top->rect().contains(at(off)))
+                off = inside - QPoint(0, pressed->height() + 20);
+        }
+        QVERIFY(top->rect().contains(at(off)));
+        FavoritesStore *store = m_model->favorites();
+        pressSlid(top->windowHandle(), at(dead), at(off));
+        QTest::qWait(20);
+        QCOMPARE(m_opened, QStringList());
+        QCOMPARE(store->items().size(), 0);
+        for (int n = 0; n < clicks; ++n)
+            handClick(top->windowHandle(), at(inside), int(interval() * apart));
+        QTest::qWait(50);
+        if (target == u"saveButton") {
+            QCOMPARE(store->items().size(), 1);
+            QCOMPARE(m_opened, QStringList());
+        } else {
+            QCOMPARE(m_opened.size(), 1);
+        }
+        QCOMPARE(leftDown(top), QStringList());
+        if (help)
+            top->close();
+        clearMyList();
+    }
+
+    // A click that changes what the page shows (it opens another page, or
+    // lays the page out again) holds the page for the rest of its run: the
+    // later clicks of a double-click press nothing that the new page put
+    // under the pointer. The sidebar and the emergency bar act at once.
+    void aClickThatChangesThePageHoldsIt_data()
+    {
+        QTest::addColumn<Step>("setUp");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("then"); // empty: the same place again, a double-click
+        QTest::addColumn<Check>("done");
+        const auto screenIs = [](Screen screen) {
+            return Check([=](WindowKeys &t, QMainWindow *) { return t.m_model->screen() == screen; });
+        };
+        QTest::newRow("Home, no state: a double-click on Talk to someone")
+            << go(Screen::home) << "talkToSomeone" << "" << screenIs(Screen::forNeed(UrgentNeed::talk));
+        QTest::newRow("Home, Colorado: a double-click on the Health tile")
+            << go(Screen::home, {}, QStringLiteral("CO")) << "topic-Health" << ""
+            << screenIs(Screen::forCategory(AppCategory::health));
+        QTest::newRow("Medical care: a double-click on Open Chapter 7")
+            << go(Screen::forNeed(UrgentNeed::medical), {}, QStringLiteral("CO")) << "openChapter7" << ""
+            << Check([](WindowKeys &t, QMainWindow *) {
+                   return t.m_model->screen() == Screen::guide && t.m_model->guideChapter() == 7;
+               });
+        QTest::newRow("Survival Guide: a double-click on Next chapter")
+            << go(Screen::guide) << "guideNext" << ""
+            << Check([](WindowKeys &t, QMainWindow *) { return t.m_model->guideChapter() == 2; });
+        QTest::newRow("Text size & display at 115 %: a double-click on Bigger")
+            << Step([](WindowKeys &t, QMainWindow *w) {
+                   MBZoom::setValue(1.15);
+                   go(Screen::display)(t, w);
+               })
+            << "zoomBigger" << ""
+            << Check([](WindowKeys &, QMainWindow *) { return qFuzzyCompare(MBZoom::value(), 1.30); });
+        QTest::newRow("two sidebar rows 0.2 s apart open the second page")
+            << go(Screen::home) << "row:Videos" << "row:My List" << screenIs(Screen::myList);
+        QTest::newRow("Call 911 right after a tile calls")
+            << go(Screen::home, {}, QStringLiteral("CO")) << "topic-Health" << "call911"
+            << Check([](WindowKeys &t, QMainWindow *) {
+                   return t.m_model->screen() == Screen::forCategory(AppCategory::health)
+                       && t.m_opened == QStringList{QStringLiteral("tel:911")};
+               });
+    }
+
+    void aClickThatChangesThePageHoldsIt()
+    {
+        QFETCH(Step, setUp);
+        QFETCH(QString, first);
+        QFETCH(QString, then);
+        QFETCH(Check, done);
+        clearMyList();
+        setUp(*this, nullptr);
+        const auto window = start(QSize(1366, 768));
+        QVERIFY(window);
+        QWidget *clicked = nullptr;
+        QTRY_VERIFY(clicked = findTarget(window.get(), first));
+        MBKeyboard::showInView(clicked);
+        QTest::qWait(30);
+        QWindow *display = window->windowHandle();
+        const QPoint at = centreIn(window.get(), clicked);
+        const QWidget *page = screenOf(window.get());
+        const int builds = mainOf(window.get())->screenHost()->buildCount();
+        QTest::mouseClick(display, Qt::LeftButton, {}, at);
+        // The page changes under the pointer before the hand clicks again.
+        if (then.isEmpty())
+            QTRY_VERIFY(mainOf(window.get()) && (screenOf(window.get()) != page
+                                                 || mainOf(window.get())->screenHost()->buildCount() != builds
+                                                 || done(*this, window.get())));
+        QTest::qWait(30);
+        // What the second click lands on: what acts under the pointer now, or
+        // another control of the new page where the pointer slipped to.
+        QWidget *second = then.isEmpty() ? actingAt(window.get(), at) : findTarget(window.get(), then);
+        if (!second)
+            second = shown<QAbstractButton>(screenOf(window.get()), [&](QAbstractButton *b) {
+                return window->rect().contains(centreIn(window.get(), b)) && b->visibleRegion() == QRegion(b->rect());
+            });
+        QVERIFY(second);
+        const QString landed = describe(second);
+        Acted acted(window.get());
+        const QList<Favorite> listed = m_model->favorites()->items();
+        handClick(display, centreIn(window.get(), second), interval() / 4);
+        QTest::qWait(50);
+        if (then.isEmpty()) {
+            QCOMPARE(acted.what, QStringList());
+            QCOMPARE(m_opened, QStringList());
+            QCOMPARE(m_model->favorites()->items().size(), listed.size());
+        } else {
+            QCOMPARE(acted.what, QStringList{landed});
+        }
+        QVERIFY2(done(*this, window.get()), qPrintable(landed));
+        QCOMPARE(leftDown(window.get()), QStringList());
+        clearMyList();
+    }
+
+    // A double-click on an item of a pop-up list picks it, and the second
+    // click presses nothing where the list was; a click elsewhere acts.
+    void aPickFromAListPressesNothingUnderIt_data()
+    {
+        QTest::addColumn<bool>("money");
+        QTest::addColumn<bool>("thenCall");
+        QTest::newRow("the sidebar's state list: a double-click on a state") << false << false;
+        QTest::newRow("the Money Plan's Kind list: a double-click on a kind") << true << false;
+        QTest::newRow("a click on Call 911 closes the list, and the next click calls") << false << true;
+    }
+
+    void aPickFromAListPressesNothingUnderIt()
+    {
+        QFETCH(bool, money);
+        QFETCH(bool, thenCall);
+        setPlan(0);
+        go(money ? Screen::money : Screen::home)(*this, nullptr);
+        const auto window = start(QSize(1366, 768));
+        QVERIFY(window);
+        QComboBox *list = nullptr;
+        QTRY_VERIFY(list = qobject_cast<QComboBox *>(
+                        money ? named(window.get(), "incomeForm")->findChild<QWidget *>(QStringLiteral("kindPicker"))
+                              : window->findChild<Sidebar *>()->findChild<QWidget *>(QStringLiteral("statePicker"))));
+        if (money)
+            placeNearTop(list); // the list opens over the form below it
+        QTest::qWait(30);
+        const int chosenBefore = list->currentIndex();
+        list->showPopup();
+        QWidget *popup = nullptr;
+        QTRY_VERIFY(popup = QApplication::activePopupWidget());
+        QTest::qWait(interval() + 50); // a list ignores a release just after it opens
+        QAbstractItemView *view = list->view();
+        QWindow *display = window->windowHandle();
+        if (thenCall) {
+            QWidget *call = named(window.get(), "call911");
+            QTest::mouseClick(display, Qt::LeftButton, {}, centreIn(window.get(), call));
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+            handClick(display, centreIn(window.get(), call), interval() / 4);
+            QTRY_COMPARE(m_opened, QStringList{QStringLiteral("tel:911")});
+            return;
+        }
+        // An item other than the chosen one with something that acts under it.
+        int item = -1;
+        QPoint under;
+        for (int row = 0; row < list->count() && item < 0; ++row) {
+            const QRect r = view->visualRect(list->model()->index(row, 0));
+            const QPoint global = view->viewport()->mapToGlobal(r.center());
+            if (row == chosenBefore || !r.isValid() || !view->viewport()->rect().contains(r.center())
+                || !window->rect().contains(window->mapFromGlobal(global)))
+                continue;
+            if (actingAt(window.get(), window->mapFromGlobal(global))) {
+                item = row;
+                under = window->mapFromGlobal(global);
+            }
+        }
+        QVERIFY2(item >= 0, qPrintable(QStringLiteral("nothing that acts lies under the list at ")
+                                       + QTest::toString(popup->frameGeometry()) + QStringLiteral(" over ")
+                                       + QTest::toString(window->frameGeometry())));
+        const QString landed = describe(actingAt(window.get(), under));
+        Acted acted(window.get());
+        const Screen screen = m_model->screen();
+        const QPoint inList = view->viewport()->mapTo(popup, view->visualRect(list->model()->index(item, 0)).center());
+        QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, {}, inList);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(list->currentIndex(), item);
+        handClick(display, under, interval() / 4);
+        QTest::qWait(50);
+        QVERIFY2(acted.what.isEmpty(),
+                 qPrintable(acted.what.join(u", ") + QStringLiteral(" (under it: ") + landed + u')'));
+        QCOMPARE(m_model->screen(), screen);
+        QCOMPARE(m_opened, QStringList());
+        QCOMPARE(m_model->money()->plan().entries.size(), 0);
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+        QCOMPARE(leftDown(window.get()), QStringList());
     }
 
     // A click on a link in My List works with no run going.
