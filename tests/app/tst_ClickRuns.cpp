@@ -992,7 +992,7 @@ private Q_SLOTS:
         handClick(display, centreIn(window.get(), second), interval() / 4);
         QTest::qWait(50);
         if (then.isEmpty()) {
-            QCOMPARE(acted.what, QStringList());
+            QVERIFY2(acted.what.isEmpty(), qPrintable(acted.what.join(u", ")));
             QCOMPARE(m_opened, QStringList());
             QCOMPARE(m_model->favorites()->items().size(), listed.size());
         } else {
