@@ -381,6 +381,13 @@ private:
             // when the focused control is hidden.
             return left && left != control && left->isVisible();
         case Qt::ActiveWindowFocusReason:
+            // A press on the control while its window was not active: the
+            // click gave it the focus, which it takes as the window becomes
+            // active. Sent away, the button would come up and the click be
+            // lost.
+            if (auto *button = qobject_cast<const QAbstractButton *>(control); button && button->isDown())
+                return true;
+            return control->property(kEarned).toBool();
         case Qt::PopupFocusReason:
         case Qt::MenuBarFocusReason:
             return control->property(kEarned).toBool();

@@ -1079,6 +1079,50 @@ private Q_SLOTS:
         QCOMPARE(leftDown(window.get()), QStringList());
     }
 
+    // The first click on a window that is not active: the press comes while
+    // another window is active, the window is made active (as a window
+    // manager does on a press), then the release comes. The press is not
+    // lost: the button calls, or opens its page.
+    void aClickThatActivatesTheWindowActs_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("help");
+        QTest::newRow("Call 911") << "call911" << false;
+        QTest::newRow("help window: Call 211") << "call211" << true;
+        QTest::newRow("a listing's Call") << "contact-call" << false;
+    }
+
+    void aClickThatActivatesTheWindowActs()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, help);
+        const auto window = startOn(target);
+        QVERIFY(window);
+        QWidget *top = window.get();
+        if (help) {
+            TLHelpWindow::show(QStringLiteral("start"));
+            top = TLHelpWindow::window();
+            QVERIFY(QTest::qWaitForWindowActive(top));
+        }
+        QWidget *pressed = nullptr;
+        QTRY_VERIFY(pressed = findTarget(top, target));
+        MBKeyboard::showInView(pressed);
+        QWidget other;
+        other.resize(200, 100);
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        const QPoint at = centreIn(top, pressed);
+        QTest::mousePress(top->windowHandle(), Qt::LeftButton, {}, at);
+        top->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(top));
+        QTest::mouseRelease(top->windowHandle(), Qt::LeftButton, {}, at);
+        QTest::qWait(20);
+        QCOMPARE(m_opened.size(), 1);
+        if (help)
+            top->close();
+    }
+
     // A click on a link in My List works with no run going.
     void aLinkInTheListOpens()
     {
