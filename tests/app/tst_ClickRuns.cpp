@@ -183,6 +183,28 @@ class tst_ClickRuns : public WindowKeys
         return start();
     }
 
+    // The window the clicks go to: the main window, or the help window
+    // opened over it; null when the help window did not become active.
+    static QWidget *clickedWindow(QMainWindow *window, bool help)
+    {
+        if (!help)
+            return window;
+        TLHelpWindow::show(QStringLiteral("start"));
+        QWidget *top = TLHelpWindow::window();
+        return QTest::qWaitForWindowActive(top) ? top : nullptr;
+    }
+
+    // `target` in the window the clicks go to, shown in its view.
+    static QWidget *shownTarget(QWidget *top, const QString &target)
+    {
+        QWidget *pressed = nullptr;
+        if (!QTest::qWaitFor([&] { return (pressed = findTarget(top, target)); }))
+            return nullptr;
+        MBKeyboard::showInView(pressed);
+        QTest::qWait(30);
+        return pressed;
+    }
+
     static bool emergency(const QString &target) { return EmergencyAction::fromRawValue(target).has_value(); }
 
     static QWidget *findTarget(QWidget *window, const QString &target)
@@ -247,12 +269,8 @@ private Q_SLOTS:
         QFETCH(QList<int>, called);
         const auto window = start();
         QVERIFY(window);
-        QWidget *clicked = window.get();
-        if (help) {
-            TLHelpWindow::show(QStringLiteral("start"));
-            clicked = TLHelpWindow::window();
-            QVERIFY(QTest::qWaitForWindowActive(clicked));
-        }
+        QWidget *clicked = clickedWindow(window.get(), help);
+        QVERIFY(clicked);
         EmergencyBar *bar = clicked->findChild<EmergencyBar *>();
         QWindow *display = clicked->windowHandle();
         const auto centre = [&](int button) {
@@ -866,16 +884,10 @@ private Q_SLOTS:
         clearMyList();
         const auto window = startOn(target);
         QVERIFY(window);
-        QWidget *top = window.get();
-        if (help) {
-            TLHelpWindow::show(QStringLiteral("start"));
-            top = TLHelpWindow::window();
-            QVERIFY(QTest::qWaitForWindowActive(top));
-        }
-        QWidget *pressed = nullptr;
-        QTRY_VERIFY(pressed = findTarget(top, target));
-        MBKeyboard::showInView(pressed);
-        QTest::qWait(30);
+        QWidget *top = clickedWindow(window.get(), help);
+        QVERIFY(top);
+        QWidget *pressed = shownTarget(top, target);
+        QVERIFY(pressed);
         const QPoint inside = qobject_cast<MBLink *>(pressed) ? QPoint(8, pressed->height() / 2) : pressed->rect().center();
         const auto at = [&](QPoint p) { return pressed->mapTo(top, p); };
         QPoint dead = inside;
@@ -1098,15 +1110,10 @@ private Q_SLOTS:
         QFETCH(bool, help);
         const auto window = startOn(target);
         QVERIFY(window);
-        QWidget *top = window.get();
-        if (help) {
-            TLHelpWindow::show(QStringLiteral("start"));
-            top = TLHelpWindow::window();
-            QVERIFY(QTest::qWaitForWindowActive(top));
-        }
-        QWidget *pressed = nullptr;
-        QTRY_VERIFY(pressed = findTarget(top, target));
-        MBKeyboard::showInView(pressed);
+        QWidget *top = clickedWindow(window.get(), help);
+        QVERIFY(top);
+        QWidget *pressed = shownTarget(top, target);
+        QVERIFY(pressed);
         QWidget other;
         other.resize(200, 100);
         other.show();
