@@ -194,15 +194,17 @@ class tst_ClickRuns : public WindowKeys
         return QTest::qWaitForWindowActive(top) ? top : nullptr;
     }
 
-    // `target` in the window the clicks go to, shown in its view.
-    static QWidget *shownTarget(QWidget *top, const QString &target)
+    // The window the clicks go to and `target` in it, shown in its view;
+    // null for what is not there.
+    static std::pair<QWidget *, QWidget *> shownTarget(QMainWindow *window, bool help, const QString &target)
     {
+        QWidget *top = clickedWindow(window, help);
         QWidget *pressed = nullptr;
-        if (!QTest::qWaitFor([&] { return (pressed = findTarget(top, target)); }))
-            return nullptr;
+        if (!top || !QTest::qWaitFor([&] { return (pressed = findTarget(top, target)); }))
+            return {top, nullptr};
         MBKeyboard::showInView(pressed);
         QTest::qWait(30);
-        return pressed;
+        return {top, pressed};
     }
 
     static bool emergency(const QString &target) { return EmergencyAction::fromRawValue(target).has_value(); }
@@ -884,10 +886,8 @@ private Q_SLOTS:
         clearMyList();
         const auto window = startOn(target);
         QVERIFY(window);
-        QWidget *top = clickedWindow(window.get(), help);
-        QVERIFY(top);
-        QWidget *pressed = shownTarget(top, target);
-        QVERIFY(pressed);
+        const auto [top, pressed] = shownTarget(window.get(), help, target);
+        QVERIFY(top && pressed);
         const QPoint inside = qobject_cast<MBLink *>(pressed) ? QPoint(8, pressed->height() / 2) : pressed->rect().center();
         const auto at = [&](QPoint p) { return pressed->mapTo(top, p); };
         QPoint dead = inside;
@@ -1110,10 +1110,8 @@ private Q_SLOTS:
         QFETCH(bool, help);
         const auto window = startOn(target);
         QVERIFY(window);
-        QWidget *top = clickedWindow(window.get(), help);
-        QVERIFY(top);
-        QWidget *pressed = shownTarget(top, target);
-        QVERIFY(pressed);
+        const auto [top, pressed] = shownTarget(window.get(), help, target);
+        QVERIFY(top && pressed);
         QWidget other;
         other.resize(200, 100);
         other.show();
