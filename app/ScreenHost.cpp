@@ -33,11 +33,10 @@ ScreenHost::ScreenHost(AppModel &model, QWidget *parent)
     setObjectName(QStringLiteral("screenHost"));
     m_layout = mbColumn(this, 0);
     // A click that opens another page or changes what this one shows (a
-    // tile, a sidebar row, a chapter, the chosen state) holds the page for
+    // tile, a sidebar row, a chapter, the chosen state) holds its place for
     // the rest of its run: the second click of a double-click presses
     // nothing that the new page put under the pointer.
-    MBClickRun::holdPage(this);
-    connect(&model, &AppModel::changed, this, [this] { MBClickRun::clickChangedPage(this); });
+    connect(&model, &AppModel::changed, this, &MBClickRun::pageChanged);
     connect(&model, &AppModel::screenChanged, this, &ScreenHost::follow);
     connect(&model, &AppModel::stateCodeChanged, this, [this] { namePage(m_shown); });
     // Shown before the data was read, the screen follows once it is. The

@@ -99,7 +99,6 @@ MyListView::MyListView(AppModel &model, QWidget *parent) : QWidget(parent), m_mo
     m_page->addBlock(m_empty);
     m_page->addBlock(m_entries);
     connect(store, &FavoritesStore::itemsChanged, this, &MyListView::refresh);
-    MBClickRun::holdArea(this, &m_removals);
     refresh();
 }
 
@@ -109,8 +108,10 @@ void MyListView::refresh()
     FavoritesStore *store = m_model.favorites();
     const ReferenceData *data = m_model.data();
     const bool empty = store->items().isEmpty();
-    if (store->items().size() < m_count)
-        m_removals.mark();
+    // A card that comes or goes moves the cards below it: a click that did
+    // it holds its place for the rest of its run.
+    if (store->items().size() != m_count)
+        MBClickRun::pageChanged();
     m_count = store->items().size();
     m_empty->setVisible(empty);
     // The page takes the focus with its name only; of an empty list, a

@@ -1,9 +1,12 @@
 #include "look/kit/MBClickRun.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -12,42 +15,52 @@
 #include <QVarLengthArray>
 #include <QWindow>
 
+#include <list>
+#include <optional>
+
 namespace {
+
+using Moment = MBClickRun::Moment;
 
 int doubleClickInterval()
 {
     return QGuiApplication::styleHints()->mouseDoubleClickInterval();
 }
 
-// The runs that presses on one widget go on, kept as the widget's child.
-class WidgetRuns final : public QObject
+Moment momentOf(const QInputEvent *event)
+{
+    Moment moment;
+    moment.taken.start();
+    moment.at = event->timestamp();
+    return moment;
+}
+
+// The run a widget's own presses go on, kept as the widget's child.
+class PressRun final : public QObject
 {
 public:
-    static WidgetRuns &of(QWidget *widget)
-    {
-        WidgetRuns *runs = find(widget);
-        return runs ? *runs : *new WidgetRuns(widget);
-    }
-    static WidgetRuns *find(const QWidget *widget)
+    static PressRun *of(const QWidget *widget)
     {
         for (QObject *child : widget->children())
-            if (auto *runs = dynamic_cast<WidgetRuns *>(child))
-                return runs;
+            if (auto *found = dynamic_cast<PressRun *>(child))
+                return found;
         return nullptr;
     }
+    static void set(QWidget *widget, MBClickRun *run)
+    {
+        PressRun *kept = of(widget);
+        if (!kept)
+            kept = new PressRun(widget);
+        kept->m_run = run ? run : &kept->m_own;
+    }
 
-    // The widget's own presses: on its own run or a shared one.
-    MBClickRun *presses = nullptr;
-    MBClickRun own;
-    // Every press in the widget, while it lasts.
-    MBClickRun *area = nullptr;
-    // The widget is one of its window's pages.
-    bool page = false;
-    // On a window: the run its pages are held on.
-    MBClickRun pageRun;
+    MBClickRun *run() const { return m_run; }
 
 private:
-    explicit WidgetRuns(QWidget *widget) : QObject(widget) {}
+    explicit PressRun(QWidget *widget) : QObject(widget) {}
+
+    MBClickRun *m_run = nullptr;
+    MBClickRun m_own;
 };
 
 // Where a click places the caret: never held.
@@ -60,26 +73,115 @@ bool inTextField(const QWidget *widget)
     return false;
 }
 
-// A press as the application took it and as the hand made it.
-struct Press
+// What a press on `under` presses: the innermost button or widget that
+// keeps a run of its own, else `under` itself.
+QWidget *pressedWidget(QWidget *under)
 {
-    QElapsedTimer taken;
-    quint64 at = 0;
+    for (QWidget *w = under; w; w = w->isWindow() ? nullptr : w->parentWidget())
+        if (PressRun::of(w) || qobject_cast<QAbstractButton *>(w))
+            return w;
+    return under;
+}
+
+QRect onScreen(const QWidget *widget, const QRect &rect)
+{
+    return {widget->mapToGlobal(rect.topLeft()), rect.size()};
+}
+
+// Where on the screen the part of `pressed` at `global` is: a button or a
+// link whole, an item of a list or a menu, a part that a widget draws
+// itself (a picker's segment, as it shows it to a screen reader), else the
+// whole widget. Null on a list's or a menu's place that picks nothing.
+QRect placeOf(QWidget *pressed, QPoint global)
+{
+    if (auto *menu = qobject_cast<QMenu *>(pressed)) {
+        QAction *action = menu->actionAt(menu->mapFromGlobal(global));
+        if (!action || action->isSeparator() || !action->isEnabled() || action->menu())
+            return {};
+        return onScreen(menu, menu->actionGeometry(action));
+    }
+    if (auto *view = qobject_cast<QAbstractItemView *>(pressed->parentWidget()); view && view->viewport() == pressed) {
+        const QModelIndex item = view->indexAt(pressed->mapFromGlobal(global));
+        if (!item.isValid() || !(item.flags() & Qt::ItemIsEnabled))
+            return {};
+        return onScreen(pressed, view->visualRect(item));
+    }
+    if (!qobject_cast<QAbstractButton *>(pressed) && !PressRun::of(pressed))
+        if (QAccessibleInterface *whole = QAccessible::queryAccessibleInterface(pressed))
+            if (QAccessibleInterface *part = whole->childAt(global.x(), global.y()))
+                return part->rect();
+    return onScreen(pressed, pressed->rect());
+}
+
+// Whether the release ends a click that `pressed` takes.
+bool acts(const QWidget *pressed, QPoint global)
+{
+    if (auto *button = qobject_cast<const QAbstractButton *>(pressed))
+        return button->isDown(); // it comes up when the pointer leaves it
+    return pressed->isVisible() && pressed->rect().contains(pressed->mapFromGlobal(global));
+}
+
+// The widget whose window this is. A native child window's press is never
+// held: it is no widget's window here.
+QWidget *windowWidget(QWindow *window)
+{
+    QWidget *widget = QWidget::find(window->winId());
+    return widget && widget->isWindow() ? widget : nullptr;
+}
+
+// The places on the screen that the rest of a click's run holds.
+class HeldPlaces
+{
+public:
+    void hold(const QRect &place, const Moment &press, const Moment &release)
+    {
+        m_places.push_back({place, {}});
+        m_places.back().run.join(press);
+        m_places.back().run.join(release);
+    }
+    // Forgets the places whose run is over for a press made at `at`, and so
+    // for every press after it.
+    void forgetEnded(quint64 at)
+    {
+        m_places.remove_if([at](const Place &p) { return !p.run.lasts(at); });
+    }
+    // The runs of the places that hold `global`: each lasts until the next
+    // forgetEnded().
+    QVarLengthArray<MBClickRun *, 2> holding(QPoint global)
+    {
+        QVarLengthArray<MBClickRun *, 2> runs;
+        for (Place &p : m_places)
+            if (p.place.contains(global))
+                runs.append(&p.run);
+        return runs;
+    }
+
+private:
+    struct Place
+    {
+        QRect place;
+        MBClickRun run;
+    };
+    std::list<Place> m_places;
 };
 
 // Decides on each left press as it enters a window from the display, before
 // Qt gives a widget the focus for it or takes it as the start of a drag or
-// a click, and notes each click that acts on its runs as its release comes.
-class Gate final : public QObject
+// a click; notes a click that acts on its widget's run as its release comes;
+// and holds the place of what it pressed when it changes what is under it.
+class ClickGate final : public QObject
 {
 public:
-    explicit Gate(QObject *parent) : QObject(parent) { qApp->installEventFilter(this); }
+    explicit ClickGate(QObject *parent) : QObject(parent) { qApp->installEventFilter(this); }
 
-    // The last click that acted, when the application took it within the
-    // double-click interval.
-    const Press *recentClick() const
+    void pageChanged()
     {
-        return m_clickTaken.isValid() && m_clickTaken.elapsed() < doubleClickInterval() ? &m_click : nullptr;
+        if (!m_handling || !m_click)
+            return;
+        if (!m_click->released)
+            m_click->changed = true; // known to act only at its release
+        else if (m_click->acted)
+            holdPlace();
     }
 
 protected:
@@ -91,22 +193,30 @@ protected:
         case QEvent::MouseButtonPress:
             if (!left(event))
                 return false;
-            m_eatingClick = holdsPress(static_cast<QWindow *>(receiver), static_cast<QMouseEvent *>(event));
-            return m_eatingClick;
+            endHandling();
+            m_click.reset();
+            return holdsPress(static_cast<QWindow *>(receiver), static_cast<QMouseEvent *>(event));
         case QEvent::MouseButtonDblClick:
             // In Qt 6 a double-click's second press reaches widgets only as
             // this event, which comes right after that press: it goes where
             // the press went.
-            return left(event) && m_eatingClick;
+            return left(event) && m_held;
         case QEvent::MouseButtonRelease:
             if (!left(event))
                 return false;
-            // A held press's release is eaten too: a widget that grabbed the
-            // mouse, or one that acts on a release alone (a link), would
-            // take it as the end of a click.
-            if (m_eatingClick)
+            if (m_held) {
+                // Eaten too: a widget that grabbed the mouse, or one that
+                // acts on a release alone (a link), would take it as the end
+                // of a click.
+                m_held->join(momentOf(static_cast<QMouseEvent *>(event)));
+                m_held.reset();
                 return true;
-            noteClick(static_cast<QMouseEvent *>(event));
+            }
+            released(static_cast<QMouseEvent *>(event));
+            return false;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            endHandling(); // what a key changes is no click's doing
             return false;
         default:
             return false;
@@ -114,47 +224,55 @@ protected:
     }
 
 private:
-    // A press let through, until its release says whether it acted.
-    struct Pending
+    // The click the application is handling, from its press until the
+    // events that its release set off are done.
+    struct Click
     {
-        // The widget the press is on: the innermost button or held widget
-        // under it, else the widget under it.
-        QPointer<QWidget> target;
-        // The run its presses go on, if it keeps one.
+        QPointer<QWidget> pressed;
+        // The run its widget's presses go on, if it keeps one.
         MBClickRun *run = nullptr;
-        // The press is on an open pop-up list.
-        bool onList = false;
-        Press press;
+        // The press is on this open pop-up list or menu.
+        bool onPopUp = false;
+        QRect place;
+        Moment press;
+        Moment release;
+        bool released = false;
+        bool acted = false;
+        // Its press changed what is under it.
+        bool changed = false;
+        bool placeHeld = false;
+    };
+
+    // A held press: the runs that held it, which its release goes on too.
+    struct HeldPress
+    {
+        QPointer<PressRun> widgetRun;
+        bool byWidgetRun = false;
+        QVarLengthArray<MBClickRun *, 2> places;
+
+        void join(const Moment &moment) const
+        {
+            if (byWidgetRun && widgetRun)
+                widgetRun->run()->join(moment);
+            for (MBClickRun *run : places)
+                run->join(moment);
+        }
     };
 
     static bool left(const QEvent *event) { return static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton; }
-
-    static Press pressOf(const QMouseEvent *event)
-    {
-        Press press;
-        press.taken.start();
-        press.at = event->timestamp();
-        return press;
-    }
-
-    // The widget whose window this is. A native child window's press is
-    // never held: it is no widget's window here.
-    static QWidget *windowWidget(QWindow *window)
-    {
-        QWidget *widget = QWidget::find(window->winId());
-        return widget && widget->isWindow() ? widget : nullptr;
-    }
 
     // True when a run holds the press: it goes on the runs that held it and
     // no further. Otherwise it is let through, pending its release.
     bool holdsPress(QWindow *window, const QMouseEvent *event)
     {
-        m_pending = {};
+        m_held.reset();
+        const Moment press = momentOf(event);
         const QPoint global = event->globalPosition().toPoint();
-        if (QWidget *popup = QApplication::activePopupWidget()) {
+        m_places.forgetEnded(press.at);
+        if (QWidget *popUp = QApplication::activePopupWidget()) {
             // An open pop-up takes the press, to close or to pick.
-            if (popup->frameGeometry().contains(global))
-                m_pending = {popup, nullptr, true, pressOf(event)};
+            if (popUp->frameGeometry().contains(global))
+                begin(popUp, nullptr, true, {}, press);
             return false;
         }
         QWidget *top = windowWidget(window);
@@ -166,109 +284,110 @@ private:
         if (inTextField(under))
             return false;
 
-        const quint64 at = event->timestamp();
-        struct Noted
-        {
-            MBClickRun *run;
-            bool lasted;
-        };
-        QVarLengthArray<Noted, 4> runs;
-        // Whether each run lasts is asked before any is noted: a run can
-        // hold both a button and the area around it.
-        const auto note = [&](MBClickRun *run, bool always) {
-            for (const Noted &n : runs)
-                if (n.run == run)
-                    return;
-            const bool lasted = run->lasts(at);
-            if (always || lasted)
-                runs.append({run, lasted});
-        };
-        QWidget *target = nullptr;
-        MBClickRun *targetRun = nullptr;
-        WidgetRuns *windowRuns = WidgetRuns::find(top);
-        for (QWidget *w = under; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
-            const WidgetRuns *r = WidgetRuns::find(w);
-            // The innermost button or held widget is the one pressed.
-            if (!target && ((r && r->presses) || qobject_cast<QAbstractButton *>(w))) {
-                target = w;
-                targetRun = r ? r->presses : nullptr;
-                if (targetRun)
-                    note(targetRun, true);
-            }
-            if (r && r->area)
-                note(r->area, false);
-            if (r && r->page && windowRuns)
-                note(&windowRuns->pageRun, false);
-        }
-        if (m_listPlace.contains(global))
-            note(&m_listRun, false);
-
-        bool lasted = false;
-        for (const Noted &n : runs)
-            lasted = lasted || n.lasted;
-        if (lasted) {
-            const Press press = pressOf(event);
-            for (const Noted &n : runs)
-                n.run->join(press.taken, press.at);
+        QWidget *pressed = pressedWidget(under);
+        PressRun *widgetRun = PressRun::of(pressed);
+        HeldPress held{widgetRun, widgetRun && widgetRun->run()->lasts(press.at), m_places.holding(global)};
+        if (held.byWidgetRun || !held.places.isEmpty()) {
+            held.join(press);
+            m_held = held;
             return true;
         }
-        m_pending = {target ? target : under, targetRun, false, pressOf(event)};
+        begin(pressed, widgetRun ? widgetRun->run() : nullptr, false, placeOf(pressed, global), press);
         return false;
     }
 
-    // A click that acts goes on its widget's runs from its press, as it is
-    // released and before the widget takes the release.
-    void noteClick(const QMouseEvent *release)
+    // Decides, as the release comes and before the widget takes it, whether
+    // the click acted; one that did goes on its widget's run.
+    void released(const QMouseEvent *event)
     {
-        const Pending pending = std::exchange(m_pending, {});
-        if (!pending.target)
+        if (!m_click || m_click->released)
             return;
-        const QPoint global = release->globalPosition().toPoint();
-        if (pending.onList) {
-            // A pick: the list closes, and the rest of the click's run holds
-            // the place where it was.
-            QWidget *popup = QApplication::activePopupWidget();
-            if (popup != pending.target || !popup->frameGeometry().contains(global))
-                return;
-            m_listPlace = popup->frameGeometry();
-            m_listRun.join(pending.press.taken, pending.press.at);
-        } else if (!acts(pending.target, global)) {
-            return;
-        } else if (pending.run) {
-            pending.run->join(pending.press.taken, pending.press.at);
+        Click &click = *m_click;
+        click.released = true;
+        click.release = momentOf(event);
+        const QPoint global = event->globalPosition().toPoint();
+        if (click.onPopUp) {
+            // A pick: the list or menu closes and uncovers what lay under it.
+            QWidget *popUp = click.pressed;
+            if (popUp && QApplication::activePopupWidget() == popUp && popUp->frameGeometry().contains(global)) {
+                QWidget *item = popUp->childAt(popUp->mapFromGlobal(global));
+                click.place = placeOf(item ? item : popUp, global);
+                click.acted = click.place.isValid();
+            }
+        } else {
+            click.acted = click.pressed && acts(click.pressed, global);
         }
-        m_click = pending.press;
-        m_clickTaken.start();
+        if (!click.acted) {
+            m_click.reset(); // a press that did nothing is no click
+            return;
+        }
+        if (click.run) {
+            click.run->join(click.press);
+            click.run->join(click.release);
+        }
+        if (click.onPopUp || click.changed)
+            holdPlace();
+        startHandling();
     }
 
-    // Whether the release ends a click that `target` takes.
-    static bool acts(const QWidget *target, QPoint global)
+    void begin(QWidget *pressed, MBClickRun *run, bool onPopUp, const QRect &place, const Moment &press)
     {
-        if (auto *button = qobject_cast<const QAbstractButton *>(target))
-            return button->isDown(); // it comes up when the pointer leaves it
-        return target->isVisible() && target->rect().contains(target->mapFromGlobal(global));
+        m_click.emplace();
+        m_click->pressed = pressed;
+        m_click->run = run;
+        m_click->onPopUp = onPopUp;
+        m_click->place = place;
+        m_click->press = press;
+        startHandling();
     }
 
-    bool m_eatingClick = false;
-    Pending m_pending;
-    // The last click that acted, and when its release was taken.
-    Press m_click;
-    QElapsedTimer m_clickTaken;
-    // The place of the last pop-up list picked from, and its pick's run.
-    QRect m_listPlace;
-    MBClickRun m_listRun;
+    // The click's press or release is being handled until the events it
+    // sets off are: a call posted now comes after them.
+    void startHandling()
+    {
+        m_handling = true;
+        QMetaObject::invokeMethod(
+            this, [this, phase = ++m_phase] {
+                if (phase == m_phase)
+                    endHandling();
+            },
+            Qt::QueuedConnection);
+    }
+
+    void endHandling()
+    {
+        m_handling = false;
+        ++m_phase;
+        if (m_click && m_click->released)
+            m_click.reset();
+    }
+
+    void holdPlace()
+    {
+        Click &click = *m_click;
+        if (click.placeHeld || !click.place.isValid())
+            return;
+        click.placeHeld = true;
+        m_places.hold(click.place, click.press, click.release);
+    }
+
+    std::optional<Click> m_click;
+    bool m_handling = false;
+    quint64 m_phase = 0;
+    std::optional<HeldPress> m_held;
+    HeldPlaces m_places;
 };
 
-QPointer<Gate> &gate()
+QPointer<ClickGate> &gate()
 {
-    static QPointer<Gate> gate;
+    static QPointer<ClickGate> gate;
     return gate;
 }
 
 void openGate()
 {
     if (!gate())
-        gate() = new Gate(qApp);
+        gate() = new ClickGate(qApp);
 }
 
 } // namespace
@@ -280,35 +399,21 @@ bool MBClickRun::lasts(quint64 at) const
         || (at && m_lastAt && at >= m_lastAt && at - m_lastAt < quint64(interval));
 }
 
-void MBClickRun::join(const QElapsedTimer &taken, quint64 at)
+void MBClickRun::join(const Moment &moment)
 {
-    if (!m_last.isValid() || m_last.msecsTo(taken) > 0)
-        m_last = taken;
-    m_lastAt = std::max(m_lastAt, at);
+    if (!m_last.isValid() || m_last.msecsTo(moment.taken) > 0)
+        m_last = moment.taken;
+    m_lastAt = std::max(m_lastAt, moment.at);
 }
 
 void MBClickRun::holdMouse(QWidget *widget, MBClickRun *run)
 {
     openGate();
-    WidgetRuns &runs = WidgetRuns::of(widget);
-    runs.presses = run ? run : &runs.own;
+    PressRun::set(widget, run);
 }
 
-void MBClickRun::holdArea(QWidget *area, MBClickRun *run)
+void MBClickRun::pageChanged()
 {
     openGate();
-    WidgetRuns::of(area).area = run;
-}
-
-void MBClickRun::holdPage(QWidget *page)
-{
-    openGate();
-    WidgetRuns::of(page).page = true;
-}
-
-void MBClickRun::clickChangedPage(QWidget *widget)
-{
-    const Press *click = gate() ? gate()->recentClick() : nullptr;
-    if (click && widget)
-        WidgetRuns::of(widget->window()).pageRun.join(click->taken, click->at);
+    gate()->pageChanged();
 }

@@ -1,34 +1,33 @@
 #pragma once
 // People click more than once: by habit (a double-click), or with a slow or
 // trembling hand (a run of clicks, each within the double-click interval of
-// the one before). Such a run is one press.
+// the press or the release of the one before). Such a run is one press.
 //
 // A run starts with a press that acts: the press of a click that the widget
 // takes (a button still down under the pointer at the release, anything
 // else released inside itself). A press that does nothing (beside a
-// button's hit area, or slid off before its release) neither starts nor
-// lengthens a run, so the real click after it acts at once.
+// button's hit area, or slid off before its release) starts no run, so the
+// real click after it acts at once.
 //
 // What a run holds:
 // - A widget whose press calls, opens something or changes what is kept
 //   (holdMouse): its later presses on the run. An emergency button, a
-//   listing's Save or a link keeps a run of its own.
-// - A list whose rows move when one is added or removed (holdArea): one run
-//   for all the buttons that do so, and while it lasts every press in the
-//   list, so the later clicks of a double-click press nothing that moved up
-//   under the pointer (a Remove, a call, a link).
-// - A page (holdPage): a click that changes what the page shows (it opens
-//   another page, or lays it out again) holds the window's pages for the
-//   rest of its run; the sidebar and the emergency bar act at once.
-// - A pop-up list: a press where the list was, for the rest of the run of
-//   the click that picked from it.
+//   listing's Save or a link keeps a run of its own; the buttons that remove
+//   a list's rows share one.
+// - The place of what a click pressed, when the click changes what is under
+//   it: it opens another page or window, lays a page out again or removes a
+//   row (pageChanged), or it picks from a pop-up list or a menu. The rest of
+//   its run presses nothing there, in any window: the later clicks of a
+//   double-click press nothing that moved or opened under the pointer.
+//   Anywhere else a click acts at once: it is the person's next click.
 //
+// A press that a run holds goes on that run, and so does its release: the
+// hand is still clicking there. It never reaches a widget: it presses
+// nothing, moves the keyboard focus nowhere and leaves Qt's mouse state as
+// it was, so hover, pointer shape and tooltips follow the pointer at once.
 // A run holds what acts (buttons, links, pickers), never a click into a
-// text field: that places the caret where it lands, as ever. A held press
-// never reaches a widget: it presses nothing, moves the keyboard focus
-// nowhere and leaves Qt's mouse state as it was, so hover, pointer shape and
-// tooltips follow the pointer at once. It goes on the runs that held it.
-// Keys press every widget as ever.
+// text field: that places the caret where it lands, as ever. Keys press
+// every widget as ever, and hold nothing.
 
 #include <QElapsedTimer>
 
@@ -37,33 +36,33 @@ class QWidget;
 class MBClickRun
 {
 public:
-    // A press now, made at `at` (ms, the mouse events' time stamps; 0 for
-    // none), would go on the run: it comes within the system's double-click
-    // interval of the run's last press or mark as the application took it,
-    // or of its last press as the hand made it, however late a busy
+    // An event of a run: when the application took it, and when the hand
+    // made it (ms, the mouse events' time stamps; 0 for none).
+    struct Moment
+    {
+        QElapsedTimer taken;
+        quint64 at = 0;
+    };
+
+    // A press now, made at `at`, would go on the run: it comes within the
+    // system's double-click interval of the run's last event as the
+    // application took it, or as the hand made it, however late a busy
     // application took either.
     bool lasts(quint64 at = 0) const;
-    // Goes on the run now without a press (a removal by key, say).
-    void mark() { m_last.start(); }
-    // Goes on the run from a press the application took when `taken`
-    // started, made at `at`; a later press already on it stays the last.
-    void join(const QElapsedTimer &taken, quint64 at);
+    // Goes on the run from `moment`; a later event already on it stays the
+    // last.
+    void join(const Moment &moment);
 
     // Each left mouse press on `widget` that acts goes on `run`, or on a run
     // of the widget's own when `run` is null, and one that comes while the
     // run lasts is held. `run` outlives the widget.
     static void holdMouse(QWidget *widget, MBClickRun *run = nullptr);
-    // While `run` lasts, every left mouse press on `area` or a widget in it
-    // (but a text field) is held, and goes on the run. `run` outlives it.
-    static void holdArea(QWidget *area, MBClickRun *run);
-    // `page` is one of its window's pages: while the window's page run
-    // lasts, every press in it (but a text field) is held. The run is the
-    // window's, so a page built afresh is held on the same run.
-    static void holdPage(QWidget *page);
-    // What the pages of `widget`'s window show is changing: when a mouse
-    // click was taken within the double-click interval (the change is its
-    // doing), the window's page run goes on from that click's press.
-    static void clickChangedPage(QWidget *widget);
+    // What the window shows under the pointer is changing (another page or
+    // window, a new layout, a row gone). While a mouse click is being
+    // handled, however long that takes, the change is its doing: the rest of
+    // its run holds the place of what it pressed. Otherwise (a key, a timer)
+    // nothing is held.
+    static void pageChanged();
 
 private:
     QElapsedTimer m_last;

@@ -75,8 +75,8 @@ void MBRebuildHost::onKeyChanged(const QString &key)
     if (currentIdentity() == m_identity)
         return;
     // A click that set the key (a zoom or text-size control) lays the pages
-    // out again: the rest of its run presses nothing that moved there.
-    MBClickRun::clickChangedPage(this);
+    // out again: the rest of its run presses nothing that moved under it.
+    MBClickRun::pageChanged();
     m_rebuild.schedule();
 }
 

@@ -305,9 +305,6 @@ MRBYHelpViewer::MRBYHelpViewer(const std::optional<QString> &initialTopic, QWidg
     MBKeyboard::markPage(m_pageScroll);
     // The topic reads from the keyboard, paragraph by paragraph.
     MBPageReader::mark(m_pageScroll);
-    // The second click of a double-click on a topic presses nothing on the
-    // page that the first one opened.
-    MBClickRun::holdPage(m_pageScroll);
     auto *rightPanel = new MBPanel(m_pageScroll, 22, 20);
     row->addWidget(rightPanel, 1);
 
@@ -401,7 +398,9 @@ void MRBYHelpViewer::rebuildPage(const std::optional<MRBYHelpTopic> &topic)
 {
     m_pageBuilt = true;
     m_page = nullptr;
-    MBClickRun::clickChangedPage(this);
+    // The second click of a double-click on a topic, or on what opened this
+    // window, presses nothing on the page that the first one opened.
+    MBClickRun::pageChanged();
     if (!topic) {
         m_pageScroll->setAccessibleName(QString());
         putInScrollArea(m_pageScroll, nullptr);

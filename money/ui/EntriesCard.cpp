@@ -315,7 +315,6 @@ void EntriesCard::remove(const QString &id, QLabel *failed)
 {
     Refusal::clear(failed);
     if (MoneyActions::remove(id, m_store)) {
-        m_clicks.mark();
         TLAnnouncer::say(this, QStringLiteral("Removed from ") + title(m_kind));
     } else {
         Refusal::failedWrite(failed); // the line's row stays as it is stored

@@ -86,7 +86,6 @@ MoneyPlanView::MoneyPlanView(AppModel &model, QWidget *parent)
     refreshTips();
     for (TLButton *button : {m_cash->button(), m_savings->button(), m_name->button()})
         MBClickRun::holdMouse(button, &m_clicks);
-    MBClickRun::holdArea(this, &m_clicks);
 
     connect(store, &MoneyStore::planChanged, this, &MoneyPlanView::refresh);
     connect(&model, &AppModel::stateCodeChanged, this, &MoneyPlanView::refreshTips);
@@ -274,6 +273,8 @@ void MoneyPlanView::refresh()
 {
     if (!m_model.money())
         return;
+    // Lines come, go or change their figures, and what is below them moves.
+    MBClickRun::pageChanged();
     MBZoomScope scope(m_zoom);
     m_periodPicker->setCurrent(storedPeriodIndex());
     QWidget *old = m_figures;

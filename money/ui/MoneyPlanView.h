@@ -11,10 +11,10 @@
 //
 // A press that changes the plan (Add, Remove, Update, Save goal, Save name)
 // can move what is below it. Those buttons note their mouse presses on one
-// run of clicks (MBClickRun), and while it lasts no mouse press on the
-// screen presses anything: a double-click is one press, and its second click
-// presses nothing that moved under the pointer. A click into a field still
-// places its caret.
+// run of clicks (MBClickRun), and a click that changes the plan holds the
+// place of its button for the rest of that run: a double-click is one press,
+// and its second click presses nothing that moved under the pointer. A click
+// elsewhere acts, and a click into a field places its caret.
 
 #include "look/kit/MBClickRun.h"
 #include "money/MoneyPeriod.h"
