@@ -231,7 +231,7 @@ private:
         QPointer<QWidget> pressed;
         // The run its widget's presses go on, if it keeps one.
         MBClickRun *run = nullptr;
-        // The press is on this open pop-up list or menu.
+        // The press is on an open pop-up list or menu, `pressed`.
         bool onPopUp = false;
         QRect place;
         Moment press;
