@@ -308,6 +308,7 @@ private Q_SLOTS:
                                       10000);
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        const qint64 before = timeBurst(m_window.get(), firstSearchEvents);
         waitForQuiet();
         g_log.clear();
         g_clock.start();
@@ -332,8 +333,12 @@ private Q_SLOTS:
         const Heard h = heard();
         QVERIFY2(h.before >= firstSearchEvents, qPrintable(describe(h)));
         // No sooner than Orca is through, and no later than if every event
-        // had come at the last key (timed on this machine as it is now).
-        const qint64 atOnce = timeBurst(m_window.get(), h.before);
+        // had come at the last key: the same events at once, timed on this
+        // machine just before the search and just after it (the load on a
+        // busy machine changes from one second to the next), the longer
+        // counting, the one before taken for as many events.
+        const qint64 atOnce
+            = std::max(timeBurst(m_window.get(), h.before), before * h.before / firstSearchEvents);
         QVERIFY2(h.at >= h.readyAt && h.at <= lastKey + atOnce && h.after == 0,
                  qPrintable(describe(h)
                             + QStringLiteral(", last key at %1 ms, the same events at once said after %2 ms")
