@@ -417,20 +417,33 @@ private Q_SLOTS:
         waitForQuiet();
         runUntil([] { return false; }, idleMs);
         const qint64 before = burstThenSay(first.get()).at;
-        const auto rows = rowsIn(m_window.get(), 500, false);
-        waitForQuiet();
-        {
-            Crowd crowd(busy);
-            workFor(3000, sleepMs);
-        }
-        runUntil([] { return false; }, idleMs);
-        const Heard h = burstThenSay(rows.get());
+        const auto spellThenBurst = [&] {
+            const auto rows = rowsIn(m_window.get(), 500, false);
+            waitForQuiet();
+            {
+                Crowd crowd(busy);
+                workFor(3000, sleepMs);
+            }
+            runUntil([] { return false; }, idleMs);
+            return burstThenSay(rows.get());
+        };
+        Heard h = spellThenBurst();
         const auto again = rowsIn(m_window.get(), 500, false);
         workFor(10000, 0);
         runUntil([] { return false; }, idleMs);
         const qint64 alone = std::max(before, burstThenSay(again.get()).at);
-        QVERIFY2(h.before >= 500 && h.at >= 0 && before >= 0 && h.at <= 1.5 * alone,
-                 qPrintable(describe(h) + QStringLiteral(", without the spell at %1 ms").arg(alone)));
+        QVERIFY2(h.before >= 500 && h.at >= 0 && before >= 0, qPrintable(describe(h)));
+        // Some seconds of a busy machine wake the loop later than others: a
+        // late sentence is timed again, twice at most, against the bursts
+        // timed without a spell. One that a spell still slows is late every
+        // time (bursts timed after the first spell would be slowed too).
+        QString late;
+        for (int tries = 0; h.at > 1.5 * alone; ++tries) {
+            late += describe(h) + QStringLiteral("; ");
+            if (tries == 2)
+                QFAIL(qPrintable(late + QStringLiteral("without the spell at %1 ms").arg(alone)));
+            h = spellThenBurst();
+        }
     }
 
     // While the application gets a fifth of a core, a screen reader beside
