@@ -413,10 +413,13 @@ private Q_SLOTS:
         waitForQuiet();
         // On a busy machine each idle wake-up waits its turn: the same idle
         // before each burst.
+        const auto idleThenBurst = [&](const auto &rows) {
+            runUntil([] { return false; }, idleMs);
+            return burstThenSay(rows.get());
+        };
         const auto first = rowsIn(m_window.get(), 500, false);
         waitForQuiet();
-        runUntil([] { return false; }, idleMs);
-        const qint64 before = burstThenSay(first.get()).at;
+        const qint64 before = idleThenBurst(first).at;
         const auto spellThenBurst = [&] {
             const auto rows = rowsIn(m_window.get(), 500, false);
             waitForQuiet();
@@ -424,14 +427,12 @@ private Q_SLOTS:
                 Crowd crowd(busy);
                 workFor(3000, sleepMs);
             }
-            runUntil([] { return false; }, idleMs);
-            return burstThenSay(rows.get());
+            return idleThenBurst(rows);
         };
         Heard h = spellThenBurst();
         const auto again = rowsIn(m_window.get(), 500, false);
         workFor(10000, 0);
-        runUntil([] { return false; }, idleMs);
-        const qint64 alone = std::max(before, burstThenSay(again.get()).at);
+        const qint64 alone = std::max(before, idleThenBurst(again).at);
         QVERIFY2(h.before >= 500 && h.at >= 0 && before >= 0, qPrintable(describe(h)));
         // Some seconds of a busy machine wake the loop later than others: a
         // late sentence is timed again, twice at most, against the bursts
