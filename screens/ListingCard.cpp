@@ -96,14 +96,13 @@ QString ListingCard::badgeText(const Listing &listing)
     return QString();
 }
 
-ListingCard::ListingCard(const Listing &l, FavoritesStore *store, bool showNote, MBClickRun *saveRun,
-                         QWidget *parent)
+ListingCard::ListingCard(const Listing &l, FavoritesStore *store, bool showNote, QWidget *parent)
     : TLCard(parent), m_listing(l), m_store(store), m_showNote(showNote), m_zoom(MBZoomScope::current())
 {
     setObjectName(QStringLiteral("listingCard"));
     const TLPalette palette = TLPalette::current();
     body()->setSpacing(ipx(9));
-    addHeading(saveRun);
+    addHeading();
     addBadge();
     addSummary();
     addContacts();
@@ -114,7 +113,7 @@ ListingCard::ListingCard(const Listing &l, FavoritesStore *store, bool showNote,
     addFooter(palette);
 }
 
-void ListingCard::addHeading(MBClickRun *saveRun)
+void ListingCard::addHeading()
 {
     auto *heading = mbRow(nullptr, ipx(10));
     QVBoxLayout *titles = mbColumn(nullptr, ipx(3));
@@ -124,7 +123,7 @@ void ListingCard::addHeading(MBClickRun *saveRun)
     titles->addWidget(name);
     heading->addLayout(titles, 1);
     if (m_store) {
-        m_save = new SaveButton(m_listing, *m_store, saveRun);
+        m_save = new SaveButton(m_listing, *m_store);
         heading->addWidget(m_save, 0, Qt::AlignTop);
     }
     body()->addLayout(heading);

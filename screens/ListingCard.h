@@ -34,7 +34,6 @@
 
 class ContactButtons;
 class FavoritesStore;
-class MBClickRun;
 class NoteEditor;
 class PlainButton;
 class QLabel;
@@ -48,10 +47,8 @@ class ListingCard final : public TLCard
     Q_OBJECT
 public:
     // `store` may be null. `showNote`: My List's cards, which carry the note
-    // editor while the listing is saved. `saveRun`: the run of clicks the
-    // Save button's presses go on (a list's), else one of its own.
-    ListingCard(const Listing &listing, FavoritesStore *store, bool showNote = false,
-                MBClickRun *saveRun = nullptr, QWidget *parent = nullptr);
+    // editor while the listing is saved.
+    ListingCard(const Listing &listing, FavoritesStore *store, bool showNote = false, QWidget *parent = nullptr);
 
     const Listing &listing() const { return m_listing; }
 
@@ -72,7 +69,7 @@ public:
 private:
     // The parts listed above, top to bottom; a part the listing has nothing
     // for adds nothing.
-    void addHeading(MBClickRun *saveRun);
+    void addHeading();
     void addBadge();
     void addSummary();
     void addContacts();

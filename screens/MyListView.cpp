@@ -5,6 +5,7 @@
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLCard.h"
 #include "look/kit/MBBoxes.h"
+#include "look/kit/MBClickRun.h"
 #include "look/kit/MBZoom.h"
 #include "screens/ListingCard.h"
 #include "screens/Page.h"
@@ -123,7 +124,7 @@ void MyListView::refresh()
     for (const Favorite &entry : store->items()) {
         std::optional<Listing> listing = data ? data->listing(entry.uid) : std::nullopt;
         if (listing) {
-            rows.append({entry.uid, [this, l = *listing, store] { return new ListingCard(l, store, true, &m_removals); }});
+            rows.append({entry.uid, [this, l = *listing, store] { return new ListingCard(l, store, true); }});
         } else {
             // The card shows the saved name and note, so they are part of its key.
             rows.append({QStringLiteral("missing:") + entry.uid + QLatin1Char('\n') + entry.name
@@ -131,7 +132,7 @@ void MyListView::refresh()
                          [this, entry, store] {
                              QWidget *card = missingCard(entry, *store);
                              auto *remove = card->findChild<QAbstractButton *>(QStringLiteral("removeEntry"));
-                             MBClickRun::holdMouse(remove, &m_removals);
+                             MBClickRun::holdMouse(remove);
                              return card;
                          }});
         }

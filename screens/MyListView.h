@@ -9,14 +9,14 @@
 // of removed entries go, new entries get a card in their place. A saved note
 // changes nothing but its own card. Without the store the screen says why
 // it could not be opened. After a removal the card below stands under the
-// pointer: the removing buttons note their mouse presses on one run of
-// clicks (MBClickRun), and a removal by a click holds the place of its
-// button for the rest of that run, so a double-click removes one entry and
-// presses nothing that moved up (a call, a link, a Save). A click elsewhere
-// acts, and a click into a note places its caret.
+// pointer: each removing button keeps a run of clicks of its own
+// (MBClickRun), and a removal by a click holds the place of its button for
+// the rest of that run, so a double-click removes one entry and presses
+// nothing that moved up (a call, a link, a Save). A click elsewhere, a
+// removal of another entry too, acts, and a click into a note places its
+// caret.
 
 #include "data/Favorite.h"
-#include "look/kit/MBClickRun.h"
 
 #include <QWidget>
 
@@ -52,6 +52,4 @@ private:
     QLabel *m_error = nullptr;
     int m_refreshes = 0;
     qsizetype m_count = 0;
-    // The run of clicks of every removing button in the list.
-    MBClickRun m_removals;
 };

@@ -8,7 +8,7 @@
 
 #include <QLabel>
 
-SaveButton::SaveButton(const Listing &listing, FavoritesStore &store, MBClickRun *run, QWidget *parent)
+SaveButton::SaveButton(const Listing &listing, FavoritesStore &store, QWidget *parent)
     : TLButton(QStringLiteral("Save"), TLButtonStyle{}, QStringLiteral("bookmark"), parent),
       m_listing(listing),
       m_store(store)
@@ -16,7 +16,7 @@ SaveButton::SaveButton(const Listing &listing, FavoritesStore &store, MBClickRun
     setObjectName(QStringLiteral("saveButton"));
     connect(this, &QAbstractButton::clicked, this, &SaveButton::toggle);
     // A double-click saves once, or removes once: never both.
-    MBClickRun::holdMouse(this, run);
+    MBClickRun::holdMouse(this);
     connect(&store, &FavoritesStore::itemsChanged, this, &SaveButton::relabel);
     relabel();
 }

@@ -21,15 +21,13 @@
 #include <optional>
 
 class FavoritesStore;
-class MBClickRun;
 class QLabel;
 
 class SaveButton final : public TLButton
 {
     Q_OBJECT
 public:
-    // A run of clicks goes on `run` (a list's), else on one of the button's own.
-    SaveButton(const Listing &listing, FavoritesStore &store, MBClickRun *run = nullptr, QWidget *parent = nullptr);
+    SaveButton(const Listing &listing, FavoritesStore &store, QWidget *parent = nullptr);
 
     bool saved() const;
     // Where a failed edit is said, beside the button (Refusal::line()).

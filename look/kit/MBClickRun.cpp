@@ -5,6 +5,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -20,12 +21,25 @@
 
 namespace {
 
-using Moment = MBClickRun::Moment;
+// How far a trembling hand slips around what it pressed (Qt itself takes
+// two presses 5 px apart as a double-click; a list item is 24 px high).
+constexpr int reach = 24;
+// How long after a click's release what it pressed stays held, however
+// long its run goes on: a person who keeps clicking beside it gets through.
+constexpr quint64 heldAtMost = 1000; // ms
 
 int doubleClickInterval()
 {
     return QGuiApplication::styleHints()->mouseDoubleClickInterval();
 }
+
+// An event of a run: when the application took it, and when the hand made
+// it (ms, the mouse events' time stamps; 0 for none).
+struct Moment
+{
+    QElapsedTimer taken;
+    quint64 at = 0;
+};
 
 Moment momentOf(const QInputEvent *event)
 {
@@ -34,6 +48,33 @@ Moment momentOf(const QInputEvent *event)
     moment.at = event->timestamp();
     return moment;
 }
+
+class Run
+{
+public:
+    // A press now, made at `at`, would go on the run: it comes within the
+    // system's double-click interval of the run's last event as the
+    // application took it, or as the hand made it, however late a busy
+    // application took either.
+    bool lasts(quint64 at) const
+    {
+        const int interval = doubleClickInterval();
+        return (m_last.isValid() && m_last.elapsed() < interval)
+            || (at && m_lastAt && at >= m_lastAt && at - m_lastAt < quint64(interval));
+    }
+    // Goes on the run from `moment`; a later event already on it stays the
+    // last.
+    void join(const Moment &moment)
+    {
+        if (!m_last.isValid() || m_last.msecsTo(moment.taken) > 0)
+            m_last = moment.taken;
+        m_lastAt = std::max(m_lastAt, moment.at);
+    }
+
+private:
+    QElapsedTimer m_last;
+    quint64 m_lastAt = 0;
+};
 
 // The run a widget's own presses go on, kept as the widget's child.
 class PressRun final : public QObject
@@ -46,21 +87,16 @@ public:
                 return found;
         return nullptr;
     }
-    static void set(QWidget *widget, MBClickRun *run)
+    static void set(QWidget *widget)
     {
-        PressRun *kept = of(widget);
-        if (!kept)
-            kept = new PressRun(widget);
-        kept->m_run = run ? run : &kept->m_own;
+        if (!of(widget))
+            new PressRun(widget);
     }
 
-    MBClickRun *run() const { return m_run; }
+    Run run;
 
 private:
     explicit PressRun(QWidget *widget) : QObject(widget) {}
-
-    MBClickRun *m_run = nullptr;
-    MBClickRun m_own;
 };
 
 // Where a click places the caret: never held.
@@ -88,29 +124,52 @@ QRect onScreen(const QWidget *widget, const QRect &rect)
     return {widget->mapToGlobal(rect.topLeft()), rect.size()};
 }
 
-// Where on the screen the part of `pressed` at `global` is: a button or a
-// link whole, an item of a list or a menu, a part that a widget draws
-// itself (a picker's segment, as it shows it to a screen reader), else the
-// whole widget. Null on a list's or a menu's place that picks nothing.
-QRect placeOf(QWidget *pressed, QPoint global)
+// The part of `rect` (on the screen) that `widget` shows: clipped by the
+// widget and every widget it lies in, up to its window's edges, so by every
+// scroll area and list view.
+QRect shownPart(const QWidget *widget, QRect rect)
+{
+    for (const QWidget *w = widget; w && !rect.isEmpty(); w = w->isWindow() ? nullptr : w->parentWidget())
+        rect &= onScreen(w, w->rect());
+    return rect;
+}
+
+// A widget with no child widgets, which may draw parts of its own.
+bool drawsItsOwnParts(const QWidget *widget)
+{
+    for (const QObject *child : widget->children())
+        if (child->isWidgetType())
+            return false;
+    return true;
+}
+
+// Where on the screen the part of `pressed` at `global` is, as far as it is
+// shown: a button or a link whole, an item of a list or a menu, a part that
+// a widget draws itself (a picker's segment, as it shows it to a screen
+// reader), else the whole widget. Empty on a list's or a menu's place that
+// picks nothing.
+QRect shownPartAt(QWidget *pressed, QPoint global)
 {
     if (auto *menu = qobject_cast<QMenu *>(pressed)) {
         QAction *action = menu->actionAt(menu->mapFromGlobal(global));
         if (!action || action->isSeparator() || !action->isEnabled() || action->menu())
             return {};
-        return onScreen(menu, menu->actionGeometry(action));
+        return shownPart(menu, onScreen(menu, menu->actionGeometry(action)));
     }
     if (auto *view = qobject_cast<QAbstractItemView *>(pressed->parentWidget()); view && view->viewport() == pressed) {
         const QModelIndex item = view->indexAt(pressed->mapFromGlobal(global));
         if (!item.isValid() || !(item.flags() & Qt::ItemIsEnabled))
             return {};
-        return onScreen(pressed, view->visualRect(item));
+        // A view may report an item wider than itself.
+        return shownPart(pressed, onScreen(pressed, view->visualRect(item)));
     }
-    if (!qobject_cast<QAbstractButton *>(pressed) && !PressRun::of(pressed))
+    // Only a widget without child widgets is asked: a container's children
+    // are widgets, and asking it walks every one of them.
+    if (!qobject_cast<QAbstractButton *>(pressed) && !PressRun::of(pressed) && drawsItsOwnParts(pressed))
         if (QAccessibleInterface *whole = QAccessible::queryAccessibleInterface(pressed))
             if (QAccessibleInterface *part = whole->childAt(global.x(), global.y()))
-                return part->rect();
-    return onScreen(pressed, pressed->rect());
+                return shownPart(pressed, part->rect());
+    return shownPart(pressed, onScreen(pressed, pressed->rect()));
 }
 
 // Whether the release ends a click that `pressed` takes.
@@ -129,27 +188,31 @@ QWidget *windowWidget(QWindow *window)
     return widget && widget->isWindow() ? widget : nullptr;
 }
 
-// The places on the screen that the rest of a click's run holds.
+// What the rest of a click's run holds on the screen: what a trembling hand
+// can reach of what it pressed.
 class HeldPlaces
 {
 public:
-    void hold(const QRect &place, const Moment &press, const Moment &release)
+    // `shown`: the part of what the click pressed that was on the screen.
+    void hold(const QRect &shown, const Moment &press, const Moment &release)
     {
-        m_places.push_back({place, {}});
+        if (shown.isEmpty())
+            return; // nothing of it could be seen, so nothing of it pressed again
+        m_places.push_back({shown.adjusted(-reach, -reach, reach, reach), {}, release});
         m_places.back().run.join(press);
         m_places.back().run.join(release);
     }
-    // Forgets the places whose run is over for a press made at `at`, and so
+    // Forgets the places whose hold is over for a press made at `at`, and so
     // for every press after it.
     void forgetEnded(quint64 at)
     {
-        m_places.remove_if([at](const Place &p) { return !p.run.lasts(at); });
+        m_places.remove_if([at](const Place &p) { return !p.run.lasts(at) || p.expired(at); });
     }
     // The runs of the places that hold `global`: each lasts until the next
     // forgetEnded().
-    QVarLengthArray<MBClickRun *, 2> holding(QPoint global)
+    QVarLengthArray<Run *, 2> holding(QPoint global)
     {
-        QVarLengthArray<MBClickRun *, 2> runs;
+        QVarLengthArray<Run *, 2> runs;
         for (Place &p : m_places)
             if (p.place.contains(global))
                 runs.append(&p.run);
@@ -160,7 +223,17 @@ private:
     struct Place
     {
         QRect place;
-        MBClickRun run;
+        Run run;
+        Moment made; // the release of the click that made it
+
+        // By the hand's time when the events tell it, however late a busy
+        // application took them; else by the application's.
+        bool expired(quint64 at) const
+        {
+            if (at && made.at && at >= made.at)
+                return at - made.at >= heldAtMost;
+            return made.taken.elapsed() >= qint64(heldAtMost);
+        }
     };
     std::list<Place> m_places;
 };
@@ -168,7 +241,7 @@ private:
 // Decides on each left press as it enters a window from the display, before
 // Qt gives a widget the focus for it or takes it as the start of a drag or
 // a click; notes a click that acts on its widget's run as its release comes;
-// and holds the place of what it pressed when it changes what is under it.
+// and holds what it pressed when it changes what is under it.
 class ClickGate final : public QObject
 {
 public:
@@ -178,15 +251,24 @@ public:
     {
         if (!m_handling || !m_click)
             return;
-        if (!m_click->released)
-            m_click->changed = true; // known to act only at its release
-        else if (m_click->acted)
+        Click &click = *m_click;
+        // Worked out as the change begins, while what was pressed still
+        // stands where the hand saw it.
+        if (!click.shown && !click.onPopUp)
+            click.shown = click.pressed ? shownPartAt(click.pressed, click.global) : QRect(click.global, QSize(1, 1));
+        if (!click.released)
+            click.changed = true; // known to act only at its release
+        else
             holdPlace();
     }
 
 protected:
     bool eventFilter(QObject *receiver, QEvent *event) override
     {
+        // What a key changes is no click's doing. A key that is a shortcut
+        // never reaches the window: its override reaches the focus.
+        if (event->spontaneous() && event->type() == QEvent::ShortcutOverride)
+            endHandling();
         if (!receiver->isWindowType())
             return false;
         switch (event->type()) {
@@ -205,9 +287,8 @@ protected:
             if (!left(event))
                 return false;
             if (m_held) {
-                // Eaten too: a widget that grabbed the mouse, or one that
-                // acts on a release alone (a link), would take it as the end
-                // of a click.
+                // Eaten too: its press reached no widget, so the end of
+                // that click reaches none either.
                 m_held->join(momentOf(static_cast<QMouseEvent *>(event)));
                 m_held.reset();
                 return true;
@@ -216,7 +297,7 @@ protected:
             return false;
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
-            endHandling(); // what a key changes is no click's doing
+            endHandling();
             return false;
         default:
             return false;
@@ -229,15 +310,17 @@ private:
     struct Click
     {
         QPointer<QWidget> pressed;
+        QPoint global;
         // The run its widget's presses go on, if it keeps one.
-        MBClickRun *run = nullptr;
+        QPointer<PressRun> widgetRun;
         // The press is on an open pop-up list or menu, `pressed`.
         bool onPopUp = false;
-        QRect place;
+        // What the hand saw of what it pressed, once the click changes what
+        // is under it, or picks.
+        std::optional<QRect> shown;
         Moment press;
         Moment release;
         bool released = false;
-        bool acted = false;
         // Its press changed what is under it.
         bool changed = false;
         bool placeHeld = false;
@@ -246,15 +329,14 @@ private:
     // A held press: the runs that held it, which its release goes on too.
     struct HeldPress
     {
-        QPointer<PressRun> widgetRun;
-        bool byWidgetRun = false;
-        QVarLengthArray<MBClickRun *, 2> places;
+        QPointer<PressRun> widgetRun; // when that run held it
+        QVarLengthArray<Run *, 2> places;
 
         void join(const Moment &moment) const
         {
-            if (byWidgetRun && widgetRun)
-                widgetRun->run()->join(moment);
-            for (MBClickRun *run : places)
+            if (widgetRun)
+                widgetRun->run.join(moment);
+            for (Run *run : places)
                 run->join(moment);
         }
     };
@@ -272,7 +354,7 @@ private:
         if (QWidget *popUp = QApplication::activePopupWidget()) {
             // An open pop-up takes the press, to close or to pick.
             if (popUp->frameGeometry().contains(global))
-                begin(popUp, nullptr, true, {}, press);
+                begin(popUp, global, nullptr, true, press);
             return false;
         }
         QWidget *top = windowWidget(window);
@@ -286,13 +368,13 @@ private:
 
         QWidget *pressed = pressedWidget(under);
         PressRun *widgetRun = PressRun::of(pressed);
-        HeldPress held{widgetRun, widgetRun && widgetRun->run()->lasts(press.at), m_places.holding(global)};
-        if (held.byWidgetRun || !held.places.isEmpty()) {
+        HeldPress held{widgetRun && widgetRun->run.lasts(press.at) ? widgetRun : nullptr, m_places.holding(global)};
+        if (held.widgetRun || !held.places.isEmpty()) {
             held.join(press);
             m_held = held;
             return true;
         }
-        begin(pressed, widgetRun ? widgetRun->run() : nullptr, false, placeOf(pressed, global), press);
+        begin(pressed, global, widgetRun, false, press);
         return false;
     }
 
@@ -306,37 +388,39 @@ private:
         click.released = true;
         click.release = momentOf(event);
         const QPoint global = event->globalPosition().toPoint();
+        bool acted = false;
         if (click.onPopUp) {
             // A pick: the list or menu closes and uncovers what lay under it.
             QWidget *popUp = click.pressed;
             if (popUp && QApplication::activePopupWidget() == popUp && popUp->frameGeometry().contains(global)) {
                 QWidget *item = popUp->childAt(popUp->mapFromGlobal(global));
-                click.place = placeOf(item ? item : popUp, global);
-                click.acted = click.place.isValid();
+                click.global = global;
+                click.shown = shownPartAt(item ? item : popUp, global);
+                acted = !click.shown->isEmpty();
             }
         } else {
-            click.acted = click.pressed && acts(click.pressed, global);
+            acted = click.pressed && acts(click.pressed, global);
         }
-        if (!click.acted) {
+        if (!acted) {
             m_click.reset(); // a press that did nothing is no click
             return;
         }
-        if (click.run) {
-            click.run->join(click.press);
-            click.run->join(click.release);
+        if (click.widgetRun) {
+            click.widgetRun->run.join(click.press);
+            click.widgetRun->run.join(click.release);
         }
         if (click.onPopUp || click.changed)
             holdPlace();
         startHandling();
     }
 
-    void begin(QWidget *pressed, MBClickRun *run, bool onPopUp, const QRect &place, const Moment &press)
+    void begin(QWidget *pressed, QPoint global, PressRun *widgetRun, bool onPopUp, const Moment &press)
     {
         m_click.emplace();
         m_click->pressed = pressed;
-        m_click->run = run;
+        m_click->global = global;
+        m_click->widgetRun = widgetRun;
         m_click->onPopUp = onPopUp;
-        m_click->place = place;
         m_click->press = press;
         startHandling();
     }
@@ -365,10 +449,10 @@ private:
     void holdPlace()
     {
         Click &click = *m_click;
-        if (click.placeHeld || !click.place.isValid())
+        if (click.placeHeld || !click.shown)
             return;
         click.placeHeld = true;
-        m_places.hold(click.place, click.press, click.release);
+        m_places.hold(*click.shown, click.press, click.release);
     }
 
     std::optional<Click> m_click;
@@ -378,42 +462,23 @@ private:
     HeldPlaces m_places;
 };
 
-QPointer<ClickGate> &gate()
+ClickGate &gate()
 {
     static QPointer<ClickGate> gate;
-    return gate;
-}
-
-void openGate()
-{
-    if (!gate())
-        gate() = new ClickGate(qApp);
+    if (!gate)
+        gate = new ClickGate(qApp);
+    return *gate;
 }
 
 } // namespace
 
-bool MBClickRun::lasts(quint64 at) const
+void MBClickRun::holdMouse(QWidget *widget)
 {
-    const int interval = doubleClickInterval();
-    return (m_last.isValid() && m_last.elapsed() < interval)
-        || (at && m_lastAt && at >= m_lastAt && at - m_lastAt < quint64(interval));
-}
-
-void MBClickRun::join(const Moment &moment)
-{
-    if (!m_last.isValid() || m_last.msecsTo(moment.taken) > 0)
-        m_last = moment.taken;
-    m_lastAt = std::max(m_lastAt, moment.at);
-}
-
-void MBClickRun::holdMouse(QWidget *widget, MBClickRun *run)
-{
-    openGate();
-    PressRun::set(widget, run);
+    gate();
+    PressRun::set(widget);
 }
 
 void MBClickRun::pageChanged()
 {
-    openGate();
-    gate()->pageChanged();
+    gate().pageChanged();
 }

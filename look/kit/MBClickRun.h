@@ -11,60 +11,38 @@
 //
 // What a run holds:
 // - A widget whose press calls, opens something or changes what is kept
-//   (holdMouse): its later presses on the run. An emergency button, a
-//   listing's Save or a link keeps a run of its own; the buttons that remove
-//   a list's rows share one.
-// - The place of what a click pressed, when the click changes what is under
-//   it: it opens another page or window, lays a page out again or removes a
-//   row (pageChanged), or it picks from a pop-up list or a menu. The rest of
-//   its run presses nothing there, in any window: the later clicks of a
-//   double-click press nothing that moved or opened under the pointer.
-//   Anywhere else a click acts at once: it is the person's next click.
+//   (holdMouse): its own later presses on the run.
+// - What a trembling hand can reach of what a click pressed, when the click
+//   changes what is under it: it opens another page or window, lays a page
+//   out again or removes a row (pageChanged), or it picks from a pop-up list
+//   or a menu. That is the part of it that was on the screen (a part
+//   scrolled out of sight holds nothing), 24 px around it, for the rest of
+//   the run but at most a second after the click's release, in every
+//   window: the later clicks of a double-click, or a hand's slip, press
+//   nothing that moved or opened there. Anywhere else a click acts at once:
+//   it is the person's next click.
 //
-// A press that a run holds goes on that run, and so does its release: the
-// hand is still clicking there. It never reaches a widget: it presses
-// nothing, moves the keyboard focus nowhere and leaves Qt's mouse state as
-// it was, so hover, pointer shape and tooltips follow the pointer at once.
-// A run holds what acts (buttons, links, pickers), never a click into a
-// text field: that places the caret where it lands, as ever. Keys press
-// every widget as ever, and hold nothing.
-
-#include <QElapsedTimer>
+// A press that a run holds, and its release, go on that run and reach no
+// widget: it presses nothing, moves the keyboard focus nowhere and leaves
+// Qt's mouse state as it was, so hover, pointer shape and tooltips follow
+// the pointer at once. A run holds what acts (buttons, links, pickers),
+// never a click into a text field: that places the caret where it lands,
+// as ever. Keys press every widget as ever, and hold nothing.
 
 class QWidget;
 
-class MBClickRun
-{
-public:
-    // An event of a run: when the application took it, and when the hand
-    // made it (ms, the mouse events' time stamps; 0 for none).
-    struct Moment
-    {
-        QElapsedTimer taken;
-        quint64 at = 0;
-    };
+namespace MBClickRun {
 
-    // A press now, made at `at`, would go on the run: it comes within the
-    // system's double-click interval of the run's last event as the
-    // application took it, or as the hand made it, however late a busy
-    // application took either.
-    bool lasts(quint64 at = 0) const;
-    // Goes on the run from `moment`; a later event already on it stays the
-    // last.
-    void join(const Moment &moment);
+// Each left mouse press on `widget` that acts goes on a run of the widget's
+// own, and one that comes while that run lasts is held.
+void holdMouse(QWidget *widget);
 
-    // Each left mouse press on `widget` that acts goes on `run`, or on a run
-    // of the widget's own when `run` is null, and one that comes while the
-    // run lasts is held. `run` outlives the widget.
-    static void holdMouse(QWidget *widget, MBClickRun *run = nullptr);
-    // What the window shows under the pointer is changing (another page or
-    // window, a new layout, a row gone). While a mouse click is being
-    // handled, however long that takes, the change is its doing: the rest of
-    // its run holds the place of what it pressed. Otherwise (a key, a timer)
-    // nothing is held.
-    static void pageChanged();
+// What the window shows under the pointer is about to change (another page
+// or window, a new layout, a row gone). While a mouse click is being
+// handled (from the delivery of its press, and of its release, until the
+// events these set off are done, or a dialog the click opens runs them),
+// the change is its doing, and the rest of its run holds what it pressed.
+// Otherwise (a key, a timer) nothing is held.
+void pageChanged();
 
-private:
-    QElapsedTimer m_last;
-    quint64 m_lastAt = 0;
-};
+} // namespace MBClickRun

@@ -131,10 +131,8 @@ private:
 
 } // namespace
 
-EntriesCard::EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period, MBClickRun &clicks,
-                         QWidget *parent)
-    : QWidget(parent), m_kind(kind), m_store(store), m_period(period), m_zoom(MBZoomScope::current()),
-      m_clicks(clicks)
+EntriesCard::EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period, QWidget *parent)
+    : QWidget(parent), m_kind(kind), m_store(store), m_period(period), m_zoom(MBZoomScope::current())
 {
     const bool income = kind == MoneyKind::income;
     setObjectName(income ? QStringLiteral("incomeCard") : QStringLiteral("expenseCard"));
@@ -152,7 +150,7 @@ EntriesCard::EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period, 
     m_footLayout = mbColumn(foot);
     card->addWidget(foot);
     m_form = new EntryForm(kind, store);
-    MBClickRun::holdMouse(m_form->button(), &m_clicks);
+    MBClickRun::holdMouse(m_form->button());
     card->addWidget(m_form);
     refresh(period);
 }
@@ -265,7 +263,7 @@ QWidget *EntriesCard::makeRow(const MoneyEntry &entry)
     failed->setObjectName(QStringLiteral("removeError"));
     const QString id = entry.id;
     connect(remove, &QPushButton::clicked, this, [this, id, failed] { this->remove(id, failed); });
-    MBClickRun::holdMouse(remove, &m_clicks);
+    MBClickRun::holdMouse(remove);
     auto *trail = new QWidget;
     MoneyForm::wrappingRow(trail, 12, {amount, per, remove});
 

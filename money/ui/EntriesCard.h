@@ -5,8 +5,8 @@
 // the period; a line's row is kept while the line and the period stay the
 // same, so adding one line to a long plan makes one new row. The add form
 // is made once and is never redrawn. A line added or removed moves what is
-// below it: Add and every Remove note their presses on the screen's run of
-// clicks (MBClickRun), so a double-click adds or removes one line.
+// below it: Add and every Remove keep a run of clicks of their own
+// (MBClickRun), so a double-click adds or removes one line.
 
 #include "money/MoneyEntry.h"
 #include "money/MoneyKind.h"
@@ -16,7 +16,6 @@
 #include <QWidget>
 
 class EntryForm;
-class MBClickRun;
 struct MoneyPlan;
 class MoneyStore;
 class QLabel;
@@ -26,8 +25,7 @@ class EntriesCard final : public QWidget
 {
     Q_OBJECT
 public:
-    // `clicks` is the screen's run of clicks; it outlives the card.
-    EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period, MBClickRun &clicks,
+    EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period,
                 QWidget *parent = nullptr);
 
     MoneyKind kind() const { return m_kind; }
@@ -63,5 +61,4 @@ private:
     QWidget *m_foot = nullptr;
     EntryForm *m_form;
     double m_zoom;
-    MBClickRun &m_clicks;
 };

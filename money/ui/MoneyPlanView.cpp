@@ -7,6 +7,7 @@
 #include "look/app/TLSectionTitle.h"
 #include "look/app/TLStyle.h"
 #include "look/kit/MBBoxes.h"
+#include "look/kit/MBClickRun.h"
 #include "look/kit/MBDivider.h"
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBSymbolView.h"
@@ -74,9 +75,9 @@ MoneyPlanView::MoneyPlanView(AppModel &model, QWidget *parent)
     m_page->addBlock(summaryCard());
     m_savings = new SavingsCard(*store);
     m_page->addBlock(m_savings);
-    m_income = new EntriesCard(MoneyKind::income, *store, period(), m_clicks);
+    m_income = new EntriesCard(MoneyKind::income, *store, period());
     m_page->addBlock(m_income);
-    m_expense = new EntriesCard(MoneyKind::expense, *store, period(), m_clicks);
+    m_expense = new EntriesCard(MoneyKind::expense, *store, period());
     m_page->addBlock(m_expense);
     auto *tips = column(16, &m_tipsLayout);
     tips->setObjectName(QStringLiteral("tipsSection"));
@@ -85,7 +86,7 @@ MoneyPlanView::MoneyPlanView(AppModel &model, QWidget *parent)
     m_page->addBlock(printCard());
     refreshTips();
     for (TLButton *button : {m_cash->button(), m_savings->button(), m_name->button()})
-        MBClickRun::holdMouse(button, &m_clicks);
+        MBClickRun::holdMouse(button);
 
     connect(store, &MoneyStore::planChanged, this, &MoneyPlanView::refresh);
     connect(&model, &AppModel::stateCodeChanged, this, &MoneyPlanView::refreshTips);

@@ -10,13 +10,12 @@
 // figures; every field and choice a person is editing stays as it is.
 //
 // A press that changes the plan (Add, Remove, Update, Save goal, Save name)
-// can move what is below it. Those buttons note their mouse presses on one
-// run of clicks (MBClickRun), and a click that changes the plan holds the
-// place of its button for the rest of that run: a double-click is one press,
-// and its second click presses nothing that moved under the pointer. A click
+// can move what is below it. Each keeps a run of clicks of its own
+// (MBClickRun), and a click that changes the plan holds the place of its
+// button for the rest of that run: a double-click is one press, and its
+// second click presses nothing that moved under the pointer. A click
 // elsewhere acts, and a click into a field places its caret.
 
-#include "look/kit/MBClickRun.h"
 #include "money/MoneyPeriod.h"
 #include "money/MoneyReport.h"
 #include "money/MoneyTip.h"
@@ -81,7 +80,6 @@ private:
     double m_zoom;
     Page *m_page = nullptr;
     QString m_message;
-    MBClickRun m_clicks;
     SegmentedPicker *m_periodPicker = nullptr;
     QVBoxLayout *m_figuresLayout = nullptr;
     QWidget *m_figures = nullptr;

@@ -27,6 +27,10 @@ const bool onLaptopScreen = [] {
     return true;
 }();
 
+// Where the part a click presses stands in the window, shown in its view.
+using Part = std::function<QRect(WindowKeys &, QMainWindow *)>;
+Q_DECLARE_METATYPE(Part)
+
 class tst_ClickRuns : public WindowKeys
 {
     Q_OBJECT
@@ -67,6 +71,53 @@ class tst_ClickRuns : public WindowKeys
             handClick(window, at, int(interval() * std::abs(apart)), next, apart < 0);
     }
 
+    // The control `target` (as findTarget names it), shown in its view, with
+    // its top `top` below the view's top unless -1.
+    static Part widgetPart(const QString &target, int top)
+    {
+        return [=](WindowKeys &, QMainWindow *window) {
+            QWidget *w = nullptr;
+            if (!QTest::qWaitFor([&] { return (w = findTarget(window, target)); }))
+                return QRect();
+            MBKeyboard::showInView(w);
+            if (top >= 0)
+                placeNearTop(w, top);
+            QTest::qWait(30);
+            return QRect(w->mapTo(window, QPoint()), w->size()) & window->rect();
+        };
+    }
+    // The segment `index` of the named picker.
+    static Part segmentPart(const char *picker, int index)
+    {
+        return [=](WindowKeys &, QMainWindow *window) {
+            auto *p = static_cast<SegmentedPicker *>(named(window, picker));
+            if (!p)
+                return QRect();
+            MBKeyboard::showInView(p);
+            QTest::qWait(30);
+            const QRect segment = p->segmentRect(index).toAlignedRect().adjusted(1, 1, -1, -1);
+            return QRect(p->mapTo(window, segment.topLeft()), segment.size());
+        };
+    }
+
+    // A left click at `at` and a key right behind it, both as the window
+    // gets them from the display, taken in one go: the key comes while the
+    // click is still being handled.
+    static void clickThenKey(QWindow *window, QPoint at, Qt::Key key, Qt::KeyboardModifiers modifiers)
+    {
+        const QPointF global = window->mapToGlobal(QPointF(at));
+        QTest::lastMouseTimestamp += 20;
+        qt_handleMouseEvent(window, at, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress, {},
+                            int(QTest::lastMouseTimestamp));
+        QTest::lastMouseTimestamp += 20;
+        qt_handleMouseEvent(window, at, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease, {},
+                            int(QTest::lastMouseTimestamp));
+        QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
+        qt_handleKeyEvent(window, QEvent::KeyPress, key, modifiers);
+        qt_handleKeyEvent(window, QEvent::KeyRelease, key, modifiers);
+        QCoreApplication::processEvents();
+    }
+
     static QPoint centreIn(QWidget *window, QWidget *w) { return w->mapTo(window, w->rect().center()); }
 
     // The point of `place` nearest its centre with something that acts under
@@ -101,6 +152,76 @@ class tst_ClickRuns : public WindowKeys
             if (qobject_cast<QAbstractButton *>(w) || qobject_cast<MBLink *>(w) || qobject_cast<SegmentedPicker *>(w))
                 return w;
         return nullptr;
+    }
+
+    // The window at `size` on the Money Plan with its Kind list open
+    // (`money`), else on Home with the sidebar's state list open, as a hand
+    // opens it; with its last item chosen first when `lastChosen` (just under
+    // the emergency bar, it opens up over it). No list when it did not open.
+    std::pair<std::unique_ptr<QMainWindow>, QComboBox *> windowWithListOpen(bool money, QSize size, bool lastChosen)
+    {
+        setPlan(0);
+        go(money ? Screen::money : Screen::home)(*this, nullptr);
+        std::unique_ptr<QMainWindow> window = start(size);
+        QComboBox *box = nullptr;
+        if (!window || !QTest::qWaitFor([&] {
+                QWidget *holder = money ? named(window.get(), "incomeForm") : window->findChild<Sidebar *>();
+                box = holder ? holder->findChild<QComboBox *>(money ? QStringLiteral("kindPicker") : QStringLiteral("statePicker"))
+                             : nullptr;
+                return box;
+            }))
+            return {std::move(window), nullptr};
+        if (lastChosen) {
+            box->setCurrentIndex(box->count() - 1);
+            placeNearTop(box, 5);
+        } else if (money) {
+            placeNearTop(box); // the list opens over the form below it
+        }
+        QTest::qWait(30);
+        box->showPopup();
+        if (!QTest::qWaitFor([] { return QApplication::activePopupWidget(); }))
+            return {std::move(window), nullptr};
+        QTest::qWait(interval() + 50); // a list ignores a release just after it opens
+        return {std::move(window), box};
+    }
+
+    // Where item `row` of an open list shows on the screen.
+    static QRect shownItem(QComboBox *box, int row)
+    {
+        QAbstractItemView *view = box->view();
+        const QRect r = view->visualRect(box->model()->index(row, 0)) & view->viewport()->rect();
+        return {view->viewport()->mapToGlobal(r.topLeft()), r.size()};
+    }
+
+    // What acts on a press at `at`, an emergency button only in the middle
+    // of its capsule: beside it a press does nothing.
+    static QWidget *surelyActingAt(QWidget *window, QPoint at)
+    {
+        QWidget *w = actingAt(window, at);
+        if (auto *button = qobject_cast<EmergencyButton *>(w)) {
+            const QPoint local = button->mapFrom(window, at);
+            const int h = button->height();
+            if (std::abs(local.y() - h / 2) > h / 3 || local.x() < h / 2 || local.x() > button->width() - h / 2)
+                return nullptr;
+        }
+        return w;
+    }
+
+    // Where `w`, which lay partly under a pop-up's `frame`, is pressed 30 px
+    // or more from the `item` picked (both on the screen), surely acting
+    // there; null for none. In the window.
+    static QPoint pointAwayFrom(QWidget *window, QWidget *w, const QRect &frame, const QRect &item)
+    {
+        if (!QRect(w->mapToGlobal(QPoint()), w->size()).intersects(frame))
+            return {};
+        const QRect away = item.adjusted(-30, -30, 30, 30);
+        for (int y = 2; y < w->height() - 2; y += 3)
+            for (int x = 2; x < w->width() - 2; x += 3) {
+                const QPoint global = w->mapToGlobal(QPoint(x, y));
+                if (!away.contains(global) && surelyActingAt(window, window->mapFromGlobal(global)) == w)
+                    return window->mapFromGlobal(global);
+            }
+        return {};
     }
 
     // Every press that acted in a window from now on: a button clicked, a
@@ -675,13 +796,16 @@ private Q_SLOTS:
     void aClickIntoATextFieldIsNeverHeld_data()
     {
         QTest::addColumn<bool>("list");
-        QTest::newRow("My List: a note clicked just after a removal") << true;
-        QTest::newRow("Money Plan: a field clicked just after Add") << false;
+        QTest::addColumn<bool>("inReach"); // the field lies within a hand's reach of the button
+        QTest::newRow("My List: a note clicked just after a removal") << true << false;
+        QTest::newRow("Money Plan: a field clicked just after Add") << false << false;
+        QTest::newRow("Money Plan: the cash field clicked beside Update just after it") << false << true;
     }
 
     void aClickIntoATextFieldIsNeverHeld()
     {
         QFETCH(bool, list);
+        QFETCH(bool, inReach);
         clearMyList();
         setPlan(0);
         FavoritesStore *store = m_model->favorites();
@@ -735,7 +859,37 @@ private Q_SLOTS:
         }
         MBKeyboard::showInView(pressed);
         QTest::qWait(30);
+        QLineEdit *reached = nullptr;
+        if (inReach) {
+            // The cash on hand: Update stores it and redraws the summary
+            // above, and its field lies beside it, within a hand's reach.
+            pressed = named(window.get(), "cashUpdate");
+            reached = static_cast<TLField *>(named(window.get(), "cashField"))->lineEdit();
+            QVERIFY(pressed && reached);
+            MBKeyboard::showInView(pressed);
+            reached->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(reached, QStringLiteral("25"));
+            into = [&] {
+                const QRect field = QRect(reached->mapTo(window.get(), QPoint()), reached->size()).adjusted(3, 3, -3, -3);
+                const QPoint button = centreIn(window.get(), pressed);
+                const QPoint at(std::clamp(button.x(), field.left(), field.right()), std::clamp(button.y(), field.top(), field.bottom()));
+                const QRect buttonAt(pressed->mapTo(window.get(), QPoint()), pressed->size());
+                return buttonAt.adjusted(-20, -20, 20, 20).contains(at) ? at : QPoint();
+            };
+        }
+        MBKeyboard::showInView(pressed);
+        QTest::qWait(30);
+        QSignalSpy stored(m_model->money(), &MoneyStore::planChanged);
         clickRun(window->windowHandle(), centreIn(window.get(), pressed), 2, 0.3, into);
+        if (inReach) {
+            QCOMPARE(stored.count(), 1);
+            QVERIFY2(focus() == reached, qPrintable(describe(focus())));
+            const QString before = reached->text();
+            QTest::keyClicks(focus(), QStringLiteral("7"));
+            QCOMPARE(reached->text().size(), before.size() + 1);
+            clearMyList();
+            return;
+        }
         QTest::keyClicks(focus(), list ? QStringLiteral(" on Fridays") : QStringLiteral("Some "));
         QCOMPARE(typedText(), after);
         if (list)
@@ -1031,7 +1185,7 @@ private Q_SLOTS:
             if (!other)
                 other = shown<QWidget>(window.get(), [&](QWidget *w) {
                     const QPoint centre = centreIn(window.get(), w);
-                    return w->objectName() == name && !place.contains(centre) && window->rect().contains(centre)
+                    return w->objectName() == name && !place.adjusted(-30, -30, 30, 30).contains(centre) && window->rect().contains(centre)
                         && w->visibleRegion() == QRegion(w->rect());
                 });
         QVERIFY2(other, qPrintable(elsewhere));
@@ -1094,9 +1248,9 @@ private Q_SLOTS:
     }
 
     // What a click changes while it is being handled is its doing, however
-    // long that takes; what a key changes is not. After a click on the
-    // sidebar row of the page shown (it changes nothing) a key opens another
-    // page, and a click at the same place within the interval acts. A
+    // long that takes; what a key changes is not. Right behind a click on
+    // the sidebar row of the page shown (it changes nothing) a key opens
+    // another page, and a click at the same place within the interval acts. A
     // double-click on a chapter whose change waits longer than the interval
     // for a slow listener is still one press.
     void aChangeIsTheDoingOfTheClickBeingHandled_data()
@@ -1125,9 +1279,9 @@ private Q_SLOTS:
             QTest::mouseClick(display, Qt::LeftButton, {}, at);
             QCOMPARE(m_model->guideChapter(), 5);
         } else {
-            QTest::mouseClick(display, Qt::LeftButton, {}, at);
-            QCOMPARE(m_model->screen(), Screen(Screen::home));
-            press(Qt::Key_3, Qt::ControlModifier);
+            // The key comes as the window gets it, right behind the click,
+            // before the events the click set off are done.
+            clickThenKey(display, at, Qt::Key_3, Qt::ControlModifier);
             QTRY_COMPARE(m_model->screen(), Screen(Screen::guide));
         }
         QTest::qWait(30);
@@ -1280,28 +1434,11 @@ private Q_SLOTS:
         QFETCH(QString, then);
         QFETCH(QSize, size);
         QFETCH(bool, lastChosen);
-        setPlan(0);
         const bool money = list == u"kind";
-        go(money ? Screen::money : Screen::home)(*this, nullptr);
-        const auto window = start(size);
-        QVERIFY(window);
-        QComboBox *box = nullptr;
-        QTRY_VERIFY(box = qobject_cast<QComboBox *>(
-                        money ? named(window.get(), "incomeForm")->findChild<QWidget *>(QStringLiteral("kindPicker"))
-                              : window->findChild<Sidebar *>()->findChild<QWidget *>(QStringLiteral("statePicker"))));
-        if (lastChosen) {
-            // Just under the emergency bar, the list opens up over it.
-            box->setCurrentIndex(box->count() - 1);
-            placeNearTop(box, 5);
-        } else if (money) {
-            placeNearTop(box); // the list opens over the form below it
-        }
-        QTest::qWait(30);
+        const auto [window, box] = windowWithListOpen(money, size, lastChosen);
+        QVERIFY2(window && box, "the list did not open");
         const int chosenBefore = box->currentIndex();
-        box->showPopup();
-        QWidget *popup = nullptr;
-        QTRY_VERIFY(popup = QApplication::activePopupWidget());
-        QTest::qWait(interval() + 50); // a list ignores a release just after it opens
+        QWidget *popup = QApplication::activePopupWidget();
         QAbstractItemView *view = box->view();
         QWindow *display = window->windowHandle();
         if (then == u"call") {
@@ -1312,10 +1449,7 @@ private Q_SLOTS:
             QTRY_COMPARE(m_opened, QStringList{QStringLiteral("tel:911")});
             return;
         }
-        const auto itemPlace = [&](int row) {
-            const QRect r = view->visualRect(box->model()->index(row, 0));
-            return QRect(view->viewport()->mapToGlobal(r.topLeft()), r.size());
-        };
+        const auto itemPlace = [&](int row) { return shownItem(box, row); };
         const auto pickable = [&](int row) {
             const QRect r = view->visualRect(box->model()->index(row, 0));
             return row != chosenBefore && r.isValid() && view->viewport()->rect().contains(r.center())
@@ -1326,21 +1460,29 @@ private Q_SLOTS:
         // under the sidebar's list), and an item away from it.
         int item = -1;
         QWidget *other = nullptr;
+        QPoint otherAt;
         if (then == u"again") {
             for (int row = 0; row < box->count() && item < 0; ++row)
                 if (pickable(row) && actingAt(window.get(), window->mapFromGlobal(itemPlace(row).center())))
                     item = row;
         } else {
-            other = shown<QWidget>(window.get(), [&](QWidget *w) {
+            // Something under the list, and a point of it 30 px or more from
+            // an item.
+            for (QWidget *w : window->findChildren<QWidget *>()) {
                 const QPoint centre = w->mapToGlobal(w->rect().center());
                 const bool kind = lastChosen          ? bool(qobject_cast<EmergencyButton *>(w))
                                   : list == u"sidebar" ? bool(qobject_cast<SidebarRow *>(w))
                                                        : actingAt(window.get(), window->mapFromGlobal(centre)) == w;
-                return kind && popup->frameGeometry().contains(centre) && w->visibleRegion() == QRegion(w->rect());
-            });
-            for (int row = 0; other && row < box->count() && item < 0; ++row)
-                if (pickable(row) && !itemPlace(row).contains(other->mapToGlobal(other->rect().center())))
-                    item = row;
+                if (item >= 0 || !kind || !w->isVisible() || w->visibleRegion() != QRegion(w->rect()))
+                    continue;
+                for (int row = 0; row < box->count() && item < 0; ++row)
+                    if (pickable(row))
+                        if (const QPoint p = pointAwayFrom(window.get(), w, popup->frameGeometry(), itemPlace(row)); !p.isNull()) {
+                            item = row;
+                            other = w;
+                            otherAt = p;
+                        }
+            }
         }
         QVERIFY2(item >= 0, qPrintable(QStringLiteral("nothing that acts lies under the list at ")
                                        + QTest::toString(popup->frameGeometry()) + QStringLiteral(" over ")
@@ -1365,7 +1507,7 @@ private Q_SLOTS:
         } else {
             QTest::qWait(20);
             Acted acted(window.get());
-            const QPoint at = centreIn(window.get(), other);
+            const QPoint at = otherAt;
             auto *emergency = qobject_cast<EmergencyButton *>(other);
             for (int n = 0; n < (emergency ? 3 : 1); ++n)
                 handClick(display, at, interval() * 3 / 4 - (n ? 0 : 20));
@@ -1438,26 +1580,39 @@ private Q_SLOTS:
         const QRect item(open->mapToGlobal(open->actionGeometry(picked).topLeft()), open->actionGeometry(picked).size());
         const QRect frame = open->frameGeometry();
         // Under the menu, away from the item: a sidebar row if there is one.
+        // Where a control under the menu is pressed, 30 px or more from the
+        // item; null for none.
         const auto under = [&](QWidget *w) {
-            const QPoint centre = w->mapToGlobal(w->rect().center());
-            return frame.contains(centre) && !item.contains(centre) && w->visibleRegion() == QRegion(w->rect())
-                && actingAt(window.get(), window->mapFromGlobal(centre)) == w;
+            return w->isVisible() && w->visibleRegion() == QRegion(w->rect())
+                ? pointAwayFrom(window.get(), w, frame, item)
+                : QPoint();
         };
-        QWidget *other = saveNote;
-        // The sidebar scrolled so that one of its rows stands halfway down the
-        // menu, the lowest row that can.
-        const QList<SidebarRow *> rows = window->findChild<Sidebar *>()->rows();
-        for (auto row = rows.crbegin(); !other && row != rows.crend(); ++row) {
-            const QScrollArea *area = scrollAreaOf(*row);
-            placeNearTop(*row, frame.center().y() - (*row)->height() / 2 - area->viewport()->mapToGlobal(QPoint()).y());
-            if (under(*row) && (*row)->title() != command)
-                other = *row;
+        QWidget *other = nullptr;
+        QPoint otherAt;
+        if (saveNote) {
+            otherAt = under(saveNote);
+            QVERIFY2(!otherAt.isNull(), "Save note lies not under the menu, 30 px from the item");
+            other = saveNote;
         }
+        // The sidebar scrolled so that one of its rows stands under the menu:
+        // halfway down it, else near its top or its bottom; the lowest row
+        // that can.
+        const QList<SidebarRow *> rows = window->findChild<Sidebar *>()->rows();
+        for (const int y : {frame.center().y(), frame.top() + 40, frame.bottom() - 40})
+            for (auto row = rows.crbegin(); !other && row != rows.crend(); ++row) {
+                const QScrollArea *area = scrollAreaOf(*row);
+                placeNearTop(*row, y - (*row)->height() / 2 - area->viewport()->mapToGlobal(QPoint()).y());
+                if (!under(*row).isNull() && (*row)->title() != command) {
+                    other = *row;
+                    otherAt = under(*row);
+                }
+            }
         // Else a control of the page.
         if (!other)
-            other = shown<QWidget>(window.get(), under);
-        QVERIFY2(other && under(other), qPrintable(QTest::toString(frame)));
-        const QPoint otherAt = window->mapFromGlobal(other->mapToGlobal(other->rect().center()));
+            other = shown<QWidget>(window.get(), [&](QWidget *w) { return !under(w).isNull(); });
+        QVERIFY2(other, qPrintable(QTest::toString(frame)));
+        if (otherAt.isNull())
+            otherAt = under(other);
         QTest::qWait(interval() + 50);
         QTest::mouseClick(open->windowHandle(), Qt::LeftButton, {}, open->actionGeometry(picked).center());
         QTRY_VERIFY(!QApplication::activePopupWidget());
@@ -1480,6 +1635,420 @@ private Q_SLOTS:
             QCOMPARE(m_model->favorites()->note(saved.uid), QStringLiteral("Bus pass"));
         }
         clearMyList();
+    }
+
+    // A hand that trembles: the second click of a double-click slips a few
+    // pixels off what the first one pressed, onto what the change put there.
+    // Up to 24 px off the part of it that showed it presses nothing, whatever
+    // lies there; 30 px off, 0.25 s later, is the person's next click and
+    // acts. The first click lands 2 px inside the edge the hand slips across.
+    void aSlipOffWhatWasPressedPressesNothing_data()
+    {
+        QTest::addColumn<Step>("setUp");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<Part>("part"); // the part pressed, in the window
+        QTest::addColumn<Check>("done");
+        QTest::addColumn<Step>("opens"); // the page the click opens, to aim the slip at what it puts there
+        QTest::addColumn<QString>("edge"); // the edge the hand slips across
+        QTest::addColumn<int>("slip"); // px from the first press
+        const QSize large(1366, 768);
+        const QSize small(820, 560);
+        const auto screenIs = [](Screen screen) {
+            return Check([=](WindowKeys &t, QMainWindow *) { return t.m_model->screen() == screen; });
+        };
+        const auto opening = [](Screen screen) {
+            return Step([=](WindowKeys &t, QMainWindow *) { t.m_model->setScreen(screen); });
+        };
+        const Check chapter5([](WindowKeys &t, QMainWindow *) { return t.m_model->guideChapter() == 5; });
+        const Check large_([](WindowKeys &, QMainWindow *w) {
+            auto *picker = static_cast<SegmentedPicker *>(named(w, "textSizePicker"));
+            return picker && picker->current() == 1;
+        });
+        struct Case
+        {
+            const char *name;
+            Step setUp;
+            QSize size;
+            Part part;
+            Check done;
+            Step opens;
+            QList<const char *> edges;
+            QList<int> slips;
+        };
+        const QList<int> all{4, 10, 15, 20, 30};
+        const Case cases[] = {
+            {"Home, no state: Talk to someone", go(Screen::home), large, widgetPart("talkToSomeone", -1),
+             screenIs(Screen::forNeed(UrgentNeed::talk)), opening(Screen::forNeed(UrgentNeed::talk)), {"top", "bottom"}, all},
+            {"Home, Colorado: the Health tile", go(Screen::home, {}, QStringLiteral("CO")), large,
+             widgetPart("topic-Health", 120), screenIs(Screen::forCategory(AppCategory::health)),
+             opening(Screen::forCategory(AppCategory::health)), {"top"}, all},
+            {"Home, no state, small window: the Shelter tile", go(Screen::home), small, widgetPart("urgent-shelter", 200),
+             screenIs(Screen::forNeed(UrgentNeed::shelter)), opening(Screen::forNeed(UrgentNeed::shelter)), {"bottom"}, all},
+            // A gap of a few pixels lies between two chapters, and between
+            // two sidebar rows.
+            {"Survival Guide: Chapter 5", go(Screen::guide), large, widgetPart("guideChapter-5", -1), chapter5, {},
+             {"top", "bottom"}, {10, 15, 20, 30}},
+            {"the sidebar: Right now", go(Screen::guide), large, widgetPart("row:Right now", -1), screenIs(Screen::home),
+             {}, {"bottom"}, {10, 15, 20, 30}},
+            // The larger text lays the picker out larger: 30 px off may be
+            // Large again.
+            {"Text size: Large", go(Screen::display), large, segmentPart("textSizePicker", 1), large_, {}, {"left", "right"},
+             {4, 10, 15, 20}},
+        };
+        for (const Case &c : cases)
+            for (const char *edge : c.edges)
+                for (int slip : c.slips)
+                    QTest::addRow("%s, %dpx %s", c.name, slip, edge)
+                        << c.setUp << c.size << c.part << c.done << c.opens << QString::fromLatin1(edge) << slip;
+    }
+
+    void aSlipOffWhatWasPressedPressesNothing()
+    {
+        QFETCH(Step, setUp);
+        QFETCH(QSize, size);
+        QFETCH(Part, part);
+        QFETCH(Check, done);
+        QFETCH(Step, opens);
+        QFETCH(QString, edge);
+        QFETCH(int, slip);
+        clearMyList();
+        setUp(*this, nullptr);
+        const auto window = start(size);
+        QVERIFY(window);
+        QRect pressed = part(*this, window.get());
+        QVERIFY2(pressed.isValid(), "the part to press is not shown");
+        QVERIFY(!done(*this, window.get()));
+        const bool across = edge == u"top" || edge == u"bottom";
+        const QPoint out = edge == u"top" ? QPoint(0, -1) : edge == u"bottom" ? QPoint(0, 1) : edge == u"left" ? QPoint(-1, 0) : QPoint(1, 0);
+        // 2 px inside the edge, in the middle of it.
+        const auto insideOf = [&](const QRect &r) {
+            return edge == u"top" ? QPoint(r.center().x(), r.top() + 2)
+                : edge == u"bottom" ? QPoint(r.center().x(), r.bottom() - 2)
+                : edge == u"left" ? QPoint(r.left() + 2, r.center().y())
+                                   : QPoint(r.right() - 2, r.center().y());
+        };
+        if (opens) {
+            // What the page that the click opens puts where the hand slips
+            // to: the control is scrolled so that it lands on something that
+            // acts there.
+            const Screen before = m_model->screen();
+            QWidget *control = actingAt(window.get(), pressed.center());
+            QVERIFY(control);
+            const QString name = control->objectName();
+            opens(*this, window.get());
+            QTest::qWait(100);
+            QList<QRect> targets;
+            for (QWidget *w : window->findChildren<QWidget *>())
+                if ((qobject_cast<QAbstractButton *>(w) || qobject_cast<MBLink *>(w)) && w->isVisible()
+                    && !qobject_cast<EmergencyButton *>(w) && w->visibleRegion() == QRegion(w->rect()))
+                    targets << QRect(w->mapTo(window.get(), QPoint()), w->size());
+            m_model->setScreen(before);
+            QTest::qWait(100);
+            pressed = part(*this, window.get());
+            QTRY_VERIFY((control = named(window.get(), qPrintable(name))));
+            QScrollBar *bar = scrollAreaOf(control)->verticalScrollBar();
+            const QRect view(scrollAreaOf(control)->viewport()->mapTo(window.get(), QPoint()), scrollAreaOf(control)->viewport()->size());
+            bool aimed = false;
+            for (const QRect &target : std::as_const(targets)) {
+                if (aimed || std::min(target.right(), pressed.right() - 3) - std::max(target.left(), pressed.left() + 3) < 4)
+                    continue;
+                const int dy = target.center().y() - (insideOf(pressed) + out * slip).y();
+                const int value = bar->value();
+                bar->setValue(value - dy);
+                QTest::qWait(20);
+                const QRect now(control->mapTo(window.get(), QPoint()), control->size());
+                if (now == pressed.translated(0, dy) && view.contains(now)) {
+                    pressed = now;
+                    aimed = true;
+                } else {
+                    bar->setValue(value);
+                }
+            }
+            QVERIFY2(aimed, "no scroll of the page puts the slip on what the click opens");
+        }
+        // `slip` across the edge; the second click may land anywhere along it.
+        const QPoint inside = insideOf(pressed);
+        QWindow *display = window->windowHandle();
+        QTest::mouseClick(display, Qt::LeftButton, {}, inside);
+        QTRY_VERIFY(done(*this, window.get()));
+        QTest::qWait(100); // a page laid out again comes after a turn of the event loop
+        // Where the hand lands: along the edge, where something acts once
+        // the page is laid out.
+        QPoint again;
+        const QPoint off = inside + out * slip;
+        const auto findAgain = [&] {
+            for (int along = 0; along < (across ? pressed.width() : pressed.height()) / 2 && again.isNull(); along += 3)
+                for (const int sign : {1, -1}) {
+                    const QPoint p = off + (across ? QPoint(sign * along, 0) : QPoint(0, sign * along));
+                    if (again.isNull() && window->rect().contains(p) && surelyActingAt(window.get(), p))
+                        again = p;
+                }
+            return !again.isNull();
+        };
+        QTest::qWaitFor(findAgain, 2000);
+        QVERIFY2(!again.isNull(), "nothing that acts came there");
+        QWidget *under = actingAt(window.get(), again);
+        const QString landed = describe(under);
+        const bool meant = slip >= 30;
+        Acted acted(window.get());
+        const QList<Favorite> listed = m_model->favorites()->items();
+        handClick(display, again, meant ? interval() * 5 / 8 : interval() / 4);
+        QTest::qWait(50);
+        if (meant) {
+            QVERIFY2(acted.who == QList<const QWidget *>{under}, qPrintable(acted.what.join(u", ") + QStringLiteral(" for ") + landed));
+        } else {
+            QVERIFY2(acted.what.isEmpty(), qPrintable(acted.what.join(u", ") + QStringLiteral(" (under it: ") + landed + u')'));
+            QCOMPARE(m_opened, QStringList());
+            QCOMPARE(m_model->favorites()->items().size(), listed.size());
+            QVERIFY2(done(*this, window.get()), qPrintable(landed));
+        }
+        QCOMPARE(leftDown(window.get()), QStringList());
+    }
+
+    // A pick from a pop-up list, then a second click slipped off the item
+    // picked, up or down, onto what lay under the list: up to 24 px off the
+    // item it presses nothing; 30 px off, 0.25 s later, it acts. Beside the
+    // list, 28 px right of it, a click 0.3 s after the pick acts: the list's
+    // view may report its items wider than the list.
+    void aSlipOffAPickPressesNothing_data()
+    {
+        QTest::addColumn<QString>("list"); // sidebar or kind
+        QTest::addColumn<QString>("edge"); // top, bottom or beside
+        QTest::addColumn<int>("slip");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("lastChosen"); // the list opens with its last item over the picker
+        const QSize large(1366, 768);
+        const std::tuple<const char *, const char *, QList<int>> slips[] = {
+            {"sidebar", "top", {4, 10, 15}}, {"sidebar", "bottom", {4, 10, 15, 20, 30}},
+            {"kind", "top", {4, 10}}, {"kind", "bottom", {4, 10, 15, 20, 30}}};
+        for (const auto &[list, edge, pxs] : slips)
+            for (int slip : pxs)
+                QTest::addRow("%s list, %dpx %s", list, slip, edge) << list << edge << slip << large << false;
+        // At 820 x 560 the Kind list opens up over the emergency bar.
+        QTest::newRow("kind list over the emergency bar, 28px right of the list")
+            << "kind" << "beside" << 28 << QSize(820, 560) << true;
+    }
+
+    void aSlipOffAPickPressesNothing()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, edge);
+        QFETCH(int, slip);
+        QFETCH(QSize, size);
+        QFETCH(bool, lastChosen);
+        const bool money = list == u"kind";
+        const auto [window, box] = windowWithListOpen(money, size, lastChosen);
+        QVERIFY2(window && box, "the list did not open");
+        const int chosenBefore = box->currentIndex();
+        QWidget *popup = QApplication::activePopupWidget();
+        QAbstractItemView *view = box->view();
+        const auto itemPlace = [&](int row) { return shownItem(box, row); };
+        const QRect frame = popup->frameGeometry();
+        // An item, and where the hand lands after it: across its edge, or
+        // beside the list, on something that acts.
+        int item = -1;
+        QPoint first;
+        QPoint again;
+        for (int row = 0; row < box->count() && item < 0; ++row) {
+            const QRect place = itemPlace(row);
+            if (row == chosenBefore || place.height() < 10 || !frame.contains(place.center()))
+                continue;
+            const QPoint inside = edge == u"top" ? QPoint(place.center().x(), place.top() + 2)
+                                  : edge == u"bottom" ? QPoint(place.center().x(), place.bottom() - 2)
+                                                     : place.center();
+            const auto landsOn = [&](QPoint global) {
+                const QPoint p = window->mapFromGlobal(global);
+                return window->rect().contains(p) && surelyActingAt(window.get(), p);
+            };
+            if (edge == u"beside") {
+                for (int y = place.top() + 2; y < place.bottom() - 1 && again.isNull(); y += 2)
+                    if (landsOn(QPoint(frame.right() + slip, y)))
+                        again = QPoint(frame.right() + slip, y), first = QPoint(place.center().x(), y);
+            } else {
+                const QPoint off = inside + QPoint(0, edge == u"top" ? -slip : slip);
+                for (int along = 0; along < place.width() / 2 && again.isNull(); along += 3)
+                    for (const int sign : {1, -1})
+                        if (again.isNull() && landsOn(off + QPoint(sign * along, 0)))
+                            again = off + QPoint(sign * along, 0), first = inside;
+            }
+            if (!again.isNull())
+                item = row;
+        }
+        QVERIFY2(item >= 0, "nothing that acts lies there");
+        const QPoint under = window->mapFromGlobal(again);
+        QWidget *landed = actingAt(window.get(), under);
+        const QString landedName = describe(landed);
+        QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, {}, popup->mapFromGlobal(first));
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(box->currentIndex(), item);
+        const Screen screen = m_model->screen();
+        QTest::qWait(20);
+        // The window may be built afresh for the state: what acts there now.
+        landed = actingAt(window.get(), under);
+        QVERIFY(landed);
+        Acted acted(window.get());
+        const bool meant = slip >= 28;
+        handClick(window->windowHandle(), under, meant ? interval() * 3 / 4 - 20 : interval() / 4);
+        QTest::qWait(50);
+        if (meant) {
+            QVERIFY2(acted.who == QList<const QWidget *>{landed}, qPrintable(acted.what.join(u", ") + QStringLiteral(" for ") + landedName));
+        } else {
+            QVERIFY2(acted.what.isEmpty(), qPrintable(acted.what.join(u", ") + QStringLiteral(" (under it: ") + landedName + u')'));
+            QCOMPARE(m_model->screen(), screen);
+            QCOMPARE(m_opened, QStringList());
+            QCOMPARE(box->currentIndex(), item);
+        }
+        QCOMPARE(leftDown(window.get()), QStringList());
+        setPlan(0);
+    }
+
+    // What was scrolled out of sight holds nothing: a tile of which only a
+    // strip shows under the emergency bar is clicked there, and the
+    // emergency button straight above it, clicked 0.3 s later, calls.
+    void aPartOutOfSightHoldsNothing_data()
+    {
+        QTest::addColumn<Step>("setUp");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("target");
+        const QSize small(820, 560);
+        QTest::newRow("Home, no state, small window: the Shelter tile")
+            << go(Screen::home) << small << "urgent-shelter";
+        QTest::newRow("Home, Colorado, small window: the Shelter tile")
+            << go(Screen::home, {}, QStringLiteral("CO")) << small << "urgent-shelter";
+        QTest::newRow("Home, Colorado, at 130 %: the Shelter tile")
+            << Step([](WindowKeys &t, QMainWindow *w) {
+                   MBZoom::setValue(1.3);
+                   go(Screen::home, {}, QStringLiteral("CO"))(t, w);
+               })
+            << QSize(1366, 768) << "urgent-shelter";
+    }
+
+    void aPartOutOfSightHoldsNothing()
+    {
+        QFETCH(Step, setUp);
+        QFETCH(QSize, size);
+        QFETCH(QString, target);
+        setUp(*this, nullptr);
+        const auto window = start(size);
+        QVERIFY(window);
+        QWidget *tileWidget = nullptr;
+        QTRY_VERIFY(tileWidget = findTarget(window.get(), target));
+        MBKeyboard::showInView(tileWidget);
+        placeNearTop(tileWidget, 17 - tileWidget->height());
+        QScrollArea *area = scrollAreaOf(tileWidget);
+        const QRect view(area->viewport()->mapTo(window.get(), QPoint()), area->viewport()->size());
+        const QRect whole(tileWidget->mapTo(window.get(), QPoint()), tileWidget->size());
+        const QRect strip = whole & view;
+        QVERIFY2(strip.height() >= 10 && strip.height() <= 20 && whole.top() < view.top(),
+                 qPrintable(QStringLiteral("%1 px of it show").arg(strip.height())));
+        // An emergency button that stands over the hidden part of the tile,
+        // out of a hand's reach of the strip.
+        EmergencyButton *call = nullptr;
+        for (EmergencyButton *b : window->findChild<EmergencyBar *>()->buttons()) {
+            const QPoint at = centreIn(window.get(), b);
+            if (!call && whole.contains(at) && strip.top() - at.y() > 24)
+                call = b;
+        }
+        QVERIFY2(call, "no emergency button stands over the hidden part of the tile");
+        const Screen before = m_model->screen();
+        QWindow *display = window->windowHandle();
+        QTest::mouseClick(display, Qt::LeftButton, {}, strip.center());
+        QTRY_VERIFY(m_model->screen() != before);
+        handClick(display, centreIn(window.get(), call), interval() * 3 / 4);
+        QTRY_COMPARE(m_opened, QStringList{call->action().url()});
+    }
+
+    // A held place lasts a second at most after the click that made it: a
+    // button that came within a hand's reach of a tile, clicked five times
+    // 0.3 s apart after it, acts once, within 1.3 s of the first click.
+    void aHeldPlaceLastsASecondAtMost()
+    {
+        go(Screen::guide)(*this, nullptr);
+        const auto window = start(QSize(1366, 768));
+        QVERIFY(window);
+        QWidget *clicked = nullptr;
+        QTRY_VERIFY(clicked = findTarget(window.get(), QStringLiteral("row:Right now")));
+        const QRect place(clicked->mapTo(window.get(), QPoint()), clicked->size());
+        QWindow *display = window->windowHandle();
+        QElapsedTimer sinceFirst;
+        sinceFirst.start();
+        QTest::mouseClick(display, Qt::LeftButton, {}, QPoint(place.center().x(), place.bottom() - 2));
+        QTRY_COMPARE(m_model->screen(), Screen(Screen::home));
+        // The next row, 10 px below this one.
+        const QPoint near(place.center().x(), place.bottom() + 10);
+        QWidget *under = actingAt(window.get(), near);
+        QVERIFY2(qobject_cast<SidebarRow *>(under) && under != clicked, qPrintable(describe(under)));
+        Acted acted(window.get());
+        qint64 actedAt = -1;
+        for (int n = 0; n < 5; ++n) {
+            handClick(display, near, n == 0 ? std::max(1, 300 - int(sinceFirst.elapsed())) : 300);
+            if (actedAt < 0 && !acted.what.isEmpty())
+                actedAt = sinceFirst.elapsed();
+        }
+        QTest::qWait(50);
+        QVERIFY2(acted.who == QList<const QWidget *>{under}, qPrintable(acted.what.join(u", ") + QStringLiteral(" for ") + describe(under)));
+        QVERIFY2(actedAt >= 1000 && actedAt <= 1300 + 300, qPrintable(QString::number(actedAt)));
+    }
+
+    // Two removals in one list, half an interval apart: each button keeps
+    // its own run, so the second, far from the first, acts; what moved up
+    // under the first is still not pressed.
+    void aRemovalElsewhereActsAtOnce_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::newRow("My List: Saved, then another Saved") << int(Screen::myList);
+        QTest::newRow("Money Plan: Remove, then another Remove") << int(Screen::money);
+    }
+
+    void aRemovalElsewhereActsAtOnce()
+    {
+        QFETCH(int, screen);
+        const bool list = screen == int(Screen::myList);
+        FavoritesStore *store = m_model->favorites();
+        clearMyList();
+        const QList<Listing> &listings = m_model->data()->listings();
+        for (int i = 0; i < 4; ++i)
+            store->add(listings.at(i).uid, listings.at(i).name);
+        setPlan(3);
+        m_model->setScreen(Screen(Screen::Case(screen)));
+        const auto window = start(QSize(1366, 768));
+        QVERIFY(window);
+        const auto count = [&] { return list ? store->items().size() : m_model->money()->plan().entries.size(); };
+        const auto buttons = [&] {
+            QList<QWidget *> found = window->findChildren<QWidget *>(list ? QStringLiteral("saveButton") : QStringLiteral("removeButton"));
+            found.removeIf([&](QWidget *b) { return !b->isVisible() || b->visibleRegion() != QRegion(b->rect()); });
+            std::sort(found.begin(), found.end(), [&](QWidget *a, QWidget *b) {
+                return a->mapTo(window.get(), QPoint()).y() < b->mapTo(window.get(), QPoint()).y();
+            });
+            return found;
+        };
+        QWidget *shownFirst = nullptr;
+        QTRY_VERIFY((shownFirst = named(window.get(), list ? "saveButton" : "removeButton")));
+        MBKeyboard::showInView(shownFirst);
+        placeNearTop(shownFirst, 20);
+        QTRY_VERIFY(!buttons().isEmpty());
+        const int before = count();
+        QWidget *first = buttons().first();
+        const QPoint at = centreIn(window.get(), first);
+        const int firstHeight = first->height(); // its card goes
+        QWindow *display = window->windowHandle();
+        QTest::mouseClick(display, Qt::LeftButton, {}, at);
+        QTRY_COMPARE(count(), before - 1);
+        QTest::qWait(30);
+        // The last one shown, well away from the first.
+        QWidget *last = buttons().value(buttons().size() - 1);
+        QVERIFY(last);
+        const QPoint lastAt = centreIn(window.get(), last);
+        QVERIFY2(lastAt.y() - at.y() > firstHeight / 2 + 30, qPrintable(QStringLiteral("%1 below").arg(lastAt.y() - at.y())));
+        handClick(display, lastAt, interval() / 2);
+        QTRY_COMPARE(count(), before - 2);
+        // And the first place is still held.
+        handClick(display, at, interval() / 4);
+        QTest::qWait(50);
+        QCOMPARE(count(), before - 2);
+        QCOMPARE(m_opened, QStringList());
+        clearMyList();
+        setPlan(0);
     }
 
     // The first click on a window that is not active: the press comes while
