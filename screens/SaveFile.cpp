@@ -4,6 +4,7 @@
 #include "data/Replaceable.h"
 #include "look/app/TLButtonStyle.h"
 #include "look/app/TLPalette.h"
+#include "pdf/PdfPrint.h"
 #include "screens/FileReveal.h"
 #include "screens/FlowLayout.h"
 #include "widgets/TLAnnouncer.h"
@@ -125,6 +126,13 @@ void writeText(const QString &path, const QString &text)
     throw DBError(reason.isEmpty() ? QStringLiteral("The file could not be written.")
                                    : QStringLiteral("The file could not be written (") + reason
                                          + QStringLiteral(")."));
+}
+
+QString safeName(const QString &name)
+{
+    QString safe = name;
+    safe.replace(u'"', u'\'');
+    return PdfPrint::safeFileName(safe);
 }
 
 std::optional<QString> saveAs(QWidget *parent, const QString &suggestedName, const Format &format,

@@ -1,9 +1,9 @@
 #pragma once
 // Saving a file the user names, the one way every screen does it: the kinds
 // of file and their buttons, the row of Print and Save buttons, the save
-// dialog (replaceable, so tests answer it) and where it starts, writing text
-// whole or not at all, and the line that tells how a save went. The
-// Resources Sheet and the Money Plan save through here.
+// dialog (replaceable, so tests answer it), where it starts and the names it
+// is offered, writing text whole or not at all, and the line that tells how
+// a save went. The Resources Sheet and the Money Plan save through here.
 
 #include <QList>
 #include <QString>
@@ -75,6 +75,14 @@ QString startFolder();
 // Writes `text` as UTF-8 through QSaveFile: the file is replaced only once
 // every byte is written. Throws DBError with a sentence and the reason.
 void writeText(const QString &path, const QString &text);
+
+// A file's name made from what a person typed (a plan's name) as the save
+// dialog can offer it and save it unchanged: Qt's dialog reads quoted text
+// as a list of files, so each '"' becomes "'"; the rest as
+// PdfPrint::safeFileName ("/" and control characters become "-", and a long
+// name is cut to 255 bytes, or Return in the dialog does nothing). Any
+// other name stays as it is.
+QString safeName(const QString &name);
 
 // Asks for a file, `suggestedName` in the start folder, and writes it with
 // `write`, which throws DBError when it cannot. Answers the line that tells

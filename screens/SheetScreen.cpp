@@ -60,7 +60,7 @@ QString SheetScreen::suggestedName(const ResourceSheet &sheet, Kind kind)
     // A plain hyphen here: the title's dash is awkward to type in a file name.
     const QString base = sheet.stateName.isEmpty() ? QStringLiteral("My Resources")
                                                    : QStringLiteral("My Resources - ") + sheet.stateName;
-    return base + u'.' + format(kind).suffix;
+    return SaveFile::safeName(base + u'.' + format(kind).suffix);
 }
 
 void SheetScreen::rebuildNow()

@@ -130,8 +130,8 @@ QColor MoneyPlanView::runwayColor(bool shortRunway)
 QString MoneyPlanView::suggestedName(const MoneyReport &report, Kind kind)
 {
     QString name = report.title();
-    name.replace(QChar(0x2014), u'-').replace(u'/', u'-');
-    return name + u'.' + format(kind).suffix;
+    name.replace(QChar(0x2014), u'-');
+    return SaveFile::safeName(name + u'.' + format(kind).suffix);
 }
 
 const SaveFile::Format &MoneyPlanView::format(Kind kind)

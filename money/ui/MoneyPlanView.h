@@ -48,7 +48,8 @@ public:
     static MoneyPeriod period();
     // The hourglass: red for a short runway, else the accent colour.
     static QColor runwayColor(bool shortRunway);
-    // The report's title with "—" and "/" made "-", and ".pdf" or ".csv".
+    // The report's title with "—" made "-", and ".pdf" or ".csv", as the
+    // save dialog can offer it (SaveFile::safeName).
     static QString suggestedName(const MoneyReport &report, Kind kind);
     // The kind's file format, as every save shows and names it.
     static const SaveFile::Format &format(Kind kind);

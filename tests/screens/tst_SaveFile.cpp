@@ -1,4 +1,5 @@
 #include "SaveAnswers.h"
+#include "SaveByReturn.h"
 
 #include "data/DBError.h"
 
@@ -92,6 +93,34 @@ private Q_SLOTS:
         QCOMPARE(path, m_dir.filePath(name));
         const QString question = name + QStringLiteral(" already exists.\nDo you want to replace it?");
         QCOMPARE(asked, (QStringList{question, question}));
+    }
+
+    // A name made from typed text, offered to Qt's own dialog and taken with
+    // Return, is the file chosen: a quote no longer splits it into a list of
+    // names, a slash no longer leads into a folder, and a long name is one
+    // the dialog accepts.
+    void offeredNameIsSaved_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("plain") << "Money Plan - Kim T. (example).pdf" << "Money Plan - Kim T. (example).pdf";
+        QTest::newRow("quote") << "Money Plan - Jo \"Bo.pdf" << "Money Plan - Jo 'Bo.pdf";
+        QTest::newRow("quoted") << "Money Plan - \"Jo\" \"Bo\".csv" << "Money Plan - 'Jo' 'Bo'.csv";
+        QTest::newRow("slash") << "Money Plan - Jo/Bo.csv" << "Money Plan - Jo-Bo.csv";
+        QTest::newRow("tab and line break") << "Money Plan - Jo\tB\no.pdf" << "Money Plan - Jo-B-o.pdf";
+        QTest::newRow("300 letters") << QString(300, u'a') + QStringLiteral(".pdf") << QString(251, u'a') + QStringLiteral(".pdf");
+    }
+
+    void offeredNameIsSaved()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, offered);
+        QCOMPARE(SaveFile::safeName(name), offered);
+        QTemporaryDir folder;
+        SaveByReturn person;
+        const QString path = SaveFile::ask(nullptr, {folder.filePath(offered), SaveFile::pdf.filter, SaveFile::pdf.suffix});
+        QCOMPARE(person.shown, QStringList{offered});
+        QCOMPARE(path, folder.filePath(offered));
     }
 
     // Print, then each save button, in that order by keyboard; each press

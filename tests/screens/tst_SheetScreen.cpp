@@ -132,6 +132,29 @@ private Q_SLOTS:
         }
     }
 
+    // The sheet's name as the save dialog can take it: a quote would make
+    // Qt's dialog save under part of it, a slash lead into a folder.
+    void suggestedName_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("state") << "Colorado" << int(SheetScreen::Kind::html) << "My Resources - Colorado.html";
+        QTest::newRow("none") << "" << int(SheetScreen::Kind::pdf) << "My Resources.pdf";
+        QTest::newRow("quote") << "Jo \"Bo" << int(SheetScreen::Kind::pdf) << "My Resources - Jo 'Bo.pdf";
+        QTest::newRow("slash") << "Jo/Bo" << int(SheetScreen::Kind::text) << "My Resources - Jo-Bo.txt";
+    }
+
+    void suggestedName()
+    {
+        QFETCH(QString, state);
+        QFETCH(int, kind);
+        QFETCH(QString, expected);
+        ResourceSheet sheet;
+        sheet.stateName = state;
+        QCOMPARE(SheetScreen::suggestedName(sheet, SheetScreen::Kind(kind)), expected);
+    }
+
     void typedLinesAndEachSaveStartsWhereTheLastWent()
     {
         // A two-line note, saved by keyboard into a folder of the person's choice.

@@ -28,6 +28,7 @@
 #include "screens/Page.h"
 #include "screens/RefusalCheck.h"
 #include "screens/SaveAnswers.h"
+#include "screens/SaveByReturn.h"
 #include "screens/SaveFile.h"
 #include "screens/SegmentedPicker.h"
 #include "services/TLInfo.h"
@@ -426,6 +427,8 @@ private Q_SLOTS:
         QTest::newRow("unnamed") << QString() << int(MoneyPlanView::Kind::csv) << QStringLiteral("Money Plan.csv");
         QTest::newRow("slash and dash") << QStringLiteral("a/b \u2014 c") << int(MoneyPlanView::Kind::pdf)
                                         << QStringLiteral("Money Plan - a-b - c.pdf");
+        QTest::newRow("quote") << QStringLiteral("Jo \"Bo") << int(MoneyPlanView::Kind::csv)
+                               << QStringLiteral("Money Plan - Jo 'Bo.csv");
     }
 
     void savedName()
@@ -437,6 +440,48 @@ private Q_SLOTS:
         plan.name = name;
         QCOMPARE(MoneyPlanView::suggestedName(MoneyReport(plan, QString(), nullptr), MoneyPlanView::Kind(kind)),
                  expected);
+    }
+
+    // A plan's name taken as offered in Qt's own save dialog, with Return,
+    // is the file written and the one the line names.
+    void savedAsOffered_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("quote, pdf") << "Jo \"Bo" << int(MoneyPlanView::Kind::pdf) << "Money Plan - Jo 'Bo.pdf";
+        QTest::newRow("quote, csv") << "Jo \"Bo" << int(MoneyPlanView::Kind::csv) << "Money Plan - Jo 'Bo.csv";
+        QTest::newRow("slash, pdf") << "Jo/Bo" << int(MoneyPlanView::Kind::pdf) << "Money Plan - Jo-Bo.pdf";
+        QTest::newRow("slash, csv") << "Jo/Bo" << int(MoneyPlanView::Kind::csv) << "Money Plan - Jo-Bo.csv";
+    }
+
+    void savedAsOffered()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, kind);
+        QFETCH(QString, offered);
+        store().setName(name);
+        MoneyPlanView view(*m_model);
+        // The real dialog starts where the last save went: the test's folder.
+        m_save.answer = m_dir->filePath(QStringLiteral("first.csv"));
+        view.save(MoneyPlanView::Kind::csv);
+        QCOMPARE(SaveFile::startFolder(), m_dir->path());
+        m_save.clear();
+        const QDir folder(m_dir->path());
+        const QStringList before = folder.entryList(QDir::Files);
+
+        {
+            SaveByReturn person;
+            view.save(MoneyPlanView::Kind(kind));
+            QCOMPARE(person.shown, QStringList{offered});
+        }
+        QCOMPARE(view.message(), QStringLiteral("Saved: ") + offered);
+        QCOMPARE(m_save.revealed, QStringList{m_dir->filePath(offered)});
+        QStringList written = folder.entryList(QDir::Files);
+        for (const QString &file : before)
+            written.removeOne(file);
+        QCOMPARE(written, QStringList{offered});
+        QVERIFY(QFileInfo(folder.filePath(offered)).size() > 0);
     }
 
     void typedTextSurvivesRedraws()
