@@ -1735,15 +1735,37 @@ private Q_SLOTS:
             QWidget *control = actingAt(window.get(), pressed.center());
             QVERIFY(control);
             const QString name = control->objectName();
-            opens(*this, window.get());
-            QTest::qWait(100);
-            QList<QRect> targets;
-            for (QWidget *w : window->findChildren<QWidget *>())
-                if ((qobject_cast<QAbstractButton *>(w) || qobject_cast<MBLink *>(w)) && w->isVisible()
-                    && !qobject_cast<EmergencyButton *>(w) && w->visibleRegion() == QRegion(w->rect()))
-                    targets << QRect(w->mapTo(window.get(), QPoint()), w->size());
-            m_model->setScreen(before);
-            QTest::qWait(100);
+            // Each page is built afresh, a turn of the event loop later.
+            const auto turnTo = [&](const std::function<void()> &go) {
+                QPointer<QWidget> page = screenOf(window.get());
+                go();
+                QTRY_VERIFY(screenOf(window.get()) != page && screenOf(window.get())->isVisible());
+                QTest::qWait(50);
+            };
+            turnTo([&] { opens(*this, window.get()); });
+            if (QTest::currentTestFailed())
+                return;
+            // What acts there once the page has settled: its rows may come
+            // over a few turns of the event loop, and a scroll bar with them.
+            const auto acting = [&] {
+                QList<QRect> found;
+                for (QWidget *w : window->findChildren<QWidget *>())
+                    if ((qobject_cast<QAbstractButton *>(w) || qobject_cast<MBLink *>(w)) && w->isVisible()
+                        && !qobject_cast<EmergencyButton *>(w) && w->visibleRegion() == QRegion(w->rect()))
+                        found << QRect(w->mapTo(window.get(), QPoint()), w->size());
+                return found;
+            };
+            QList<QRect> targets = acting();
+            for (int tries = 0; tries < 30; ++tries) {
+                QTest::qWait(100);
+                const QList<QRect> again = acting();
+                if (again == targets)
+                    break;
+                targets = again;
+            }
+            turnTo([&] { m_model->setScreen(before); });
+            if (QTest::currentTestFailed())
+                return;
             pressed = part(*this, window.get());
             QTRY_VERIFY((control = named(window.get(), qPrintable(name))));
             QScrollBar *bar = scrollAreaOf(control)->verticalScrollBar();
