@@ -252,10 +252,12 @@ public:
         if (!m_handling || !m_click)
             return;
         Click &click = *m_click;
-        // Worked out as the change begins, while what was pressed still
-        // stands where the hand saw it.
+        // Worked out as the change begins. What a listener told before moved
+        // (a list scrolled to what is chosen now) holds where it stood.
         if (!click.shown && !click.onPopUp)
-            click.shown = click.pressed ? shownPartAt(click.pressed, click.global) : QRect(click.global, QSize(1, 1));
+            click.shown = click.pressed && onScreen(click.pressed, click.pressed->rect()) == click.pressedAt
+                ? shownPartAt(click.pressed, click.global)
+                : click.shownAtPress;
         if (!click.released)
             click.changed = true; // known to act only at its release
         else
@@ -311,6 +313,10 @@ private:
     {
         QPointer<QWidget> pressed;
         QPoint global;
+        // Where it stood on the screen at the press, and the part of it
+        // that showed there.
+        QRect pressedAt;
+        QRect shownAtPress;
         // The run its widget's presses go on, if it keeps one.
         QPointer<PressRun> widgetRun;
         // The press is on an open pop-up list or menu, `pressed`.
@@ -419,6 +425,8 @@ private:
         m_click.emplace();
         m_click->pressed = pressed;
         m_click->global = global;
+        m_click->pressedAt = onScreen(pressed, pressed->rect());
+        m_click->shownAtPress = shownPart(pressed, m_click->pressedAt);
         m_click->widgetRun = widgetRun;
         m_click->onPopUp = onPopUp;
         m_click->press = press;
