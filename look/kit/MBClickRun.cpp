@@ -400,7 +400,6 @@ private:
             QWidget *popUp = click.pressed;
             if (popUp && QApplication::activePopupWidget() == popUp && popUp->frameGeometry().contains(global)) {
                 QWidget *item = popUp->childAt(popUp->mapFromGlobal(global));
-                click.global = global;
                 click.shown = shownPartAt(item ? item : popUp, global);
                 acted = !click.shown->isEmpty();
             }
