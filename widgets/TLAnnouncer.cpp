@@ -5,6 +5,7 @@
 #include <QAbstractEventDispatcher>
 #include <QAccessible>
 #include <QApplication>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -229,18 +230,34 @@ public:
 private:
     void sayWhenSettled()
     {
-        const Clock::time_point due
-            = std::min(std::max(Stir::shared().readBy(), m_asked + settling), m_asked + longestWait);
-        const Clock::time_point now = Clock::now();
-        if (now < due) {
-            m_wait.start(std::chrono::ceil<milliseconds>(due - now));
+        if (waitLeft())
             return;
-        }
+        // On a crowded processor the change may only just have run, with its
+        // layout still posted, and that posts the scroll bars' showing or
+        // hiding in turn: handled first, they would come amid the sentence.
+        // What they send a screen reader is waited for too.
+        const QPointer<TLStatusLine> self(this);
+        for (int turn = 0; turn < 3; ++turn)
+            QCoreApplication::sendPostedEvents();
+        if (!self || waitLeft())
+            return;
         // Shown anew each time: a screen reader speaks a notification when
         // it appears.
         m_notice->hide();
         m_notice->setAccessibleName(m_waiting);
         m_notice->show();
+    }
+
+    // Starts the timer for what is left of the wait, if anything.
+    bool waitLeft()
+    {
+        const Clock::time_point due
+            = std::min(std::max(Stir::shared().readBy(), m_asked + settling), m_asked + longestWait);
+        const Clock::time_point now = Clock::now();
+        if (now >= due)
+            return false;
+        m_wait.start(std::chrono::ceil<milliseconds>(due - now));
+        return true;
     }
 
     QWidget *m_notice;

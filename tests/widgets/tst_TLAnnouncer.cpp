@@ -1,12 +1,16 @@
 // Without a screen reader (no accessibility events are sent) the announcer
-// says a sentence after a moment, even in a window that keeps changing, and
-// a newer sentence takes the place of one still waiting. How it waits for a
+// says a sentence after a moment, even in a window that keeps changing; a
+// newer sentence takes the place of one still waiting; what a late change
+// still has posted is done before it. How it waits for a
 // screen reader is checked beside one, in tests/app/tst_ScreenReaderPace.
 
 #include "widgets/TLAnnouncer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
@@ -77,6 +81,53 @@ private Q_SLOTS:
         QCOMPARE(TLAnnouncer::lastSaid(&window), QStringLiteral("Removed from My List"));
         QTest::qWait(500);
         QCOMPARE(TLAnnouncer::lastSaid(&window), QStringLiteral("Removed from My List"));
+    }
+
+    // A change on a crowded machine: its page is laid out anew while the
+    // sentence is already due. What the layout still has to do (a scroll
+    // bar hidden, which Qt does on a later turn) is done before the
+    // sentence, not amid it.
+    void saidAfterTheLayoutItWaitedFor()
+    {
+        QWidget window;
+        window.resize(300, 200);
+        auto *scroll = new QScrollArea(&window);
+        scroll->setGeometry(0, 0, 300, 200);
+        scroll->setWidgetResizable(true);
+        auto *content = new QWidget;
+        content->setMinimumHeight(1000);
+        scroll->setWidget(content);
+        TLAnnouncer::prepare(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QScrollBar *bar = scroll->verticalScrollBar();
+        QTRY_VERIFY(bar->isVisible());
+
+        QStringList order;
+        struct Watch final : QObject
+        {
+            QStringList *order;
+            explicit Watch(QStringList *o) : order(o) {}
+            bool eventFilter(QObject *object, QEvent *event) override
+            {
+                if (event->type() == QEvent::Hide && qobject_cast<QScrollBar *>(object))
+                    *order << QStringLiteral("bar hidden");
+                if (event->type() == QEvent::Show && object->objectName() == QLatin1String("tlAnnouncement"))
+                    *order << QStringLiteral("said");
+                return false;
+            }
+        } watch(&order);
+        qApp->installEventFilter(&watch);
+
+        TLAnnouncer::say(content, QStringLiteral("Alabama chosen"));
+        // The change comes late, after the sentence's wait is over, and
+        // only posts its layout.
+        QThread::msleep(400);
+        QTimer::singleShot(0, content, [content] { content->setMinimumHeight(10); });
+        QTRY_COMPARE(TLAnnouncer::lastSaid(&window), QStringLiteral("Alabama chosen"));
+        QTRY_VERIFY(!bar->isVisible());
+        QCOMPARE(order, QStringList({QStringLiteral("bar hidden"), QStringLiteral("said")}));
+        qApp->removeEventFilter(&watch);
     }
 };
 
