@@ -124,12 +124,12 @@ void MyListView::refresh()
     for (const Favorite &entry : store->items()) {
         std::optional<Listing> listing = data ? data->listing(entry.uid) : std::nullopt;
         if (listing) {
-            rows.append({entry.uid, [this, l = *listing, store] { return new ListingCard(l, store, true); }});
+            rows.append({entry.uid, [l = *listing, store] { return new ListingCard(l, store, true); }});
         } else {
             // The card shows the saved name and note, so they are part of its key.
             rows.append({QStringLiteral("missing:") + entry.uid + QLatin1Char('\n') + entry.name
                              + QLatin1Char('\n') + entry.note,
-                         [this, entry, store] {
+                         [entry, store] {
                              QWidget *card = missingCard(entry, *store);
                              auto *remove = card->findChild<QAbstractButton *>(QStringLiteral("removeEntry"));
                              MBClickRun::holdMouse(remove);

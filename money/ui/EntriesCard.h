@@ -25,8 +25,7 @@ class EntriesCard final : public QWidget
 {
     Q_OBJECT
 public:
-    EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period,
-                QWidget *parent = nullptr);
+    EntriesCard(MoneyKind kind, MoneyStore &store, MoneyPeriod period, QWidget *parent = nullptr);
 
     MoneyKind kind() const { return m_kind; }
     MoneyPeriod period() const { return m_period; }

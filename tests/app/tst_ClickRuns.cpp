@@ -215,6 +215,20 @@ class tst_ClickRuns : public WindowKeys
         return w;
     }
 
+    // The first point where something surely acts along the line through
+    // `from` (in the window) in `direction`: `from` itself, then 3, 6, ...
+    // px either way, less than `length`; null for none.
+    static QPoint actingAlong(QWidget *window, QPoint from, QPoint direction, int length)
+    {
+        for (int along = 0; along < length; along += 3)
+            for (const int sign : {1, -1}) {
+                const QPoint p = from + direction * (sign * along);
+                if (window->rect().contains(p) && surelyActingAt(window, p))
+                    return p;
+            }
+        return {};
+    }
+
     // Where `w`, which lay partly under a pop-up's `frame`, is pressed 30 px
     // or more from the `item` picked (both on the screen), surely acting
     // there; null for none. In the window.
@@ -865,8 +879,6 @@ private Q_SLOTS:
             typedText = [label] { return label->text(); };
             after = QStringLiteral("Some odd jobs");
         }
-        MBKeyboard::showInView(pressed);
-        QTest::qWait(30);
         QLineEdit *reached = nullptr;
         if (inReach) {
             // The cash on hand: Update stores it and redraws the summary
@@ -874,7 +886,6 @@ private Q_SLOTS:
             pressed = named(window.get(), "cashUpdate");
             reached = static_cast<TLField *>(named(window.get(), "cashField"))->lineEdit();
             QVERIFY(pressed && reached);
-            MBKeyboard::showInView(pressed);
             reached->setFocus(Qt::TabFocusReason);
             QTest::keyClicks(reached, QStringLiteral("25"));
             pressed->setFocus(Qt::TabFocusReason); // the field gets it back only by the click
@@ -1590,7 +1601,6 @@ private Q_SLOTS:
         QVERIFY(picked && picked->isEnabled());
         const QRect item(open->mapToGlobal(open->actionGeometry(picked).topLeft()), open->actionGeometry(picked).size());
         const QRect frame = open->frameGeometry();
-        // Under the menu, away from the item: a sidebar row if there is one.
         // Where a control under the menu is pressed, 30 px or more from the
         // item; null for none.
         const auto under = [&](QWidget *w) {
@@ -1613,9 +1623,9 @@ private Q_SLOTS:
             for (auto row = rows.crbegin(); !other && row != rows.crend(); ++row) {
                 const QScrollArea *area = scrollAreaOf(*row);
                 placeNearTop(*row, y - (*row)->height() / 2 - area->viewport()->mapToGlobal(QPoint()).y());
-                if (!under(*row).isNull() && (*row)->title() != command) {
+                if (const QPoint at = under(*row); !at.isNull() && (*row)->title() != command) {
                     other = *row;
-                    otherAt = under(*row);
+                    otherAt = at;
                 }
             }
         // Else a control of the page.
@@ -1811,12 +1821,8 @@ private Q_SLOTS:
         const QPoint off = inside + out * slip;
         const auto findAgain = [&] {
             // A picker laid out again for larger text stands lower.
-            for (int along = 0; along < (across ? pressed.width() / 2 : pressed.height()) && again.isNull(); along += 3)
-                for (const int sign : {1, -1}) {
-                    const QPoint p = off + (across ? QPoint(sign * along, 0) : QPoint(0, sign * along));
-                    if (again.isNull() && window->rect().contains(p) && surelyActingAt(window.get(), p))
-                        again = p;
-                }
+            again = actingAlong(window.get(), off, across ? QPoint(1, 0) : QPoint(0, 1),
+                                across ? pressed.width() / 2 : pressed.height());
             return !again.isNull();
         };
         QVERIFY2(QTest::qWaitFor(findAgain, 2000), "nothing that acts came there");
@@ -1898,10 +1904,9 @@ private Q_SLOTS:
                         again = QPoint(frame.right() + slip, y), first = QPoint(place.center().x(), y);
             } else {
                 const QPoint off = inside + QPoint(0, edge == u"top" ? -slip : slip);
-                for (int along = 0; along < place.width() / 2 && again.isNull(); along += 3)
-                    for (const int sign : {1, -1})
-                        if (again.isNull() && landsOn(off + QPoint(sign * along, 0)))
-                            again = off + QPoint(sign * along, 0), first = inside;
+                const QPoint p = actingAlong(window.get(), window->mapFromGlobal(off), QPoint(1, 0), place.width() / 2);
+                if (!p.isNull())
+                    again = window->mapToGlobal(p), first = inside;
             }
             if (!again.isNull())
                 item = row;
