@@ -112,6 +112,8 @@ void beep()
 QString safeFileName(const QString &name)
 {
     QString safe = name;
+    // Qt's file dialogs read quoted text as a list of files.
+    safe.replace(u'"', u'\'');
     for (QChar &c : safe) {
         const QChar::Category kind = c.category();
         if (c == u'/' || kind == QChar::Other_Control || kind == QChar::Separator_Line

@@ -23,10 +23,13 @@ Beep replaceBeep(Beep beep);
 bool runDialog(QPrinter &printer);
 void beep();
 
-// A file name with "/", control characters and line breaks replaced by "-",
-// so a name made from data cannot leave the folder it is meant for, and
-// shortened before its extension to at most 255 bytes of UTF-8, so a file
-// of any plan or state name can be written.
+// A file name made from data or typed text (a plan's name), for saving and
+// for printing: "/", control characters and line breaks become "-", so it
+// cannot leave the folder it is meant for; each '"' becomes "'", since Qt's
+// file dialogs read quoted text as a list of files; and it is shortened
+// before its extension to at most 255 bytes of UTF-8, so a file of any plan
+// or state name can be written (a longer one, Return in the dialog refuses).
+// Any other name stays as it is.
 QString safeFileName(const QString &name);
 // The file of that (made safe) name in the system's temporary folder.
 QString tempPath(const QString &fileName);

@@ -108,17 +108,6 @@ void MyListView::refresh()
     ++m_refreshes;
     FavoritesStore *store = m_model.favorites();
     const ReferenceData *data = m_model.data();
-    const bool empty = store->items().isEmpty();
-    // A card that comes or goes moves the cards below it: a click that did
-    // it holds its place for the rest of its run.
-    if (store->items().size() != m_count)
-        MBClickRun::pageChanged();
-    m_count = store->items().size();
-    m_empty->setVisible(empty);
-    // The page takes the focus with its name only; of an empty list, a
-    // screen reader would hear nothing more.
-    if (QScrollArea *area = m_page->scroll()->scrollArea())
-        area->setAccessibleDescription(empty ? emptyText() : QString());
     QList<RowColumn::Row> rows;
     rows.reserve(store->items().size());
     for (const Favorite &entry : store->items()) {
@@ -137,5 +126,21 @@ void MyListView::refresh()
                          }});
         }
     }
+    // A card that comes or goes moves the cards below it: a click that did
+    // it holds where they stood.
+    if (store->items().size() != m_count) {
+        const QStringList was = m_entries->ids();
+        qsizetype first = 0;
+        while (first < was.size() && first < rows.size() && was.at(first) == rows.at(first).id)
+            ++first;
+        MBClickRun::rowsMove(first < was.size() ? m_entries->rowWidget(was.at(first)) : nullptr);
+    }
+    m_count = store->items().size();
+    const bool empty = store->items().isEmpty();
+    m_empty->setVisible(empty);
+    // The page takes the focus with its name only; of an empty list, a
+    // screen reader would hear nothing more.
+    if (QScrollArea *area = m_page->scroll()->scrollArea())
+        area->setAccessibleDescription(empty ? emptyText() : QString());
     m_entries->setRows(std::move(rows));
 }

@@ -128,13 +128,6 @@ void writeText(const QString &path, const QString &text)
                                          + QStringLiteral(")."));
 }
 
-QString safeName(const QString &name)
-{
-    QString safe = name;
-    safe.replace(u'"', u'\'');
-    return PdfPrint::safeFileName(safe);
-}
-
 std::optional<QString> saveAs(QWidget *parent, const QString &suggestedName, const Format &format,
                               const std::function<void(const QString &path)> &write)
 {

@@ -76,14 +76,6 @@ QString startFolder();
 // every byte is written. Throws DBError with a sentence and the reason.
 void writeText(const QString &path, const QString &text);
 
-// A file's name made from what a person typed (a plan's name) as the save
-// dialog can offer it and save it unchanged: Qt's dialog reads quoted text
-// as a list of files, so each '"' becomes "'"; the rest as
-// PdfPrint::safeFileName ("/" and control characters become "-", and a long
-// name is cut to 255 bytes, or Return in the dialog does nothing). Any
-// other name stays as it is.
-QString safeName(const QString &name);
-
 // Asks for a file, `suggestedName` in the start folder, and writes it with
 // `write`, which throws DBError when it cannot. Answers the line that tells
 // how it went: "Saved: " and the file's name, the file then shown in the

@@ -10,6 +10,7 @@
 #include "look/kit/MBBoxes.h"
 #include "look/kit/MBRebuildHost.h"
 #include "look/kit/MBZoom.h"
+#include "pdf/PdfPrint.h"
 #include "screens/Page.h"
 #include "screens/PageHeader.h"
 #include "screens/SaveFile.h"
@@ -60,7 +61,7 @@ QString SheetScreen::suggestedName(const ResourceSheet &sheet, Kind kind)
     // A plain hyphen here: the title's dash is awkward to type in a file name.
     const QString base = sheet.stateName.isEmpty() ? QStringLiteral("My Resources")
                                                    : QStringLiteral("My Resources - ") + sheet.stateName;
-    return SaveFile::safeName(base + u'.' + format(kind).suffix);
+    return PdfPrint::safeFileName(base + u'.' + format(kind).suffix);
 }
 
 void SheetScreen::rebuildNow()

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScrollBar>
 #include <QStyleHints>
 #include <QTextEdit>
 #include <QVarLengthArray>
@@ -24,8 +26,12 @@ namespace {
 // How far a trembling hand slips around what it pressed (Qt itself takes
 // two presses 5 px apart as a double-click; a list item is 24 px high).
 constexpr int reach = 24;
-// How long after a click's release what it pressed stays held, however
-// long its run goes on: a person who keeps clicking beside it gets through.
+// How long after a click's release what it pressed stays held: at least
+// as long as a person takes to see what moved and aim again (so a click
+// half a second after it, as the display times it, is still held), however
+// soon its run ends; at most as long as a person who keeps clicking beside
+// it would wait.
+constexpr quint64 heldAtLeast = 600; // ms
 constexpr quint64 heldAtMost = 1000; // ms
 
 int doubleClickInterval()
@@ -99,12 +105,14 @@ private:
     explicit PressRun(QWidget *widget) : QObject(widget) {}
 };
 
-// Where a click places the caret: never held.
-bool inTextField(const QWidget *widget)
+// Where a click places the caret or drags a scroll bar: it calls, keeps
+// and removes nothing, so it is never held.
+bool neverHeld(const QWidget *widget)
 {
     for (const QWidget *w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget())
         if (qobject_cast<const QLineEdit *>(w) || qobject_cast<const QTextEdit *>(w)
-            || qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QAbstractSpinBox *>(w))
+            || qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QAbstractSpinBox *>(w)
+            || qobject_cast<const QScrollBar *>(w))
             return true;
     return false;
 }
@@ -132,6 +140,23 @@ QRect shownPart(const QWidget *widget, QRect rect)
     for (const QWidget *w = widget; w && !rect.isEmpty(); w = w->isWindow() ? nullptr : w->parentWidget())
         rect &= onScreen(w, w->rect());
     return rect;
+}
+
+// The part of `from`'s page from `from`'s top down to the page's end that
+// was on the screen: what moves when a row comes or goes at `from`. The
+// page is what a scroll area around `from` scrolls, else its window.
+QRect shownBelow(const QWidget *from)
+{
+    const QWidget *page = from;
+    for (; !page->isWindow(); page = page->parentWidget()) {
+        const QWidget *up = page->parentWidget();
+        auto *area = qobject_cast<const QAbstractScrollArea *>(up->parentWidget());
+        if (area && area->viewport() == up)
+            break;
+    }
+    QRect below = onScreen(page, page->rect());
+    below.setTop(from->mapToGlobal(QPoint()).y());
+    return shownPart(page, below);
 }
 
 // A widget with no child widgets, which may draw parts of its own.
@@ -206,7 +231,10 @@ public:
     // for every press after it.
     void forgetEnded(quint64 at)
     {
-        m_places.remove_if([at](const Place &p) { return !p.run.lasts(at) || p.expired(at); });
+        m_places.remove_if([at](const Place &p) {
+            const quint64 age = p.age(at);
+            return age >= heldAtMost || (age >= heldAtLeast && !p.run.lasts(at));
+        });
     }
     // The runs of the places that hold `global`: each lasts until the next
     // forgetEnded().
@@ -226,13 +254,14 @@ private:
         Run run;
         Moment made; // the release of the click that made it
 
-        // By the hand's time when the events tell it, however late a busy
+        // How long before a press made at `at` the place was made: by the
+        // hand's time when the events tell it, however late a busy
         // application took them; else by the application's.
-        bool expired(quint64 at) const
+        quint64 age(quint64 at) const
         {
             if (at && made.at && at >= made.at)
-                return at - made.at >= heldAtMost;
-            return made.taken.elapsed() >= qint64(heldAtMost);
+                return at - made.at;
+            return quint64(made.taken.elapsed());
         }
     };
     std::list<Place> m_places;
@@ -247,7 +276,8 @@ class ClickGate final : public QObject
 public:
     explicit ClickGate(QObject *parent) : QObject(parent) { qApp->installEventFilter(this); }
 
-    void pageChanged()
+    // `from`: where a row comes or goes, moving what is below it.
+    void pageChanged(const QWidget *from)
     {
         if (!m_handling || !m_click)
             return;
@@ -258,6 +288,8 @@ public:
             click.shown = click.pressed && onScreen(click.pressed, click.pressed->rect()) == click.pressedAt
                 ? shownPartAt(click.pressed, click.global)
                 : click.shownAtPress;
+        if (from && from->isVisible())
+            click.moved |= shownBelow(from);
         if (!click.released)
             click.changed = true; // known to act only at its release
         else
@@ -324,12 +356,14 @@ private:
         // What the hand saw of what it pressed, once the click changes what
         // is under it, or picks.
         std::optional<QRect> shown;
+        bool shownHeld = false;
+        // What moves with the rows it made come or go, until it is held.
+        QRect moved;
         Moment press;
         Moment release;
         bool released = false;
         // Its press changed what is under it.
         bool changed = false;
-        bool placeHeld = false;
     };
 
     // A held press: the runs that held it, which its release goes on too.
@@ -369,7 +403,7 @@ private:
         QWidget *under = top->childAt(event->position().toPoint());
         if (!under)
             under = top;
-        if (inTextField(under))
+        if (neverHeld(under))
             return false;
 
         QWidget *pressed = pressedWidget(under);
@@ -456,10 +490,12 @@ private:
     void holdPlace()
     {
         Click &click = *m_click;
-        if (click.placeHeld || !click.shown)
-            return;
-        click.placeHeld = true;
-        m_places.hold(*click.shown, click.press, click.release);
+        if (click.shown && !click.shownHeld) {
+            click.shownHeld = true;
+            m_places.hold(*click.shown, click.press, click.release);
+        }
+        if (!click.moved.isEmpty())
+            m_places.hold(std::exchange(click.moved, {}), click.press, click.release);
     }
 
     std::optional<Click> m_click;
@@ -487,5 +523,10 @@ void MBClickRun::holdMouse(QWidget *widget)
 
 void MBClickRun::pageChanged()
 {
-    gate().pageChanged();
+    gate().pageChanged(nullptr);
+}
+
+void MBClickRun::rowsMove(const QWidget *from)
+{
+    gate().pageChanged(from);
 }

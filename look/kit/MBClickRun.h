@@ -17,17 +17,21 @@
 //   out again or removes a row (pageChanged), or it picks from a pop-up list
 //   or a menu. That is the part of it that was on the screen (a part
 //   scrolled out of sight holds nothing), 24 px around it, for the rest of
-//   the run but at most a second after the click's release, in every
-//   window: the later clicks of a double-click, or a hand's slip, press
-//   nothing that moved or opened there. Anywhere else a click acts at once:
-//   it is the person's next click.
+//   the run, in every window: the later clicks of a double-click, or a
+//   hand's slip, press nothing that moved or opened there. A click that
+//   makes a row come or go (rowsMove) holds, the same way, everything below
+//   that row on its page, which moved. A place is held at least until a
+//   person could have seen what moved and aimed again (a little over half a
+//   second after the click's release), however soon its run ends, and at
+//   most a second. Anywhere else a click acts at once: it is the person's
+//   next click.
 //
 // A press that a run holds, and its release, go on that run and reach no
 // widget: it presses nothing, moves the keyboard focus nowhere and leaves
 // Qt's mouse state as it was, so hover, pointer shape and tooltips follow
 // the pointer at once. A run holds what acts (buttons, links, pickers),
-// never a click into a text field: that places the caret where it lands,
-// as ever. Keys press every widget as ever, and hold nothing.
+// never a click into a text field or on a scroll bar: that places the
+// caret where it lands, or scrolls, as ever. Keys press every widget as ever, and hold nothing.
 
 class QWidget;
 
@@ -44,5 +48,10 @@ void holdMouse(QWidget *widget);
 // the change is its doing, and the rest of its run holds what it pressed.
 // Otherwise (a key, a timer) nothing is held.
 void pageChanged();
+
+// As pageChanged(), when a row comes or goes at `from` (a row about to be
+// removed, or what stands where a new row will come), so that `from` and
+// everything below it on its page moves.
+void rowsMove(const QWidget *from);
 
 } // namespace MBClickRun

@@ -174,6 +174,16 @@ void EntriesCard::refresh(MoneyPeriod period)
     const QList<MoneyEntry> lines = plan.entriesOf(m_kind);
     const bool periodChanged = !(period == m_period);
     m_period = period;
+    // A line that comes or goes moves what is below it: a click that did it
+    // holds where that stood. It comes or goes at the first place where the
+    // rows differ, else after the last row, where the foot stands.
+    if (lines.size() != m_rows.size()) {
+        qsizetype first = 0;
+        while (first < lines.size() && first < m_rowsLayout->count()
+               && m_rowsLayout->itemAt(int(first))->widget()->property("entryId") == lines.at(first).id)
+            ++first;
+        MBClickRun::rowsMove(first < m_rowsLayout->count() ? m_rowsLayout->itemAt(int(first))->widget() : m_foot);
+    }
 
     // Rows whose line changed, went away, or show another period go.
     QHash<QString, Row> kept;

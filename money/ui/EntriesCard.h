@@ -5,8 +5,9 @@
 // the period; a line's row is kept while the line and the period stay the
 // same, so adding one line to a long plan makes one new row. The add form
 // is made once and is never redrawn. A line added or removed moves what is
-// below it: Add and every Remove keep a run of clicks of their own
-// (MBClickRun), so a double-click adds or removes one line.
+// below it: Add and every Remove keep a run of clicks of their own, and the
+// click holds where what moved stood (MBClickRun), so a double-click adds
+// or removes one line and a quick click on the next line removes nothing.
 
 #include "money/MoneyEntry.h"
 #include "money/MoneyKind.h"

@@ -22,6 +22,7 @@
 #include "money/ui/MoneyStat.h"
 #include "money/ui/NameEditor.h"
 #include "money/ui/SavingsCard.h"
+#include "pdf/PdfPrint.h"
 #include "money/ui/TipCard.h"
 #include "screens/AdaptiveGrid.h"
 #include "screens/Page.h"
@@ -131,7 +132,7 @@ QString MoneyPlanView::suggestedName(const MoneyReport &report, Kind kind)
 {
     QString name = report.title();
     name.replace(QChar(0x2014), u'-');
-    return SaveFile::safeName(name + u'.' + format(kind).suffix);
+    return PdfPrint::safeFileName(name + u'.' + format(kind).suffix);
 }
 
 const SaveFile::Format &MoneyPlanView::format(Kind kind)

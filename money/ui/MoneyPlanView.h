@@ -49,7 +49,7 @@ public:
     // The hourglass: red for a short runway, else the accent colour.
     static QColor runwayColor(bool shortRunway);
     // The report's title with "—" made "-", and ".pdf" or ".csv", as the
-    // save dialog can offer it (SaveFile::safeName).
+    // save dialog can offer it (PdfPrint::safeFileName).
     static QString suggestedName(const MoneyReport &report, Kind kind);
     // The kind's file format, as every save shows and names it.
     static const SaveFile::Format &format(Kind kind);

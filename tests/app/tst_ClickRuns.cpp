@@ -17,6 +17,7 @@
 #include "widgets/TLPopUp.h"
 
 #include <QClipboard>
+#include <QStyleOptionSlider>
 
 // The windows stand on a 1366 × 768 screen, as on a common laptop, so that a
 // pop-up list opens over the window as a person sees it there (the offscreen
@@ -38,6 +39,10 @@ class tst_ClickRuns : public WindowKeys
     QElapsedTimer m_rowEnded;
 
     static int interval() { return QGuiApplication::styleHints()->mouseDoubleClickInterval(); }
+    // A click this long after the one before is the person's next one: past
+    // the double-click interval, and past the half second and more that
+    // what a click pressed stays held however soon its run ends.
+    static int pause() { return std::max(interval() + 100, 700); }
 
     // A left click at `at`, `afterMs` after the click before, timed as a hand
     // times it: Qt makes a double-click of two clicks within the double-click
@@ -573,7 +578,7 @@ private Q_SLOTS:
             QTest::keyClick(button, Qt::Key_Space);
         } else {
             // A click after a pause is meant.
-            handClick(window->windowHandle(), at, interval() + 100);
+            handClick(window->windowHandle(), at, pause());
         }
         QTRY_COMPARE(count(), 1);
         clearMyList();
@@ -597,7 +602,7 @@ private Q_SLOTS:
                 << button << 2 << 0.25 << 1;
             QTest::addRow("%s: three clicks, 0.6 of the interval apart", button) << button << 3 << 0.6 << 1;
             QTest::addRow("%s: four clicks, 0.6 of the interval apart", button) << button << 4 << 0.6 << 1;
-            QTest::addRow("%s: two clicks, a pause apart", button) << button << 2 << 1.3 << 2;
+            QTest::addRow("%s: two clicks, a pause apart", button) << button << 2 << double(pause()) / interval() << 2;
             QTest::addRow("%s: a double-click taken late by a busy application", button)
                 << button << 2 << -0.25 << 1;
             QTest::addRow("%s: Space, then Space at once", button) << button << -2 << 0.0 << 2;
@@ -711,7 +716,7 @@ private Q_SLOTS:
             QTest::addRow("%s: four clicks, 0.6 of the interval apart", target) << target << 4 << 0.6 << 1;
             QTest::addRow("%s: a double-click taken late by a busy application", target)
                 << target << 2 << -0.25 << 1;
-            QTest::addRow("%s: two clicks, a pause apart", target) << target << 2 << 1.3 << 2;
+            QTest::addRow("%s: two clicks, a pause apart", target) << target << 2 << double(pause()) / interval() << 2;
             QTest::addRow("%s: Space, then Space at once", target) << target << -2 << 0.0 << 2;
         }
     }
@@ -761,7 +766,7 @@ private Q_SLOTS:
             QTest::addRow("%s: three clicks, 0.6 of the interval apart", button) << button << field << 3 << 0.6 << 1;
             QTest::addRow("%s: a double-click taken late by a busy application", button)
                 << button << field << 2 << -0.25 << 1;
-            QTest::addRow("%s: two clicks, a pause apart", button) << button << field << 2 << 1.3 << 2;
+            QTest::addRow("%s: two clicks, a pause apart", button) << button << field << 2 << double(pause()) / interval() << 2;
         }
     }
 
@@ -1039,7 +1044,7 @@ private Q_SLOTS:
         QCOMPARE(store->items().size(), 1);
         QCOMPARE(store->items().first().uid, line211.uid);
         // With no run going, a click on what moved up works.
-        handClick(window->windowHandle(), at, interval() + 100);
+        handClick(window->windowHandle(), at, pause());
         QTRY_COMPARE(m_opened, QStringList{"tel:211"});
         clearMyList();
     }
@@ -1168,7 +1173,7 @@ private Q_SLOTS:
                })
             << large << -1 << "saveButton"
             << Check([](WindowKeys &t, QMainWindow *) { return t.m_model->favorites()->items().size() == 2; })
-            << "contact-call";
+            << "call211";
     }
 
     void aClickThatChangesThePageHoldsItsPlace()
@@ -2027,65 +2032,256 @@ private Q_SLOTS:
         QVERIFY2(actedAt >= 1000 && actedAt <= 1300 + 300, qPrintable(QString::number(actedAt)));
     }
 
-    // Two removals in one list, half an interval apart: each button keeps
-    // its own run, so the second, far from the first, acts; what moved up
-    // under the first is still not pressed.
-    void aRemovalElsewhereActsAtOnce_data()
+    // The entry whose row holds `w`: a listing card's listing, or a Money
+    // Plan line.
+    static QString entryOf(QWidget *w)
     {
-        QTest::addColumn<int>("screen");
-        QTest::newRow("My List: Saved, then another Saved") << int(Screen::myList);
-        QTest::newRow("Money Plan: Remove, then another Remove") << int(Screen::money);
+        for (; w; w = w->parentWidget()) {
+            if (auto *card = qobject_cast<ListingCard *>(w))
+                return card->listing().uid;
+            if (w->property("entryId").isValid())
+                return w->property("entryId").toString();
+        }
+        return {};
     }
 
-    void aRemovalElsewhereActsAtOnce()
+    // The removing buttons (My List's Saved, a line's Remove) shown whole,
+    // from the top down.
+    static QList<QWidget *> removingButtons(QMainWindow *window, bool list)
+    {
+        QList<QWidget *> found = window->findChildren<QWidget *>(list ? QStringLiteral("saveButton") : QStringLiteral("removeButton"));
+        found.removeIf([](QWidget *b) { return !b->isVisible() || b->visibleRegion() != QRegion(b->rect()); });
+        std::sort(found.begin(), found.end(), [&](QWidget *a, QWidget *b) {
+            return a->mapTo(window, QPoint()).y() < b->mapTo(window, QPoint()).y();
+        });
+        return found;
+    }
+
+    // A removal moves up everything below the row it removes, and an added
+    // line moves down everything below it: the click holds where all that
+    // stood, for at least half a second however soon its run ends. A click
+    // there that soon, aimed at the list as it stood, presses nothing that
+    // moved under it; one after a second is meant. A row higher up, the
+    // emergency bar and the sidebar act at once.
+    void aChangedListHoldsWhatMoved_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("first"); // "remove:N": the Nth removing button shown (-1: the last); "add"
+        // "remove:N" or "call:N": where that stood before the first click
+        // ("remove:*": the first of them where a button is now); else a
+        // control as findTarget names it.
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<int>("afterMs");
+        QTest::addColumn<bool>("acts");
+        QTest::addColumn<QList<int>>("removed"); // by their places shown at first (-1: the last)
+        for (const int screen : {int(Screen::money), int(Screen::myList)}) {
+            const char *name = screen == int(Screen::money) ? "Money Plan: Remove" : "My List: Saved";
+            for (const int ms : {150, 300, 450})
+                QTest::addRow("%s on the first, then where the second stood %d ms later", name, ms)
+                    << screen << "remove:0" << "remove:1" << ms << false << QList<int>{0};
+            QTest::addRow("%s on the first, then where the second stood 1.1 s later", name)
+                << screen << "remove:0" << "remove:1" << 1100 << true << QList<int>{0, 2};
+            QTest::addRow("%s on the last, then on the first 0.2 s later", name)
+                << screen << "remove:-1" << "remove:0" << 200 << true << QList<int>{-1, 0};
+            QTest::addRow("%s, then Call 911 0.2 s later", name)
+                << screen << "remove:0" << "call911" << 200 << true << QList<int>{0};
+            QTest::addRow("%s, then a sidebar row 0.2 s later", name)
+                << screen << "remove:0" << "row:Right now" << 200 << true << QList<int>{0};
+        }
+        QTest::newRow("My List: Saved on the first, then where the second's Call stood 0.3 s later")
+            << int(Screen::myList) << "remove:0" << "call:1" << 300 << false << QList<int>{0};
+        QTest::newRow("Money Plan: Add coming in, then where a going-out Remove stood 0.3 s later")
+            << int(Screen::money) << "add" << "remove:*" << 300 << false << QList<int>{};
+    }
+
+    void aChangedListHoldsWhatMoved()
     {
         QFETCH(int, screen);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(int, afterMs);
+        QFETCH(bool, acts);
+        QFETCH(QList<int>, removed);
         const bool list = screen == int(Screen::myList);
         FavoritesStore *store = m_model->favorites();
         clearMyList();
-        const QList<Listing> &listings = m_model->data()->listings();
-        for (int i = 0; i < 4; ++i)
-            store->add(listings.at(i).uid, listings.at(i).name);
+        // Cards of one height, so that the next one's controls move up
+        // where this one's stood.
+        for (const char *name : {"CO 211 one", "CO 211 two", "CO 211 three", "CO 211 four"}) {
+            const Listing l = listing(QString::fromLatin1(name));
+            store->add(l.uid, l.name);
+        }
         setPlan(3);
-        m_model->setScreen(Screen(Screen::Case(screen)));
+        go(Screen(Screen::Case(screen)), {}, QStringLiteral("CO"))(*this, nullptr);
         const auto window = start(QSize(1366, 768));
         QVERIFY(window);
-        const auto count = [&] { return list ? store->items().size() : m_model->money()->plan().entries.size(); };
-        const auto buttons = [&] {
-            QList<QWidget *> found = window->findChildren<QWidget *>(list ? QStringLiteral("saveButton") : QStringLiteral("removeButton"));
-            found.removeIf([&](QWidget *b) { return !b->isVisible() || b->visibleRegion() != QRegion(b->rect()); });
-            std::sort(found.begin(), found.end(), [&](QWidget *a, QWidget *b) {
-                return a->mapTo(window.get(), QPoint()).y() < b->mapTo(window.get(), QPoint()).y();
-            });
-            return found;
+        const auto entries = [&] {
+            QStringList ids;
+            if (list) {
+                for (const Favorite &f : store->items())
+                    ids << f.uid;
+            } else {
+                for (const MoneyEntry &e : m_model->money()->plan().entries)
+                    ids << e.id;
+            }
+            return ids;
         };
-        QWidget *shownFirst = nullptr;
-        QTRY_VERIFY((shownFirst = named(window.get(), list ? "saveButton" : "removeButton")));
-        MBKeyboard::showInView(shownFirst);
-        placeNearTop(shownFirst, 20);
-        QTRY_VERIFY(!buttons().isEmpty());
-        const int before = count();
-        QWidget *first = buttons().first();
-        const QPoint at = centreIn(window.get(), first);
-        const int firstHeight = first->height(); // its card goes
+        const bool add = first == u"add";
+        QWidget *form = add ? named(window.get(), "incomeForm") : nullptr;
+        QWidget *addButton = form ? form->findChild<QWidget *>(QStringLiteral("addButton")) : nullptr;
+        QWidget *top = nullptr;
+        QTRY_VERIFY((top = add ? addButton : named(window.get(), list ? "saveButton" : "removeButton")));
+        MBKeyboard::showInView(top);
+        placeNearTop(top, 20);
+        if (add) {
+            QLineEdit *amount = form->findChild<TLField *>(QStringLiteral("amountField"))->lineEdit();
+            amount->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(amount, QStringLiteral("12"));
+        }
+        QTRY_VERIFY(removingButtons(window.get(), list).size() >= 2);
+        // The entries from the top down, and where the button of each shown
+        // whole and its card's Call stood at first.
+        const QStringList before = entries();
+        const QStringList &ids = before;
+        QHash<QString, QPoint> removeAt;
+        QHash<QString, QPoint> callAt;
+        int lastShown = -1;
+        for (QWidget *b : removingButtons(window.get(), list)) {
+            const QString id = entryOf(b);
+            removeAt.insert(id, centreIn(window.get(), b));
+            lastShown = std::max(lastShown, int(ids.indexOf(id)));
+            QWidget *row = b;
+            while (row && entryOf(row->parentWidget()) == id)
+                row = row->parentWidget();
+            if (QWidget *call = row ? row->findChild<QWidget *>(QStringLiteral("contact-call")) : nullptr)
+                callAt.insert(id, centreIn(window.get(), call));
+        }
+        const auto place = [&](const QString &which) {
+            const int n = which.section(u':', 1).toInt();
+            return n < 0 ? lastShown : n;
+        };
         QWindow *display = window->windowHandle();
-        QTest::mouseClick(display, Qt::LeftButton, {}, at);
-        QTRY_COMPARE(count(), before - 1);
+        QTest::mouseClick(display, Qt::LeftButton, {}, add ? centreIn(window.get(), addButton) : removeAt.value(ids.value(place(first))));
+        if (add)
+            QTRY_COMPARE(entries().size(), before.size() + 1);
+        else
+            QTRY_COMPARE(entries().size(), before.size() - 1);
         QTest::qWait(30);
-        // The last one shown, well away from the first.
-        QWidget *last = buttons().value(buttons().size() - 1);
-        QVERIFY(last);
-        const QPoint lastAt = centreIn(window.get(), last);
-        QVERIFY2(lastAt.y() - at.y() > firstHeight / 2 + 30, qPrintable(QStringLiteral("%1 below").arg(lastAt.y() - at.y())));
-        handClick(display, lastAt, interval() / 2);
-        QTRY_COMPARE(count(), before - 2);
-        // And the first place is still held.
-        handClick(display, at, interval() / 4);
+        // Where the hand clicks again, and what is there now.
+        QPoint again;
+        int was = -1; // the entry whose control stood there
+        if (second == u"remove:*") {
+            for (int n = 0; n < ids.size() && again.isNull(); ++n)
+                if (removeAt.contains(ids.at(n)) && qobject_cast<TLButton *>(actingAt(window.get(), removeAt.value(ids.at(n)))))
+                    again = removeAt.value(ids.at(was = n));
+        } else if (second.contains(u':') && !second.startsWith(u"row:")) {
+            was = place(second);
+            again = (second.startsWith(u"call:") ? callAt : removeAt).value(ids.value(was));
+        } else {
+            QWidget *control = findTarget(window.get(), second);
+            QVERIFY(control);
+            again = centreIn(window.get(), control);
+        }
+        QWidget *under = again.isNull() ? nullptr : actingAt(window.get(), again);
+        QVERIFY2(under, qPrintable(second + QStringLiteral(": nothing that acts is there")));
+        // Where an entry's control stood lies the same control of the entry
+        // that moved there, or still its own when nothing above it went.
+        if (was >= 0) {
+            const bool call = second.startsWith(u"call:");
+            const bool moved = add || place(first) < was;
+            QVERIFY2(under->objectName() == (call ? QStringLiteral("contact-call") : list ? QStringLiteral("saveButton") : QStringLiteral("removeButton"))
+                         && (entryOf(under) != ids.at(was)) == moved,
+                     qPrintable(describe(under)));
+        }
+        const QString underName = describe(under);
+        Acted acted(window.get());
+        handClick(display, again, afterMs);
         QTest::qWait(50);
-        QCOMPARE(count(), before - 2);
-        QCOMPARE(m_opened, QStringList());
+        if (acts)
+            QTRY_VERIFY2(acted.who == QList<const QWidget *>{under}, qPrintable(acted.what.join(u", ") + QStringLiteral(" for ") + underName));
+        else
+            QVERIFY2(acted.what.isEmpty(), qPrintable(acted.what.join(u", ") + QStringLiteral(" (under it: ") + underName + u')'));
+        QStringList left = before;
+        for (const int n : std::as_const(removed))
+            left.removeOne(ids.at(n < 0 ? lastShown : n));
+        QStringList now = entries();
+        if (add)
+            now.removeLast(); // the line added
+        QCOMPARE(now, left);
+        QCOMPARE(m_opened, second == u"call911" ? QStringList{QStringLiteral("tel:911")} : QStringList());
         clearMyList();
         setPlan(0);
+    }
+
+    // A place stays held for at least half a second after the click that
+    // made it, though its run ended before: a single click on a sidebar row,
+    // then one 10 px below it 0.45 s after presses nothing; at 1.05 s, past
+    // the second at most, it acts.
+    void aHeldPlaceLastsHalfASecondAtLeast()
+    {
+        go(Screen::guide)(*this, nullptr);
+        const auto window = start(QSize(1366, 768));
+        QVERIFY(window);
+        QWidget *clicked = nullptr;
+        QTRY_VERIFY(clicked = findTarget(window.get(), QStringLiteral("row:Right now")));
+        const QRect place(clicked->mapTo(window.get(), QPoint()), clicked->size());
+        QWindow *display = window->windowHandle();
+        QTest::mouseClick(display, Qt::LeftButton, {}, QPoint(place.center().x(), place.bottom() - 2));
+        QTRY_COMPARE(m_model->screen(), Screen(Screen::home));
+        const QPoint near(place.center().x(), place.bottom() + 10);
+        QWidget *under = actingAt(window.get(), near);
+        QVERIFY2(qobject_cast<SidebarRow *>(under) && under != clicked, qPrintable(describe(under)));
+        Acted acted(window.get());
+        handClick(display, near, 450);
+        QTest::qWait(50);
+        QVERIFY2(acted.what.isEmpty(), qPrintable(acted.what.join(u", ")));
+        QCOMPARE(m_model->screen(), Screen(Screen::home));
+        handClick(display, near, 1050 - 450);
+        QTRY_VERIFY2(acted.who == QList<const QWidget *>{under}, qPrintable(acted.what.join(u", ")));
+    }
+
+    // A press on a scroll bar calls, keeps and removes nothing: it scrolls
+    // at once, though it lies within a hand's reach of a sidebar row just
+    // clicked.
+    void aScrollBarIsNeverHeld()
+    {
+        const auto window = start(QSize(820, 560));
+        QVERIFY(window);
+        auto *sidebar = window->findChild<Sidebar *>();
+        QScrollArea *area = scrollAreaOf(sidebar->rows().first());
+        QVERIFY(area);
+        QScrollBar *bar = area->verticalScrollBar();
+        QTRY_VERIFY(bar->isVisible() && bar->maximum() > 0);
+        bar->setValue(0);
+        QTest::qWait(30);
+        // A row halfway down the view, beside the groove below the thumb.
+        const int middle = area->viewport()->mapTo(window.get(), QPoint(0, area->viewport()->height() / 2)).y();
+        SidebarRow *row = nullptr;
+        for (SidebarRow *r : sidebar->rows())
+            if (!row && r->mapTo(window.get(), QPoint()).y() + r->height() > middle)
+                row = r;
+        QVERIFY(row);
+        const QPoint rowAt = centreIn(window.get(), row);
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Vertical;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = bar->value();
+        option.sliderValue = bar->value();
+        option.pageStep = bar->pageStep();
+        option.singleStep = bar->singleStep();
+        const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+        const QPoint barAt = bar->mapTo(window.get(), QPoint(bar->width() / 2, bar->mapFromGlobal(row->mapToGlobal(row->rect().center())).y()));
+        QVERIFY2(bar->mapFrom(window.get(), barAt).y() > thumb.bottom() + 2, qPrintable(QTest::toString(thumb)));
+        QVERIFY2(std::abs(barAt.x() - (row->mapTo(window.get(), QPoint(row->width(), 0)).x())) <= 24, "the scroll bar lies not beside the row");
+        const Screen before = m_model->screen();
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, rowAt);
+        QTRY_VERIFY(m_model->screen() != before);
+        QTest::qWait(30);
+        const int value = bar->value();
+        handClick(window->windowHandle(), barAt, 200);
+        QTRY_VERIFY2(bar->value() > value, qPrintable(QString::number(bar->value())));
     }
 
     // The first click on a window that is not active: the press comes while

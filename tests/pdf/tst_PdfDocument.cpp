@@ -202,6 +202,7 @@ private Q_SLOTS:
         QTest::newRow("slashes") << QStringLiteral("../../etc/x.pdf") << QStringLiteral("..-..-etc-x.pdf");
         QTest::newRow("control") << QStringLiteral("a\nb\tc\u0001.pdf") << QStringLiteral("a-b-c-.pdf");
         QTest::newRow("line breaks") << QStringLiteral("a\u2028b\u2029c\r\nd.pdf") << QStringLiteral("a-b-c--d.pdf");
+        QTest::newRow("quotes") << QStringLiteral("Money Plan - \"Jo\" Bo.pdf") << QStringLiteral("Money Plan - 'Jo' Bo.pdf");
         QTest::newRow("dots alone") << QStringLiteral("..") << QStringLiteral("-");
         // At most 255 bytes of UTF-8, cut before the extension between whole characters.
         QTest::newRow("300 letters") << QString(300, u'a') + QStringLiteral(".pdf")

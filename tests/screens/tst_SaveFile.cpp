@@ -2,6 +2,7 @@
 #include "SaveByReturn.h"
 
 #include "data/DBError.h"
+#include "pdf/PdfPrint.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -115,7 +116,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QFETCH(QString, offered);
-        QCOMPARE(SaveFile::safeName(name), offered);
+        QCOMPARE(PdfPrint::safeFileName(name), offered);
         QTemporaryDir folder;
         SaveByReturn person;
         const QString path = SaveFile::ask(nullptr, {folder.filePath(offered), SaveFile::pdf.filter, SaveFile::pdf.suffix});
