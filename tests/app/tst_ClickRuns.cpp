@@ -1944,6 +1944,240 @@ private Q_SLOTS:
         setPlan(0);
     }
 
+    // A pick from a menu or a pop-up list, then a second click of the run
+    // slipped down off the item picked onto what lay under it: it presses
+    // nothing, in whichever window it lands, and after a pause a click there
+    // acts. "Undo" from a Money Plan field's own menu, opened above the
+    // pointer at the foot of the screen, slips onto a line's "Remove"; the
+    // Help menu's "Start here" onto "Call 911" of the help window it opens
+    // there; the Kind list's "Other income" onto "Add"; the File menu's last
+    // item onto a sidebar row; the View menu's high contrast item onto the
+    // sidebar's state list.
+    void aSlipOffAMenuOrListPickPressesNothing_data()
+    {
+        QTest::addColumn<QString>("pick");
+        QTest::addColumn<int>("slip"); // px down from 2 px inside the item's bottom edge
+        QTest::newRow("a field's menu: Undo, 15px down onto a line's Remove") << "Undo" << 15;
+        QTest::newRow("Help: Start here, 15px down onto the help window's Call 911") << "Start here" << 15;
+        QTest::newRow("the Kind list: Other income, 10px down onto Add") << "Other income" << 10;
+        QTest::newRow("the Kind list: Other income, 15px down onto Add") << "Other income" << 15;
+        QTest::newRow("File: Report a Wrong Listing, 15px down onto a sidebar row") << "Report a Wrong Listing" << 15;
+        QTest::newRow("View: High Contrast, 15px down onto the state list") << "Turn On High Contrast" << 15;
+    }
+
+    void aSlipOffAMenuOrListPickPressesNothing()
+    {
+        QFETCH(QString, pick);
+        QFETCH(int, slip);
+        setPlan(0);
+        const bool kind = pick == u"Other income";
+        const bool undo = pick == u"Undo";
+        const bool help = pick == u"Start here";
+        const bool stateList = pick == u"Turn On High Contrast";
+        if (undo)
+            m_model->money()->add(MoneyKind::income, QStringLiteral("job"), QStringLiteral("Kitchen job"), 50'000,
+                                  MoneyFrequency::week);
+        std::unique_ptr<QMainWindow> window;
+        QComboBox *box = nullptr;
+        if (kind) {
+            std::tie(window, box) = windowWithListOpen(true, QSize(1366, 768), false);
+            QVERIFY2(window && box, "the list did not open");
+        } else {
+            go(undo ? Screen::money : Screen::myList)(*this, nullptr);
+            // Narrower, the Money Plan's form stands within a menu's width of a line's Remove.
+            window = start(QSize(undo ? 1024 : 1366, 768));
+            QVERIFY(window);
+        }
+        QWindow *display = window->windowHandle();
+        auto *income = static_cast<EntryForm *>(named(window.get(), "incomeForm"));
+        // What the slip is to land on, under a point on the screen; null for
+        // anything else. The window may be drawn afresh by the pick.
+        const auto onto = [&](QPoint global) -> QWidget * {
+            const QPoint p = window->mapFromGlobal(global);
+            if (!window->rect().contains(p))
+                return nullptr;
+            if (stateList) {
+                QWidget *w = window->childAt(p);
+                while (w && !qobject_cast<QComboBox *>(w))
+                    w = w->parentWidget();
+                return w && w->objectName() == u"statePicker" ? w : nullptr;
+            }
+            QWidget *w = surelyActingAt(window.get(), p);
+            if (undo)
+                return w && w->objectName() == u"removeButton" ? w : nullptr;
+            if (kind)
+                return w == income->button() ? w : nullptr;
+            return qobject_cast<SidebarRow *>(w);
+        };
+        // Where the hand presses an item on the screen, 2 px inside its
+        // bottom edge: in the middle of what lies under the slip there, or
+        // near the item's end for the help window, which comes where the
+        // slip lands; null for nowhere.
+        const auto pressOn = [&](const QRect &item) {
+            QList<int> along;
+            for (int x = item.left() + 3; x < item.right() - 2; ++x)
+                if (help ? x == item.right() - 12 : bool(onto(QPoint(x, item.bottom() - 2 + slip))))
+                    along << x;
+            return along.isEmpty() ? QPoint() : QPoint(along.at(along.size() / 2), item.bottom() - 2);
+        };
+        QWidget *popup = nullptr;
+        QRect item; // on the screen
+        QPoint first;
+        QLineEdit *typed = nullptr;
+        QString typedText;
+        const QPoint cursorWas = QCursor::pos();
+        if (kind) {
+            // An amount typed before the list opened: a press on Add adds the line.
+            income->amountField()->lineEdit()->setText(QStringLiteral("12"));
+            popup = QApplication::activePopupWidget();
+            const int row = box->findText(pick);
+            QVERIFY(row >= 0 && row != box->currentIndex());
+            item = shownItem(box, row);
+            first = pressOn(item);
+        } else {
+            QMenu *open = nullptr;
+            QAction *picked = nullptr;
+            const auto opened = [&] {
+                if (!QTest::qWaitFor([&] { return (open = qobject_cast<QMenu *>(QApplication::activePopupWidget())); }))
+                    return false;
+                picked = nullptr;
+                for (QAction *a : open->actions())
+                    if (a->text().remove(u'&').startsWith(pick))
+                        picked = a;
+                if (!picked)
+                    return false;
+                item = QRect(open->mapToGlobal(open->actionGeometry(picked).topLeft()), open->actionGeometry(picked).size());
+                return picked->isEnabled();
+            };
+            if (undo) {
+                typed = income->labelField()->lineEdit();
+                typed->setFocus(Qt::TabFocusReason);
+                QTest::keyClicks(typed, QStringLiteral("Odd jobs"));
+                typedText = typed->text();
+                placeNearTop(typed, scrollAreaOf(typed)->viewport()->height() - 3 * typed->height());
+                // Right-clicked near the foot of the screen, down the field's
+                // right end until Undo stands over a Remove. The menu opens at
+                // the pointer, where a display has it: above it, as it does
+                // not fit below.
+                for (int y = typed->height() - 3; y > 2 && first.isNull(); y -= 2) {
+                    const QPoint at(typed->width() - 4, y);
+                    QCursor::setPos(typed->mapToGlobal(at));
+                    QTest::mouseClick(display, Qt::RightButton, {}, typed->mapTo(window.get(), at));
+                    QVERIFY2(opened(), "the field's menu did not open with Undo");
+                    first = pressOn(item);
+                    if (first.isNull()) {
+                        QTest::keyClick(open, Qt::Key_Escape);
+                        QTRY_VERIFY(!QApplication::activePopupWidget());
+                    }
+                }
+            } else {
+                QMenuBar *bar = window->menuBar();
+                const QString menu = help ? QStringLiteral("Help") : stateList ? QStringLiteral("View") : QStringLiteral("File");
+                QAction *title = nullptr;
+                for (QAction *a : bar->actions())
+                    if (a->text().remove(u'&') == menu)
+                        title = a;
+                QVERIFY(title);
+                QTest::mouseClick(display, Qt::LeftButton, {}, bar->mapTo(window.get(), bar->actionGeometry(title).center()));
+                QVERIFY2(opened(), qPrintable(menu));
+                first = pressOn(item);
+            }
+            popup = open;
+            QTest::qWait(interval() + 50);
+        }
+        QVERIFY2(!first.isNull(), "nothing of the kind lies under the slip");
+        const QPoint again = first + QPoint(0, slip);
+        QVERIFY(!item.contains(again));
+        QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, {}, popup->mapFromGlobal(first));
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QWidget *top = window.get();
+        QWidget *target = nullptr;
+        if (help) {
+            QTRY_VERIFY((top = TLHelpWindow::window()) && top->isVisible());
+            QVERIFY(QTest::qWaitForWindowActive(top));
+            // The help window stands where its Call 911 is under the slip,
+            // as a window manager may place it.
+            target = named(top, "call911");
+            QVERIFY(target);
+            for (int tries = 0; tries < 3 && target->mapToGlobal(target->rect().center()) != again; ++tries) {
+                top->move(top->pos() + again - target->mapToGlobal(target->rect().center()));
+                QTest::qWait(20);
+            }
+            QCOMPARE(surelyActingAt(top, top->mapFromGlobal(again)), target);
+        } else {
+            if (kind)
+                QCOMPARE(box->currentText(), pick);
+            else if (undo)
+                QVERIFY2(typed->text() != typedText, qPrintable(typed->text()));
+            else if (stateList)
+                QVERIFY(TLThemes::isHighContrast());
+            else
+                QVERIFY(m_opened.value(0).startsWith(u"mailto:"));
+            QTest::qWait(20);
+            QVERIFY2((target = onto(again)), qPrintable(describe(window->childAt(window->mapFromGlobal(again)))));
+        }
+        const QString landed = describe(target);
+        Acted acted(top);
+        const QStringList opened = m_opened;
+        const Screen screen = m_model->screen();
+        const qsizetype lines = m_model->money()->plan().entries.size();
+        handClick(top->windowHandle(), top->mapFromGlobal(again), interval() / 4);
+        QTest::qWait(50);
+        QVERIFY2(acted.what.isEmpty(), qPrintable(acted.what.join(u", ") + QStringLiteral(" (under it: ") + landed + u')'));
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+        QCOMPARE(m_opened, opened);
+        QCOMPARE(m_model->screen(), screen);
+        QCOMPARE(m_model->money()->plan().entries.size(), lines);
+        // After a pause a click there acts: the list opens, a line goes, Add
+        // adds one.
+        handClick(top->windowHandle(), top->mapFromGlobal(again), interval() + 100);
+        if (stateList) {
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            static_cast<QComboBox *>(target)->hidePopup();
+        } else {
+            QTRY_VERIFY2(acted.who == QList<const QWidget *>{target}, qPrintable(acted.what.join(u", ") + QStringLiteral(" for ") + landed));
+            QCOMPARE(m_model->money()->plan().entries.size(), lines + (kind ? 1 : undo ? -1 : 0));
+        }
+        QCOMPARE(leftDown(top), QStringList());
+        if (help)
+            top->close();
+        if (undo)
+            QCursor::setPos(cursorWas);
+        setPlan(0);
+    }
+
+    // A sidebar row half scrolled out at the foot of the sidebar, pressed on
+    // the two thirds that show: the sidebar brings the row chosen into view
+    // before its page opens, so the row has moved when the change begins.
+    // The place held is where the hand saw it: slips up to 20 px press
+    // nothing, and 30 px up acts on the row above as it now stands. The
+    // slip rows' steps, on these rows.
+    void aSlipOffARowScrolledIntoViewPressesNothing_data()
+    {
+        QTest::addColumn<Step>("setUp");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<Part>("part");
+        QTest::addColumn<Check>("done");
+        QTest::addColumn<Step>("opens");
+        QTest::addColumn<QString>("edge");
+        QTest::addColumn<int>("slip");
+        const Part halfShown = [](WindowKeys &, QMainWindow *window) {
+            QWidget *row = findTarget(window, QStringLiteral("row:Videos"));
+            QScrollArea *area = row ? scrollAreaOf(row) : nullptr;
+            if (!area)
+                return QRect();
+            placeNearTop(row, area->viewport()->height() - row->height() * 2 / 3);
+            const QRect view(area->viewport()->mapTo(window, QPoint()), area->viewport()->size());
+            return QRect(row->mapTo(window, QPoint()), row->size()) & view;
+        };
+        const Check videos([](WindowKeys &t, QMainWindow *) { return t.m_model->screen() == Screen(Screen::videos); });
+        for (int slip : {4, 10, 15, 20, 30})
+            QTest::addRow("the sidebar: Videos, %dpx top", slip)
+                << go(Screen::home) << QSize(1366, 768) << halfShown << videos << Step() << QStringLiteral("top") << slip;
+    }
+
+    void aSlipOffARowScrolledIntoViewPressesNothing() { aSlipOffWhatWasPressedPressesNothing(); }
+
     // What was scrolled out of sight holds nothing: a tile of which only a
     // strip shows under the emergency bar is clicked there, and the
     // emergency button straight above it, clicked 0.3 s later, calls.
@@ -2001,8 +2235,10 @@ private Q_SLOTS:
     }
 
     // A held place lasts a second at most after the click that made it: a
-    // button that came within a hand's reach of a tile, clicked five times
-    // 0.3 s apart after it, acts once, within 1.3 s of the first click.
+    // sidebar row that came within a hand's reach of a row clicked, clicked
+    // 0.3 s apart after it, presses nothing at 0.3, 0.6 and 0.9 s and acts at
+    // 1.2 s, then holds its own place. Timed by the clicks' time stamps, as
+    // the gate times them, however late a busy machine takes them.
     void aHeldPlaceLastsASecondAtMost()
     {
         go(Screen::guide)(*this, nullptr);
@@ -2012,24 +2248,25 @@ private Q_SLOTS:
         QTRY_VERIFY(clicked = findTarget(window.get(), QStringLiteral("row:Right now")));
         const QRect place(clicked->mapTo(window.get(), QPoint()), clicked->size());
         QWindow *display = window->windowHandle();
-        QElapsedTimer sinceFirst;
-        sinceFirst.start();
+        // When the hand made the last click: QTest puts an interval after it.
+        const auto madeAt = [] { return QTest::lastMouseTimestamp - QTest::mouseDoubleClickInterval; };
         QTest::mouseClick(display, Qt::LeftButton, {}, QPoint(place.center().x(), place.bottom() - 2));
+        const int first = madeAt();
         QTRY_COMPARE(m_model->screen(), Screen(Screen::home));
         // The next row, 10 px below this one.
         const QPoint near(place.center().x(), place.bottom() + 10);
         QWidget *under = actingAt(window.get(), near);
         QVERIFY2(qobject_cast<SidebarRow *>(under) && under != clicked, qPrintable(describe(under)));
         Acted acted(window.get());
-        qint64 actedAt = -1;
+        QList<int> actedAt; // ms after the first click
         for (int n = 0; n < 5; ++n) {
-            handClick(display, near, n == 0 ? std::max(1, 300 - int(sinceFirst.elapsed())) : 300);
-            if (actedAt < 0 && !acted.what.isEmpty())
-                actedAt = sinceFirst.elapsed();
+            handClick(display, near, 300);
+            if (acted.what.size() > actedAt.size())
+                actedAt << madeAt() - first;
         }
         QTest::qWait(50);
         QVERIFY2(acted.who == QList<const QWidget *>{under}, qPrintable(acted.what.join(u", ") + QStringLiteral(" for ") + describe(under)));
-        QVERIFY2(actedAt >= 1000 && actedAt <= 1300 + 300, qPrintable(QString::number(actedAt)));
+        QCOMPARE(actedAt, QList<int>{1200});
     }
 
     // The entry whose row holds `w`: a listing card's listing, or a Money
