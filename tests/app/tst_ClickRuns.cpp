@@ -2130,7 +2130,7 @@ private Q_SLOTS:
         QCOMPARE(m_model->money()->plan().entries.size(), lines);
         // After a pause a click there acts: the list opens, a line goes, Add
         // adds one.
-        handClick(top->windowHandle(), top->mapFromGlobal(again), interval() + 100);
+        handClick(top->windowHandle(), top->mapFromGlobal(again), pause());
         if (stateList) {
             QTRY_VERIFY(QApplication::activePopupWidget());
             static_cast<QComboBox *>(target)->hidePopup();
