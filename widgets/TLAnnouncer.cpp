@@ -5,7 +5,6 @@
 #include <QAbstractEventDispatcher>
 #include <QAccessible>
 #include <QApplication>
-#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -40,6 +39,9 @@ constexpr double perEventMs = 2.0;
 constexpr auto settling = milliseconds(250);
 // However many events come, a sentence is said by then.
 constexpr auto longestWait = milliseconds(10000);
+// A change's layout, the scroll bars that shows or hides, and what that
+// lays out again: each is posted by the one before.
+constexpr int postedTurns = 3;
 // A crowded processor slows the screen reader beside this application too:
 // an event costs perEventMs / share^slowingPower, the share taken as no
 // less than leastShare. Orca held with the application to a quarter of a
@@ -230,22 +232,36 @@ public:
 private:
     void sayWhenSettled()
     {
-        if (waitLeft())
+        if (m_turnsLeft > 0 || waitLeft())
             return;
         // On a crowded processor the change may only just have run, with its
         // layout still posted, and that posts the scroll bars' showing or
-        // hiding in turn: handled first, they would come amid the sentence.
-        // What they send a screen reader is waited for too.
-        const QPointer<TLStatusLine> self(this);
-        for (int turn = 0; turn < 3; ++turn)
-            QCoreApplication::sendPostedEvents();
-        if (!self || waitLeft())
-            return;
-        // Shown anew each time: a screen reader speaks a notification when
-        // it appears.
-        m_notice->hide();
-        m_notice->setAccessibleName(m_waiting);
-        m_notice->show();
+        // hiding in turn: handled after the sentence, they would come amid
+        // it. So the sentence waits behind what is posted, as many turns as
+        // that takes, and then for what it sent a screen reader.
+        m_turnsLeft = postedTurns;
+        afterPosted();
+    }
+
+    // A call posted behind what is posted now: it runs once that is done.
+    void afterPosted()
+    {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (--m_turnsLeft > 0) {
+                    afterPosted();
+                    return;
+                }
+                if (waitLeft())
+                    return;
+                // Shown anew each time: a screen reader speaks a notification
+                // when it appears.
+                m_notice->hide();
+                m_notice->setAccessibleName(m_waiting);
+                m_notice->show();
+            },
+            Qt::QueuedConnection);
     }
 
     // Starts the timer for what is left of the wait, if anything.
@@ -264,6 +280,8 @@ private:
     QTimer m_wait;
     QString m_waiting;
     Clock::time_point m_asked;
+    // Turns still to wait behind what is posted; none while the timer waits.
+    int m_turnsLeft = 0;
 };
 
 TLStatusLine *lineOf(const QWidget *window)
