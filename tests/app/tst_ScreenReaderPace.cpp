@@ -62,6 +62,8 @@ QElapsedTimer g_clock;
 // for each event the application made (1,169 made, 873 of them sent to
 // it), from the first, and was free at once after.
 constexpr double orcaMsPerEvent = 1.15;
+// However many events come, a sentence is said by then.
+constexpr qint64 longestWaitMs = 10000;
 // What a first search sends while typed (873 to 1,170 events measured).
 constexpr int firstSearchEvents = 1100;
 
@@ -348,44 +350,60 @@ private Q_SLOTS:
 
     // A sentence asked while the window goes on sending events (a person
     // pressing keys, rows made in slices) is said once a screen reader has
-    // worked through what came before, not when the events stop.
+    // worked through what came before, not when the events stop. After a
+    // burst the events come four times while the burst alone keeps a
+    // sentence waiting (timed in this run): a wait the events hold back as
+    // long as the burst took would never end.
     void sentenceSaidWhileEventsGoOn_data()
     {
         QTest::addColumn<int>("burst");
-        QTest::addColumn<int>("everyMs");
+        QTest::addColumn<int>("everyMs"); // 0: a quarter of the burst's wait
         QTest::newRow("one event every 200 ms for 20 s") << 0 << 200;
-        QTest::newRow("a burst of 1,000, then one every 2 s") << 1000 << 2000;
+        QTest::newRow("a burst of 1,000, then one four times in its wait") << 1000 << 0;
     }
 
     void sentenceSaidWhileEventsGoOn()
     {
         QFETCH(int, burst);
         QFETCH(int, everyMs);
-        waitForQuiet();
-        const qint64 before = timeBurst(m_window.get(), burst);
-        const auto many = rowsIn(m_window.get(), burst, false);
-        auto *one = new QWidget(many.get());
-        waitForQuiet();
-        g_log.clear();
-        g_clock.start();
-        for (QWidget *w : many->findChildren<QWidget *>())
-            if (w != one)
-                w->show();
-        TLAnnouncer::say(m_window.get(), QStringLiteral("Saved to My List."));
-        QTimer events;
-        connect(&events, &QTimer::timeout, one, [one] { one->setVisible(!one->isVisible()); });
-        events.start(everyMs);
-        runUntil([] { return heard().at >= 0; }, 20000);
-        events.stop();
-        g_clock.invalidate();
-        const Heard h = heard();
-        QCOMPARE(TLAnnouncer::lastSaid(m_window.get()), QStringLiteral("Saved to My List."));
         // As soon as after the same burst with no events after it, timed
         // just before and just after (the load on a busy machine changes
-        // from one second to the next), with half as much again to spare.
-        const qint64 alone = std::max(before, timeBurst(m_window.get(), burst));
-        QVERIFY2(h.before >= burst && h.at >= h.readyAt && h.at <= 1.5 * alone,
-                 qPrintable(describe(h) + QStringLiteral(", the burst alone said after %1 ms").arg(alone)));
+        // from one second to the next), with half as much again to spare,
+        // and not by the longest wait where the burst alone was sooner. A
+        // busy machine now and then slows one burst as much: a late sentence
+        // is timed again, twice at most. One the events hold back is late
+        // every time.
+        QString tries;
+        for (int i = 0;; ++i) {
+            waitForQuiet();
+            const qint64 before = timeBurst(m_window.get(), burst);
+            const auto many = rowsIn(m_window.get(), burst, false);
+            auto *one = new QWidget(many.get());
+            waitForQuiet();
+            g_log.clear();
+            g_clock.start();
+            for (QWidget *w : many->findChildren<QWidget *>())
+                if (w != one)
+                    w->show();
+            TLAnnouncer::say(m_window.get(), QStringLiteral("Saved to My List."));
+            QTimer events;
+            connect(&events, &QTimer::timeout, one, [one] { one->setVisible(!one->isVisible()); });
+            events.start(everyMs > 0 ? everyMs : int(before / 4));
+            runUntil([] { return heard().at >= 0; }, 20000);
+            events.stop();
+            g_clock.invalidate();
+            const Heard h = heard();
+            QCOMPARE(TLAnnouncer::lastSaid(m_window.get()), QStringLiteral("Saved to My List."));
+            QVERIFY2(h.before >= burst && h.at >= h.readyAt, qPrintable(describe(h)));
+            const qint64 alone = std::max(before, timeBurst(m_window.get(), burst));
+            // Only the longest wait ends one the events hold back.
+            const bool byLongestWait = h.at >= longestWaitMs - 5 && alone < longestWaitMs - 5;
+            if (h.at <= 1.5 * alone && !byLongestWait)
+                break;
+            tries += describe(h) + QStringLiteral(", the burst alone said after %1 ms; ").arg(alone);
+            if (i == 2)
+                QFAIL(qPrintable(tries));
+        }
     }
 
     // A spell that has ended, of work on a crowded processor or of waiting
@@ -505,7 +523,7 @@ private Q_SLOTS:
         qint64 lateness = 0;
         for (std::size_t i = 1; i < g_log.size(); ++i)
             lateness = std::max(lateness, g_log[i].at - g_log[i - 1].at);
-        QVERIFY2(h.at >= asked + 10000 - 5 && h.at <= asked + 10000 + 2 * lateness,
+        QVERIFY2(h.at >= asked + longestWaitMs - 5 && h.at <= asked + longestWaitMs + 2 * lateness,
                  qPrintable(describe(h)
                             + QStringLiteral(", asked at %1 ms, turns up to %2 ms apart").arg(asked).arg(lateness)));
     }
