@@ -31,7 +31,8 @@
 // Qt's mouse state as it was, so hover, pointer shape and tooltips follow
 // the pointer at once. A run holds what acts (buttons, links, pickers),
 // never a click into a text field or on a scroll bar: that places the
-// caret where it lands, or scrolls, as ever. Keys press every widget as ever, and hold nothing.
+// caret where it lands, or scrolls, as ever. Keys press every widget as
+// ever, and hold nothing.
 
 class QWidget;
 

@@ -125,6 +125,16 @@ class tst_ClickRuns : public WindowKeys
 
     static QPoint centreIn(QWidget *window, QWidget *w) { return w->mapTo(window, w->rect().center()); }
 
+    // The centre of the menu bar's title `menu` in `window`; null for none.
+    static QPoint menuTitleAt(QMainWindow *window, const QString &menu)
+    {
+        QMenuBar *bar = window->menuBar();
+        for (QAction *a : bar->actions())
+            if (a->text().remove(u'&') == menu)
+                return bar->mapTo(window, bar->actionGeometry(a).center());
+        return {};
+    }
+
     // The point of `place` nearest its centre with something that acts under
     // it; null for none.
     static QPoint actingNear(QWidget *window, const QRect &place)
@@ -1589,13 +1599,9 @@ private Q_SLOTS:
             QTextEdit *text = editor->textEdit();
             QTest::mouseClick(display, Qt::RightButton, {}, text->mapTo(window.get(), QPoint(8, text->height() - 6)));
         } else {
-            QMenuBar *bar = window->menuBar();
-            QAction *title = nullptr;
-            for (QAction *a : bar->actions())
-                if (a->text().remove(u'&') == menu)
-                    title = a;
-            QVERIFY(title);
-            QTest::mouseClick(display, Qt::LeftButton, {}, bar->mapTo(window.get(), bar->actionGeometry(title).center()));
+            const QPoint title = menuTitleAt(window.get(), menu);
+            QVERIFY2(!title.isNull(), qPrintable(menu));
+            QTest::mouseClick(display, Qt::LeftButton, {}, title);
         }
         QMenu *open = nullptr;
         QTRY_VERIFY(open = qobject_cast<QMenu *>(QApplication::activePopupWidget()));
@@ -2071,14 +2077,10 @@ private Q_SLOTS:
                     }
                 }
             } else {
-                QMenuBar *bar = window->menuBar();
                 const QString menu = help ? QStringLiteral("Help") : stateList ? QStringLiteral("View") : QStringLiteral("File");
-                QAction *title = nullptr;
-                for (QAction *a : bar->actions())
-                    if (a->text().remove(u'&') == menu)
-                        title = a;
-                QVERIFY(title);
-                QTest::mouseClick(display, Qt::LeftButton, {}, bar->mapTo(window.get(), bar->actionGeometry(title).center()));
+                const QPoint title = menuTitleAt(window.get(), menu);
+                QVERIFY2(!title.isNull(), qPrintable(menu));
+                QTest::mouseClick(display, Qt::LeftButton, {}, title);
                 QVERIFY2(opened(), qPrintable(menu));
                 first = pressOn(item);
             }
